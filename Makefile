@@ -1,0 +1,32 @@
+# Thin wrapper over CMake. `make play` and `make test` are all a player or a
+# reviewer needs; both install missing Debian packages first.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+GAME_DIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/vela
+
+.PHONY: all deps build play test bench clean
+
+all: build
+
+deps:
+	@sh scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+# The game runs in a per-user folder holding a fresh copy of the data files
+# and the saved games, so rebuilding never touches a save.
+play: build
+	@mkdir -p "$(GAME_DIR)"
+	@cp $(BUILD)/data/* "$(GAME_DIR)/"
+	@cd "$(GAME_DIR)" && exec "$(CURDIR)/$(BUILD)/vela" $(ARGS)
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure
+
+bench: build
+	@$(BUILD)/vela-bench
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,22 @@
+// Writing and reading 8-bit RGB PNG files: screenshots, harness shots,
+// golden images and the data builder's contact sheets.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vela {
+
+struct RgbImage {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgb;  // width * height * 3, rows top first
+};
+
+// Returns false when the file cannot be written.
+bool WritePng(const std::string& path, const RgbImage& image);
+// Returns false when the file is missing or not an 8-bit RGB PNG we wrote.
+bool ReadPng(const std::string& path, RgbImage& image);
+
+}  // namespace vela

@@ -1,0 +1,7 @@
+#include "builders.h"
+
+namespace mkdata {
+// Placeholder until this part of the builder is written.
+int BuildMaps(const fs::path&, const fs::path&) { return 0; }
+int RenderMapCommand(const std::vector<std::string>&) { return 1; }
+}  // namespace mkdata

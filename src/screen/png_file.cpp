@@ -29,6 +29,18 @@ const uint8_t kSignature[8] = {137, 80, 78, 71, 13, 10, 26, 10};
 
 }  // namespace
 
+RgbImage RgbFrom555(const uint16_t* pixels, int width, int height) {
+    RgbImage image{width, height, std::vector<uint8_t>(std::size_t(width) * height * 3)};
+    for (std::size_t i = 0; i < std::size_t(width) * height; ++i) {
+        uint16_t p = pixels[i];
+        uint8_t r = (p >> 10) & 31, g = (p >> 5) & 31, b = p & 31;
+        image.rgb[i * 3] = uint8_t(r << 3 | r >> 2);
+        image.rgb[i * 3 + 1] = uint8_t(g << 3 | g >> 2);
+        image.rgb[i * 3 + 2] = uint8_t(b << 3 | b >> 2);
+    }
+    return image;
+}
+
 bool WritePng(const std::string& path, const RgbImage& image) {
     std::vector<uint8_t> raw;
     raw.reserve(std::size_t(image.height) * (image.width * 3 + 1));

@@ -14,6 +14,9 @@ struct RgbImage {
     std::vector<uint8_t> rgb;  // width * height * 3, rows top first
 };
 
+// A picture of a 5-5-5 surface (bits 14..10 red, 9..5 green, 4..0 blue).
+RgbImage RgbFrom555(const uint16_t* pixels, int width, int height);
+
 // Returns false when the file cannot be written.
 bool WritePng(const std::string& path, const RgbImage& image);
 // Returns false when the file is missing or not an 8-bit RGB PNG we wrote.

@@ -1,0 +1,142 @@
+#include "game/ui/menus.h"
+#include "game/world/exploration.h"
+
+#include <algorithm>
+
+#include "game/state/party.h"
+#include "game/ui/messages.h"
+#include "screen/gfx.h"
+#include "screen/johab.h"
+#include "screen/text_output.h"
+#include "shell/key_queue.h"
+
+namespace vela {
+
+std::array<std::string, kMenuChoices + 1> MenuItems;
+
+namespace {
+
+constexpr int kTitleX = 275, kTitleY = 30;
+constexpr int kItemX = 290;
+constexpr int kGrey = 7, kWhite = 15, kBlack = 0, kTitleColour = 12;
+
+std::string_view itemText(int i) {
+    std::string_view s = MenuItems[i];
+    return s.substr(0, std::min<std::size_t>(s.size(), kMenuItemBytes));
+}
+
+void drawItem(int y, int i, int colour) {
+    SetColor(colour);
+    WriteLineNoScroll(kItemX, y + 16 * (i - 1), itemText(i));
+}
+
+}  // namespace
+
+void SetMenuItems(std::string_view title, std::initializer_list<std::string_view> items) {
+    MenuItems[0] = std::string(title);
+    int i = 1;
+    for (std::string_view item : items) {
+        if (i > kMenuChoices) break;
+        MenuItems[i++] = std::string(item);
+    }
+    for (; i <= kMenuChoices; ++i) MenuItems[i].clear();
+}
+
+int32_t Choose(int y, int initial, int enabledCount, int totalCount, bool clearBefore, bool clearAfter) {
+    // The buffer has ten choices; callers never ask for more, but a larger
+    // count must not read past it.
+    int total = std::clamp(totalCount, 0, kMenuChoices);
+    int enabled = std::clamp(enabledCount, 0, kMenuChoices);
+
+    if (clearBefore) ClearMessages();
+    SetColor(kTitleColour);
+    WriteLineNoScroll(kTitleX, kTitleY, itemText(0));
+
+    // A start outside the enabled items would highlight one that cannot be
+    // chosen; start on the nearest enabled one instead.
+    int highlighted = enabled < 1 ? 0 : std::clamp(initial, 1, enabled);
+    for (int i = 1; i <= total; ++i) drawItem(y, i, i > enabled ? kBlack : i == highlighted ? kWhite : kGrey);
+
+    if (enabled == 0) {
+        do LastKey = ReadKey();
+        while (LastKey != kKeyEnter && LastKey != kKeyEsc);
+        if (clearAfter) ClearMessages();
+        return 0;
+    }
+
+    SetColor(kGrey);
+    int32_t result = 0;
+    Acted = 0;
+    while (Acted == 0) {
+        LastKey = ReadKey();
+        int step = 0;
+        if (LastKey == 0) {
+            LastKey = ReadKey();
+            if (LastKey == kKeyUp) step = -1;
+            if (LastKey == kKeyDown) step = 1;
+        } else if (LastKey == kKeyEnter || LastKey == kKeySpace) {
+            result = highlighted;
+            Acted = 1;
+        } else if (LastKey == kKeyEsc) {
+            result = 0;
+            Acted = 1;
+        }
+        if (step != 0) {
+            drawItem(y, highlighted, kGrey);
+            highlighted += step;
+            if (highlighted < 1) highlighted = enabled;
+            if (highlighted > enabled) highlighted = 1;
+            drawItem(y, highlighted, kWhite);
+            SetColor(kGrey);
+        }
+    }
+    if (clearAfter) ClearMessages();
+    SetColor(kWhite);
+    return result;
+}
+
+int32_t Select(int y, int enabledCount, int totalCount, bool clearBefore, bool clearAfter) {
+    return Choose(y, 1, enabledCount, totalCount, clearBefore, clearAfter);
+}
+
+int32_t ChooseMember(int y, bool showPrompt, bool clearBefore) {
+    int slots[kLastPersonSlot + 1] = {};
+    int count = 0;
+    MenuItems[0].clear();
+    for (int slot = 1; slot <= kLastPersonSlot; ++slot) {
+        if (Member[slot].Name.empty()) continue;
+        ++count;
+        MenuItems[count] = Member[slot].Name.str();
+        slots[count] = slot;
+    }
+    // The window is cleared before the prompt, not after it, so that the
+    // prompt stays on screen above the names.
+    if (clearBefore) ClearMessages();
+    if (showPrompt) {
+        SetColor(10);
+        WriteLine(265, 70, "한명을 고르시오 ---"_j);
+    }
+    int32_t chosen = Select(y, count, count, false, true);
+    return chosen >= 1 ? slots[chosen] : 0;
+}
+
+int32_t SelectMember(bool clearBefore) { return ChooseMember(106, true, clearBefore); }
+
+namespace {
+
+bool askYesNo(std::string_view question) {
+    ClearMessages();
+    WriteMessage(11, question);
+    SetMenuItems("", {"예, 그렇습니다."_j, "아니오, 원하지 않습니다."_j});
+    return Select(100, 2, 2, false, true) == 1;
+}
+
+}  // namespace
+
+bool AskEnter(std::string_view placeName) {
+    return askYesNo(std::string(placeName) + std::string(" 에 들어가기를 원합니까 ?"_j));
+}
+
+bool AskLeave() { return askYesNo("여기서 나가기를 원합니까 ?"_j); }
+
+}  // namespace vela

@@ -1,0 +1,20 @@
+// The exploration loop: one pass reads at most one key and turns it into a
+// step, a camp command or a toggle, then hands the square entered to its
+// handler.
+#pragma once
+
+#include <cstdint>
+
+namespace vela {
+
+extern uint8_t Acted;        // this pass produced a step or a command
+extern uint8_t PartySprite;  // the party's figure in SpriteImages
+extern uint8_t SoundOn;      // footstep and battle sounds
+
+// The class of a tile on a kind of map.
+enum class TileClass { Special, Blocked, Entrance, Signpost, Person, Water, Swamp, Lava, Floor };
+TileClass ClassOfTile(int kind, int tile);
+
+void MapStep();
+
+}  // namespace vela

@@ -1,0 +1,193 @@
+#include "game/world/map_data.h"
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "game/state/party.h"
+#include "game/world/exploration.h"
+#include "game/world/map_view.h"
+#include "platform/platform.h"
+#include "screen/gfx.h"
+#include "shell/halt.h"
+
+namespace vela {
+
+std::array<uint8_t, kMapColumns * kMapRows> MapCells{};
+uint8_t MapWidth = 0, MapHeight = 0;
+uint8_t MapKind = 0;
+std::array<uint8_t, kImageFileBytes> TileImages{};
+std::array<uint8_t, kImageFileBytes> SpriteImages{};
+uint8_t MapLoaded = 0;
+uint8_t RestorePending = 0;
+uint8_t MapChanged = 0;
+std::string MusicName;
+
+namespace {
+
+constexpr int kTileWithImageLimit = kImageSlots - 1;  // tiles 0..55 have a picture
+
+struct MapInfo {
+    const char* name;
+    uint8_t kind;
+    int baseTile;  // -1: slot 0 stays as loaded
+};
+
+const MapInfo kMaps[19] = {
+    // The credit map (5) has a fixed 26-character name.
+    {"Unknown", kKeep, -1},   {"Ground", kGround, 41},  {"Pyramid", kDen, 44},
+    {"U_World1", kGround, 10}, {"U_World2", kGround, 10}, {"Hall_of_the_Vela_Makers_00", kKeep, 0},
+    {"Tarn", kTown, 44},      {"LastDitc", kTown, 45},  {"Dome", kTown, 47},
+    {"Regulus", kTown, 47},   {"Menace", kDen, 0},      {"Evidence", kDen, 41},
+    {"Clue", kDen, 0},        {"LTemple", kDen, 41},    {"Mortal", kDen, 43},
+    {"Belial", kDen, 44},     {"Moloch", kDen, 42},     {"Asmodeus", kDen, 0},
+    {"Mephisto", kKeep, 41},
+};
+
+const char* const kTileSetNames[4] = {"town", "ground", "den", "keep"};
+const char* const kMusicNames[4] = {"Music2.Bgm", "Music3.Bgm", "Music4.Bgm", "Music5.Bgm"};
+
+std::size_t cellIndex(int x, int y) { return std::size_t(x - 1) * kMapRows + std::size_t(y - 1); }
+
+bool inBuffer(int x, int y) { return x >= 1 && x <= kMapColumns && y >= 1 && y <= kMapRows; }
+
+std::vector<uint8_t> readUpTo(const std::string& name, std::size_t limit, bool& opened) {
+    std::ifstream in(name, std::ios::binary);
+    opened = bool(in);
+    std::vector<uint8_t> bytes(limit);
+    if (!opened) return {};
+    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(limit));
+    bytes.resize(std::size_t(in.gcount()));
+    return bytes;
+}
+
+// A file read whole into a fixed buffer; a missing or short file is reported.
+template <std::size_t N>
+void readImages(const std::string& name, std::array<uint8_t, N>& into) {
+    bool opened = false;
+    std::vector<uint8_t> bytes = readUpTo(name, N, opened);
+    if (bytes.size() != N) ReportMissingFile(name);
+    std::copy(bytes.begin(), bytes.end(), into.begin());
+}
+
+void readSavedParty(const std::string& name) {
+    bool opened = false;
+    std::vector<uint8_t> bytes = readUpTo(name, kSavedGameBytes, opened);
+    if (!opened) ReportMissingFile(name);
+    // A short file fills what it holds; the rest keeps its contents.
+    LoadSavedGameImage(bytes);
+}
+
+void readSavedMap(const std::string& name) {
+    bool opened = false;
+    std::vector<uint8_t> bytes = readUpTo(name, 2 + MapCells.size(), opened);
+    if (bytes.size() != 2 + MapCells.size()) throw IoError("saved map " + name + " is short or unreadable");
+    if (bytes[0] < 1 || bytes[0] > kMapColumns || bytes[1] < 1 || bytes[1] > kMapRows)
+        throw IoError("saved map " + name + " has an impossible size");
+    MapWidth = bytes[0];
+    MapHeight = bytes[1];
+    std::copy(bytes.begin() + 2, bytes.end(), MapCells.begin());
+}
+
+// A map file: width, height, then the cells row by row. A file whose size
+// does not fit the buffer, that is short, or whose cells name a tile without
+// a picture is refused before anything is written into the map.
+void readMapFile(const std::string& name) {
+    bool opened = false;
+    std::vector<uint8_t> bytes = readUpTo(name, 2 + std::size_t(kMapColumns) * kMapRows, opened);
+    if (bytes.size() < 2) ReportMissingFile(name);
+    int width = bytes[0], height = bytes[1];
+    if (width < 1 || width > kMapColumns || height < 1 || height > kMapRows) ReportMissingFile(name);
+    if (bytes.size() < 2 + std::size_t(width) * height) ReportMissingFile(name);
+    for (std::size_t i = 0; i < std::size_t(width) * height; ++i)
+        if ((bytes[2 + i] & 127) > kTileWithImageLimit) ReportMissingFile(name);
+    MapWidth = uint8_t(width);
+    MapHeight = uint8_t(height);
+    for (int y = 1; y <= height; ++y)
+        for (int x = 1; x <= width; ++x) MapCells[cellIndex(x, y)] = bytes[2 + std::size_t(y - 1) * width + (x - 1)];
+}
+
+void readPalette(const std::string& name) {
+    bool opened = false;
+    std::vector<uint8_t> bytes = readUpTo(name, 48, opened);
+    if (bytes.size() != 48) ReportMissingFile(name);
+    for (int i = 0; i < 16; ++i) SetPaletteEntry(i, bytes[i * 3], bytes[i * 3 + 1], bytes[i * 3 + 2]);
+}
+
+void copySlot(int from, int to) {
+    std::copy_n(TileImages.begin() + from * kImageSlotBytes, kImageSlotBytes, TileImages.begin() + to * kImageSlotBytes);
+}
+
+}  // namespace
+
+std::string MapName(int number) { return number >= 0 && number <= 18 ? kMaps[number].name : kMaps[0].name; }
+uint8_t KindOfMap(int number) { return number >= 0 && number <= 18 ? kMaps[number].kind : kKeep; }
+int BaseTileOf(int number) { return number >= 1 && number <= 18 ? kMaps[number].baseTile : -1; }
+
+int MapTile(int x, int y) { return inBuffer(x, y) ? MapCells[cellIndex(x, y)] & 127 : 0; }
+
+void SetMapTile(int x, int y, int tile) {
+    if (!inBuffer(x, y)) return;
+    uint8_t& cell = MapCells[cellIndex(x, y)];
+    cell = uint8_t((cell & 128) | (tile & 127));
+}
+
+const uint8_t* TileImage(int tile) {
+    // Tiles above 55 have no picture; the loader refuses them, and what a
+    // script sets is kept inside the images too.
+    if (tile < 0 || tile > kTileWithImageLimit) tile = 0;
+    return &TileImages[std::size_t(tile) * kImageSlotBytes];
+}
+
+void ReportMissingFile(const std::string& fileName) {
+    CurrentPlatform().MessageBox("ERROR", "\"" + fileName + "\" not found.");
+    throw ProgramHalt{1};
+}
+
+void LoadMap() {
+    std::string slot(1, SaveSlot);
+    if (MapLoaded == 0) {
+        if (RestorePending == 1) readSavedParty("player" + slot + ".dat");
+        readImages("chara.fnt", SpriteImages);
+    }
+    std::string savedMap = "save" + slot + ".map";
+    if (MapLoaded == 0 && RestorePending == 1 && std::filesystem::exists(savedMap))
+        readSavedMap(savedMap);
+    else
+        readMapFile(MapName(Party.MapNumber) + ".map");
+    RestorePending = 1;
+    MapKind = KindOfMap(Party.MapNumber);
+    MapChanged = 1;
+    std::string tileSet = kTileSetNames[MapKind];
+    MusicName = kMusicNames[MapKind];
+    readImages(tileSet + ".fnt", TileImages);
+    readPalette(tileSet + ".pal");
+    if (Party.MapNumber == 2) copySlot(48, 52);
+    MapLoaded = 1;
+    if (int base = BaseTileOf(Party.MapNumber); base > 0) copySlot(base, 0);
+    PartyX = Party.SavedX;
+    PartyY = Party.SavedY;
+    PartySprite = (MapHeight / 2 <= PartyY) ? 1 : 0;
+    if (MapKind != kTown || Party.MapNumber == 26) PartySprite += 4;
+    uint8_t& temperament = Party.Flags[FlagTemperament];
+    if (temperament < 1 || temperament > 3) temperament = 2;
+    uint8_t& maxEnemies = Party.Flags[FlagMaxEnemies];
+    if (maxEnemies < 3 || maxEnemies > 7) maxEnemies = 5;
+    uint8_t backdrop = Party.Flags[FlagBackdrop];
+    SetBackdropMode(backdrop >= 1 && backdrop <= 5 ? backdrop : 0);
+    ClearLowerPanel();
+}
+
+void ResetMapState() {
+    MapCells.fill(0);
+    MapWidth = MapHeight = 0;
+    MapKind = 0;
+    TileImages.fill(0);
+    SpriteImages.fill(0);
+    MapLoaded = 0;
+    RestorePending = 0;
+    MapChanged = 0;
+    MusicName.clear();
+}
+
+}  // namespace vela

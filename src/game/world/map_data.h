@@ -1,0 +1,50 @@
+// The current map: its cells, size and kind, the tile and sprite images it
+// is drawn with, and loading it from its files.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace vela {
+
+constexpr int kMapColumns = 200, kMapRows = 125;
+constexpr int kImageSlotBytes = 294;  // a 24 x 24 four-plane image and 2 spare bytes
+constexpr int kImageSlots = 56;
+constexpr int kImageFileBytes = kImageSlotBytes * kImageSlots;  // 16464
+
+enum MapKindValue : uint8_t { kTown = 0, kGround = 1, kDen = 2, kKeep = 3 };
+
+// Cell (x, y), x 1..200, y 1..125, is MapCells[(x - 1) * 125 + (y - 1)]:
+// bits 0..6 the tile, bit 7 the lit mark.
+extern std::array<uint8_t, kMapColumns * kMapRows> MapCells;
+extern uint8_t MapWidth, MapHeight;
+extern uint8_t MapKind;
+extern std::array<uint8_t, kImageFileBytes> TileImages;
+extern std::array<uint8_t, kImageFileBytes> SpriteImages;
+
+extern uint8_t MapLoaded;       // 0 after start-up and before a restore's load
+extern uint8_t RestorePending;  // 1: the next first load reads the saved game
+extern uint8_t MapChanged;      // set by every load; ends the music loop
+extern std::string MusicName;
+
+std::string MapName(int number);
+uint8_t KindOfMap(int number);
+// Slot copied over slot 0 after a load so event squares look like the floor;
+// -1 for maps that keep slot 0 as loaded.
+int BaseTileOf(int number);
+
+int MapTile(int x, int y);
+void SetMapTile(int x, int y, int tile);
+const uint8_t* TileImage(int tile);
+
+// Reads the map named by the party's map number (or the saved game, right
+// after start-up or a restore), its tiles, palette and the sprites.
+void LoadMap();
+// Shows "<name>" not found. in a box captioned ERROR, then halts.
+[[noreturn]] void ReportMissingFile(const std::string& fileName);
+
+// Start-up and tests: an empty map, nothing loaded.
+void ResetMapState();
+
+}  // namespace vela

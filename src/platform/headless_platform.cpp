@@ -1,0 +1,98 @@
+#include "platform/headless_platform.h"
+
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <stdexcept>
+#include <thread>
+
+namespace vela {
+
+namespace {
+
+const std::map<std::string, std::vector<uint8_t>>& namedKeys() {
+    static const std::map<std::string, std::vector<uint8_t>> keys = {
+        {"up", {0, 72}},  {"down", {0, 80}}, {"left", {0, 75}},  {"right", {0, 77}},
+        {"enter", {13}},  {"esc", {27}},     {"space", {32}},    {"bs", {8}},
+    };
+    return keys;
+}
+
+}  // namespace
+
+std::deque<ScriptStep> ParseKeyScript(const std::string& text) {
+    std::deque<ScriptStep> steps;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '{') {
+            steps.push_back({ScriptStep::kKeys, {uint8_t(text[i])}, {}});
+            continue;
+        }
+        std::size_t close = text.find('}', i);
+        if (close == std::string::npos) throw std::invalid_argument("unclosed { in key script");
+        std::string token = text.substr(i + 1, close - i - 1);
+        i = close;
+        if (token.rfind("shot:", 0) == 0) {
+            steps.push_back({ScriptStep::kShot, {}, token.substr(5)});
+            continue;
+        }
+        int repeat = 1;
+        if (std::size_t star = token.find('*'); star != std::string::npos) {
+            repeat = std::stoi(token.substr(star + 1));
+            token = token.substr(0, star);
+        }
+        ScriptStep step;
+        if (token == "wait") {
+            step = {ScriptStep::kWait, {}, {}};
+        } else if (auto it = namedKeys().find(token); it != namedKeys().end()) {
+            step = {ScriptStep::kKeys, it->second, {}};
+        } else if (token.size() == 1) {
+            step = {ScriptStep::kKeys, {uint8_t(token[0])}, {}};
+        } else {
+            throw std::invalid_argument("unknown key {" + token + "} in key script");
+        }
+        for (int k = 0; k < repeat; ++k) steps.push_back(step);
+    }
+    return steps;
+}
+
+HeadlessPlatform::HeadlessPlatform(uint64_t startMs, bool realtime) : nowMs_(startMs), realtime_(realtime) {}
+
+void HeadlessPlatform::AppendKeys(const std::string& text) {
+    for (auto& step : ParseKeyScript(text)) script_.push_back(std::move(step));
+}
+
+void HeadlessPlatform::PumpEvents(const std::function<void(uint8_t)>& pushKey, bool idle) {
+    // A scripted key arrives only while the game really waits: on the second
+    // empty poll in a row with nothing drawn between. So discarding pending
+    // keys never eats one, and a script means the same thing every run.
+    if (!idle) return;
+    while (!script_.empty() && script_.front().kind == ScriptStep::kShot) {
+        std::string name = script_.front().name;
+        script_.pop_front();
+        if (onShot) onShot(name);
+    }
+    if (script_.empty()) throw ScriptExhausted{};
+    ScriptStep step = std::move(script_.front());
+    script_.pop_front();
+    if (step.kind == ScriptStep::kKeys)
+        for (uint8_t b : step.bytes) pushKey(b);
+}
+
+void HeadlessPlatform::WaitEvent(int timeoutMs) { nowMs_ += uint64_t(timeoutMs); }
+
+void HeadlessPlatform::Present(const uint16_t*) { ++presentCount; }
+
+void HeadlessPlatform::SleepMs(int ms) {
+    nowMs_ += uint64_t(ms);
+    sleptMs += uint64_t(ms);
+    if (realtime_) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+void HeadlessPlatform::Tone(int, int ms) { SleepMs(ms); }
+
+void HeadlessPlatform::MessageBox(const std::string& caption, const std::string& text) {
+    messages.push_back(caption + ": " + text);
+    std::fprintf(stderr, "[%s] %s\n", caption.c_str(), text.c_str());
+}
+
+}  // namespace vela

@@ -1,0 +1,57 @@
+// The game without a window: keys come from a script, time is virtual, and
+// presented frames are only counted. Used by the harness and the tests.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace vela {
+
+// One step of a key script.
+struct ScriptStep {
+    enum Kind { kKeys, kShot, kWait } kind;
+    std::vector<uint8_t> bytes;  // kKeys: the bytes one key pushes
+    std::string name;            // kShot: file name without ".png"
+};
+
+// Parses the harness's key syntax: characters as typed; {up} {down} {left}
+// {right} {enter} {esc} {space} {bs}; {name*N} repeats; {shot:NAME};
+// {wait}. Throws std::invalid_argument on a malformed script.
+std::deque<ScriptStep> ParseKeyScript(const std::string& text);
+
+// Thrown when the game waits for a key and the script has none left.
+struct ScriptExhausted {};
+
+class HeadlessPlatform : public Platform {
+public:
+    explicit HeadlessPlatform(uint64_t startMs = 0, bool realtime = false);
+
+    void SetScript(std::deque<ScriptStep> script) { script_ = std::move(script); }
+    void AppendKeys(const std::string& text);  // in-process tests
+    bool ScriptDone() const { return script_.empty(); }
+    // Called with the name of each {shot:NAME} when it is reached.
+    std::function<void(const std::string&)> onShot;
+
+    void PumpEvents(const std::function<void(uint8_t)>& pushKey, bool idle) override;
+    void WaitEvent(int timeoutMs) override;
+    void Present(const uint16_t* pixels) override;
+    void SleepMs(int ms) override;
+    uint64_t NowMs() override { return nowMs_; }
+    void Tone(int frequency, int ms) override;
+    void MessageBox(const std::string& caption, const std::string& text) override;
+
+    int presentCount = 0;
+    uint64_t sleptMs = 0;  // virtual time spent in SleepMs
+    std::vector<std::string> messages;  // message boxes shown, "caption: text"
+
+private:
+    std::deque<ScriptStep> script_;
+    uint64_t nowMs_;
+    bool realtime_;
+};
+
+}  // namespace vela

@@ -1,0 +1,78 @@
+#include "screen/fonts.h"
+
+#include <fstream>
+#include <string>
+
+#include "shell/halt.h"
+
+namespace vela {
+
+std::array<uint8_t, 1536> AsciiFont{};
+std::array<uint8_t, 7168> HangulFont{};
+
+namespace {
+
+int loadedSet = -1;
+
+template <std::size_t N>
+void readWhole(const std::string& name, std::array<uint8_t, N>& into) {
+    std::ifstream in(name, std::ios::binary);
+    if (!in) throw IoError("cannot open font file " + name);
+    in.read(reinterpret_cast<char*>(into.data()), N);
+    if (in.gcount() != std::streamsize(N)) throw IoError("font file " + name + " is too short");
+}
+
+bool isHorizontal(uint8_t medial) {
+    return medial == 13 || medial == 19 || medial == 20 || medial == 26 || medial == 27;
+}
+
+}  // namespace
+
+void LoadAsciiFont() { readWhole("ascii.fnt", AsciiFont); }
+
+void LoadHangulFont(int set) {
+    readWhole("tarn" + std::to_string(set) + ".fnt", HangulFont);
+    loadedSet = set;
+}
+
+int LoadedHangulSet() { return loadedSet; }
+
+TextChar DecodeJohab(std::string_view s, std::size_t& i) {
+    uint8_t b1 = uint8_t(s[i]);
+    if ((b1 & 0x80) && i + 1 < s.size()) {
+        uint8_t b2 = uint8_t(s[i + 1]);
+        i += 2;
+        return TextChar{true, uint8_t((b1 & 124) >> 2), uint8_t((b1 & 3) * 8 + (b2 >> 5)), uint8_t(b2 & 31), 0};
+    }
+    ++i;
+    return TextChar{false, 0, 0, 0, b1};
+}
+
+SyllablePieces PiecesOf(uint8_t initial, uint8_t medial, uint8_t final) {
+    bool hasFinal = final > 1;
+    int form = (medial < 13 || medial == 29) ? 0 : isHorizontal(medial) ? 1 : 2;
+    if (hasFinal) form += 3;
+    // Codes beyond the font's ranges have no piece and are left out.
+    SyllablePieces p{-1, -1, -1};
+    if (initial > 1 && initial <= 20) p.initial = (initial - 2) * 6 + form;
+    if (medial > 2 && medial <= 29) p.medial = 114 + (medial - 3) * 2 + (hasFinal ? 1 : 0);
+    if (hasFinal && final <= 29) p.final = 168 + (final - 2) * 2 + (isHorizontal(medial) ? 1 : 0);
+    return p;
+}
+
+std::array<uint8_t, 32> ComposeSyllable(uint8_t initial, uint8_t medial, uint8_t final) {
+    std::array<uint8_t, 32> glyph{};
+    SyllablePieces p = PiecesOf(initial, medial, final);
+    for (int piece : {p.initial, p.medial, p.final}) {
+        if (piece < 0) continue;
+        for (int k = 0; k < 32; ++k) glyph[k] |= HangulFont[piece * 32 + k];
+    }
+    return glyph;
+}
+
+const uint8_t* AsciiGlyph(uint8_t code) {
+    int g = code < 31 ? 0 : code > 126 ? 1 : code - 31;
+    return &AsciiFont[g * 16];
+}
+
+}  // namespace vela

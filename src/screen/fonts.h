@@ -1,0 +1,40 @@
+// The game's bitmap fonts: an 8 x 16 ASCII font and a Hangul font of jamo
+// pieces from which every syllable is composed.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace vela {
+
+extern std::array<uint8_t, 1536> AsciiFont;   // 96 glyphs, code 31 + g
+extern std::array<uint8_t, 7168> HangulFont;  // 224 pieces of 16 x 16
+
+// Reads "ascii.fnt"; a missing or short file throws IoError.
+void LoadAsciiFont();
+// Reads "tarn<n>.fnt"; a missing or short file throws IoError.
+void LoadHangulFont(int set);
+int LoadedHangulSet();
+
+// One character of a text: a Johab syllable or a single byte.
+struct TextChar {
+    bool syllable;
+    uint8_t initial, medial, final;  // Johab jamo codes of a syllable
+    uint8_t byte;                    // the single byte otherwise
+};
+// Decodes the character at index i (0-based) and advances i.
+TextChar DecodeJohab(std::string_view s, std::size_t& i);
+
+// Glyph numbers of a syllable's pieces; -1 for a piece left out (a fill
+// code, or a code the font has no piece for).
+struct SyllablePieces {
+    int initial, medial, final;
+};
+SyllablePieces PiecesOf(uint8_t initial, uint8_t medial, uint8_t final);
+// The 16 x 16 glyph of a syllable: two bytes per row, the pieces ORed.
+std::array<uint8_t, 32> ComposeSyllable(uint8_t initial, uint8_t medial, uint8_t final);
+// The 8 x 16 glyph of a single byte.
+const uint8_t* AsciiGlyph(uint8_t code);
+
+}  // namespace vela

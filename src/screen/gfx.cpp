@@ -1,0 +1,214 @@
+#include "screen/gfx.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/platform.h"
+#include "shell/halt.h"
+#include "shell/presenter.h"
+
+namespace vela {
+
+std::array<uint16_t, 640 * 480> Screen{};
+std::array<Rgb, 16> Palette{};
+
+namespace {
+
+constexpr uint8_t kBuiltInPalette[16][3] = {
+    {0, 0, 0},    {0, 0, 42},   {0, 42, 0},   {0, 42, 42},  {42, 10, 10}, {42, 0, 42},
+    {42, 21, 0},  {42, 42, 42}, {21, 21, 21}, {10, 10, 60}, {10, 60, 10}, {10, 60, 60},
+    {63, 21, 21}, {60, 10, 60}, {60, 60, 10}, {60, 60, 60},
+};
+
+int drawColour = 0;
+int fillColour = 0;
+int cursorX = 0, cursorY = 0;
+// After ClearDevice and before any Bar, the canvas brush is still the one
+// ClearDevice used, and Rectangle fills its interior with it.
+bool clearBrushActive = false;
+int clearBrushColour = 0;
+
+[[noreturn]] void assertionFailure() {
+    CurrentPlatform().MessageBox("Assertion failure", "Assertion failure (gfx)");
+    throw ProgramHalt{2};
+}
+
+inline bool onScreen(int x, int y) { return x >= 0 && y >= 0 && x <= kMaxX && y <= kMaxY; }
+
+inline void setPixel(int x, int y, uint16_t value) {
+    if (onScreen(x, y)) Screen[y * 640 + x] = value;
+}
+
+void fillRect(int x1, int y1, int x2, int y2, uint16_t value) {
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    x1 = std::max(x1, 0);
+    y1 = std::max(y1, 0);
+    x2 = std::min(x2, kMaxX);
+    y2 = std::min(y2, kMaxY);
+    for (int y = y1; y <= y2; ++y) std::fill(&Screen[y * 640 + x1], &Screen[y * 640 + x2] + 1, value);
+}
+
+void drawLine(int x1, int y1, int x2, int y2, uint16_t value) {
+    // Bresenham from the start point towards the end point, which is not set.
+    int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
+    int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy;
+    while (!(x1 == x2 && y1 == y2)) {
+        setPixel(x1, y1, value);
+        int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x1 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y1 += sy;
+        }
+    }
+}
+
+void drawn() {
+    NoteDrawing();
+    RequestPresent();
+}
+
+}  // namespace
+
+uint16_t PixelOf(int index) {
+    if (index < 0 || index >= 16) assertionFailure();
+    const Rgb& c = Palette[index];
+    return uint16_t(((c.r & 248) << 7) | ((c.g & 248) << 2) | (c.b >> 3));
+}
+
+void InitGraph(int, int) {
+    Screen.fill(0);
+    SetPresentSource(Screen.data());
+    clearBrushActive = true;
+    clearBrushColour = 0;
+    drawn();
+}
+
+void CloseGraph() { SetPresentSource(nullptr); }
+
+void Present() { RequestPresent(); }
+
+void SetRGBPalette(int index, int red, int green, int blue) {
+    if (index < 0 || index >= 16) assertionFailure();
+    Palette[index] = Rgb{uint8_t(red), uint8_t(green), uint8_t(blue)};
+    RequestPresent();
+}
+
+void SetPaletteEntry(int index, int red6, int green6, int blue6) {
+    SetRGBPalette(index, (red6 * 4) & 255, (green6 * 4) & 255, (blue6 * 4) & 255);
+}
+
+void ResetPalette() {
+    for (int i = 0; i < 16; ++i) SetPaletteEntry(i, kBuiltInPalette[i][0], kBuiltInPalette[i][1], kBuiltInPalette[i][2]);
+}
+
+void SetColor(int index) { drawColour = index; }
+int GetColor() { return drawColour; }
+void SetFillStyle(int, int index) { fillColour = index; }
+int GetFillColor() { return fillColour; }
+
+void Bar(int x1, int y1, int x2, int y2) {
+    fillRect(x1, y1, x2, y2, PixelOf(fillColour));
+    clearBrushActive = false;
+    drawn();
+}
+
+void Rectangle(int x1, int y1, int x2, int y2) {
+    uint16_t value = PixelOf(drawColour);
+    if (clearBrushActive) fillRect(x1 + 1, y1 + 1, x2 - 1, y2 - 1, PixelOf(clearBrushColour));
+    for (int x = std::min(x1, x2); x <= std::max(x1, x2); ++x) {
+        setPixel(x, y1, value);
+        setPixel(x, y2, value);
+    }
+    for (int y = std::min(y1, y2); y <= std::max(y1, y2); ++y) {
+        setPixel(x1, y, value);
+        setPixel(x2, y, value);
+    }
+    drawn();
+}
+
+void Line(int x1, int y1, int x2, int y2) {
+    drawLine(x1, y1, x2, y2, PixelOf(drawColour));
+    drawn();
+}
+
+void MoveTo(int x, int y) {
+    cursorX = x;
+    cursorY = y;
+}
+
+void LineTo(int x, int y) {
+    Line(cursorX, cursorY, x, y);
+    MoveTo(x, y);
+}
+
+void PutPixel(int x, int y, int index) {
+    setPixel(x, y, PixelOf(index));
+    NoteDrawing();
+}
+
+void ClearDevice() {
+    Screen.fill(PixelOf(0));
+    cursorX = cursorY = 0;
+    clearBrushActive = true;
+    clearBrushColour = 0;
+    drawn();
+}
+
+void ClrScr() { ClearDevice(); }
+
+void PutImage(int x, int y, const uint8_t* image, int mode) {
+    int width = (image[0] | image[1] << 8) + 1;
+    int height = (image[2] | image[3] << 8) + 1;
+    int planeBytes = ((width / 2) + 3) / 4;
+    const uint8_t* row = image + 4;
+    for (int r = 0; r < height; ++r, row += 4 * planeBytes) {
+        for (int c = 0; c < width; ++c) {
+            int byte = c / 8, bit = 0x80 >> (c % 8);
+            int index = 0;
+            for (int plane = 0; plane < 4; ++plane)
+                if (row[plane * planeBytes + byte] & bit) index |= 8 >> plane;
+            if (!onScreen(x + c, y + r)) continue;
+            uint16_t& dst = Screen[(y + r) * 640 + x + c];
+            uint16_t value = PixelOf(index);
+            dst = mode == kPutAnd ? uint16_t(dst & value) : mode == kPutOr ? uint16_t(dst | value) : value;
+        }
+    }
+    drawn();
+}
+
+void PutTile(int x, int y, const uint8_t* image, bool dim) {
+    int height = std::min((image[2] | image[3] << 8) + 1, 24);
+    const uint8_t* row = image + 4;
+    for (int r = 0; r < height; ++r, row += 12) {
+        for (int c = 0; c < 24; ++c) {
+            int byte = c / 8, bit = 0x80 >> (c % 8);
+            int index = ((row[byte] & bit) ? 8 : 0) | ((row[3 + byte] & bit) ? 4 : 0) |
+                        ((row[6 + byte] & bit) ? 2 : 0) | ((row[9 + byte] & bit) ? 1 : 0);
+            uint16_t value = PixelOf(index);
+            if (dim) value &= 0x1F;
+            setPixel(x + c, y + r, value);
+        }
+    }
+    NoteDrawing();
+}
+
+void ScrollUp(int x, int y, int width, int height, int rows) {
+    // Copy row by row from the top so rows that move up are read before they
+    // are overwritten.
+    for (int r = 0; r < height; ++r) {
+        int sy = y + r, dy = sy - rows;
+        if (sy < 0 || sy > kMaxY || dy < 0 || dy > kMaxY) continue;
+        for (int c = 0; c < width; ++c)
+            if (x + c >= 0 && x + c <= kMaxX) Screen[dy * 640 + x + c] = Screen[sy * 640 + x + c];
+    }
+    drawn();
+}
+
+}  // namespace vela

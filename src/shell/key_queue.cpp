@@ -1,0 +1,80 @@
+#include "shell/key_queue.h"
+
+#include "platform/platform.h"
+#include "shell/presenter.h"
+
+namespace vela {
+
+namespace {
+
+struct KeyQueue {
+    uint8_t slots[kKeySlots] = {};
+    int head = 0;  // oldest byte
+    int tail = 0;  // where the next byte goes
+    bool empty() const { return head == tail; }
+};
+
+KeyQueue KeyQueueState;
+
+// The exploration loop polls KeyPressed again and again while the player
+// thinks. A poll that finds the queue empty right after another empty poll,
+// with nothing drawn in between, is an idle wait: it sleeps until the next
+// window event or tick instead of spinning a core.
+bool lastPollEmpty = false;
+uint64_t lastPollStamp = 0;
+
+int advance(int index) { return index == kKeySlots - 1 ? 0 : index + 1; }
+
+}  // namespace
+
+void PushKey(uint8_t key) {
+    int next = advance(KeyQueueState.tail);
+    if (next == KeyQueueState.head) return;
+    KeyQueueState.slots[KeyQueueState.tail] = key;
+    KeyQueueState.tail = next;
+}
+
+bool KeyPressed() {
+    Platform& platform = CurrentPlatform();
+    bool idle = KeyQueueState.empty() && lastPollEmpty && DrawingStamp() == lastPollStamp;
+    if (idle) {
+        PresentIfPending();
+        platform.WaitEvent(kPresentTickMs);
+    }
+    platform.PumpEvents(PushKey, idle);
+    PresentIfPending();
+    lastPollEmpty = KeyQueueState.empty();
+    lastPollStamp = DrawingStamp();
+    return !KeyQueueState.empty();
+}
+
+uint8_t ReadKey() {
+    while (!KeyPressed()) {
+    }
+    uint8_t key = KeyQueueState.slots[KeyQueueState.head];
+    KeyQueueState.head = advance(KeyQueueState.head);
+    return key;
+}
+
+void DiscardKeys() {
+    while (KeyPressed()) ReadKey();
+}
+
+void Delay(int milliseconds) {
+    PresentIfPending();
+    if (milliseconds / 2 > 0) CurrentPlatform().SleepMs(milliseconds / 2);
+}
+
+void Beep() { CurrentPlatform().Tone(500, 200); }
+void Sound(int) {}
+void NoSound() {}
+
+int QueuedKeyCount() { return (KeyQueueState.tail - KeyQueueState.head + kKeySlots) % kKeySlots; }
+
+void ResetKeyQueue() {
+    KeyQueueState = KeyQueue{};
+    lastPollEmpty = false;
+    lastPollStamp = 0;
+}
+
+}  // namespace vela

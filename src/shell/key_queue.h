@@ -1,0 +1,28 @@
+// The keyboard as a text-mode game sees it: a ring of 100 byte slots filled
+// from the window's key events and read one byte at a time, plus the delay
+// and the beep.
+#pragma once
+
+#include <cstdint>
+
+namespace vela {
+
+constexpr int kKeySlots = 100;
+
+// An arrow key arrives as two bytes: 0, then one of these.
+constexpr uint8_t kKeyUp = 72, kKeyDown = 80, kKeyLeft = 75, kKeyRight = 77;
+constexpr uint8_t kKeyEnter = 13, kKeyEsc = 27, kKeyBackspace = 8, kKeySpace = 32;
+
+void PushKey(uint8_t key);        // drops the byte when the queue is full
+bool KeyPressed();                // handles window events, then: is a byte waiting?
+uint8_t ReadKey();                // waits for a byte and takes it
+void DiscardKeys();               // reads every waiting byte
+void Delay(int milliseconds);     // sleeps half the given time, without events
+void Beep();                      // 500 Hz for 200 ms
+void Sound(int frequency);        // accepted, silent
+void NoSound();                   // accepted, silent
+
+int QueuedKeyCount();
+void ResetKeyQueue();             // tests: empty queue, fresh idle state
+
+}  // namespace vela

@@ -1,0 +1,128 @@
+// vela-headless: the game without a window, driven by a key script.
+//   vela-headless [--keys TEXT | --keys-file F] [--seed N] [--realtime]
+//                 [--shot F.png] [--transcript F.txt] [--state F.json]
+//                 [--sample NAME] [game arguments such as /g]
+// Exit status: 0 when the script ran out while the game waited, 3 when the
+// game halted, 4 on an error.
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "game/state/state_json.h"
+#include "game/world/map_data.h"
+#include "platform/headless_platform.h"
+#include "screen/gfx.h"
+#include "screen/johab.h"
+#include "screen/png_file.h"
+#include "screen/text_output.h"
+#include "shell/halt.h"
+#include "shell/key_queue.h"
+#include "shell/play_game.h"
+#include "shell/samples.h"
+
+namespace {
+
+using namespace vela;
+
+struct Options {
+    std::string keys, shot, transcript, state, sample;
+    uint64_t seed = 0;
+    bool realtime = false;
+    std::vector<std::string> gameArgs;
+};
+
+bool writeShot(const std::string& path) { return WritePng(path, RgbFrom555(Screen.data(), 640, 480)); }
+
+int usage() {
+    std::cerr << "usage: vela-headless [--keys TEXT | --keys-file F] [--seed N] [--realtime] [--shot F.png]\n"
+                 "                     [--transcript F.txt] [--state F.json] [--sample text|image] [/g]\n";
+    return 4;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options opt;
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        auto value = [&]() -> std::string { return i + 1 < argc ? argv[++i] : ""; };
+        if (a == "--keys") {
+            opt.keys = value();
+        } else if (a == "--keys-file") {
+            std::ifstream in(value());
+            if (!in) return usage();
+            std::stringstream ss;
+            ss << in.rdbuf();
+            opt.keys = ss.str();
+            while (!opt.keys.empty() && (opt.keys.back() == '\n' || opt.keys.back() == '\r')) opt.keys.pop_back();
+        } else if (a == "--seed") {
+            opt.seed = std::stoull(value());
+        } else if (a == "--realtime") {
+            opt.realtime = true;
+        } else if (a == "--shot") {
+            opt.shot = value();
+        } else if (a == "--transcript") {
+            opt.transcript = value();
+        } else if (a == "--state") {
+            opt.state = value();
+        } else if (a == "--sample") {
+            opt.sample = value();
+        } else if (a == "--help" || a == "-h") {
+            return usage();
+        } else {
+            opt.gameArgs.push_back(a);
+        }
+    }
+
+    HeadlessPlatform platform(opt.seed, opt.realtime);
+    try {
+        platform.SetScript(ParseKeyScript(opt.keys));
+    } catch (const std::exception& e) {
+        std::cerr << "vela-headless: " << e.what() << '\n';
+        return 4;
+    }
+    SetPlatform(&platform);
+    platform.onShot = [](const std::string& name) { writeShot(name + ".png"); };
+
+    std::ofstream transcript;
+    if (!opt.transcript.empty()) {
+        transcript.open(opt.transcript);
+        SetTextObserver([&transcript](int x, int y, int colour, std::string_view johab) {
+            transcript << x << ' ' << y << ' ' << colour << ' ' << JohabToUtf8(johab) << '\n';
+        });
+    }
+
+    int status = 0;
+    try {
+        InitTextOutput();
+        if (!opt.sample.empty()) {
+            if (!DrawSample(opt.sample)) {
+                std::cerr << "vela-headless: no sample named " << opt.sample << '\n';
+                return 4;
+            }
+            for (;;) ReadKey();
+        }
+        PlayGame(opt.gameArgs);
+    } catch (const ScriptExhausted&) {
+        status = 0;
+    } catch (const ProgramHalt&) {
+        status = 3;
+    } catch (const IoError& e) {
+        std::cerr << "vela-headless: input/output error: " << e.what() << '\n';
+        status = 4;
+    } catch (const std::exception& e) {
+        std::cerr << "vela-headless: " << e.what() << '\n';
+        status = 4;
+    }
+
+    if (!opt.shot.empty() && !writeShot(opt.shot)) status = 4;
+    if (!opt.state.empty()) {
+        std::ofstream out(opt.state);
+        out << StateJson(MapKind, MapWidth, MapHeight) << '\n';
+        if (!out) status = 4;
+    }
+    return status;
+}

@@ -1,0 +1,203 @@
+#include "game/state/enemy_table.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "screen/johab.h"
+#include "shell/halt.h"
+
+namespace vela {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Each test runs in its own empty directory, because the game reads
+// "foedata.dat" from wherever it is started.
+class EnemyFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        home = fs::current_path();
+        char pattern[] = "/tmp/vela-enemies-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir = pattern;
+        fs::current_path(dir);
+    }
+    void TearDown() override {
+        fs::current_path(home);
+        fs::remove_all(dir);
+    }
+    // A table whose record n holds n in every statistic and a name "적n".
+    static std::vector<char> numberedTable(std::size_t size) {
+        std::vector<char> bytes(size, char(0xEE));
+        for (int n = 1; n <= kEnemyCount && std::size_t(29 * n) <= size; ++n) {
+            char* r = &bytes[29 * (n - 1)];
+            std::string name = "적"_j;
+            name += std::to_string(n);
+            std::memset(r, 0, 29);
+            r[0] = char(name.size());
+            std::memcpy(r + 1, name.data(), name.size());
+            std::memset(r + 17, n, 12);
+        }
+        return bytes;
+    }
+    static void write(const std::vector<char>& bytes) {
+        std::ofstream("foedata.dat", std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+    }
+    fs::path home, dir;
+};
+
+TEST_F(EnemyFileTest, ExactFileLoadsEveryRecordInPlace) {
+    write(numberedTable(2175));
+    LoadEnemyTable();
+    const EnemyRecord& r = EnemyRecordOf(7);
+    EXPECT_EQ(JohabToUtf8(std::string(r.Name, r.NameLength)), "적7");
+    EXPECT_EQ(r.Strength, 7);
+    EXPECT_EQ(r.ArmourClass, 7);
+    EXPECT_EQ(r.Level, 7);
+    EXPECT_EQ(EnemyRecordOf(1).Strength, 1);
+    EXPECT_EQ(EnemyRecordOf(75).Level, 75);
+    EXPECT_EQ(JohabToUtf8(std::string(EnemyRecordOf(75).Name, EnemyRecordOf(75).NameLength)), "적75");
+}
+
+TEST_F(EnemyFileTest, BytesAfterTheLastRecordAreIgnored) {
+    write(numberedTable(2175 + 40));
+    LoadEnemyTable();
+    EXPECT_EQ(EnemyRecordOf(75).Level, 75);
+}
+
+TEST_F(EnemyFileTest, ShortOrMissingFileIsAnIoErrorNamingTheFile) {
+    write(numberedTable(2175));
+    LoadEnemyTable();
+
+    write(numberedTable(2174));
+    try {
+        LoadEnemyTable();
+        ADD_FAILURE() << "a 2174-byte file loaded";
+    } catch (const IoError& e) {
+        EXPECT_NE(std::string(e.what()).find("foedata.dat"), std::string::npos) << e.what();
+    }
+    // The failed load leaves the table as it was, never half overwritten.
+    EXPECT_EQ(EnemyRecordOf(75).Level, 75);
+
+    fs::remove("foedata.dat");
+    try {
+        LoadEnemyTable();
+        ADD_FAILURE() << "a missing file loaded";
+    } catch (const IoError& e) {
+        EXPECT_NE(std::string(e.what()).find("foedata.dat"), std::string::npos) << e.what();
+    }
+    EXPECT_THROW(EnemyRecordOf(0), std::out_of_range);
+    EXPECT_THROW(EnemyRecordOf(76), std::out_of_range);
+}
+
+// The table the build makes from data/enemies.tsv, loaded as the game does.
+class BuiltEnemyTable : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        fs::path home = fs::current_path();
+        fs::current_path(VELA_DATA_DIR);
+        LoadEnemyTable();
+        fs::current_path(home);
+    }
+    static long hitPoints(int n) {
+        const EnemyRecord& r = EnemyRecordOf(n);
+        return long(r.Endurance) * r.Level * 10;
+    }
+    static long gold(int n) {
+        const EnemyRecord& r = EnemyRecordOf(n);
+        return long(std::max<int>(r.ArmourClass, 1)) * r.Level * r.Level * r.Level;
+    }
+    template <class F>
+    static double mean(int first, int last, F value) {
+        double sum = 0;
+        for (int n = first; n <= last; ++n) sum += double(value(n));
+        return sum / (last - first + 1);
+    }
+};
+
+TEST_F(BuiltEnemyTable, EveryNameIsReadableKorean) {
+    for (int n = 1; n <= kEnemyCount; ++n) {
+        const EnemyRecord& r = EnemyRecordOf(n);
+        ASSERT_GE(int(r.NameLength), 1) << "enemy " << n;
+        ASSERT_LE(int(r.NameLength), 16) << "enemy " << n;
+        std::string name = JohabToUtf8(std::string(r.Name, r.NameLength));
+        EXPECT_EQ(name.find("\xEF\xBF\xBD"), std::string::npos) << "enemy " << n << ": " << name;
+    }
+}
+
+// The dens in the order the story sends the party through them.
+TEST_F(BuiltEnemyTable, DensGetTougherAndRicherAlongTheStory) {
+    const struct {
+        const char* den;
+        int first, last;
+    } dens[] = {{"pyramid", 1, 20},  {"evidence", 15, 29}, {"clue", 25, 39},
+                {"belial", 31, 40},  {"moloch", 41, 49},   {"asmodeus", 53, 61}};
+    for (std::size_t k = 1; k < std::size(dens); ++k) {
+        const auto &before = dens[k - 1], &now = dens[k];
+        EXPECT_GT(mean(now.first, now.last, hitPoints), mean(before.first, before.last, hitPoints))
+            << now.den << " after " << before.den;
+        EXPECT_GT(mean(now.first, now.last, gold), mean(before.first, before.last, gold))
+            << now.den << " after " << before.den;
+    }
+    for (int n = 1; n < kEnemyCount; ++n) {
+        EXPECT_LT(hitPoints(n), hitPoints(75)) << "enemy " << n << " outlasts the final foe";
+        EXPECT_LT(int(EnemyRecordOf(n).Level), int(EnemyRecordOf(75).Level)) << "enemy " << n;
+    }
+    // Eight final foes must not overflow the party's signed 32-bit gold.
+    EXPECT_LE(8 * gold(75), long(INT_MAX));
+}
+
+TEST_F(BuiltEnemyTable, FirstFoesSuitALoneNewHero) {
+    // A new hero has 100..200 hit points and deals 38..75 bare-handed.
+    for (int n = 1; n <= 3; ++n) {
+        const EnemyRecord& r = EnemyRecordOf(n);
+        EXPECT_LE(hitPoints(n), 75) << "enemy " << n;
+        EXPECT_LE(r.Strength * r.Level * 10 / 5, 20) << "enemy " << n << "'s hardest blow";
+        EXPECT_EQ(int(r.ArmourClass), 0) << "enemy " << n;
+    }
+}
+
+TEST_F(BuiltEnemyTable, EveryFoeUsesItsTurn) {
+    for (int n = 1; n <= kEnemyCount; ++n) {
+        const EnemyRecord& r = EnemyRecordOf(n);
+        bool casts = r.MagicLevel >= 1 && r.MagicLevel <= 6;
+        EXPECT_TRUE(r.Strength > 0 || (casts && r.MagicAccuracy > 0)) << "enemy " << n << " can never act";
+        // Melee or magic is picked by comparing Accuracy with MagicAccuracy: a
+        // non-caster with MagicAccuracy would stand idle on the magic picks.
+        if (!casts) {
+            EXPECT_EQ(int(r.MagicAccuracy), 0) << "enemy " << n << " wastes turns";
+        }
+        EXPECT_GT(int(r.Accuracy), 0) << "enemy " << n;
+    }
+    // Encounters in the mortal hall hold only enemy 35: it must call no one up.
+    EXPECT_EQ(int(EnemyRecordOf(35).SpecialAbility), 0);
+}
+
+TEST_F(BuiltEnemyTable, FoesThatJoinMakeWorkingCompanions) {
+    // The mind-reading set, and 52, the stranger who joins in Tarn.
+    for (int n : {6, 10, 20, 24, 27, 29, 33, 35, 40, 47, 52, 53, 62, 70}) {
+        const EnemyRecord& r = EnemyRecordOf(n);
+        // A companion's blow is Strength x power x level / 2 and lands on
+        // random(20) <= Accuracy: zero in either makes it dead weight.
+        EXPECT_GT(int(r.Strength), 0) << "enemy " << n;
+        EXPECT_GE(int(r.Accuracy), 10) << "enemy " << n;
+        // Member hit and magic points are signed 16-bit.
+        EXPECT_GT(hitPoints(n), 0) << "enemy " << n;
+        EXPECT_LE(hitPoints(n), 32767) << "enemy " << n;
+        EXPECT_LE(long(r.Mentality) * r.Level * 10, 32767) << "enemy " << n;
+        // Enemy resistance is a percentage; the member keeps half of it.
+        EXPECT_LE(int(r.Resistance), 99) << "enemy " << n;
+    }
+}
+
+}  // namespace
+}  // namespace vela

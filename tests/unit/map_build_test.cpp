@@ -1,0 +1,130 @@
+// The map builder must refuse maps on which a scripted square cannot work.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../../tools/mkdata/maps.h"
+
+namespace {
+
+using mkdata::Errors;
+using mkdata::MapSource;
+
+// A 12 x 12 town called Tarn: a walled yard whose grid row `r` (1-based) and
+// marks can be swapped per test.
+std::vector<std::string> smallTown(std::vector<std::string> marks, int changedRow = 0, std::string row = "") {
+    std::vector<std::string> lines = {
+        "name Tarn", "number 6", "kind town", "size 12 12",
+        "legend # 1  # wall", "legend . 44  # paving", "legend G 48  # guard", "legend 0 0  # hidden event",
+        "legend S 23  # signpost",
+        "grid",
+    };
+    std::vector<std::string> grid = {
+        "############", "############", "############", "############", "############",
+        "####....####", "####.G..####", "####....####", "####....####", "############",
+        "############", "############",
+    };
+    if (changedRow) grid[changedRow - 1] = row;
+    lines.insert(lines.end(), grid.begin(), grid.end());
+    lines.insert(lines.end(), marks.begin(), marks.end());
+    return lines;
+}
+
+std::vector<std::string> errorsOf(const std::vector<std::string>& lines) {
+    Errors errors;
+    MapSource map;
+    if (mkdata::ParseMapSource(lines, "Tarn.txt", map, errors)) mkdata::ValidateMap(map, errors);
+    return errors.list;
+}
+
+bool mentions(const std::vector<std::string>& errors, const std::string& text) {
+    for (const auto& e : errors)
+        if (e.find(text) != std::string::npos) return true;
+    return false;
+}
+
+TEST(MapBuild, AGoodMapPassesAndIsWrittenRowByRow) {
+    auto lines = smallTown({"check 6 7 person  # guard", "entry 5 6"});
+    Errors errors;
+    MapSource map;
+    ASSERT_TRUE(mkdata::ParseMapSource(lines, "Tarn.txt", map, errors));
+    mkdata::ValidateMap(map, errors);
+    EXPECT_TRUE(errors.list.empty()) << errors.list.front();
+    auto bytes = mkdata::EncodeMapFile(map);
+    ASSERT_EQ(bytes.size(), 2u + 144u);
+    EXPECT_EQ(bytes[0], 12);
+    EXPECT_EQ(bytes[1], 12);
+    EXPECT_EQ(bytes[2 + 6 * 12 + 5], 48);  // (6,7): row 7, column 6
+}
+
+TEST(MapBuild, TilesWithoutAPictureAreRefused) {
+    auto lines = smallTown({"entry 5 6"});
+    lines.insert(lines.begin() + 4, "legend X 56  # no such tile");
+    EXPECT_TRUE(mentions(errorsOf(lines), "has no picture"));
+
+    // A cell set past the legend (as a test or a tool might) is caught too.
+    Errors errors;
+    MapSource map;
+    ASSERT_TRUE(mkdata::ParseMapSource(smallTown({"entry 5 6"}), "Tarn.txt", map, errors));
+    map.cells[7 * 12 + 6] = 60;
+    mkdata::ValidateMap(map, errors);
+    EXPECT_TRUE(mentions(errors.list, "tile 60 at (7,8) has no picture"));
+}
+
+TEST(MapBuild, ScriptedSquaresNeedTheirClass) {
+    // A person script on a paving square would never run: the party walks onto it.
+    auto errors = errorsOf(smallTown({"check 7 7 person  # keeper", "entry 5 6"}));
+    EXPECT_TRUE(mentions(errors, "(7,7) [keeper] needs person class, but holds tile 44 (floor)"));
+
+    // An exact tile is required where a script repaints or draws it.
+    errors = errorsOf(smallTown({"check 5 6 floor=47", "entry 5 6"}));
+    EXPECT_TRUE(mentions(errors, "needs tile 47"));
+
+    // An event square on the map that no script owns.
+    errors = errorsOf(smallTown({"entry 5 6"}, 8, "####..0.####"));
+    EXPECT_TRUE(mentions(errors, "special tile 0 at (7,8) has no check line"));
+}
+
+TEST(MapBuild, ArrivalAndStandSquaresMustLieInThePartyRange) {
+    // On a 12 x 12 map the party stands on columns 5..8 and rows 6..7.
+    auto errors = errorsOf(smallTown({"entry 7 8  # too low"}));
+    EXPECT_TRUE(mentions(errors, "outside the party range"));
+    errors = errorsOf(smallTown({"entry 5 6", "check 8 9 special"}, 9, "####...0####"));
+    EXPECT_TRUE(mentions(errors, "(8,9) is stood on, but lies outside the party range"));
+    // An entry on a wall.
+    errors = errorsOf(smallTown({"entry 4 6"}));
+    EXPECT_TRUE(mentions(errors, "needs floor class"));
+}
+
+TEST(MapBuild, BumpedSquaresNeedAFloorNeighbourTheWalkCanReach) {
+    // A guard walled in on all sides cannot be talked to.
+    auto lines = smallTown({"check 6 7 person", "entry 8 6"});
+    lines[10 + 5] = "####.#..####";
+    lines[10 + 6] = "#####G#.####";
+    lines[10 + 7] = "####.#..####";
+    EXPECT_TRUE(mentions(errorsOf(lines), "no floor square inside the party range touches it"));
+
+    // A signpost whose only floor neighbour lies beyond a wall the party cannot pass.
+    lines = smallTown({"check 5 7 signpost", "entry 8 6"}, 7, "####S#..####");
+    lines[10 + 5] = "####.#..####";
+    lines[10 + 7] = "#####...####";
+    auto errors = errorsOf(lines);
+    EXPECT_TRUE(mentions(errors, "cannot be reached on foot"));
+    lines.push_back("check 5 7 signpost sealed");
+    lines.erase(lines.end() - 3);  // drop the unsealed check line
+    EXPECT_FALSE(mentions(errorsOf(lines), "cannot be reached"));
+}
+
+TEST(MapBuild, MalformedSourcesAreRefused) {
+    EXPECT_TRUE(mentions(errorsOf(smallTown({"entry 5 6"}, 7, "####.Q..####")), "'Q' at (6,7) is not in the legend"));
+    EXPECT_TRUE(mentions(errorsOf(smallTown({"entry 5 6"}, 7, "####.G..###")), "has 11 cells"));
+    auto lines = smallTown({"entry 5 6"});
+    lines[3] = "size 201 12";
+    EXPECT_TRUE(mentions(errorsOf(lines), "outside 1..200 x 1..125"));
+    lines = smallTown({"entry 5 6"});
+    lines[1] = "number 7";
+    EXPECT_TRUE(mentions(errorsOf(lines), "Tarn is map 6, not 7"));
+}
+
+}  // namespace

@@ -56,8 +56,12 @@ uint8_t ReadKey() {
     return key;
 }
 
-void DiscardKeys() {
-    while (KeyPressed()) ReadKey();
+void DiscardKeys(uint8_t* lastKey) {
+    while (KeyPressed()) {
+        uint8_t key = ReadKey();
+        if (lastKey) *lastKey = key;
+    }
+    lastPollEmpty = false;
 }
 
 void Delay(int milliseconds) {

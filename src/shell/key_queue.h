@@ -16,7 +16,10 @@ constexpr uint8_t kKeyEnter = 13, kKeyEsc = 27, kKeyBackspace = 8, kKeySpace = 3
 void PushKey(uint8_t key);        // drops the byte when the queue is full
 bool KeyPressed();                // handles window events, then: is a byte waiting?
 uint8_t ReadKey();                // waits for a byte and takes it
-void DiscardKeys();               // reads every waiting byte
+// Reads every waiting byte (the last one into *lastKey when given). Use it
+// for every "discard pending keys": it never counts as the game waiting, so
+// two discards in a row cannot make the harness deliver a key to be eaten.
+void DiscardKeys(uint8_t* lastKey = nullptr);
 void Delay(int milliseconds);     // sleeps half the given time, without events
 void Beep();                      // 500 Hz for 200 ms
 void Sound(int frequency);        // accepted, silent

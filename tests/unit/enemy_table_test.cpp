@@ -21,10 +21,12 @@ namespace {
 namespace fs = std::filesystem;
 
 // Each test runs in its own empty directory, because the game reads
-// "foedata.dat" from wherever it is started.
+// "foedata.dat" from wherever it is started. The table is global: it is put
+// back afterwards for the tests that follow.
 class EnemyFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        saved = EnemyTable;
         home = fs::current_path();
         char pattern[] = "/tmp/vela-enemies-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -34,6 +36,7 @@ protected:
     void TearDown() override {
         fs::current_path(home);
         fs::remove_all(dir);
+        EnemyTable = saved;
     }
     // A table whose record n holds n in every statistic and a name "적n".
     static std::vector<char> numberedTable(std::size_t size) {
@@ -53,6 +56,7 @@ protected:
         std::ofstream("foedata.dat", std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
     }
     fs::path home, dir;
+    std::array<EnemyRecord, kEnemyCount> saved;
 };
 
 TEST_F(EnemyFileTest, ExactFileLoadsEveryRecordInPlace) {

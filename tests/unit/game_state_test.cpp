@@ -487,6 +487,9 @@ TEST_F(GameState, LongRestsDoNotLoseTime) {
     AddTime(24 * 400, 0, 0);
     EXPECT_EQ(Party.Day, 50);
     EXPECT_EQ(Party.Year, 1);
+    AddTime(24 * 670, 0, 0);  // lands on day 720: one year on, day 360 of it
+    EXPECT_EQ(Party.Day, 360);
+    EXPECT_EQ(Party.Year, 2);
 }
 
 // ---------------------------------------------------------------- joining and new game

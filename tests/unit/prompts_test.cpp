@@ -17,6 +17,7 @@
 #include "game/ui/menus.h"
 #include "game/ui/messages.h"
 #include "game/ui/party_panel.h"
+#include "game/world/exploration.h"
 #include "golden.h"
 #include "platform/headless_platform.h"
 #include "screen/fonts.h"
@@ -288,7 +289,10 @@ TEST_F(PromptTest, LongMessageWrapsAtTheTextWindow) {
     WriteMessage(15, "가나다라마바사아자차카타파하가나다라마바사아자차카타파하"_j);
     EXPECT_EQ(TextCursor.y, 64);
     EXPECT_FALSE(InkIn(251, 64, 259, 79).empty()) << "the continuation starts at the window's left";
-    EXPECT_TRUE(InkIn(609, 48, 626, 79).empty()) << "nothing past the right edge";
+    // A character is started while x + 8 is left of the window's right edge
+    // (608), so the last syllable of a line ends at x 611 at most.
+    EXPECT_FALSE(InkIn(596, 48, 611, 63).empty());
+    EXPECT_TRUE(InkIn(612, 48, 626, 79).empty()) << "nothing past the last character cell";
 }
 
 TEST_F(PromptTest, PressAnyKeyIgnoresEarlierKeysAndKeepsTheArrowCode) {
@@ -402,8 +406,8 @@ TEST_F(PromptTest, AskEnterAndLeave) {
     EXPECT_FALSE(AskLeave());
     platform.AppendKeys("{space}");
     EXPECT_TRUE(AskLeave());
-    EXPECT_EQ(MenuItems[1], "예, 그렇습니다."_j);
-    EXPECT_EQ(MenuItems[2], "아니오, 원하지 않습니다."_j);
+    EXPECT_EQ(MenuItems[1], std::string("예, 그렇습니다."_j));
+    EXPECT_EQ(MenuItems[2], std::string("아니오, 원하지 않습니다."_j));
 }
 
 TEST_F(PromptTest, AskEnterShowsTheQuestionAboveTheAnswers) {
@@ -442,6 +446,8 @@ protected:
 
 TEST_F(PanelTest, RowsColumnsAndConditionColours) {
     REQUIRE_FONTS();
+    SetColor(11);  // the header the game draws above the panel, for the picture
+    WriteBold(260, 313, "  이름           생명력   마력       상 태"_j);
     DrawPartyPanel();
     auto rowInk = [](int slot, int x1, int x2) { return InkIn(x1, PanelRowY(slot), x2, PanelRowY(slot) + 15); };
     EXPECT_EQ(rowInk(1, 260, 388), std::set<int>{15});

@@ -1,10 +1,10 @@
 #include "game/ui/menus.h"
-#include "game/world/exploration.h"
 
 #include <algorithm>
 
 #include "game/state/party.h"
 #include "game/ui/messages.h"
+#include "game/world/exploration.h"
 #include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"

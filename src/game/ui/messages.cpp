@@ -20,7 +20,7 @@ void PressAnyKey() {
     SetColor(14);
     WriteLineNoScroll(260, 272, "아무키나 누르십시오 ..."_j);
     // Keys typed before the prompt showed are not an answer to it.
-    while (KeyPressed()) LastKey = ReadKey();
+    DiscardKeys(&LastKey);
     LastKey = ReadKey();
     if (LastKey == 0) LastKey = ReadKey();
     ClearMessages();

@@ -46,7 +46,7 @@ ViewLight LightOfView() {
 }
 
 void DrawMapView(bool withParty) {
-    while (KeyPressed()) LastKey = ReadKey();
+    DiscardKeys(&LastKey);
     ViewLight light = LightOfView();
 
     // The party's cell: the ground under it with the figure laid over it

@@ -695,7 +695,13 @@ def facets(seed, n, rim, lit, mid, dark, gapc=K, ystretch=1.0, spot=None):
 
 
 def volcanic_rock():
-    return facets(171, 7, LG, GR, GR, K, spot=PU)
+    t = facets(171, 7, LG, GR, GR, K, spot=PU)
+    # darker than plain stone: the faces are dithered towards black
+    for y in range(W):
+        for x in range(W):
+            if t[y][x] == GR and (x + y) % 2 == 0 and hsh(x, y, 175) < 0.4:
+                t[y][x] = K
+    return t
 
 
 def mountain(snowy=False):
@@ -1262,10 +1268,10 @@ def castle():
 def walled_town():
     t = grass(351, tufts=3, his=1)
     # roofs behind the wall: gabled houses and a church tower
-    houses = [(1, 5, 7, RD), (7, 8, 5, BR), (14, 6, 7, RD), (18, 3, 5, BR)]
+    houses = [(1, 4, 8, RD), (7, 8, 6, BR), (14, 6, 8, RD), (19, 2, 5, RD)]
     for (x0, y0, w, rc) in houses:
         hw = w / 2
-        roof = poly_mask([(x0 + hw, y0), (x0 + w + 1, y0 + hw + 1), (x0 - 1, y0 + hw + 1)])
+        roof = poly_mask([(x0 + hw, y0), (x0 + w + 1, y0 + hw + 1.5), (x0 - 1, y0 + hw + 1.5)])
         rect(t, x0, int(y0 + hw) + 1, x0 + w - 1, 15, OC)
         vline(t, x0 + w - 1, int(y0 + hw) + 1, 15, BR)
         rect(t, x0 + 1, int(y0 + hw) + 3, x0 + 2, int(y0 + hw) + 4, K)
@@ -1513,21 +1519,6 @@ def render(grid, tiles, scale, night=False):
     return w, h, rgb
 
 
-PATCH = """
-3333333311122
-3333332241111
-3326241241219
-2424274141141
-4148484830278
-4148494941174
-2741494923171
-5227272740271
-5441524141555
-4141414144419
-"""
-PATCH_LEGEND = {"1": 41, "2": 24, "3": 3, "4": 41, "5": 25, "6": 26, "7": 27, "8": 48, "9": 20}
-
-
 def patch_grid():
     # a hand-laid scene using tile numbers directly, two digits per cell
     scene = [
@@ -1552,7 +1543,6 @@ def preview(prefix, tiles):
     scene = patch_grid()
     png(prefix + "-scene.png", *render(scene, tiles, 2))
     png(prefix + "-night.png", *render(scene, tiles, 1, night=True))
-    fields = [[n] * 4 for n in (41, 24, 3, 27, 48, 10, 1, 49)]
     field = [[n for n in (41, 41, 41, 24, 24, 24, 27, 27, 27, 48, 48, 48)] for _ in range(3)] + \
             [[n for n in (3, 3, 3, 10, 10, 10, 1, 1, 1, 49, 49, 49)] for _ in range(3)] + \
             [[n for n in (50, 50, 50, 35, 35, 35, 36, 36, 36, 45, 45, 45)] for _ in range(3)] + \

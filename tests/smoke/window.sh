@@ -1,0 +1,186 @@
+#!/bin/bash
+# Smoke test of the game in a real SDL window on a private Xvfb display:
+# the window appears at 640 x 480, takes keys, F12 writes a 640 x 480
+# screenshot, F10 doubles the window, and SIGTERM ends the game at once
+# with status 0.
+#
+#   tests/smoke/window.sh VELA_BINARY BUILT_DATA_DIR
+#
+# SMOKE_KEEP_SHOT=FILE.png keeps the first screenshot for a look.
+# Works without a window manager (keys go to the window after an explicit
+# input focus) and without network. Every wait has a time limit; Xvfb and the
+# game are always stopped on the way out.
+set -u
+
+if [ $# -ne 2 ]; then
+    echo "usage: $0 VELA_BINARY BUILT_DATA_DIR" >&2
+    exit 2
+fi
+VELA=$(realpath -- "$1") || exit 2
+DATA=$(realpath -- "$2") || exit 2
+CAPTION="벨라 windows version 0.1.1"
+
+fail() {
+    echo "smoke: FAIL: $*" >&2
+    if [ -s "${WORK:-/nonexistent}/game.log" ]; then
+        echo "--- game output ---" >&2
+        tail -n 20 "$WORK/game.log" >&2
+    fi
+    exit 1
+}
+say() { echo "smoke: $*"; }
+
+for tool in Xvfb xdotool xwininfo xprop timeout od; do
+    command -v "$tool" >/dev/null 2>&1 ||
+        fail "'$tool' is not installed (install xvfb, xdotool and x11-utils: scripts/install-deps.sh)"
+done
+[ -x "$VELA" ] || fail "game binary $VELA is missing or not executable"
+[ -f "$DATA/ascii.fnt" ] || fail "no built game data in $DATA (build the gamedata target)"
+
+WORK=$(mktemp -d /tmp/vela-smoke.XXXXXX) || fail "cannot make a temporary directory"
+XVFB_PID=""
+GAME_PID=""
+
+stopProcess() {  # pid: TERM, then KILL if it lingers
+    local pid=$1
+    [ -n "$pid" ] || return 0
+    kill -0 "$pid" 2>/dev/null || return 0
+    kill -TERM "$pid" 2>/dev/null
+    for _ in $(seq 20); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+}
+cleanup() {
+    stopProcess "$GAME_PID"
+    stopProcess "$XVFB_PID"
+    rm -rf -- "$WORK"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+
+# The game runs in a fresh copy of its data, so screenshots land there.
+mkdir "$WORK/game" && cp -R "$DATA/." "$WORK/game/" || fail "cannot copy the game data"
+rm -f "$WORK"/game/vela-*.png
+
+# Xvfb picks a free display itself and writes its number to fd 3 once it
+# accepts connections. The screen is big enough for the 2x window.
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset \
+    3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+XVFB_PID=$!
+for _ in $(seq 100); do
+    [ -s "$WORK/display" ] && grep -q '^[0-9][0-9]*$' "$WORK/display" && break
+    kill -0 "$XVFB_PID" 2>/dev/null || break
+    sleep 0.1
+done
+grep -q '^[0-9][0-9]*$' "$WORK/display" 2>/dev/null ||
+    fail "Xvfb did not start: $(tail -n 3 "$WORK/xvfb.log" 2>/dev/null)"
+export DISPLAY=":$(head -n 1 "$WORK/display")"
+unset WAYLAND_DISPLAY XAUTHORITY SDL_VIDEODRIVER
+say "Xvfb on $DISPLAY"
+
+X() { timeout 10 "$@"; }  # one X client call, never hanging
+
+(cd "$WORK/game" && exec "$VELA") >"$WORK/game.log" 2>&1 &
+GAME_PID=$!
+
+# xdotool matches the legacy WM_NAME, where SDL cannot keep the Hangul, so
+# it finds the window by the ASCII tail of the caption; the whole caption is
+# then checked in _NET_WM_NAME, as window managers show it.
+WIN=$(X xdotool search --sync --onlyvisible --name 'windows version 0\.1\.1$' 2>/dev/null | head -n 1)
+[ -n "$WIN" ] || {
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game exited before showing its window"
+    fail "no window titled '$CAPTION' within 10 s"
+}
+say "window $WIN"
+# xprop in the C locale writes bytes above 127 as octal escapes.
+escapedCaption=$(printf '%s' "$CAPTION" | od -An -v -tu1 |
+    awk '{for (i = 1; i <= NF; ++i) { f = $i > 127 ? "\\%o" : "%c"; printf f, $i }}')
+title=$(LC_ALL=C X xprop -id "$WIN" -notype _NET_WM_NAME 2>/dev/null)
+[ "$title" = "_NET_WM_NAME = \"$escapedCaption\"" ] ||
+    fail "window caption is [$title], expected \"$CAPTION\" ($escapedCaption)"
+
+# Width and height of the window's client area, as "WxH".
+windowSize() {
+    X xwininfo -id "$WIN" 2>/dev/null |
+        awk '/^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print w "x" h}'
+}
+# Waits up to 5 s for the window to reach a size.
+expectSize() {
+    local want=$1 got=""
+    for _ in $(seq 50); do
+        got=$(windowSize)
+        [ "$got" = "$want" ] && return 0
+        sleep 0.1
+    done
+    fail "window is $got, expected $want ($2)"
+}
+expectSize 640x480 "at start"
+
+# Without a window manager nothing gives the window the keyboard: focus it.
+X xdotool windowfocus --sync "$WIN" 2>/dev/null || X xdotool windowfocus "$WIN" ||
+    fail "cannot focus the game window"
+sendKey() {
+    X xdotool key --delay 60 "$@" || fail "xdotool could not send $*"
+}
+
+# The hero walks a little; the game must still be there afterwards.
+sendKey Up Down Left Right
+sleep 0.3
+kill -0 "$GAME_PID" 2>/dev/null || fail "the game exited after arrow keys"
+
+sendKey F12
+shot=""
+for _ in $(seq 50); do
+    shot=$(ls "$WORK"/game/vela-*.png 2>/dev/null | head -n 1)
+    [ -n "$shot" ] && [ "$(stat -c %s "$shot")" -gt 33 ] && break
+    shot=""
+    sleep 0.1
+done
+[ -n "$shot" ] || fail "F12 wrote no vela-*.png screenshot within 5 s"
+case "$(basename "$shot")" in
+    vela-[0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9]-[0-9][0-9][0-9][0-9][0-9][0-9].png) ;;
+    *) fail "screenshot name $(basename "$shot") is not vela-YYYYMMDD-HHMMSS.png" ;;
+esac
+sleep 0.2  # let the writer finish the file it just created
+signature=$(od -An -tx1 -N8 "$shot" | tr -d ' \n')
+[ "$signature" = "89504e470d0a1a0a" ] || fail "screenshot is not a PNG (starts $signature)"
+# IHDR: width and height are big-endian 32-bit words at offsets 16 and 20.
+dims=$(od -An -tu1 -j16 -N8 "$shot" |
+    awk '{print ($1*16777216 + $2*65536 + $3*256 + $4) "x" ($5*16777216 + $6*65536 + $7*256 + $8)}')
+[ "$dims" = "640x480" ] || fail "screenshot header says $dims, expected 640x480"
+say "screenshot $(basename "$shot") is 640x480"
+[ -n "${SMOKE_KEEP_SHOT:-}" ] && cp -- "$shot" "$SMOKE_KEEP_SHOT"
+
+# A second screenshot in the same second gets a new name.
+sendKey F12
+count=0
+for _ in $(seq 50); do
+    count=$(ls "$WORK"/game/vela-*.png 2>/dev/null | wc -l)
+    [ "$count" -ge 2 ] && break
+    sleep 0.1
+done
+[ "$count" -eq 2 ] || fail "after a second F12 there are $count screenshots, expected 2"
+
+sendKey F10
+expectSize 1280x960 "after F10"
+say "F10 made the window 1280x960"
+kill -0 "$GAME_PID" 2>/dev/null || fail "the game exited after F10"
+
+# SIGTERM is a close request: the game ends at once with status 0.
+kill -TERM "$GAME_PID"
+for _ in $(seq 30); do
+    kill -0 "$GAME_PID" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$GAME_PID" 2>/dev/null; then
+    fail "the game was still running 3 s after SIGTERM"
+fi
+wait "$GAME_PID"
+status=$?
+GAME_PID=""
+[ "$status" -eq 0 ] || fail "the game exited with status $status after SIGTERM, expected 0"
+say "SIGTERM ended the game with status 0"
+say "all checks passed"

@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include "game/state/party.h"
+#include "game/world/exploration.h"
+#include "game/world/map_data.h"
+#include "game/world/terrain.h"
+#include "session.h"
+#include "shell/key_queue.h"
+
+namespace vela {
+namespace {
+
+// A town of floor 44 with the given size, already loaded, party at (x, y).
+void townOf(int width, int height, int x, int y) {
+    MapWidth = uint8_t(width);
+    MapHeight = uint8_t(height);
+    MapKind = kTown;
+    Party.MapNumber = 6;
+    for (int cx = 1; cx <= width; ++cx)
+        for (int cy = 1; cy <= height; ++cy) SetMapTile(cx, cy, 44);
+    PartyX = x;
+    PartyY = y;
+    Party.Flags[FlagTemperament] = 3;
+    SoundOn = 0;
+}
+
+void addMember(int slot, int hp) {
+    Member[slot].Name.set("m");
+    Member[slot].HP = int16_t(hp);
+    Member[slot].Endurance = 10;
+    Member[slot].Level = 1;
+    Member[slot].Luck = 10;
+}
+
+void press(test::Session& s, const std::string& keys) {
+    s.platform.AppendKeys(keys);
+    while (!s.platform.ScriptDone() || QueuedKeyCount() > 0) MapStep();
+}
+
+TEST(TileClasses, EachKindReadsTheSameNumberItsOwnWay) {
+    using C = TileClass;
+    struct Case {
+        int tile;
+        C town, ground, den, keep;
+    } cases[] = {
+        {0, C::Special, C::Special, C::Special, C::Special},
+        {5, C::Blocked, C::Blocked, C::Blocked, C::Blocked},
+        {19, C::Special, C::Blocked, C::Blocked, C::Blocked},
+        {20, C::Blocked, C::Special, C::Blocked, C::Blocked},
+        {21, C::Blocked, C::Entrance, C::Blocked, C::Blocked},
+        {22, C::Entrance, C::Signpost, C::Blocked, C::Blocked},
+        {23, C::Signpost, C::Swamp, C::Blocked, C::Blocked},
+        {24, C::Water, C::Floor, C::Blocked, C::Blocked},
+        {26, C::Lava, C::Floor, C::Blocked, C::Blocked},
+        {40, C::Floor, C::Floor, C::Blocked, C::Floor},
+        {48, C::Person, C::Water, C::Water, C::Water},
+        {51, C::Person, C::Entrance, C::Blocked, C::Blocked},
+        {52, C::Person, C::Entrance, C::Special, C::Special},
+        {53, C::Person, C::Entrance, C::Signpost, C::Signpost},
+        {54, C::Person, C::Entrance, C::Entrance, C::Entrance},
+        {55, C::Person, C::Entrance, C::Person, C::Person},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ClassOfTile(kTown, c.tile), c.town) << c.tile;
+        EXPECT_EQ(ClassOfTile(kGround, c.tile), c.ground) << c.tile;
+        EXPECT_EQ(ClassOfTile(kDen, c.tile), c.den) << c.tile;
+        EXPECT_EQ(ClassOfTile(kKeep, c.tile), c.keep) << c.tile;
+    }
+}
+
+TEST(MapStep, WallsAndPeopleStopTheStepButTurnTheFigure) {
+    test::Session s;
+    townOf(40, 40, 20, 20);
+    addMember(1, 100);
+    SetMapTile(21, 20, 5);
+    SetMapTile(20, 19, 50);
+    press(s, "{right}");
+    EXPECT_EQ(PartyX, 20);
+    EXPECT_EQ(PartySprite, 2);
+    press(s, "{up}");
+    EXPECT_EQ(PartyY, 20);
+    EXPECT_EQ(PartySprite, 1);
+    press(s, "{left}{down}");
+    EXPECT_EQ(PartyX, 19);
+    EXPECT_EQ(PartyY, 21);
+}
+
+TEST(MapStep, ThePartyKeepsItsMarginFromEveryEdge) {
+    test::Session s;
+    townOf(40, 40, 35, 34);
+    addMember(1, 100);
+    press(s, "{right*3}{down*3}");
+    EXPECT_EQ(PartyX, 36);  // the last column of a 40-wide map
+    EXPECT_EQ(PartyY, 35);  // the last row of a 40-high map
+    townOf(40, 40, 6, 7);
+    press(s, "{left*3}{up*3}");
+    EXPECT_EQ(PartyX, 5);
+    EXPECT_EQ(PartyY, 6);
+}
+
+TEST(MapStep, TogglesAndKeysThatDoNotMove) {
+    test::Session s;
+    townOf(40, 40, 20, 20);
+    addMember(1, 100);
+    SoundOn = 1;
+    press(s, "{bs}");
+    EXPECT_EQ(SoundOn, 0);
+    press(s, "{bs}");
+    EXPECT_EQ(SoundOn, 1);
+    SoundOn = 0;
+    Party.Hour = 10;
+    Party.Second = 0;
+    press(s, "{esc}x");
+    EXPECT_EQ(Party.Second, 0);  // neither moves nor takes time
+    press(s, "p");               // a command handles the square again: a floor step
+    EXPECT_EQ(Party.Second, 5);
+    EXPECT_EQ(PartyX, 20);
+    PushKey(255);
+    MapStep();
+    EXPECT_TRUE(std::all_of(TileImage(0) + 4, TileImage(0) + kImageSlotBytes, [](uint8_t b) { return b == 0; }));
+}
+
+TEST(Terrain, PoisonCostsOneHitPointEveryTenSteps) {
+    test::Session s;
+    townOf(40, 40, 10, 20);
+    addMember(1, 100);
+    Member[1].Poison = 1;
+    press(s, "{right*10}");
+    EXPECT_EQ(Member[1].Poison, 1);
+    EXPECT_EQ(Member[1].HP, 99);
+    press(s, "{right}");
+    EXPECT_EQ(Member[1].HP, 99);
+    EXPECT_EQ(Member[1].Poison, 2);
+}
+
+TEST(Terrain, ClockAdvancesByTheKindOfMap) {
+    test::Session s;
+    townOf(100, 100, 10, 50);
+    addMember(1, 100);
+    Party.Hour = 8;
+    MapKind = kGround;
+    press(s, "{right*30}");
+    EXPECT_EQ(Party.Hour, 9);
+    EXPECT_EQ(Party.Minute, 0);
+    MapKind = kTown;
+    press(s, "{left*12}");
+    EXPECT_EQ(Party.Minute, 1);
+}
+
+TEST(Terrain, WaterNeedsItsSpellAndSpendsOneStepOfIt) {
+    test::Session s;
+    townOf(40, 40, 20, 20);
+    addMember(1, 100);
+    SetMapTile(21, 20, 24);
+    SetMapTile(22, 20, 24);
+    press(s, "{right}");
+    EXPECT_EQ(PartyX, 20);
+    Party.Flags[FlagWalkOnWater] = 1;
+    press(s, "{right*2}");
+    EXPECT_EQ(PartyX, 21);
+    EXPECT_EQ(Party.Flags[FlagWalkOnWater], 0);
+}
+
+TEST(Terrain, LavaBurnsEveryoneAndDeathDepthStopsAtThirtyThousand) {
+    test::Session s;
+    townOf(40, 40, 20, 20);
+    SetMapTile(21, 20, 26);
+    addMember(1, 30);
+    Member[1].Luck = 0;  // Random(0) is 0: damage 400..790
+    addMember(2, 0);
+    Member[2].Unconscious = 5;
+    Member[2].Dead = 29900;
+    addMember(3, 30000);  // someone must stay standing
+    press(s, "{right}");
+    EXPECT_EQ(Member[1].Unconscious, 1);
+    EXPECT_LE(Member[1].HP, 30 - 400);
+    EXPECT_EQ(Member[2].Dead, 30000);
+}
+
+TEST(Terrain, SwampPoisonsByLuckUnlessTheSpellHolds) {
+    test::Session s;
+    townOf(40, 40, 20, 20);
+    SetMapTile(21, 20, 25);
+    addMember(1, 100);
+    addMember(2, 100);
+    Member[1].Luck = 1;   // always poisoned
+    Member[2].Luck = 21;  // never
+    Party.Flags[FlagWalkOnSwamp] = 1;
+    press(s, "{right}");
+    EXPECT_EQ(Member[1].Poison, 0);
+    EXPECT_EQ(Party.Flags[FlagWalkOnSwamp], 0);
+    press(s, "{left}{right}");
+    EXPECT_EQ(Member[1].Poison, 1);
+    EXPECT_EQ(Member[2].Poison, 0);
+}
+
+}  // namespace
+}  // namespace vela

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include "session.h"
+#include "shell/key_queue.h"
+
+namespace vela {
+namespace {
+
+TEST(KeyQueue, HoldsNinetyNineBytesInOrderAndDropsTheRest) {
+    test::Session s(false);
+    for (int k = 1; k <= 100; ++k) PushKey(uint8_t(k));
+    EXPECT_EQ(QueuedKeyCount(), 99);
+    for (int k = 1; k <= 99; ++k) ASSERT_EQ(ReadKey(), k);
+    EXPECT_FALSE(KeyPressed());
+}
+
+TEST(KeyQueue, AnArrowIsTwoReadsAndOneFreeSlotKeepsOnlyItsZero) {
+    test::Session s(false);
+    s.platform.AppendKeys("{up}");
+    EXPECT_EQ(ReadKey(), 0);
+    EXPECT_EQ(ReadKey(), 72);
+
+    for (int k = 0; k < 98; ++k) PushKey('a');
+    PushKey(0);
+    PushKey(80);  // no room left: only the 0 is kept
+    EXPECT_EQ(QueuedKeyCount(), 99);
+    for (int k = 0; k < 98; ++k) ReadKey();
+    EXPECT_EQ(ReadKey(), 0);
+    EXPECT_FALSE(KeyPressed());
+}
+
+TEST(KeyQueue, DelaySleepsHalfTheTimeRoundedDown) {
+    test::Session s(false);
+    for (auto [asked, slept] : {std::pair{1, 0}, {5, 2}, {1000, 500}}) {
+        uint64_t before = s.platform.sleptMs;
+        Delay(asked);
+        EXPECT_EQ(s.platform.sleptMs - before, uint64_t(slept)) << "Delay " << asked;
+    }
+}
+
+TEST(KeyQueue, DiscardingPendingKeysNeverEatsAScriptedKey) {
+    test::Session s(false);
+    PushKey('x');
+    s.platform.AppendKeys("q");
+    DiscardKeys();  // takes the typed x only
+    EXPECT_EQ(ReadKey(), 'q');
+    EXPECT_THROW(ReadKey(), ScriptExhausted);
+}
+
+TEST(KeyQueue, AnIdleWaitSleepsUntilTheNextTickInsteadOfSpinning) {
+    test::Session s(false);
+    uint64_t start = s.platform.NowMs();
+    EXPECT_FALSE(KeyPressed());  // the first empty poll answers at once
+    EXPECT_EQ(s.platform.NowMs(), start);
+    s.platform.AppendKeys("{wait}{wait}");
+    EXPECT_FALSE(KeyPressed());  // the second one waits a tick
+    EXPECT_GE(s.platform.NowMs(), start + 10);
+}
+
+}  // namespace
+}  // namespace vela

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "game/state/party.h"
+#include "game/world/exploration.h"
+#include "game/world/map_data.h"
+#include "game/world/map_view.h"
+#include "session.h"
+#include "shell/halt.h"
+
+namespace vela {
+namespace {
+
+// A map file: width, height, then the cells row by row.
+std::string mapFile(int width, int height, int (*tileAt)(int x, int y)) {
+    std::string bytes{char(width), char(height)};
+    for (int y = 1; y <= height; ++y)
+        for (int x = 1; x <= width; ++x) bytes += char(tileAt(x, y));
+    return bytes;
+}
+
+void enterMap(int number, int x, int y) {
+    Party.MapNumber = uint8_t(number);
+    Party.SavedX = uint8_t(x);
+    Party.SavedY = uint8_t(y);
+    MapLoaded = 0;
+    RestorePending = 0;
+}
+
+std::string lastMessage(const test::Session& s) { return s.platform.messages.empty() ? "" : s.platform.messages.back(); }
+
+TEST(LoadMap, StoresCellsColumnByColumnAndKeepsTheLitMark) {
+    test::Session s;
+    s.WriteFile("Tarn.map", mapFile(64, 40, [](int x, int y) { return (x == 64 && y == 40) ? 128 | 33 : (x + y) % 40 + 1; }));
+    enterMap(6, 10, 20);
+    LoadMap();
+    EXPECT_EQ(MapWidth, 64);
+    EXPECT_EQ(MapHeight, 40);
+    EXPECT_EQ(MapCells[63 * 125 + 39], 128 | 33);
+    EXPECT_EQ(MapTile(64, 40), 33);
+    EXPECT_EQ(MapTile(3, 2), 6);
+    SetMapTile(64, 40, 47);
+    EXPECT_EQ(MapCells[63 * 125 + 39], 128 | 47);
+    EXPECT_EQ(MapKind, kTown);
+    EXPECT_EQ(MusicName, "Music2.Bgm");
+    EXPECT_EQ(MapChanged, 1);
+    EXPECT_EQ(PartyX, 10);
+    EXPECT_EQ(PartySprite, 1);  // entered at y 20 of 40 rows: facing up
+}
+
+TEST(LoadMap, FacingKindAndOptionsAreSettledOnEveryLoad) {
+    test::Session s;
+    s.WriteFile("Ground.map", mapFile(40, 40, [](int, int) { return 41; }));
+    enterMap(1, 10, 19);
+    Party.Flags[FlagTemperament] = 5;
+    Party.Flags[FlagMaxEnemies] = 8;
+    Party.Flags[FlagBackdrop] = 9;
+    LoadMap();
+    EXPECT_EQ(PartySprite, 4);  // y 19: facing down, outside a town
+    EXPECT_EQ(Party.Flags[FlagTemperament], 2);
+    EXPECT_EQ(Party.Flags[FlagMaxEnemies], 5);
+    EXPECT_EQ(BackdropMode, 0);
+    // Slot 0 now shows the overworld's base tile 41.
+    EXPECT_TRUE(std::equal(TileImage(0), TileImage(0) + kImageSlotBytes, TileImage(41)));
+}
+
+TEST(LoadMap, UnknownNumbersLoadTheUnknownKeep) {
+    test::Session s;
+    s.WriteFile("Unknown.map", mapFile(20, 20, [](int, int) { return 44; }));
+    for (int number : {0, 19, 26}) {
+        enterMap(number, 10, 9);
+        LoadMap();
+        EXPECT_EQ(MapKind, kKeep);
+        EXPECT_EQ(MusicName, "Music5.Bgm");
+    }
+    EXPECT_EQ(PartySprite, 4);  // facing down; map 26 is not a town
+}
+
+TEST(LoadMap, ThePyramidShowsItsHiddenSquaresAsWater) {
+    test::Session s;
+    s.WriteFile("Pyramid.map", mapFile(30, 30, [](int, int) { return 44; }));
+    enterMap(2, 10, 10);
+    LoadMap();
+    EXPECT_TRUE(std::equal(TileImage(52), TileImage(52) + kImageSlotBytes, TileImage(48)));
+    EXPECT_TRUE(std::equal(TileImage(0), TileImage(0) + kImageSlotBytes, TileImage(44)));
+}
+
+TEST(LoadMap, MissingOrBrokenFilesAreReportedByNameAndHalt) {
+    struct Case {
+        const char* what;
+        std::string file;  // empty: no map file at all
+    };
+    const Case cases[] = {
+        {"missing", ""},
+        {"short", mapFile(30, 30, [](int, int) { return 44; }).substr(0, 500)},
+        {"wider than the buffer", std::string{char(201), char(10)} + std::string(2010, char(44))},
+        {"higher than the buffer", std::string{char(10), char(126)} + std::string(1260, char(44))},
+        {"a tile without a picture", mapFile(30, 30, [](int x, int) { return x == 7 ? 56 : 44; })},
+    };
+    for (const Case& c : cases) {
+        test::Session s;
+        std::filesystem::remove(s.dir / "Tarn.map");
+        if (!c.file.empty()) s.WriteFile("Tarn.map", c.file);
+        MapCells.fill(9);
+        enterMap(6, 10, 10);
+        EXPECT_THROW(LoadMap(), ProgramHalt) << c.what;
+        EXPECT_EQ(lastMessage(s), "ERROR: \"Tarn.map\" not found.") << c.what;
+        EXPECT_EQ(MapCells[0], 9) << c.what << ": nothing may be written before the refusal";
+    }
+}
+
+TEST(LoadMap, MissingImagesAndPalettesAreReportedByName) {
+    for (const char* file : {"chara.fnt", "town.fnt", "town.pal"}) {
+        test::Session s;
+        s.WriteFile("Tarn.map", mapFile(30, 30, [](int, int) { return 44; }));
+        std::filesystem::remove(s.dir / file);
+        enterMap(6, 10, 10);
+        EXPECT_THROW(LoadMap(), ProgramHalt) << file;
+        EXPECT_EQ(lastMessage(s), std::string("ERROR: \"") + file + "\" not found.");
+    }
+}
+
+TEST(LoadMap, AContinuedGameReadsThePartyAndTheSavedMapOfSlotOne) {
+    test::Session s;
+    Party.MapNumber = 6;
+    Party.SavedX = 12;
+    Party.SavedY = 34;
+    Party.Gold = 777;
+    std::vector<uint8_t> image = SavedGameImage();
+    s.WriteFile("player1.dat", std::string(image.begin(), image.end()));
+    std::string saved{char(50), char(60)};
+    saved += std::string(25000, char(45));
+    saved[2 + 11 * 125 + 33] = char(128 | 30);
+    s.WriteFile("save1.map", saved);
+    ResetGameState();
+    MapLoaded = 0;
+    RestorePending = 1;
+    LoadMap();
+    EXPECT_EQ(Party.Gold, 777);
+    EXPECT_EQ(PartyX, 12);
+    EXPECT_EQ(MapWidth, 50);
+    EXPECT_EQ(MapCells[11 * 125 + 33], 128 | 30);
+    // Later loads read the map file again.
+    s.WriteFile("Tarn.map", mapFile(30, 30, [](int, int) { return 44; }));
+    LoadMap();
+    EXPECT_EQ(MapWidth, 30);
+}
+
+TEST(LoadMap, AContinuedGameWithoutASavedPartyEndsWithItsName) {
+    test::Session s;
+    RestorePending = 1;
+    EXPECT_THROW(LoadMap(), ProgramHalt);
+    EXPECT_EQ(lastMessage(s), "ERROR: \"player1.dat\" not found.");
+}
+
+}  // namespace
+}  // namespace vela

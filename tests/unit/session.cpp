@@ -1,0 +1,58 @@
+#include "session.h"
+
+#include <fstream>
+#include <random>
+
+#include "game/state/party.h"
+#include "game/state/random.h"
+#include "game/world/map_data.h"
+#include "game/world/map_view.h"
+#include "screen/fonts.h"
+#include "screen/gfx.h"
+#include "screen/text_output.h"
+#include "shell/key_queue.h"
+
+namespace vela::test {
+
+namespace fs = std::filesystem;
+
+Session::Session(bool withData) {
+    previous_ = fs::current_path();
+    dir = fs::temp_directory_path() / ("vela-test-" + std::to_string(std::random_device{}()));
+    fs::create_directories(dir);
+    if (withData)
+        for (const auto& entry : fs::directory_iterator(VELA_DATA_DIR))
+            if (entry.is_regular_file() && entry.path().filename().string()[0] != '.')
+                fs::copy_file(entry.path(), dir / entry.path().filename());
+    fs::current_path(dir);
+    SetPlatform(&platform);
+    ResetKeyQueue();
+    ResetGameState();
+    ResetMapState();
+    SeedRandom(1);
+    InitGraph();
+    ResetPalette();
+    SetColor(0);
+    SetFillStyle(1, 8);
+    if (withData) {
+        InitTextOutput();
+        LoadHangulFont(2);
+    } else {
+        ResetTextState();
+    }
+}
+
+Session::~Session() {
+    SetTextObserver(nullptr);
+    fs::current_path(previous_);
+    std::error_code ignored;
+    fs::remove_all(dir, ignored);
+    SetPlatform(nullptr);
+}
+
+void Session::WriteFile(const std::string& name, const std::string& bytes) const {
+    std::ofstream out(dir / name, std::ios::binary);
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+}  // namespace vela::test

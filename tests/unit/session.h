@@ -1,0 +1,32 @@
+// A game session for in-process tests: the headless platform with a key
+// script, fresh key queue, screen, text and game state, run inside a
+// scratch folder that holds copies of the built data files.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "platform/headless_platform.h"
+
+namespace vela::test {
+
+class Session {
+public:
+    // withData: copy the built data files into the scratch folder and load
+    // the fonts (set 2, as in the game).
+    explicit Session(bool withData = true);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    HeadlessPlatform platform;
+    std::filesystem::path dir;
+
+    // Writes a file into the scratch folder.
+    void WriteFile(const std::string& name, const std::string& bytes) const;
+
+private:
+    std::filesystem::path previous_;
+};
+
+}  // namespace vela::test

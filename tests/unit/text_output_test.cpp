@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "screen/fonts.h"
+#include "screen/gfx.h"
+#include "screen/johab.h"
+#include "screen/text_output.h"
+#include "session.h"
+#include "shell/key_queue.h"
+
+namespace vela {
+namespace {
+
+SyllablePieces piecesOf(std::string_view johab) {
+    std::size_t i = 0;
+    TextChar c = DecodeJohab(johab, i);
+    EXPECT_TRUE(c.syllable);
+    return PiecesOf(c.initial, c.medial, c.final);
+}
+
+void expectPieces(std::string_view johab, int initial, int medial, int final) {
+    SyllablePieces p = piecesOf(johab);
+    EXPECT_EQ(p.initial, initial);
+    EXPECT_EQ(p.medial, medial);
+    EXPECT_EQ(p.final, final);
+}
+
+TEST(Jamo, PiecesFollowTheVowelShapeAndTheFinal) {
+    expectPieces("가"_j, 0, 114, -1);
+    expectPieces("각"_j, 3, 115, 168);
+    expectPieces("고"_j, 1, 114 + 10 * 2, -1);   // horizontal vowel: form 1
+    expectPieces("과"_j, 2, 114 + 11 * 2, -1);   // compound vowel: form 2
+    expectPieces("곡"_j, 4, 114 + 10 * 2 + 1, 169);
+    expectPieces("괙"_j, 5, 114 + 12 * 2 + 1, 168);  // compound + final: form 5, plain final
+    expectPieces("히"_j, 18 * 6, 114 + 26 * 2, -1);  // ㅣ (29) counts as vertical
+    expectPieces("ㅏ"_j, -1, 114, -1);               // a lone vowel draws only itself
+    expectPieces("ㄳ"_j, -1, -1, 168 + 2 * 2);        // a lone final consonant
+}
+
+TEST(Jamo, AHighByteAtTheEndIsASingleCharacter) {
+    std::string s = "A\x88";
+    std::size_t i = 1;
+    TextChar c = DecodeJohab(s, i);
+    EXPECT_FALSE(c.syllable);
+    EXPECT_EQ(c.byte, 0x88);
+    EXPECT_EQ(i, 2u);
+}
+
+struct Drawn {
+    int x, y;
+    std::string text;
+};
+
+TEST(TextOutput, WrapsAtTheRightEdgeSixteenRowsLower) {
+    test::Session s;
+    SetColor(15);
+    SetTextCursor(560, 100);
+    WriteText("가나다라"_j, false);  // 560, 576, 592 fit; 600 + 8 >= 608 wraps
+    EXPECT_EQ(TextCursor.x, 251 + 16);
+    EXPECT_EQ(TextCursor.y, 116);
+    SetTextCursor(590, 140);
+    WriteText("ab"_j, false);  // 590 + 8 < 608, 598 + 8 < 608: no wrap
+    EXPECT_EQ(TextCursor.x, 606);
+    EXPECT_EQ(TextCursor.y, 140);
+}
+
+TEST(TextOutput, ScrollsBelowTheAreaAfterAKeyAndGoesOnAtTheLastLine) {
+    test::Session s;
+    SetFillStyle(1, 8);
+    Bar(0, 0, 639, 479);
+    SetColor(15);
+    SetTextCursor(260, 240);
+    WriteText("가"_j, true);  // still inside
+    EXPECT_EQ(s.platform.ScriptDone(), true);
+    s.platform.AppendKeys("k");
+    WriteLine(260, 250, "나"_j);  // y 266 >= 257: scroll after a key, y 256
+    EXPECT_TRUE(s.platform.ScriptDone());
+    EXPECT_EQ(TextCursor.y, 256);
+    EXPECT_EQ(TextCursor.x, 251);
+    // The syllable written at y 250 moved up 16 rows.
+    bool found = false;
+    for (int y = 234; y < 250 && !found; ++y)
+        for (int x = 260; x < 276; ++x)
+            if (Screen[y * 640 + x] == PixelOf(15)) found = true;
+    EXPECT_TRUE(found);
+    // With the wait off, no key is needed.
+    SetWaitOnScroll(0);
+    SetTextCursor(260, 257);
+    WriteText("다"_j, true);
+    EXPECT_EQ(TextCursor.y, 256);
+}
+
+TEST(TextOutput, AnEmptyTextDrawsNothingButStillDiscardsKeysAndMayScroll) {
+    test::Session s;
+    SetWaitOnScroll(0);
+    PushKey('z');
+    SetTextCursor(300, 270);
+    auto before = Screen;
+    WriteText("", false);
+    EXPECT_EQ(QueuedKeyCount(), 0);
+    EXPECT_EQ(TextCursor.y, 270);
+    EXPECT_TRUE(Screen == before);
+    WriteText("", true);
+    EXPECT_EQ(TextCursor.y, 256);
+}
+
+TEST(TextOutput, DoubleSizeStartsFourteenPixelsLeftAndTheCursorStays) {
+    test::Session s;
+    SetFillStyle(1, 0);
+    Bar(0, 0, 639, 479);
+    SetColor(15);
+    SetTextCursor(111, 222);
+    WriteDouble(100, 100, "I"_j);
+    int minX = 640, maxX = -1;
+    for (int y = 100; y < 132; ++y)
+        for (int x = 80; x < 130; ++x)
+            if (Screen[y * 640 + x] == PixelOf(15)) {
+                minX = std::min(minX, x);
+                maxX = std::max(maxX, x);
+            }
+    EXPECT_GE(minX, 86);
+    EXPECT_LE(maxX, 86 + 15);
+    EXPECT_EQ(TextCursor.x, 111);
+    EXPECT_EQ(TextCursor.y, 222);
+}
+
+TEST(TextOutput, ShadowedTextDrawsTheDarkerColourDownRightFirst) {
+    test::Session s;
+    SetFillStyle(1, 0);
+    Bar(0, 0, 639, 479);
+    SetColor(12);
+    WriteShadowed(100, 100, "l"_j);
+    bool shadow = false, face = false;
+    for (int i = 0; i < 640 * 480; ++i) {
+        shadow |= Screen[i] == PixelOf(4);
+        face |= Screen[i] == PixelOf(12);
+    }
+    EXPECT_TRUE(shadow);
+    EXPECT_TRUE(face);
+    EXPECT_EQ(GetColor(), 12);
+}
+
+TEST(TextOutput, TheTranscriptRecordsEachTextOnce) {
+    test::Session s;
+    std::vector<Drawn> seen;
+    SetTextObserver([&](int x, int y, int, std::string_view t) { seen.push_back({x, y, JohabToUtf8(t)}); });
+    SetColor(15);
+    WriteBold(10, 20, "굵게"_j);
+    WriteLineNoScroll(260, 48, "한 줄"_j);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].text, "굵게");
+    EXPECT_EQ(seen[1].x, 260);
+    EXPECT_EQ(seen[1].text, "한 줄");
+}
+
+}  // namespace
+}  // namespace vela

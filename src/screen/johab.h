@@ -115,24 +115,40 @@ constexpr uint16_t JohabCodeOf(char32_t c) { return johab_detail::codeOf(c); }
 
 }  // namespace vela
 
-// "텍스트"_j : compile-time UTF-8 -> Johab.
-template <vela::johab_detail::Utf8Literal S>
-consteval auto operator""_j() {
-    constexpr int n = vela::johab_detail::johabLength(S.view());
+namespace vela::johab_detail {
+
+template <Utf8Literal S>
+consteval auto convertLiteral() {
+    constexpr int n = johabLength(S.view());
     static_assert(n >= 0, "text holds a character that Johab cannot encode");
     static_assert(n <= 255, "a game text holds at most 255 bytes");
-    vela::johab_detail::JohabLiteral<n> out{};
+    JohabLiteral<n> out{};
     std::string_view s = S.view();
     int o = 0;
     for (std::size_t i = 0; i < s.size();) {
-        char32_t c = vela::johab_detail::nextScalar(s, i);
+        char32_t c = nextScalar(s, i);
         if (c < 0x80) {
             out.bytes[o++] = char(c);
         } else {
-            uint16_t code = vela::johab_detail::codeOf(c);
+            uint16_t code = codeOf(c);
             out.bytes[o++] = char(code >> 8);
             out.bytes[o++] = char(code & 0xFF);
         }
     }
     return out;
+}
+
+// One static copy per distinct text, so a view of it never dangles.
+template <Utf8Literal S>
+struct JohabStorage {
+    static constexpr auto value = convertLiteral<S>();
+};
+
+}  // namespace vela::johab_detail
+
+// "텍스트"_j : compile-time UTF-8 -> Johab, a reference to static storage
+// (safe to keep as std::string_view).
+template <vela::johab_detail::Utf8Literal S>
+constexpr const auto& operator""_j() {
+    return vela::johab_detail::JohabStorage<S>::value;
 }

@@ -1,0 +1,63 @@
+#!/bin/bash
+# Runs every scenario (*.scn) through the headless harness and checks what
+# it left behind. usage: run.sh VELA_HEADLESS BUILT_DATA_DIR
+#
+# A scenario file holds one directive per line:
+#   keys TEXT          the key script (harness syntax)
+#   args ARGS          extra game arguments (e.g. /g)
+#   status N           expected exit status (default 0)
+#   file NAME          copy tests/scenarios/files/NAME into the game folder first
+#   state TEXT         the state JSON contains TEXT
+#   transcript TEXT    a transcript line contains TEXT ("x y colour text")
+#   stderr TEXT        the harness printed TEXT to standard error (message boxes)
+#   golden NAME        the final screen equals tests/golden/NAME.png
+#                      (VELA_UPDATE_GOLDEN=1 rewrites it)
+set -u
+HEADLESS=$(realpath "$1")
+DATA=$(realpath "$2")
+HERE=$(cd "$(dirname "$0")" && pwd)
+GOLDEN="$HERE/../golden"
+failures=0
+
+fail() {
+    echo "FAIL $1: $2"
+    failures=$((failures + 1))
+}
+
+for scenario in "$HERE"/*.scn; do
+    name=$(basename "$scenario" .scn)
+    work=$(mktemp -d)
+    cp "$DATA"/* "$work"/
+    keys=$(sed -n 's/^keys //p' "$scenario")
+    args=$(sed -n 's/^args //p' "$scenario")
+    want=$(sed -n 's/^status //p' "$scenario")
+    for f in $(sed -n 's/^file //p' "$scenario"); do cp "$HERE/files/$f" "$work/"; done
+    (cd "$work" && timeout 60 "$HEADLESS" --seed 1 --keys "$keys" --shot shot.png \
+        --transcript transcript.txt --state state.json $args >stdout.txt 2>stderr.txt)
+    status=$?
+    [ "$status" = "${want:-0}" ] || fail "$name" "exit status $status, wanted ${want:-0}: $(head -3 "$work/stderr.txt")"
+    while IFS= read -r line; do
+        kind=${line%% *}
+        text=${line#* }
+        case "$kind" in
+            state) grep -qF -- "$text" "$work/state.json" || fail "$name" "state lacks $text" ;;
+            transcript) grep -qF -- "$text" "$work/transcript.txt" || fail "$name" "transcript lacks '$text'" ;;
+            stderr) grep -qF -- "$text" "$work/stderr.txt" || fail "$name" "stderr lacks '$text'" ;;
+            golden)
+                if [ "${VELA_UPDATE_GOLDEN:-0}" = 1 ]; then
+                    cp "$work/shot.png" "$GOLDEN/$text.png"
+                elif ! cmp -s "$work/shot.png" "$GOLDEN/$text.png"; then
+                    cp "$work/shot.png" "$GOLDEN/$text.png.new"
+                    fail "$name" "screen differs from golden $text.png (actual: $text.png.new)"
+                fi
+                ;;
+        esac
+    done <"$scenario"
+    rm -rf "$work"
+done
+
+if [ "$failures" -gt 0 ]; then
+    echo "$failures scenario check(s) failed"
+    exit 1
+fi
+echo "all scenarios passed"

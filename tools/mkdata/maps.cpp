@@ -16,17 +16,6 @@ namespace mkdata {
 
 namespace {
 
-// The maps the game loads by number. Map 5 is the credit map, which the game
-// names by a credit line rather than a file of its own.
-constexpr GameMapInfo kGameMaps[] = {
-    {1, "Ground", kGround, 41},   {2, "Pyramid", kDen, 44},   {3, "U_World1", kGround, 10},
-    {4, "U_World2", kGround, 10}, {6, "Tarn", kTown, 44},     {7, "LastDitc", kTown, 45},
-    {8, "Dome", kTown, 47},       {9, "Regulus", kTown, 47},  {10, "Menace", kDen, 0},
-    {11, "Evidence", kDen, 41},   {12, "Clue", kDen, 0},      {13, "LTemple", kDen, 41},
-    {14, "Mortal", kDen, 43},     {15, "Belial", kDen, 44},   {16, "Moloch", kDen, 42},
-    {17, "Asmodeus", kDen, 0},    {18, "Mephisto", kKeep, 41}, {0, "Unknown", kKeep, 0},
-};
-
 constexpr const char* kKindNames[] = {"town", "ground", "den", "keep"};
 
 struct ClassNameEntry {
@@ -117,44 +106,6 @@ const int kDY[4] = {0, 0, 1, -1};
 
 }  // namespace
 
-TileClass ClassOf(int kind, int t) {
-    if (t == 0) return TileClass::Special;
-    switch (kind) {
-        case kTown:
-            if (t <= 18 || t == 20 || t == 21) return TileClass::Blocked;
-            if (t == 19) return TileClass::Special;
-            if (t == 22) return TileClass::Entrance;
-            if (t == 23) return TileClass::Signpost;
-            if (t == 24) return TileClass::Water;
-            if (t == 25) return TileClass::Swamp;
-            if (t == 26) return TileClass::Lava;
-            if (t <= 47) return TileClass::Floor;
-            return TileClass::Person;
-        case kGround:
-            if (t <= 19) return TileClass::Blocked;
-            if (t == 20) return TileClass::Special;
-            if (t == 21) return TileClass::Entrance;
-            if (t == 22) return TileClass::Signpost;
-            if (t == 23 || t == 49) return TileClass::Swamp;
-            if (t <= 47) return TileClass::Floor;
-            if (t == 48) return TileClass::Water;
-            if (t == 50) return TileClass::Lava;
-            return TileClass::Entrance;
-        default: {  // den and keep differ only in where their floors begin
-            int firstFloor = kind == kDen ? 41 : 40;
-            if (t < firstFloor || t == 51) return TileClass::Blocked;
-            if (t <= 47) return TileClass::Floor;
-            if (t == 48) return TileClass::Water;
-            if (t == 49) return TileClass::Swamp;
-            if (t == 50) return TileClass::Lava;
-            if (t == 52) return TileClass::Special;
-            if (t == 53) return TileClass::Signpost;
-            if (t == 54) return TileClass::Entrance;
-            return TileClass::Person;
-        }
-    }
-}
-
 const char* ClassName(TileClass cls) {
     for (const auto& e : kClassNames)
         if (e.cls == cls) return e.name;
@@ -179,7 +130,15 @@ int KindFromName(std::string_view name) {
 }
 
 const GameMapInfo* FindGameMap(std::string_view name) {
-    for (const auto& m : kGameMaps)
+    static const std::array<GameMapInfo, 19> maps = [] {
+        std::array<GameMapInfo, 19> all{};
+        for (int n = 0; n < 19; ++n) {
+            const vela::MapInfo& m = vela::kMapCatalogue[n];
+            all[n] = {n, m.name, m.kind, std::max(m.baseTile, 0)};
+        }
+        return all;
+    }();
+    for (const auto& m : maps)
         if (name == m.name) return &m;
     return nullptr;
 }

@@ -8,16 +8,17 @@
 #include <vector>
 
 #include "common.h"
+#include "game/world/map_catalogue.h"
 
 namespace mkdata {
 
-// The four kinds of map; each has its own tile set, palette and tile classes.
-enum MapKindNumber { kTown = 0, kGround = 1, kDen = 2, kKeep = 3 };
-
-// What the party does with a step onto a tile.
-enum class TileClass { Special, Blocked, Entrance, Signpost, Person, Floor, Water, Swamp, Lava };
-
-TileClass ClassOf(int kind, int tile);
+// The kinds of map and the tile classes are the game's own (map_catalogue.h).
+using vela::kDen;
+using vela::kGround;
+using vela::kKeep;
+using vela::kTown;
+using vela::TileClass;
+inline TileClass ClassOf(int kind, int tile) { return vela::ClassOfTile(kind, tile); }
 const char* ClassName(TileClass cls);
 bool ParseClassName(std::string_view name, TileClass& cls);
 const char* KindName(int kind);      // "town", "ground", "den", "keep"

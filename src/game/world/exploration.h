@@ -11,10 +11,6 @@ extern uint8_t Acted;        // this pass produced a step or a command
 extern uint8_t PartySprite;  // the party's figure in SpriteImages
 extern uint8_t SoundOn;      // footstep and battle sounds
 
-// The class of a tile on a kind of map.
-enum class TileClass { Special, Blocked, Entrance, Signpost, Person, Water, Swamp, Lava, Floor };
-TileClass ClassOfTile(int kind, int tile);
-
 void MapStep();
 
 }  // namespace vela

@@ -27,23 +27,6 @@ namespace {
 
 constexpr int kTileWithImageLimit = kImageSlots - 1;  // tiles 0..55 have a picture
 
-struct MapInfo {
-    const char* name;
-    uint8_t kind;
-    int baseTile;  // -1: slot 0 stays as loaded
-};
-
-const MapInfo kMaps[19] = {
-    // The credit map (5) has a fixed 26-character name.
-    {"Unknown", kKeep, -1},   {"Ground", kGround, 41},  {"Pyramid", kDen, 44},
-    {"U_World1", kGround, 10}, {"U_World2", kGround, 10}, {"Hall_of_the_Vela_Makers_00", kKeep, 0},
-    {"Tarn", kTown, 44},      {"LastDitc", kTown, 45},  {"Dome", kTown, 47},
-    {"Regulus", kTown, 47},   {"Menace", kDen, 0},      {"Evidence", kDen, 41},
-    {"Clue", kDen, 0},        {"LTemple", kDen, 41},    {"Mortal", kDen, 43},
-    {"Belial", kDen, 44},     {"Moloch", kDen, 42},     {"Asmodeus", kDen, 0},
-    {"Mephisto", kKeep, 41},
-};
-
 const char* const kTileSetNames[4] = {"town", "ground", "den", "keep"};
 const char* const kMusicNames[4] = {"Music2.Bgm", "Music3.Bgm", "Music4.Bgm", "Music5.Bgm"};
 
@@ -120,10 +103,6 @@ void copySlot(int from, int to) {
 
 }  // namespace
 
-std::string MapName(int number) { return number >= 0 && number <= 18 ? kMaps[number].name : kMaps[0].name; }
-uint8_t KindOfMap(int number) { return number >= 0 && number <= 18 ? kMaps[number].kind : kKeep; }
-int BaseTileOf(int number) { return number >= 1 && number <= 18 ? kMaps[number].baseTile : -1; }
-
 int MapTile(int x, int y) { return inBuffer(x, y) ? MapCells[cellIndex(x, y)] & 127 : 0; }
 
 void SetMapTile(int x, int y, int tile) {
@@ -154,9 +133,9 @@ void LoadMap() {
     if (MapLoaded == 0 && RestorePending == 1 && std::filesystem::exists(savedMap))
         readSavedMap(savedMap);
     else
-        readMapFile(MapName(Party.MapNumber) + ".map");
+        readMapFile(std::string(MapInfoOf(Party.MapNumber).name) + ".map");
     RestorePending = 1;
-    MapKind = KindOfMap(Party.MapNumber);
+    MapKind = MapInfoOf(Party.MapNumber).kind;
     MapChanged = 1;
     std::string tileSet = kTileSetNames[MapKind];
     MusicName = kMusicNames[MapKind];
@@ -164,7 +143,7 @@ void LoadMap() {
     readPalette(tileSet + ".pal");
     if (Party.MapNumber == 2) copySlot(48, 52);
     MapLoaded = 1;
-    if (int base = BaseTileOf(Party.MapNumber); base > 0) copySlot(base, 0);
+    if (int base = MapInfoOf(Party.MapNumber).baseTile; base > 0) copySlot(base, 0);
     PartyX = Party.SavedX;
     PartyY = Party.SavedY;
     PartySprite = (MapHeight / 2 <= PartyY) ? 1 : 0;

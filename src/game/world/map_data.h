@@ -6,14 +6,14 @@
 #include <cstdint>
 #include <string>
 
+#include "game/world/map_catalogue.h"
+
 namespace vela {
 
 constexpr int kMapColumns = 200, kMapRows = 125;
 constexpr int kImageSlotBytes = 294;  // a 24 x 24 four-plane image and 2 spare bytes
 constexpr int kImageSlots = 56;
 constexpr int kImageFileBytes = kImageSlotBytes * kImageSlots;  // 16464
-
-enum MapKindValue : uint8_t { kTown = 0, kGround = 1, kDen = 2, kKeep = 3 };
 
 // Cell (x, y), x 1..200, y 1..125, is MapCells[(x - 1) * 125 + (y - 1)]:
 // bits 0..6 the tile, bit 7 the lit mark.
@@ -28,11 +28,6 @@ extern uint8_t RestorePending;  // 1: the next first load reads the saved game
 extern uint8_t MapChanged;      // set by every load; ends the music loop
 extern std::string MusicName;
 
-std::string MapName(int number);
-uint8_t KindOfMap(int number);
-// Slot copied over slot 0 after a load so event squares look like the floor;
-// -1 for maps that keep slot 0 as loaded.
-int BaseTileOf(int number);
 
 int MapTile(int x, int y);
 void SetMapTile(int x, int y, int tile);

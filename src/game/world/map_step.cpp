@@ -6,6 +6,7 @@
 #include "game/ui/messages.h"
 #include "game/state/particles.h"
 #include "game/world/exploration.h"
+#include "game/world/map_catalogue.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
 #include "game/world/terrain.h"
@@ -21,46 +22,6 @@ uint8_t SoundOn = 1;
 namespace {
 
 constexpr int kSpecialMap = 26;  // the party's figure has its own images there
-
-TileClass townClass(int tile) {
-    if (tile == 0 || tile == 19) return TileClass::Special;
-    if (tile <= 21) return TileClass::Blocked;
-    if (tile == 22) return TileClass::Entrance;
-    if (tile == 23) return TileClass::Signpost;
-    if (tile == 24) return TileClass::Water;
-    if (tile == 25) return TileClass::Swamp;
-    if (tile == 26) return TileClass::Lava;
-    if (tile <= 47) return TileClass::Floor;
-    return TileClass::Person;
-}
-
-TileClass groundClass(int tile) {
-    if (tile == 0 || tile == 20) return TileClass::Special;
-    if (tile <= 19) return TileClass::Blocked;
-    if (tile == 21) return TileClass::Entrance;
-    if (tile == 22) return TileClass::Signpost;
-    if (tile == 23) return TileClass::Swamp;
-    if (tile <= 47) return TileClass::Floor;
-    if (tile == 48) return TileClass::Water;
-    if (tile == 49) return TileClass::Swamp;
-    if (tile == 50) return TileClass::Lava;
-    return TileClass::Entrance;
-}
-
-// Dens and keeps differ only in tile 40, a wall in dens and a floor in keeps.
-TileClass underClass(int tile, bool keep) {
-    if (tile == 0 || tile == 52) return TileClass::Special;
-    if (tile <= 39) return TileClass::Blocked;
-    if (tile == 40) return keep ? TileClass::Floor : TileClass::Blocked;
-    if (tile <= 47) return TileClass::Floor;
-    if (tile == 48) return TileClass::Water;
-    if (tile == 49) return TileClass::Swamp;
-    if (tile == 50) return TileClass::Lava;
-    if (tile == 51) return TileClass::Blocked;
-    if (tile == 53) return TileClass::Signpost;
-    if (tile == 54) return TileClass::Entrance;
-    return TileClass::Person;
-}
 
 void handleSquare(TileClass cls) {
     switch (cls) {
@@ -101,15 +62,6 @@ bool isCommandKey(uint8_t key) {
 }
 
 }  // namespace
-
-TileClass ClassOfTile(int kind, int tile) {
-    switch (kind) {
-        case kTown: return townClass(tile);
-        case kGround: return groundClass(tile);
-        case kDen: return underClass(tile, false);
-        default: return underClass(tile, true);
-    }
-}
 
 void MapStep() {
     Acted = 0;

@@ -69,6 +69,13 @@ void drawLine(int x1, int y1, int x2, int y2, uint16_t value) {
     }
 }
 
+// The 16 palette colours as surface pixels, looked up once per image.
+std::array<uint16_t, 16> paletteLookup() {
+    std::array<uint16_t, 16> lookup{};
+    for (int i = 0; i < 16; ++i) lookup[i] = PixelOf(i);
+    return lookup;
+}
+
 void drawn() {
     NoteDrawing();
     RequestPresent();
@@ -167,6 +174,7 @@ void PutImage(int x, int y, const uint8_t* image, int mode) {
     int width = (image[0] | image[1] << 8) + 1;
     int height = (image[2] | image[3] << 8) + 1;
     int planeBytes = ((width / 2) + 3) / 4;
+    const auto lookup = paletteLookup();
     const uint8_t* row = image + 4;
     for (int r = 0; r < height; ++r, row += 4 * planeBytes) {
         for (int c = 0; c < width; ++c) {
@@ -176,7 +184,7 @@ void PutImage(int x, int y, const uint8_t* image, int mode) {
                 if (row[plane * planeBytes + byte] & bit) index |= 8 >> plane;
             if (!onScreen(x + c, y + r)) continue;
             uint16_t& dst = Screen[(y + r) * 640 + x + c];
-            uint16_t value = PixelOf(index);
+            uint16_t value = lookup[index];
             dst = mode == kPutAnd ? uint16_t(dst & value) : mode == kPutOr ? uint16_t(dst | value) : value;
         }
     }
@@ -185,13 +193,14 @@ void PutImage(int x, int y, const uint8_t* image, int mode) {
 
 void PutTile(int x, int y, const uint8_t* image, bool dim) {
     int height = std::min((image[2] | image[3] << 8) + 1, 24);
+    const auto lookup = paletteLookup();
     const uint8_t* row = image + 4;
     for (int r = 0; r < height; ++r, row += 12) {
         for (int c = 0; c < 24; ++c) {
             int byte = c / 8, bit = 0x80 >> (c % 8);
             int index = ((row[byte] & bit) ? 8 : 0) | ((row[3 + byte] & bit) ? 4 : 0) |
                         ((row[6 + byte] & bit) ? 2 : 0) | ((row[9 + byte] & bit) ? 1 : 0);
-            uint16_t value = PixelOf(index);
+            uint16_t value = lookup[index];
             if (dim) value &= 0x1F;
             setPixel(x + c, y + r, value);
         }

@@ -18,47 +18,9 @@ DATA=$(realpath -- "$2") || exit 2
 SECONDS_TO_MEASURE=${3:-5}
 
 fail() { echo "idle_cpu: FAIL: $*" >&2; exit 1; }
-for tool in Xvfb xdotool timeout; do
-    command -v "$tool" >/dev/null 2>&1 ||
-        fail "'$tool' is not installed (scripts/install-deps.sh installs xvfb and xdotool)"
-done
-[ -x "$VELA" ] || fail "game binary $VELA is missing"
-[ -f "$DATA/ascii.fnt" ] || fail "no built game data in $DATA"
-
-WORK=$(mktemp -d /tmp/vela-idle.XXXXXX) || fail "cannot make a temporary directory"
-XVFB_PID=""
-GAME_PID=""
-cleanup() {
-    for pid in $GAME_PID $XVFB_PID; do
-        kill -TERM "$pid" 2>/dev/null
-        for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-        kill -KILL "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    done
-    rm -rf -- "$WORK"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-
-mkdir "$WORK/game" && cp -R "$DATA/." "$WORK/game/" || fail "cannot copy the game data"
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 100); do
-    grep -q '^[0-9][0-9]*$' "$WORK/display" 2>/dev/null && break
-    kill -0 "$XVFB_PID" 2>/dev/null || break
-    sleep 0.1
-done
-grep -q '^[0-9][0-9]*$' "$WORK/display" 2>/dev/null || fail "Xvfb did not start"
-export DISPLAY=":$(head -n 1 "$WORK/display")"
-unset WAYLAND_DISPLAY XAUTHORITY SDL_VIDEODRIVER
-
-(cd "$WORK/game" && exec "$VELA") >"$WORK/game.log" 2>&1 &
-GAME_PID=$!
-# xdotool reads the legacy WM_NAME, where SDL cannot keep the Hangul of the
-# caption: look for its ASCII tail.
-[ -n "$(timeout 10 xdotool search --sync --name 'windows version 0\.1\.1$' 2>/dev/null)" ] ||
-    fail "the game's window did not appear within 10 s"
+# shellcheck source=../tests/smoke/game_in_xvfb.sh
+. "$(dirname "$0")/../tests/smoke/game_in_xvfb.sh"
+startGameInXvfb 1024x768
 sleep 1  # the first screen is drawn; from here on the game only waits
 
 TICKS=$(getconf CLK_TCK)

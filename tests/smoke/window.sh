@@ -30,70 +30,11 @@ fail() {
 }
 say() { echo "smoke: $*"; }
 
-for tool in Xvfb xdotool xwininfo xprop timeout od; do
-    command -v "$tool" >/dev/null 2>&1 ||
-        fail "'$tool' is not installed (install xvfb, xdotool and x11-utils: scripts/install-deps.sh)"
-done
-[ -x "$VELA" ] || fail "game binary $VELA is missing or not executable"
-[ -f "$DATA/ascii.fnt" ] || fail "no built game data in $DATA (build the gamedata target)"
-
-WORK=$(mktemp -d /tmp/vela-smoke.XXXXXX) || fail "cannot make a temporary directory"
-XVFB_PID=""
-GAME_PID=""
-
-stopProcess() {  # pid: TERM, then KILL if it lingers
-    local pid=$1
-    [ -n "$pid" ] || return 0
-    kill -0 "$pid" 2>/dev/null || return 0
-    kill -TERM "$pid" 2>/dev/null
-    for _ in $(seq 20); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -KILL "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-}
-cleanup() {
-    stopProcess "$GAME_PID"
-    stopProcess "$XVFB_PID"
-    rm -rf -- "$WORK"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-
-# The game runs in a fresh copy of its data, so screenshots land there.
-mkdir "$WORK/game" && cp -R "$DATA/." "$WORK/game/" || fail "cannot copy the game data"
-rm -f "$WORK"/game/vela-*.png
-
-# Xvfb picks a free display itself and writes its number to fd 3 once it
-# accepts connections. The screen is big enough for the 2x window.
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset \
-    3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 100); do
-    [ -s "$WORK/display" ] && grep -q '^[0-9][0-9]*$' "$WORK/display" && break
-    kill -0 "$XVFB_PID" 2>/dev/null || break
-    sleep 0.1
-done
-grep -q '^[0-9][0-9]*$' "$WORK/display" 2>/dev/null ||
-    fail "Xvfb did not start: $(tail -n 3 "$WORK/xvfb.log" 2>/dev/null)"
-export DISPLAY=":$(head -n 1 "$WORK/display")"
-unset WAYLAND_DISPLAY XAUTHORITY SDL_VIDEODRIVER
+# shellcheck source=game_in_xvfb.sh
+. "$(dirname "$0")/game_in_xvfb.sh"
+# The screen is big enough for the 2x window.
+startGameInXvfb 1600x1200
 say "Xvfb on $DISPLAY"
-
-X() { timeout 10 "$@"; }  # one X client call, never hanging
-
-(cd "$WORK/game" && exec "$VELA") >"$WORK/game.log" 2>&1 &
-GAME_PID=$!
-
-# xdotool matches the legacy WM_NAME, where SDL cannot keep the Hangul, so
-# it finds the window by the ASCII tail of the caption; the whole caption is
-# then checked in _NET_WM_NAME, as window managers show it.
-WIN=$(X xdotool search --sync --onlyvisible --name 'windows version 0\.1\.1$' 2>/dev/null | head -n 1)
-[ -n "$WIN" ] || {
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the game exited before showing its window"
-    fail "no window titled '$CAPTION' within 10 s"
-}
 say "window $WIN"
 # xprop in the C locale writes bytes above 127 as octal escapes.
 escapedCaption=$(printf '%s' "$CAPTION" | od -An -v -tu1 |

@@ -14,6 +14,7 @@ const std::map<std::string, std::vector<uint8_t>>& namedKeys() {
     static const std::map<std::string, std::vector<uint8_t>> keys = {
         {"up", {0, 72}},  {"down", {0, 80}}, {"left", {0, 75}},  {"right", {0, 77}},
         {"enter", {13}},  {"esc", {27}},     {"space", {32}},    {"bs", {8}},
+        {"nul", {0}},  // a lone extended-key byte, as a full queue can leave
     };
     return keys;
 }

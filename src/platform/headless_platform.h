@@ -19,7 +19,7 @@ struct ScriptStep {
 };
 
 // Parses the harness's key syntax: characters as typed; {up} {down} {left}
-// {right} {enter} {esc} {space} {bs}; {name*N} repeats; {shot:NAME};
+// {right} {enter} {esc} {space} {bs} {nul}; {name*N} repeats; {shot:NAME};
 // {wait}. Throws std::invalid_argument on a malformed script.
 std::deque<ScriptStep> ParseKeyScript(const std::string& text);
 

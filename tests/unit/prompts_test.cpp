@@ -169,6 +169,9 @@ TEST_F(PromptTest, MenuAnswersByKey) {
         {"{up}{enter}", 1, 3},              // wraps upwards to the last enabled item
         {"{down*2}{down}{enter}", 1, 1},    // and downwards to the first
         {"{enter}", 2, 2},                  // Choose starts on the given item
+        {"{enter}", 9, 3},                  // a start past the enabled items takes the last one
+        {"{enter}", 0, 0},                  // start 0 highlights nothing
+        {"{down}{enter}", 0, 1},
         {"{down}{esc}", 1, 0},              // Esc gives 0 whatever is highlighted
         {"x7{left}{right}{bs}{down}{enter}", 1, 2},  // other keys change nothing
     };
@@ -180,6 +183,14 @@ TEST_F(PromptTest, MenuAnswersByKey) {
         EXPECT_EQ(Choose(70, c.initial, 3, 5, true, true), c.expected);
         EXPECT_TRUE(platform.ScriptDone()) << "the menu ended before its key";
     }
+}
+
+TEST_F(PromptTest, AnEnterLeftAfterALoneExtendedCodeStillChooses) {
+    // A full queue can keep the 0 of an arrow and lose its code; the byte
+    // typed next is read as that code, and an Enter still ends the menu.
+    FiveItemMenu();
+    platform.AppendKeys("{nul}{enter}");
+    EXPECT_EQ(Choose(70, 2, 3, 5, true, true), 2);
 }
 
 TEST_F(PromptTest, MenuClearsTheWindowOnlyWhenAskedAfterEsc) {

@@ -30,6 +30,15 @@ void drawItem(int y, int i, int colour) {
     WriteLineNoScroll(kItemX, y + 16 * (i - 1), itemText(i));
 }
 
+// Moving the highlight redraws two items without dropping keys typed ahead
+// (a quick Down, Enter must not lose the Enter); the text cursor ends where
+// the line writer would leave it.
+void redrawItem(int y, int i, int colour) {
+    SetColor(colour);
+    WriteAt(kItemX, y + 16 * (i - 1), itemText(i), false);
+    SetTextCursor(TextWindow.left, y + 16 * i);
+}
+
 }  // namespace
 
 void SetMenuItems(std::string_view title, std::initializer_list<std::string_view> items) {
@@ -52,9 +61,9 @@ int32_t Choose(int y, int initial, int enabledCount, int totalCount, bool clearB
     SetColor(kTitleColour);
     WriteLineNoScroll(kTitleX, kTitleY, itemText(0));
 
-    // A start outside the enabled items would highlight one that cannot be
-    // chosen; start on the nearest enabled one instead.
-    int highlighted = enabled < 1 ? 0 : std::clamp(initial, 1, enabled);
+    // A start beyond the enabled items would highlight one that cannot be
+    // chosen; start on the last enabled one instead. 0 highlights nothing.
+    int highlighted = enabled < 1 ? 0 : std::clamp(initial, 0, enabled);
     for (int i = 1; i <= total; ++i) drawItem(y, i, i > enabled ? kBlack : i == highlighted ? kWhite : kGrey);
 
     if (enabled == 0) {
@@ -74,7 +83,8 @@ int32_t Choose(int y, int initial, int enabledCount, int totalCount, bool clearB
             LastKey = ReadKey();
             if (LastKey == kKeyUp) step = -1;
             if (LastKey == kKeyDown) step = 1;
-        } else if (LastKey == kKeyEnter || LastKey == kKeySpace) {
+        }
+        if (LastKey == kKeyEnter || LastKey == kKeySpace) {
             result = highlighted;
             Acted = 1;
         } else if (LastKey == kKeyEsc) {
@@ -82,11 +92,11 @@ int32_t Choose(int y, int initial, int enabledCount, int totalCount, bool clearB
             Acted = 1;
         }
         if (step != 0) {
-            drawItem(y, highlighted, kGrey);
+            if (highlighted >= 1) redrawItem(y, highlighted, kGrey);
             highlighted += step;
             if (highlighted < 1) highlighted = enabled;
             if (highlighted > enabled) highlighted = 1;
-            drawItem(y, highlighted, kWhite);
+            redrawItem(y, highlighted, kWhite);
             SetColor(kGrey);
         }
     }

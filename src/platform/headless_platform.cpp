@@ -62,11 +62,11 @@ void HeadlessPlatform::AppendKeys(const std::string& text) {
     for (auto& step : ParseKeyScript(text)) script_.push_back(std::move(step));
 }
 
-void HeadlessPlatform::PumpEvents(const std::function<void(uint8_t)>& pushKey, bool idle) {
+void HeadlessPlatform::PumpEvents(const std::function<void(uint8_t)>& pushKey, bool waiting) {
     // A scripted key arrives only while the game really waits: on the second
-    // empty poll in a row with nothing drawn between. So discarding pending
-    // keys never eats one, and a script means the same thing every run.
-    if (!idle) return;
+    // empty poll in a row. Discarding pending keys never counts as waiting,
+    // so it never eats one, and a script means the same thing every run.
+    if (!waiting) return;
     while (!script_.empty() && script_.front().kind == ScriptStep::kShot) {
         std::string name = script_.front().name;
         script_.pop_front();

@@ -36,7 +36,7 @@ public:
     // Called with the name of each {shot:NAME} when it is reached.
     std::function<void(const std::string&)> onShot;
 
-    void PumpEvents(const std::function<void(uint8_t)>& pushKey, bool idle) override;
+    void PumpEvents(const std::function<void(uint8_t)>& pushKey, bool waiting) override;
     void WaitEvent(int timeoutMs) override;
     void Present(const uint16_t* pixels) override;
     void SleepMs(int ms) override;

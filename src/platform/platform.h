@@ -18,9 +18,9 @@ public:
 
     // Handles every pending window event; key bytes go to pushKey in typing
     // order. A close request from the window manager throws ProgramHalt.
-    // queueEmpty tells whether the game's key queue holds nothing: the
-    // headless platform delivers a scripted key only then.
-    virtual void PumpEvents(const std::function<void(uint8_t)>& pushKey, bool queueEmpty) = 0;
+    // waiting tells that the game polls an empty key queue for the second
+    // time in a row: the headless platform delivers a scripted key only then.
+    virtual void PumpEvents(const std::function<void(uint8_t)>& pushKey, bool waiting) = 0;
     // Blocks until a window event arrives or timeoutMs passes.
     virtual void WaitEvent(int timeoutMs) = 0;
     // Shows a 640 x 480 surface of 5-5-5 pixels.

@@ -17,7 +17,7 @@ public:
     SdlPlatform();
     ~SdlPlatform() override;
 
-    void PumpEvents(const std::function<void(uint8_t)>& pushKey, bool idle) override;
+    void PumpEvents(const std::function<void(uint8_t)>& pushKey, bool waiting) override;
     void WaitEvent(int timeoutMs) override;
     void Present(const uint16_t* pixels) override;
     void SleepMs(int ms) override;

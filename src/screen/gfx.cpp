@@ -47,6 +47,7 @@ void fillRect(int x1, int y1, int x2, int y2, uint16_t value) {
     y1 = std::max(y1, 0);
     x2 = std::min(x2, kMaxX);
     y2 = std::min(y2, kMaxY);
+    if (x1 > x2 || y1 > y2) return;  // wholly off the surface
     for (int y = y1; y <= y2; ++y) std::fill(&Screen[y * 640 + x1], &Screen[y * 640 + x2] + 1, value);
 }
 

@@ -94,10 +94,8 @@ void ScrollTextWindow() {
         ReadKey();
     }
     ScrollUp(kScrollX, kScrollY, kScrollWidth, kScrollHeight, 16);
-    int fill = GetFillColor();
     SetFillStyle(1, 8);
     Bar(245, 255, 610, 288);
-    SetFillStyle(1, fill);
 }
 
 void WriteText(std::string_view s, bool scroll) {

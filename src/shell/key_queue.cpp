@@ -17,9 +17,10 @@ struct KeyQueue {
 KeyQueue KeyQueueState;
 
 // The exploration loop polls KeyPressed again and again while the player
-// thinks. A poll that finds the queue empty right after another empty poll,
-// with nothing drawn in between, is an idle wait: it sleeps until the next
-// window event or tick instead of spinning a core.
+// thinks. A poll that finds the queue empty right after another empty poll
+// is the game waiting for a key (the headless platform delivers its next
+// scripted key then); when nothing was drawn in between either, it sleeps
+// until the next window event or tick instead of spinning a core.
 bool lastPollEmpty = false;
 uint64_t lastPollStamp = 0;
 
@@ -36,12 +37,12 @@ void PushKey(uint8_t key) {
 
 bool KeyPressed() {
     Platform& platform = CurrentPlatform();
-    bool idle = KeyQueueState.empty() && lastPollEmpty && DrawingStamp() == lastPollStamp;
-    if (idle) {
+    bool waiting = KeyQueueState.empty() && lastPollEmpty;
+    if (waiting && DrawingStamp() == lastPollStamp) {
         PresentIfPending();
         platform.WaitEvent(kPresentTickMs);
     }
-    platform.PumpEvents(PushKey, idle);
+    platform.PumpEvents(PushKey, waiting);
     PresentIfPending();
     lastPollEmpty = KeyQueueState.empty();
     lastPollStamp = DrawingStamp();
@@ -57,6 +58,7 @@ uint8_t ReadKey() {
 }
 
 void DiscardKeys(uint8_t* lastKey) {
+    lastPollEmpty = false;
     while (KeyPressed()) {
         uint8_t key = ReadKey();
         if (lastKey) *lastKey = key;

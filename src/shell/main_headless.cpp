@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "game/state/random.h"
 #include "game/state/state_json.h"
 #include "game/world/map_data.h"
 #include "platform/headless_platform.h"
@@ -57,9 +58,13 @@ int main(int argc, char** argv) {
             std::stringstream ss;
             ss << in.rdbuf();
             opt.keys = ss.str();
-            while (!opt.keys.empty() && (opt.keys.back() == '\n' || opt.keys.back() == '\r')) opt.keys.pop_back();
+            // Line ends only lay the script out; Enter is {enter}.
+            std::erase(opt.keys, '\n');
+            std::erase(opt.keys, '\r');
         } else if (a == "--seed") {
-            opt.seed = std::stoull(value());
+            std::string n = value();
+            if (n.empty() || n.find_first_not_of("0123456789") != std::string::npos) return usage();
+            opt.seed = std::stoull(n);
         } else if (a == "--realtime") {
             opt.realtime = true;
         } else if (a == "--shot") {
@@ -85,6 +90,7 @@ int main(int argc, char** argv) {
         return 4;
     }
     SetPlatform(&platform);
+    SeedRandom(uint32_t(opt.seed));
     platform.onShot = [](const std::string& name) { writeShot(name + ".png"); };
 
     std::ofstream transcript;

@@ -37,6 +37,10 @@ TEST(Gfx, BarsFillInclusiveCornersAndClipAtTheEdges) {
     Bar(-50, 470, 700, 900);  // clipped, nothing outside written
     EXPECT_EQ(at(0, 479), PixelOf(4));
     EXPECT_EQ(at(639, 469), PixelOf(15));
+    auto before = Screen;
+    Bar(700, 470, 800, 479);  // wholly off the surface: nothing at all
+    Bar(10, -40, 20, -1);
+    EXPECT_TRUE(Screen == before);
 }
 
 TEST(Gfx, PaletteChangesOnlyLaterDrawing) {

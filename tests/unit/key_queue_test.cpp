@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "screen/gfx.h"
 #include "session.h"
 #include "shell/key_queue.h"
 
@@ -45,6 +46,26 @@ TEST(KeyQueue, DiscardingPendingKeysNeverEatsAScriptedKey) {
     DiscardKeys();  // takes the typed x only
     EXPECT_EQ(ReadKey(), 'q');
     EXPECT_THROW(ReadKey(), ScriptExhausted);
+}
+
+TEST(KeyQueue, ADiscardRightAfterAnEmptyPollKeepsTheNextScriptedKey) {
+    test::Session s(false);
+    s.platform.AppendKeys("ab");
+    EXPECT_FALSE(KeyPressed());
+    DiscardKeys();
+    EXPECT_EQ(ReadKey(), 'a');
+}
+
+TEST(KeyQueue, AScreenThatAnimatesUntilAKeyGetsItsKey) {
+    test::Session s(false);
+    s.platform.AppendKeys("k");
+    int frames = 0;
+    while (!KeyPressed() && frames < 100) {
+        PutPixel(frames, 0, frames % 16);  // a new frame between polls
+        ++frames;
+    }
+    EXPECT_LT(frames, 100);
+    EXPECT_EQ(ReadKey(), 'k');
 }
 
 TEST(KeyQueue, AnIdleWaitSleepsUntilTheNextTickInsteadOfSpinning) {

@@ -57,6 +57,9 @@ void DrawMapView(bool withParty) {
     const uint8_t* mask = &SpriteImages[std::size_t(PartySprite + 28) * kImageSlotBytes];
     std::copy_n(ground, kImageSlotBytes, partyCell.begin());
     for (int b = 4; b < kImageSlotBytes; ++b) partyCell[b] = uint8_t((partyCell[b] & mask[b]) | sprite[b]);
+    // The cell is 24 x 24 whatever a damaged tile file claims.
+    partyCell[0] = partyCell[2] = 23;
+    partyCell[1] = partyCell[3] = 0;
 
     if (BackdropMode != 0) {
         SetFillStyle(1, kBackdropColour[BackdropMode]);
@@ -93,6 +96,7 @@ void DrawMapViewQuiet() {
 }
 
 void SetBackdropMode(int mode) {
+    if (mode < 0 || mode > 5) mode = 0;
     BackdropMode = mode;
     Party.Flags[FlagBackdrop] = uint8_t(mode);
 }

@@ -33,11 +33,12 @@ void redrawAfterPoison(int ticked) {
 
 }  // namespace
 
-int PoisonTick() {
+int PoisonTick(bool setCurrentMember) {
     int ticked = 0;
     for (int slot = 1; slot <= kLastFightingSlot; ++slot) {
         MemberRecord& m = Member[slot];
         if (m.Name.empty()) continue;
+        if (setCurrentMember) CurrentMember = slot;
         if (m.Poison > 0) ++m.Poison;
         if (m.Poison <= 10) continue;
         m.Poison = 1;
@@ -79,7 +80,7 @@ void WaterStep() {
 
 void SwampStep() {
     DrawMapView(true);
-    int ticked = PoisonTick();
+    int ticked = PoisonTick(true);
     uint8_t& time = Party.Flags[FlagWalkOnSwamp];
     if (time > 0) {
         --time;

@@ -5,8 +5,9 @@
 namespace vela {
 
 // Advances every poisoned member's counter; a member whose counter passes 10
-// suffers. Returns how many suffered.
-int PoisonTick();
+// suffers. Returns how many suffered. The swamp also makes each member it
+// looks at the current member.
+int PoisonTick(bool setCurrentMember = false);
 
 void FloorStep();
 void WaterStep();

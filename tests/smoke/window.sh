@@ -67,11 +67,6 @@ sendKey() {
     X xdotool key --delay 60 "$@" || fail "xdotool could not send $*"
 }
 
-# The hero walks a little; the game must still be there afterwards.
-sendKey Up Down Left Right
-sleep 0.3
-kill -0 "$GAME_PID" 2>/dev/null || fail "the game exited after arrow keys"
-
 sendKey F12
 shot=""
 for _ in $(seq 50); do
@@ -95,7 +90,11 @@ dims=$(od -An -tu1 -j16 -N8 "$shot" |
 say "screenshot $(basename "$shot") is 640x480"
 [ -n "${SMOKE_KEEP_SHOT:-}" ] && cp -- "$shot" "$SMOKE_KEEP_SHOT"
 
-# A second screenshot in the same second gets a new name.
+# The hero walks; a second screenshot, never written over the first, shows
+# that the arrow keys reached the game and moved the view.
+sendKey Right Right Down
+sleep 0.3
+kill -0 "$GAME_PID" 2>/dev/null || fail "the game exited after arrow keys"
 sendKey F12
 count=0
 for _ in $(seq 50); do
@@ -104,6 +103,10 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 [ "$count" -eq 2 ] || fail "after a second F12 there are $count screenshots, expected 2"
+sleep 0.2
+second=$(ls "$WORK"/game/vela-*.png | grep -v -F "$shot" | head -n 1)
+cmp -s "$shot" "$second" && fail "the screen did not change after the arrow keys"
+say "arrow keys moved the view"
 
 sendKey F10
 expectSize 1280x960 "after F10"

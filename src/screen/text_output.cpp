@@ -22,40 +22,43 @@ void observe(int x, int y, std::string_view s) {
     if (observer && !s.empty()) observer(x, y, GetColor(), s);
 }
 
-void plotSyllable(int x, int y, const std::array<uint8_t, 32>& glyph, int scale, int colour) {
-    for (int r = 0; r < 16; ++r)
-        for (int c = 0; c < 16; ++c)
-            if (glyph[r * 2 + c / 8] & (0x80 >> (c % 8))) {
-                if (scale == 1) {
-                    PutPixel(x + c, y + r, colour);
-                } else {
-                    for (int k = 0; k < 4; ++k) PutPixel(x - 14 + 2 * c + k % 2, y + 2 * r + k / 2, colour);
-                }
+// Plots the set bits of a glyph `width` pixels wide; at double size each
+// bit is a 2 x 2 block on a grid starting 14 pixels left of x.
+template <typename RowBits>
+void plotGlyph(int x, int y, int width, RowBits rowBits, int scale, int colour) {
+    for (int r = 0; r < 16; ++r) {
+        unsigned bits = rowBits(r);
+        for (int c = 0; c < width; ++c) {
+            if (!(bits & (1u << (width - 1 - c)))) continue;
+            if (scale == 1) {
+                PutPixel(x + c, y + r, colour);
+            } else {
+                for (int k = 0; k < 4; ++k) PutPixel(x - 14 + 2 * c + k % 2, y + 2 * r + k / 2, colour);
             }
-}
-
-void plotSingle(int x, int y, uint8_t code, int scale, int colour) {
-    const uint8_t* glyph = AsciiGlyph(code);
-    for (int r = 0; r < 16; ++r)
-        for (int c = 0; c < 8; ++c)
-            if (glyph[r] & (0x80 >> c)) {
-                if (scale == 1) {
-                    PutPixel(x + c, y + r, colour);
-                } else {
-                    for (int k = 0; k < 4; ++k) PutPixel(x - 14 + 2 * c + k % 2, y + 2 * r + k / 2, colour);
-                }
-            }
+        }
+    }
 }
 
 // Draws one character at (x, y) and returns its advance.
 int drawChar(int x, int y, const TextChar& ch, int scale) {
     int colour = GetColor();
     if (ch.syllable) {
-        plotSyllable(x, y, ComposeSyllable(ch.initial, ch.medial, ch.final), scale, colour);
+        auto glyph = ComposeSyllable(ch.initial, ch.medial, ch.final);
+        plotGlyph(x, y, 16, [&](int r) { return unsigned(glyph[r * 2] << 8 | glyph[r * 2 + 1]); }, scale, colour);
         return 16 * scale;
     }
-    plotSingle(x, y, ch.byte, scale, colour);
+    const uint8_t* glyph = AsciiGlyph(ch.byte);
+    plotGlyph(x, y, 8, [&](int r) { return unsigned(glyph[r]); }, scale, colour);
     return 8 * scale;
+}
+
+// Draws a text a second time (bold, shadow) without recording it again.
+template <typename Draw>
+void unobserved(Draw draw) {
+    TextObserver saved = std::move(observer);
+    observer = nullptr;
+    draw();
+    observer = std::move(saved);
 }
 
 void scrollIfBelow(bool scroll) {
@@ -141,21 +144,17 @@ void WriteAt(int x, int y, std::string_view s, bool doubleSize) {
 
 void WriteBold(int x, int y, std::string_view s) {
     WriteAt(x, y, s, false);
-    TextObserver saved = std::move(observer);  // one text, drawn twice
-    observer = nullptr;
-    WriteAt(x + 1, y, s, false);
-    observer = std::move(saved);
+    unobserved([&] { WriteAt(x + 1, y, s, false); });
 }
 
 void WriteShadowed(int x, int y, std::string_view s) {
     int colour = GetColor();
     if (colour > 8) {
-        TextObserver saved = std::move(observer);
-        observer = nullptr;
-        SetColor(colour - 8);
-        WriteAt(x + 2, y + 1, s, false);
-        SetColor(colour);
-        observer = std::move(saved);
+        unobserved([&] {
+            SetColor(colour - 8);
+            WriteAt(x + 2, y + 1, s, false);
+            SetColor(colour);
+        });
     }
     WriteAt(x, y, s, false);
 }

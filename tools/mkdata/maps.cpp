@@ -129,18 +129,10 @@ int KindFromName(std::string_view name) {
     return -1;
 }
 
-const GameMapInfo* FindGameMap(std::string_view name) {
-    static const std::array<GameMapInfo, 19> maps = [] {
-        std::array<GameMapInfo, 19> all{};
-        for (int n = 0; n < 19; ++n) {
-            const vela::MapInfo& m = vela::kMapCatalogue[n];
-            all[n] = {n, m.name, m.kind, std::max(m.baseTile, 0)};
-        }
-        return all;
-    }();
-    for (const auto& m : maps)
-        if (name == m.name) return &m;
-    return nullptr;
+int GameMapNumber(std::string_view name) {
+    for (int n = 1; n <= 18; ++n)
+        if (name == vela::kMapCatalogue[n].name) return n;
+    return -1;
 }
 
 bool ParseMapSource(const std::vector<std::string>& lines, const std::string& file, MapSource& map,
@@ -274,13 +266,14 @@ void ValidateMap(const MapSource& map, Errors& errors) {
                              " is outside 1..200 x 1..125 or does not match its cells");
         return;
     }
-    if (const GameMapInfo* info = FindGameMap(map.name); !info || info->number == 0) {
+    if (int number = GameMapNumber(map.name); number < 0) {
         errors.add(file, "'" + map.name + "' is not a map the game loads");
     } else {
-        if (map.number != info->number)
-            errors.add(file, map.name + " is map " + std::to_string(info->number) + ", not " + std::to_string(map.number));
-        if (map.kind != info->kind)
-            errors.add(file, map.name + " is a " + KindName(info->kind) + " map, not " + KindName(map.kind));
+        int kind = vela::MapInfoOf(number).kind;
+        if (map.number != number)
+            errors.add(file, map.name + " is map " + std::to_string(number) + ", not " + std::to_string(map.number));
+        if (map.kind != kind)
+            errors.add(file, map.name + " is a " + KindName(kind) + " map, not " + KindName(map.kind));
     }
     if (map.kind < 0 || map.kind > 3) return;
 
@@ -416,8 +409,8 @@ int RenderMapCommand(const std::vector<std::string>& args) {
         return 2;
     }
     fs::path dir = args.size() == 3 ? fs::path(args[2]) : fs::path("build/data");
-    const GameMapInfo* info = FindGameMap(args[0]);
-    if (!info || info->number == 0) {
+    const int number = GameMapNumber(args[0]);
+    if (number < 0) {
         std::cerr << "vela-mkdata: '" << args[0] << "' is not a map the game loads\n";
         return 1;
     }
@@ -428,7 +421,8 @@ int RenderMapCommand(const std::vector<std::string>& args) {
         return 1;
     }
     int w = bytes[0], h = bytes[1];
-    std::string set = KindName(info->kind);
+    const vela::MapInfo& info = vela::MapInfoOf(number);
+    std::string set = KindName(info.kind);
     auto fnt = ReadBinary(dir / (set + ".fnt"));
     auto pal = ReadBinary(dir / (set + ".pal"));
     bool haveTiles = fnt.size() >= std::size_t(kSlotCount) * kSlotBytes && pal.size() >= 48;
@@ -444,8 +438,8 @@ int RenderMapCommand(const std::vector<std::string>& args) {
             for (int c = 0; c < 3; ++c) palette[i][c] = uint8_t(pal[i * 3 + c] & 63);
         // As the game does after loading: the hidden event squares take the
         // base floor's picture, and the pyramid's water trap looks like water.
-        if (info->baseTile != 0) tiles[0] = tiles[info->baseTile];
-        if (info->number == 2) tiles[52] = tiles[48];
+        if (info.baseTile > 0) tiles[0] = tiles[info.baseTile];
+        if (number == 2) tiles[52] = tiles[48];
     }
 
     vela::RgbImage image;
@@ -459,7 +453,7 @@ int RenderMapCommand(const std::vector<std::string>& args) {
                 BlitTile(image, x * kTileSize, y * kTileSize, tiles[t], palette);
                 continue;
             }
-            auto c = classColour(ClassOf(info->kind, t), t);
+            auto c = classColour(ClassOf(info.kind, t), t);
             for (int py = 1; py < kTileSize - 1; ++py)
                 for (int px = 1; px < kTileSize - 1; ++px) {
                     uint8_t* d = &image.rgb[(std::size_t(y * kTileSize + py) * image.width + x * kTileSize + px) * 3];

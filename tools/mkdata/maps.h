@@ -24,15 +24,9 @@ bool ParseClassName(std::string_view name, TileClass& cls);
 const char* KindName(int kind);      // "town", "ground", "den", "keep"
 int KindFromName(std::string_view name);  // -1 when unknown
 
-// One map the game knows by number: its file name, kind and base tile (the
-// tile whose picture the hidden event squares of tile 0 take; 0 keeps it).
-struct GameMapInfo {
-    int number;
-    const char* name;
-    int kind;
-    int baseTile;
-};
-const GameMapInfo* FindGameMap(std::string_view name);
+// The game's number (1..18) for a map file name, or -1 when the game loads
+// no map by that name; its kind and base tile are in vela::kMapCatalogue.
+int GameMapNumber(std::string_view name);
 
 constexpr int kMaxMapWidth = 200;
 constexpr int kMaxMapHeight = 125;

@@ -105,6 +105,8 @@ void copySlot(int from, int to) {
 
 int MapTile(int x, int y) { return inBuffer(x, y) ? MapCells[cellIndex(x, y)] & 127 : 0; }
 
+bool CellLit(int x, int y) { return inBuffer(x, y) && (MapCells[cellIndex(x, y)] & 128); }
+
 void SetMapTile(int x, int y, int tile) {
     if (!inBuffer(x, y)) return;
     uint8_t& cell = MapCells[cellIndex(x, y)];

@@ -30,6 +30,8 @@ extern std::string MusicName;
 
 
 int MapTile(int x, int y);
+// The cell's lit mark (bit 7): drawn at full colour even where the view is dim.
+bool CellLit(int x, int y);
 void SetMapTile(int x, int y, int tile);
 const uint8_t* TileImage(int tile);
 

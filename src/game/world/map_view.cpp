@@ -73,7 +73,7 @@ void DrawMapView(bool withParty) {
                 PutImage(120, 144, partyCell.data(), kPutCopy);
             } else if (y < 1 || y > MapHeight) {
                 PutTile(24 * i, 24 * j, TileImage(0), dimmed);
-            } else if (x >= 1 && x <= kMapColumns && (MapCells[std::size_t(x - 1) * kMapRows + (y - 1)] & 128)) {
+            } else if (CellLit(x, y)) {
                 PutTile(24 * i, 24 * j, TileImage(MapTile(x, y)), false);
             } else {
                 PutTile(24 * i, 24 * j, TileImage(MapTile(x, y)), dimmed);

@@ -15,6 +15,7 @@
 #include "game/world/map_view.h"
 #include "screen/gfx.h"
 #include "screen/johab.h"
+#include "screen/text_output.h"
 #include "shell/key_queue.h"
 
 namespace vela {
@@ -42,11 +43,11 @@ void Say(int colour, std::initializer_list<std::string_view> lines) {
 
 void NextPage() { PressAnyKey(); }
 
-void Inscription(std::string_view heading, int colour, std::initializer_list<std::string_view> lines) {
-    WriteMessage(15, heading);
-    WriteMessage(colour, "");
-    WriteMessage(colour, "");
-    Say(colour, lines);
+void Heading(std::string_view heading) {
+    TextCursor.y -= 16;
+    WriteMessage(7, heading);
+    WriteMessage(7, "");
+    WriteMessage(7, "");
 }
 
 void AddGold(int32_t amount) {

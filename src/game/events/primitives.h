@@ -17,8 +17,9 @@ namespace vela {
 void Say(int colour, std::initializer_list<std::string_view> lines);
 // The any-key prompt between the pages of a long speech.
 void NextPage();
-// A sign or gravestone: the heading, two empty lines, then the text.
-void Inscription(std::string_view heading, int colour, std::initializer_list<std::string_view> lines);
+// What signs and gravestones open with: the heading and two empty lines,
+// starting a line higher than other text.
+void Heading(std::string_view heading);
 
 // Gifts. Gold is signed 32-bit and saturates; food and item counts stop at
 // 255, arrows at 32767.

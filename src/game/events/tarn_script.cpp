@@ -259,6 +259,7 @@ void bankVault() {
 
 void armoury() {
     if (IsSet(Bit::TarnArmoury)) return;
+    ClearMessages();
     if (Stage() == 0) {
         Say(7, {" 무기고지기가 앞을 막았다."_j,
                 " 성주님의 허락 없이는 들어갈 수 없습니다."_j});
@@ -280,6 +281,7 @@ void armoury() {
 
 void findKey() {
     if (IsSet(Bit::TarnKeyFound)) return;
+    ClearMessages();
     Say(7, {" 무덤 뒤 풀숲에서 녹슨 열쇠 하나를 찾았다."_j,
             "남문의 열쇠인 것 같다."_j});
     SetBit(Bit::TarnKeyFound);

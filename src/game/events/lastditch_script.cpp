@@ -223,8 +223,7 @@ const MapScript& LastDitchScript() {
                  Say(7, {" 카스토르일세. 성주님 곁을 지키고 있지."_j,
                          " 자네가 흉성을 쫓는다면 내 검도 보태겠네."_j,
                          "성주님께서도 허락하실 걸세."_j});
-                 OfferToJoin(kCastor, Bit::Castor, {" 벌써 사람이 모두 채워져 있군요.  다음 기회"_j,
-                                                    "를 기다리지요."_j});
+                 OfferToJoin(kCastor, Bit::Castor);
              }},
             {{{21, 61}}, [] {
                  Say(7, {" 나는 동쪽 바닷가에서 왔소."_j,

@@ -236,6 +236,10 @@ void OfferToJoin(const Recruit& who, Bit bit, std::initializer_list<std::string_
     joined(bit);
 }
 
+void OfferToJoin(const Recruit& who, Bit bit) {
+    OfferToJoin(who, bit, {" 벌써 사람이 모두 채워져 있군요.  다음 기회"_j, "를 기다리지요."_j});
+}
+
 void OfferCompanion(int enemyNumber, Bit bit, std::initializer_list<std::string_view> slotTaken) {
     if (!acceptsOffer()) return;
     if (!Member[kCompanionSlot].Name.empty()) {

@@ -168,7 +168,6 @@ void ruler() {
             AdvanceStage();
             NextPage();
             Curtain();
-            DrawMapView(true);
             break;
         case 15:
             Say(7, {" 마지막 길일세. 메너스를 지나 아스모데우스의"_j,
@@ -313,9 +312,6 @@ const Recruit kSpica{"스피카"_j, 1, kMageFamily, 3, 9, 16, 16, 11, 13, 10, 10
                      {10, 10, 30, 5, 15, 10}};
 const Recruit kMirak{"미라크"_j, 0, kFighterFamily, 4, 12, 9, 11, 12, 8, 18, 15, 15, 3, 15, 0, 1,
                      {0, 10, 15, 15, 0, 20}};
-
-const std::initializer_list<std::string_view> kNoRoom = {" 벌써 사람이 모두 채워져 있군요.  다음 기회"_j,
-                                                         "를 기다리지요."_j};
 
 }  // namespace
 
@@ -503,7 +499,7 @@ const MapScript& TarnScript() {
                  Say(7, {" 쉿, 조용히. 난 미라크라고 하오."_j,
                          " 자물쇠 따는 솜씨라면 누구에게도 안 지오."_j,
                          "이 감옥에서 꺼내 주면 당신을 돕겠소."_j});
-                 OfferToJoin(kMirak, Bit::Mirak, kNoRoom);
+                 OfferToJoin(kMirak, Bit::Mirak);
              }},
             {{{60, 15}}, [] {
                  Say(7, {" 이 앞방은 금고로 이어지는 통로요."_j,
@@ -527,24 +523,24 @@ const MapScript& TarnScript() {
                  Say(7, {" 오랜만이군. 나 알데바란일세."_j,
                          " 자네가 흉성을 쫓는다는 소문을 들었네."_j,
                          "내 검도 아직 녹슬지 않았다네."_j});
-                 OfferToJoin(kAldebaran, Bit::Aldebaran, kNoRoom);
+                 OfferToJoin(kAldebaran, Bit::Aldebaran);
              }},
             {{{21, 33}}, [] {
                  Say(7, {" 폴라리스예요. 기억하시죠?"_j,
                          " 주점에서 마법 구경만 시키기도 지겨워요."_j,
                          "저도 함께 가게 해 주세요."_j});
-                 OfferToJoin(kPolaris, Bit::Polaris, kNoRoom);
+                 OfferToJoin(kPolaris, Bit::Polaris);
              }},
             {{{9, 64}}, [] {
                  Say(7, {" 리겔이오. 활이라면 내게 맡기시오."_j,
                          " 멀리서 쏘는 화살 하나가 때로는 검 열보다"_j,
                          "낫다는 걸 보여 주겠소."_j});
-                 OfferToJoin(kRigel, Bit::Rigel, kNoRoom);
+                 OfferToJoin(kRigel, Bit::Rigel);
              }},
             {{{88, 38}}, [] {
                  Say(7, {" 스피카예요. 다친 사람을 돌보는 게 제"_j,
                          "일이지요. 먼 길에는 치료사가 필요해요."_j});
-                 OfferToJoin(kSpica, Bit::Spica, kNoRoom);
+                 OfferToJoin(kSpica, Bit::Spica);
              }},
             {{{51, 87}}, southGate},
             {{{85, 55}}, [] {

@@ -49,16 +49,18 @@ const std::array<std::string_view, 6> kMageLabels = {
 
 struct School {
     bool mage;
-    std::string_view welcome, promise, whoLearns, wrongFamily, choosePrompt;
+    std::string_view welcome, promise, whoLearns, whoChanges, wrongFamily, choosePrompt;
 };
 
 const School kFighters{false, " 여기는 군사 훈련소 입니다."_j,
                            " 만약 당신이 충분한 전투 경험을 쌓았다면, 당신은 더욱 능숙하게 무기를 다룰것입니다."_j,
-                           "누가 훈련을 받겠습니까 ?"_j, " 당신은 전투사 계열이 아닙니다."_j,
+                           "누가 훈련을 받겠습니까 ?"_j, "누가 전투사 계열의 직업을 바꾸겠습니까 ?"_j,
+                           " 당신은 전투사 계열이 아닙니다."_j,
                            "당신이 수련 하고 싶은 부분을 고르시오."_j};
 const School kMages{true, " 여기는 마법 학교 입니다."_j,
                         " 만약 당신이 충분한 실전 경험을 쌓았다면, 당신은 더욱 능숙하게 마법을 다룰것입니다."_j,
-                        "누가 가르침을 받겠습니까 ?"_j, " 당신은 마법사 계열이 아닙니다."_j,
+                        "누가 가르침을 받겠습니까 ?"_j, "누가 마법사 계열의 직업을 바꾸겠습니까 ?"_j,
+                        " 당신은 마법사 계열이 아닙니다."_j,
                         "당신이 배우고 싶은 부분을 고르시오."_j};
 
 int familyOf(const School& school) { return school.mage ? kMageFamily : kFighterFamily; }
@@ -139,25 +141,32 @@ void train(const School& school, int slot) {
     }
 }
 
+// Asks who comes; CurrentMember and the answer are 0 when nobody does or
+// the member is of the other family (which is said).
+int chooseStudent(const School& school, std::string_view who) {
+    SetColor(15);
+    WriteMessage(15, who);
+    CurrentMember = SelectMember(false);
+    ClearMessages();
+    if (CurrentMember == 0) {
+        DrawPartyPanel();
+        return 0;
+    }
+    if (Member[CurrentMember].Family != familyOf(school)) {
+        WriteMessage(7, school.wrongFamily);
+        CurrentMember = 0;
+    }
+    return CurrentMember;
+}
+
 void runSchool(const School& school) {
     WriteMessage(15, school.welcome);
     WriteMessage(15, school.promise);
     PressAnyKey();
     for (;;) {
         ClearMessages();
-        SetColor(15);
-        WriteMessage(15, school.whoLearns);
-        CurrentMember = SelectMember(false);
-        ClearMessages();
-        if (CurrentMember == 0) {
-            DrawPartyPanel();
-            return;
-        }
+        if (chooseStudent(school, school.whoLearns) == 0) return;
         MemberRecord& m = Member[CurrentMember];
-        if (m.Family != familyOf(school)) {
-            WriteMessage(7, school.wrongFamily);
-            return;
-        }
         if (allCoursesDone(school, CurrentMember)) {
             ClearMessages();
             WriteMessage(7, " 당신은 모든 과정을 수료했으므로 모든 경험"_j);
@@ -181,20 +190,8 @@ void changeClass(const School& school) {
         PressAnyKey();
         return;
     }
-    SetColor(15);
-    WriteMessage(15, school.mage ? std::string_view("누가 마법사 계열의 직업을 바꾸겠습니까 ?"_j)
-                                  : std::string_view("누가 전투사 계열의 직업을 바꾸겠습니까 ?"_j));
-    CurrentMember = SelectMember(false);
-    ClearMessages();
-    if (CurrentMember == 0) {
-        DrawPartyPanel();
-        return;
-    }
+    if (chooseStudent(school, school.whoChanges) == 0) return;
     MemberRecord& m = Member[CurrentMember];
-    if (m.Family != familyOf(school)) {
-        WriteMessage(7, school.wrongFamily);
-        return;
-    }
     ClearMessages();
     SetColor(15);
     WriteLineNoScroll(260, 30, m.Name.str() + std::string("의 가능한 계급"_j));

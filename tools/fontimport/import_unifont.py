@@ -16,8 +16,9 @@ in one syllable both carry it (pieces never overlap), and so that the number
 of syllables where the composed pixel differs from unifont is smallest. That
 is a weighted independent-set problem on the pieces, solved by local search.
 Then the correction steps redraw the vowels whose unifont shapes cannot be
-shared (the ㅜ family and its compounds), and the bold and italic cuts are
-derived from the regular one.
+shared (the ㅜ family and its compounds) and part the pieces that would
+touch, and the bold and italic cuts are derived from the regular one and
+parted the same way.
 """
 
 import argparse

@@ -516,8 +516,23 @@ def bold(pieces):
 
     right = widen(1, pieces)
     kept = keep_apart(pieces, right)
-    refused = {g: right[g] & ~kept[g] for g in pieces}
-    return keep_apart(kept, widen(-1, kept, refused))
+    # a column of pixels that may not grow right all along grows left instead,
+    # so a stroke keeps one edge rather than a ragged one
+    leftward = {}
+    for g, b in pieces.items():
+        refused = right[g] & ~kept[g]
+        runs = 0
+        for p in pixels(refused):
+            x, y = p % 16 - 1, p // 16
+            top = y
+            while top > 0 and get(b, x, top - 1):
+                top -= 1
+            while top < 16 and get(b, x, top):
+                runs |= bit(x, top)
+                top += 1
+        kept[g] &= ~(shift(runs, 1, 0) & ~b)
+        leftward[g] = runs
+    return keep_apart(kept, widen(-1, kept, {g: shift(r, 1, 0) for g, r in leftward.items()}))
 
 
 def italic(pieces):

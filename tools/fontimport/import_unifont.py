@@ -535,8 +535,23 @@ def bold(pieces):
     return keep_apart(kept, widen(-1, kept, {g: shift(r, 1, 0) for g, r in leftward.items()}))
 
 
+def counters(b):
+    """The blank pixels that ink closes in: those no path of blank pixels
+    (left, right, up, down) joins to the edge of the 16 x 16 square."""
+    blank = FULL & ~b
+    edge = sum(bit(x, y) for x in range(16) for y in range(16) if x in (0, 15) or y in (0, 15))
+    outside = blank & edge
+    while True:
+        more = (outside | grow4(outside)) & blank
+        if more == outside:
+            return blank & ~outside
+        outside = more
+
+
 def italic(pieces):
-    """The third cut: slanted (top rows pushed right), outer corners rounded."""
+    """The third cut: slanted (top rows pushed right), outer corners rounded
+    except those of a closed counter, so ㅁ keeps its corners and never reads
+    as ㅇ."""
     out = {}
     with_bridges = {}
     offset = [1] * 5 + [0] * 6 + [-1] * 5
@@ -544,6 +559,7 @@ def italic(pieces):
         # round outer corners: drop a pixel with exactly one horizontal and
         # one vertical neighbour that is the end of two strokes of length >= 2
         r = b
+        enclosed = counters(b)
         for y in range(16):
             for x in range(16):
                 if not get(b, x, y):
@@ -555,7 +571,8 @@ def italic(pieces):
                 if sum(h) == 1 and sum(v) == 1:
                     dx = -1 if h[0] else 1
                     dy = -1 if v[0] else 1
-                    if on(x + 2 * dx, y) and on(x, y + 2 * dy) and not on(x + dx, y + dy):
+                    if (on(x + 2 * dx, y) and on(x, y + 2 * dy) and not on(x + dx, y + dy)
+                            and not get(enclosed, x + dx, y + dy)):
                         r &= ~bit(x, y)
         s = bridged = 0
         for y in range(16):

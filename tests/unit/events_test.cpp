@@ -269,5 +269,57 @@ TEST(LastDitchLord, WaitsForBothDeedsBeforeHisFourthBranch) {
     EXPECT_EQ(Party.Flags[FlagStoryStage], 6);
 }
 
+TEST(TarnSouthGate, OpensOnceTheKeyIsFoundAndStaysOpen) {
+    World w;
+    w.Enter(6, 8, 48);
+    bump(51, 86, 0, 1);
+    TalkTo();
+    EXPECT_GE(MapTile(51, 87), 48);
+    PartyX = 78;
+    PartyY = 85;
+    SpecialSquare();
+    EXPECT_TRUE(IsSet(Bit::TarnKeyFound));
+    bump(51, 86, 0, 1);
+    TalkTo();
+    EXPECT_EQ(MapTile(51, 87), 47);
+    w.Walk("{down}{down}{enter}");
+    EXPECT_EQ(Party.MapNumber, 1) << "the south gate leads out too";
+}
+
+TEST(HiddenComrade, SpeaksOnlyToAMindThatReadsHisAndTellsHisStoryOnce) {
+    World w;
+    w.Enter(7, 38, 63);
+    bump(55, 56, -1, 0);
+    TalkTo();
+    EXPECT_FALSE(IsSet(Bit::BellatrixStory));
+    Party.Flags[FlagMindReading] = 3;
+    w.Forget();
+    w.Keys("{enter}{enter}{enter}{down}{enter}");
+    TalkTo();
+    EXPECT_TRUE(IsSet(Bit::BellatrixStory));
+    EXPECT_FALSE(IsSet(Bit::Bellatrix)) << "he was turned down";
+    int storyLines = 0;
+    for (const std::string& line : w.lines) storyLines += line.find("아무키나") == std::string::npos;
+    EXPECT_GE(storyLines, 46);
+    w.Forget();
+    w.Keys("{enter}");
+    TalkTo();
+    EXPECT_TRUE(IsSet(Bit::Bellatrix));
+    EXPECT_EQ(MapTile(54, 56), 47);
+    EXPECT_FALSE(w.Said("26년 동안")) << "the story is told once";
+}
+
+TEST(LastDitchSquares, TheWalledCaveAndTheGateNoticeSpeak) {
+    World w;
+    w.Enter(7, 7, 12);
+    w.Walk("{up}");
+    EXPECT_TRUE(w.Said("동굴의 입구는 커다란 돌로 단단히 막혀"));
+    EXPECT_EQ(PartyY, 12);
+    w.Enter(7, 38, 42);
+    w.Walk("{up}");
+    EXPECT_TRUE(w.Said("성문에 방이 붙어 있다."));
+    EXPECT_EQ(PartyY, 41);
+}
+
 }  // namespace
 }  // namespace vela

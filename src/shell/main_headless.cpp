@@ -99,6 +99,7 @@ int main(int argc, char** argv) {
         SetTextObserver([&transcript](int x, int y, int colour, std::string_view johab) {
             transcript << x << ' ' << y << ' ' << colour << ' ' << JohabToUtf8(johab) << '\n';
         });
+        platform.onMusic = [&transcript](const std::string& event) { transcript << "music " << event << '\n'; };
     }
 
     int status = 0;

@@ -38,6 +38,13 @@ void StartGame() {
     DrawMapView(true);
 }
 
+void PlayMapWithMusic(const std::function<void()>& step) {
+    MapChanged = 0;
+    OpenMusic(MusicName);
+    RunMusicLoop(step, MapChanged);
+    StopMusic();
+}
+
 void PlayGame(const std::vector<std::string>& args) {
     InitGraph(0, 0);
     RestorePending = 1;
@@ -52,12 +59,7 @@ void PlayGame(const std::vector<std::string>& args) {
     if (ShowTitle == 1) ShowTitleSequence(createAtOnce);
     LoadHangulFont(2);
     StartGame();
-    for (;;) {
-        MapChanged = 0;
-        OpenMusic(MusicName);
-        RunMusicLoop(MapStep, MapChanged);
-        StopMusic();
-    }
+    for (;;) PlayMapWithMusic(MapStep);
 }
 
 }  // namespace vela

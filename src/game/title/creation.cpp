@@ -156,6 +156,7 @@ void ChooseSkillsAndClass() {
     }
     auto qualifies = qualifications();
     drawClassList(qualifies);
+    writeAt(7, 60, 450, "화살표로 기술치를 옮기고, 숫자나 Enter 로 계급을 고르십시오."_j);
     for (;;) {
         uint8_t key = ReadKey();
         if (key >= '1' && key <= '7' && qualifies[key - '1']) {

@@ -145,6 +145,14 @@ void renderNote(const Instrument& ins, const Note& note, double secondsPerBeat, 
     }
 }
 
+// A note starts with '#' at the start of a line or after a blank; a '#'
+// right after a letter is a sharp.
+std::string withoutNote(const std::string& line) {
+    for (std::size_t i = 0; i < line.size(); ++i)
+        if (line[i] == '#' && (i == 0 || std::isspace(uint8_t(line[i - 1])))) return line.substr(0, i);
+    return line;
+}
+
 void putLe(std::vector<uint8_t>& v, uint32_t value, int bytes) {
     for (int b = 0; b < bytes; ++b) v.push_back(uint8_t(value >> (8 * b)));
 }
@@ -155,7 +163,7 @@ Tune ParseTune(const std::vector<std::string>& lines, std::vector<std::string>& 
     Tune tune;
     Pattern* open = nullptr;
     for (std::size_t n = 0; n < lines.size(); ++n) {
-        std::string line = lines[n].substr(0, lines[n].find('#'));
+        std::string line = withoutNote(lines[n]);
         std::istringstream in(line);
         std::string word, error;
         if (!(in >> word)) continue;

@@ -2,7 +2,7 @@
 //   vela-mkdata build DATA_DIR OUT_DIR
 //   vela-mkdata render-map NAME out.png [BUILT_DATA_DIR]
 //   vela-mkdata tile-sheet SET out.png [BUILT_DATA_DIR]
-//   vela-mkdata font-sheet SET out.png [BUILT_DATA_DIR]
+//   vela-mkdata font-sheet SET out.png [BUILT_DATA_DIR] [SYLLABLES]
 //   vela-mkdata render-music SOURCE.txt out.wav
 #include <iostream>
 
@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     std::cerr << "usage: vela-mkdata build DATA_DIR OUT_DIR\n"
                  "       vela-mkdata render-map NAME out.png [BUILT_DATA_DIR]\n"
                  "       vela-mkdata tile-sheet SET out.png [BUILT_DATA_DIR]\n"
-                 "       vela-mkdata font-sheet SET out.png [BUILT_DATA_DIR]\n"
+                 "       vela-mkdata font-sheet SET out.png [BUILT_DATA_DIR] [SYLLABLES]\n"
                  "       vela-mkdata render-music SOURCE.txt out.wav\n";
     return 2;
 }

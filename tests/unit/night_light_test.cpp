@@ -1,0 +1,87 @@
+// Tarn at night: the dimmed squares of the view must fall clearly darker
+// than the squares drawn at full colour (the lit ring round the party and
+// the lamps of shops and halls), wherever the party stands.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "game/state/party.h"
+#include "game/world/exploration.h"
+#include "game/world/map_data.h"
+#include "game/world/map_view.h"
+#include "screen/gfx.h"
+#include "session.h"
+
+namespace vela {
+namespace {
+
+// Brightest of red, green and blue of a 5-5-5 screen pixel.
+int brightness(uint16_t pixel) {
+    return std::max({(pixel >> 10) & 31, (pixel >> 5) & 31, pixel & 31});
+}
+
+struct Sums {
+    double dim = 0, lit = 0;
+    long dimPixels = 0, litPixels = 0;
+    double ratio() const { return (dim / double(dimPixels)) / (lit / double(litPixels)); }
+};
+
+// Adds the view drawn with the party at its current square.
+void addView(Sums& sums) {
+    ViewLight light = LightOfView();
+    DrawMapView(true);
+    for (int j = 1; j <= 11; ++j) {
+        for (int i = 1; i <= 9; ++i) {
+            bool inRing = i >= 5 - light.rx && i <= 5 + light.rx && j >= 6 - light.ry && j <= 6 + light.ry;
+            bool dimmed = !inRing && !CellLit(PartyX - 5 + i, PartyY - 6 + j);
+            long total = 0;
+            for (int y = 0; y < 24; ++y)
+                for (int x = 0; x < 24; ++x) total += brightness(Screen[(24 * j + y) * 640 + 24 * i + x]);
+            (dimmed ? sums.dim : sums.lit) += double(total);
+            (dimmed ? sums.dimPixels : sums.litPixels) += 24 * 24;
+        }
+    }
+}
+
+TEST(NightLight, DimmedSquaresOfTarnAtElevenAreAtMostHalfAsBrightAsLitOnes) {
+    test::Session s;
+    Party.MapNumber = 6;
+    Party.SavedX = 10;
+    Party.SavedY = 48;
+    RestorePending = 0;
+    LoadMap();
+    Party.Hour = 23;
+    Party.Minute = 0;
+    Party.Flags[FlagTorch] = 0;
+    SoundOn = 0;
+
+    Sums whole;
+    double worst = 0;
+    int worstX = 0, worstY = 0;
+    // Every third square of the party's range, walls and water included.
+    for (int y = 6; y <= MapHeight - 5; y += 3) {
+        for (int x = 5; x <= MapWidth - 4; x += 3) {
+            PartyX = x;
+            PartyY = y;
+            Sums view;
+            addView(view);
+            whole.dim += view.dim;
+            whole.lit += view.lit;
+            whole.dimPixels += view.dimPixels;
+            whole.litPixels += view.litPixels;
+            if (view.ratio() > worst) {
+                worst = view.ratio();
+                worstX = x;
+                worstY = y;
+            }
+        }
+    }
+    std::printf("Tarn at 23:00: dimmed / lit brightness %.2f over all views, %.2f at worst (%d,%d)\n",
+                whole.ratio(), worst, worstX, worstY);
+    EXPECT_LE(whole.ratio(), 0.5);
+    EXPECT_LE(worst, 0.8) << "at (" << worstX << "," << worstY << ")";
+}
+
+}  // namespace
+}  // namespace vela

@@ -26,7 +26,7 @@ PALETTE = [
     (0, 0, 0, "black"),
     (6, 14, 44, "dark blue: water"),
     (14, 38, 8, "green: grass"),
-    (4, 26, 18, "dark teal green: foliage shade, swamp"),
+    (6, 24, 6, "dark green: foliage shade, dark grass, swamp"),
     (30, 16, 8, "dark brown: earth, trunks, rock shade"),
     (32, 14, 36, "purple: crystal, dusk stone"),
     (48, 36, 20, "ochre: sand, road, lit rock"),
@@ -801,15 +801,15 @@ def stone_wall():
             bx = (x + off) % 12
             by = y % 6
             if by == 5 or bx == 11:
-                c = K if by == 5 else GR
+                c = K
             elif by == 0 or bx == 0:
-                c = WH if hsh((x + off) // 12, row, 9) < 0.5 else LG
-            elif by == 4 or bx == 10:
-                c = GR
+                c = LG if hsh((x + off) // 12, row, 9) < 0.6 else GR
+            elif by == 4:
+                c = BR if hsh(x, y, 11) < 0.3 else GR
             else:
-                c = LG
-                if hsh(x, y, 10) < 0.08:
-                    c = GR
+                c = GR
+                if hsh(x, y, 10) < 0.1:
+                    c = K
             t[y][x] = c
     return t
 
@@ -837,8 +837,7 @@ def ruined_wall():
 
 
 def dead_tree():
-    t = grass(241, base=G, tufts=6, his=0)
-    speckle(t, OC, 0.05, 242, only=G)
+    t = scrub()
     # trunk
     for y in range(9, 22):
         w = 1 if y < 14 else 2
@@ -928,7 +927,7 @@ def cactus():
 
 
 def obelisk():
-    t = grass(261, tufts=5, his=2)
+    t = sand()
     body = poly_mask([(9, 6), (14, 6), (15, 21), (8, 21)])
     tip = poly_mask([(9, 6), (11.5, 1), (14, 6)])
     # long shadow to the right
@@ -1053,7 +1052,7 @@ def chasm():
 
 
 def broken_statue():
-    t = grass(311, tufts=5, his=2)
+    t = stone_paving(ruined=True)
     ped = rect_mask(4, 16, 17, 21)
     shadow(t, ped, DG, 2, 1)
     for (x, y) in ped:

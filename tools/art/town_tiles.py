@@ -123,19 +123,17 @@ def dark_grass():
 
 
 def dirt_path():
-    t = Tile(OCHRE)
-    t.specks(4, [RED], 120)
-    # wheel ruts running north-south
-    for y in range(N):
-        for x in (6, 17):
-            t.p[y][x] = RED
-            t.p[y][x + 1] = RED if y % 5 else BLACK
+    # trodden brown earth with pebbles: darker and grainier than any wooden floor
+    t = Tile(RED)
+    t.specks(4, [OCHRE], 110)
+    t.specks(3, [STONE], 40)
+    t.specks(2, [BLACK], 25)
     r = random.Random(5)
-    for _ in range(9):
+    for _ in range(7):
         x, y = r.randrange(N), r.randrange(N)
-        t.wpx(x, y, GREY)
-        t.wpx(x + 1, y, DGREY)
-        t.wpx(x, y - 1, WHITE)
+        t.wpx(x, y, PALE)
+        t.wpx(x + 1, y, STONE)
+        t.wpx(x, y + 1, BLACK)
     return t
 
 
@@ -413,6 +411,7 @@ def hall_floor():
 
 
 def grey_wall():
+    # dressed stone in courses: a lit top edge on every block and a dark foot, so the wall reads as a mass
     t = Tile(STONE)
     r = random.Random(70)
     y = 0
@@ -426,11 +425,11 @@ def grey_wall():
                 t.wpx(x, y + j, BLACK)
             for i in range(1, w):
                 t.wpx(x + i, y + 1, PALE)
-                t.wpx(x + i, y + 4, RED if i % 3 else STONE)
+                t.wpx(x + i, y + 3, RED if i % 3 == 0 else STONE)
+                t.wpx(x + i, y + 4, RED)
                 t.wpx(x + i, y + 5, RED)
             for j in range(1, 5):
                 t.wpx(x + w - 1, y + j + 1, RED)
-            t.wpx(x + 2 + r.randrange(max(1, w - 4)), y + 3, RED)
             x += w
         y += 6
     return t
@@ -452,16 +451,16 @@ def castle_wall():
             for i in range(12):
                 t.wpx(x0 + i, y0, BLACK)
                 t.wpx(x0 + i, y0 + 1, PALE)
+                t.wpx(x0 + i, y0 + 5, RED)
                 t.wpx(x0 + i, y0 + 6, RED)
                 t.wpx(x0 + i, y0 + 7, BLACK)
             for j in range(8):
                 t.wpx(x0, y0 + j, BLACK)
-                if 0 < j:
+                if 0 < j < 5:
                     t.wpx(x0 + 1, y0 + j, PALE)
                 if 1 < j:
                     t.wpx(x0 + 10, y0 + j, RED)
                     t.wpx(x0 + 11, y0 + j, RED)
-            t.wpx(x0 + 1, y0 + 7, RED)
     t.specks(72, [RED], 10, on=[STONE])
     return t
 
@@ -621,7 +620,7 @@ def counter():
 
 
 def throne():
-    t = carpet(RED, LRED, YELLOW)
+    t = carpet(DBLUE, GREY, YELLOW)
     t.rect(4, 21, 19, 22, BLACK)
     t.rect(5, 1, 18, 20, BLACK)
     t.rect(6, 2, 17, 19, YELLOW)
@@ -730,33 +729,31 @@ def bookshelf():
 
 
 def pillar():
-    # a stone pillar topped by a burning brazier: the lamp of halls and rooms
-    t = hall_floor()
-    t.disc(12, 21, 9, STONE, ry=2.5)
-    t.rect(7, 8, 16, 18, STONE)
-    t.vline(8, 8, 18, PALE)
-    t.vline(9, 8, 18, PALE)
-    t.vline(14, 8, 18, RED)
-    t.vline(15, 8, 18, RED)
-    t.vline(6, 7, 18, BLACK)
-    t.vline(16, 7, 18, BLACK)
-    t.rect(5, 19, 18, 21, STONE)
-    t.hline(5, 18, 19, PALE)
-    t.frame(4, 18, 19, 22, BLACK)
-    t.hline(5, 18, 21, RED)
-    # the fire bowl
-    t.rect(4, 5, 19, 7, BLACK)
-    t.rect(5, 5, 18, 6, OCHRE)
-    t.hline(6, 17, 7, RED)
-    # flames
+    # a stone brazier: a square plinth filling the square, a fire bowl burning on top;
+    # the light of halls and lit rooms, on whatever floor they have
+    t = Tile(BLACK)
+    t.rect(1, 9, 22, 23, STONE)
+    t.hline(1, 22, 9, PALE)
+    t.vline(1, 9, 23, PALE)
+    t.vline(22, 10, 23, RED)
+    t.hline(2, 22, 23, RED)
+    for y in (14, 19):
+        t.hline(2, 21, y, RED)
+        t.hline(2, 21, y + 1, PALE)
+    for x, y0 in ((8, 10), (15, 10), (5, 16), (12, 16), (18, 16), (9, 21), (16, 21)):
+        t.vline(x, y0, y0 + 3 if y0 < 21 else 22, RED)
+    t.rect(3, 6, 20, 8, OCHRE)
+    t.hline(3, 20, 6, YELLOW)
+    t.hline(3, 20, 8, RED)
+    t.frame(2, 5, 21, 9, BLACK)
     flame = [
-        "....e...e.......",
-        "...ee..ece...e..",
-        "..eece.ecce.ee..",
-        ".ecfcceccfceece.",
-        ".cccccccccccccc.",
+        "......e....e....",
+        "...e..ee..eee...",
+        "..eee.ece.ecce..",
+        ".eecceecceccfce.",
+        "eccfcccfccccccce",
     ]
-    t.sprite([r.replace('c', 'c').replace('f', 'f') for r in flame], 4, 0)
+    t.sprite(flame, 4, 0)
     return t
 
 
@@ -801,7 +798,7 @@ def well():
 
 
 def gravestone():
-    t = dark_grass()
+    t = grass(92)
     t.disc(12, 20, 8, BLACK, ry=2.5)
     inside = set()
     for y in range(2, 19):

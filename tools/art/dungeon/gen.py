@@ -915,9 +915,10 @@ def keep_tiles():
     add(45, 'tiles', fl_tiles)
     add(46, 'ash', fl_ash)
     add(47, 'gold floor', fl_gold)
-    t = waves(rr(48), NB, K, T, B)
-    t.sprinkle(rr(48, 1), 0.015, [B])
-    add(48, 'dark water', t)
+    # water lighter than any fortress floor, so a moat never reads as black marble
+    t = waves(rr(48), B, NB, C, W)
+    t.sprinkle(rr(48, 1), 0.015, [C])
+    add(48, 'water', t)
     add(49, 'swamp', swamp(rr(49)))
     add(50, 'lava', lava(rr(50)))
     add(51, 'closed iron-bound door', door(wall, NB, D, T, S))

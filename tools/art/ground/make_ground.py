@@ -429,22 +429,18 @@ def cracked():
 
 
 def stone_paving(ruined=False):
-    t = new(GR)
+    # big square flags in a plain grid, flat and light: a floor, not a wall's courses
+    t = new(LG)
     for y in range(W):
         for x in range(W):
-            row = y // 8
-            off = 6 if row % 2 else 0
-            bx = (x + off) % 12
-            by = y % 8
+            bx, by = x % 12, y % 12
             if bx == 0 or by == 0:
                 c = GR
-            elif bx == 1 or by == 1:
-                c = WH if hsh((x + off) // 12, row, 3) < 0.3 else LG
-            elif bx == 11 or by == 7:
-                c = GR if hsh(x, y, 4) < 0.5 else LG
+            elif (bx == 1 or by == 1) and ((x // 12) + (y // 12)) % 2 == 0:
+                c = WH
             else:
                 c = LG
-                if hsh(x, y, 5) < 0.06:
+                if hsh(x, y, 5) < 0.04:
                     c = GR
             t[y][x] = c
     if ruined:

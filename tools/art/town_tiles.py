@@ -1271,7 +1271,7 @@ def people():
 
 
 TILES = {
-    1: ("grey stone wall", grey_wall),
+    1: ("stone wall", grey_wall),
     2: ("red brick wall", brick_wall),
     3: ("castle wall, large dressed stones", castle_wall),
     4: ("timber house wall", timber_wall),
@@ -1284,7 +1284,7 @@ TILES = {
     11: ("bed", bed),
     12: ("barrel", barrel),
     13: ("bookshelf", bookshelf),
-    14: ("pillar", pillar),
+    14: ("pillar with a burning brazier", pillar),
     15: ("wooden fence", fence),
     16: ("fountain", well),
     17: ("gravestone", gravestone),
@@ -1305,7 +1305,7 @@ TILES = {
     32: ("wooden planks", planks),
     33: ("red carpet", lambda: carpet(RED, LRED, YELLOW)),
     34: ("blue carpet", lambda: carpet(DBLUE, GREY, YELLOW)),
-    35: ("grey stone tiles", stone_tiles),
+    35: ("light stone tiles", stone_tiles),
     36: ("wooden bridge", bridge),
     37: ("dark grass", dark_grass),
     38: ("chequered marble", marble),

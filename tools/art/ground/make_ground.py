@@ -29,7 +29,7 @@ PALETTE = [
     (6, 24, 6, "dark green: foliage shade, dark grass, swamp"),
     (30, 16, 8, "dark brown: earth, trunks, rock shade"),
     (32, 14, 36, "purple: crystal, dusk stone"),
-    (48, 36, 20, "ochre: sand, road, lit rock"),
+    (48, 36, 14, "ochre: sand, road, lit rock"),
     (42, 42, 42, "light grey"),
     (21, 21, 21, "dark grey"),
     (24, 42, 63, "light blue: ripples"),

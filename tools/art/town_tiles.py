@@ -202,7 +202,8 @@ def cobbles(light=False):
                         c = edge
                     t.wpx(bx + shift + i, by + j, c)
             if not light:
-                t.wpx(bx + shift + 1, by + 1, hi)
+                for i, j in ((1, 1), (2, 1), (1, 2), (3, 1)):
+                    t.wpx(bx + shift + i, by + j, hi)
             if r.random() < 0.3:
                 t.wpx(bx + shift + 3, by + 2, edge)
     return t

@@ -515,8 +515,9 @@ def den_tiles():
     fl_earth = cave_earth(rr(43))
     fl_sand = sand_floor(rr(44))
     # objects stand on the floor most of their squares in the dens have: the pyramid's
-    # sandstone for statues, columns, chests, rubble, bones and braziers, cave earth
-    # for the altar and the inscribed stone, the tiled floor for the robed figure
+    # sandstone for statues, columns, chests and braziers; cave earth for what lies
+    # about in caves (rock pillars, rubble, bones), the altar and the inscribed stone;
+    # the tiled floor for the robed figure
     wall_grey = grey_wall(rr(1))
     wall_sand = sand_wall(rr(2))
 
@@ -530,8 +531,8 @@ def den_tiles():
     add(8, 'statue on a pedestal', statue(fl_sand))
     add(9, 'altar of black stone with candles', altar(fl_earth, cloth=R, stone_top=D, stone=NB, dark=K))
     add(10, 'column', column(fl_sand, [W, L, L, L, D, D, NB], L, L))
-    add(11, 'rubble', rubble(rr(11), fl_sand))
-    add(12, 'bones', bones_pile(rr(12), fl_sand))
+    add(11, 'rubble', rubble(rr(11), fl_earth))
+    add(12, 'bones', bones_pile(rr(12), fl_earth))
     add(13, 'iron bars', iron_bars())
     add(14, 'crystal wall', crystal_wall(rr(14)))
     add(15, 'obsidian wall', obsidian_wall(rr(15)))

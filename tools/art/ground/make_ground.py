@@ -429,19 +429,20 @@ def cracked():
 
 
 def stone_paving(ruined=False):
-    # big square flags in a plain grid, flat and light: a floor, not a wall's courses
-    t = new(LG)
+    # big square sandstone flags in a plain grid, flat and light: a floor, not a
+    # wall's courses, and warm, so at night it falls dark instead of glowing blue
+    t = new(OC)
     for y in range(W):
         for x in range(W):
             bx, by = x % 12, y % 12
             if bx == 0 or by == 0:
-                c = GR
+                c = BR
             elif (bx == 1 or by == 1) and ((x // 12) + (y // 12)) % 2 == 0:
-                c = WH
+                c = YE
             else:
-                c = LG
+                c = OC
                 if hsh(x, y, 5) < 0.04:
-                    c = GR
+                    c = BR
             t[y][x] = c
     if ruined:
         # missing and tilted stones with earth and weeds showing through

@@ -450,8 +450,8 @@ def stone_paving(ruined=False):
             for x in range(W):
                 v = vnoise(x, y, 81, 6)
                 if v > 0.62:
-                    t[y][x] = BR if hsh(x, y, 82) < 0.7 else G
-                    if hsh(x, y, 83) < 0.15:
+                    t[y][x] = BR if hsh(x, y, 82) < 0.88 else G
+                    if hsh(x, y, 83) < 0.06:
                         t[y][x] = DG
                 elif v > 0.57:
                     t[y][x] = K

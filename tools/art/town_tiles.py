@@ -186,7 +186,7 @@ def stones(cw, ch, fill, edge, hi, gap, offset=True, round_corners=True):
 
 
 def cobbles(light=False):
-    fill, edge, hi, gap = (PALE, STONE, PALE, OCHRE) if light else (STONE, RED, PALE, BLACK)
+    fill, edge, hi, gap = (PALE, STONE, PALE, OCHRE) if light else (STONE, OCHRE, PALE, RED)
     t = Tile(gap)
     r = random.Random(11 if light else 10)
     size = 6

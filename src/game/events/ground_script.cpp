@@ -1,11 +1,8 @@
 // 대지 (map 1), the overworld: the hut of 레굴루스 and the gates of 타른 and
 // 라스트디치.
-#include <algorithm>
-
 #include "game/events/map_script.h"
 #include "game/events/primitives.h"
 #include "game/events/regulus_appointment.h"
-#include "game/state/party.h"
 #include "game/ui/menus.h"
 #include "game/ui/messages.h"
 #include "game/world/map_data.h"

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace vela {
 
@@ -30,5 +31,8 @@ void MageClassChange();
 int SchoolMax(bool mageSchool, int cls, int skill);
 
 void TrainingGround();
+
+// The number right-aligned in `width` characters, as the price lists show it.
+std::string RightAligned(int32_t n, int width);
 
 }  // namespace vela

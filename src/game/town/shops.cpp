@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -30,14 +31,9 @@ constexpr std::array<int32_t, 6> kGoodsPrices = {500, 4000, 300, 500, 1000, 5000
 
 std::string number(int32_t n) { return std::to_string(n); }
 
-std::string rightAligned(int32_t n, int width) {
-    std::string s = number(n);
-    return std::string(std::max<int>(0, width - int(s.size())), ' ') + s;
-}
-
 void writePrice(int y, int32_t price, int width) {
     SetColor(7);
-    std::string text = std::string("금 "_j) + (width > 0 ? rightAligned(price, width) : number(price)) + std::string(" 개"_j);
+    std::string text = std::string("금 "_j) + (width > 0 ? RightAligned(price, width) : number(price)) + std::string(" 개"_j);
     WriteLineNoScroll(420, y, text);
 }
 
@@ -140,7 +136,7 @@ void countShop(const CountShop& shop) {
         WriteMessage(15, " 갯수를 지정 하십시오."_j);
         MenuItems[0].clear();
         for (int q = 1; q <= 10; ++q)
-            MenuItems[q] = name + "  " + rightAligned(arrows ? 10 * q : q, 2) + std::string("개 : "_j) + std::string("금 "_j) +
+            MenuItems[q] = name + "  " + RightAligned(arrows ? 10 * q : q, 2) + std::string("개 : "_j) + std::string("금 "_j) +
                            number(price * q) + std::string(" 개"_j);
         int q = Select(100, 10, 10, false, true);
         if (q == 0) continue;
@@ -158,6 +154,11 @@ void countShop(const CountShop& shop) {
 }
 
 }  // namespace
+
+std::string RightAligned(int32_t n, int width) {
+    std::string s = number(n);
+    return std::string(std::max<int>(0, width - int(s.size())), ' ') + s;
+}
 
 void FoodShop() {
     WriteMessage(15, "여기는 식료품점 입니다."_j);

@@ -12,11 +12,6 @@ namespace vela {
 
 namespace {
 
-std::string rightAligned(int n, int width) {
-    std::string s = std::to_string(n);
-    return std::string(std::max<int>(0, width - int(s.size())), ' ') + s;
-}
-
 // k hours pass in steps of 20 minutes; a key pressed makes the rest pass
 // without waiting or drawing.
 void trainingHours(int hours) {
@@ -50,8 +45,8 @@ void trainingHours(int hours) {
 void TrainingGround() {
     MenuItems[0].clear();
     for (int k = 1; k <= 10; ++k)
-        MenuItems[k] = std::string("금 "_j) + rightAligned(k * 10000, 6) + std::string(" 개; 소요시간 : "_j) +
-                       rightAligned(k, 2) + std::string(" 시간"_j);
+        MenuItems[k] = std::string("금 "_j) + RightAligned(k * 10000, 6) + std::string(" 개; 소요시간 : "_j) +
+                       RightAligned(k, 2) + std::string(" 시간"_j);
     int hours = 0;
     for (;;) {
         ClearMessages();
@@ -64,7 +59,7 @@ void TrainingGround() {
         WriteMessage(7, " 일행은 충분한 금이 없었다."_j);
         PressAnyKey();
     }
-    WriteMessage(15, std::string(" 일행은 "_j) + rightAligned(hours, 2) + std::string(" 시간동안 훈련을 받게 되었다."_j));
+    WriteMessage(15, std::string(" 일행은 "_j) + RightAligned(hours, 2) + std::string(" 시간동안 훈련을 받게 되었다."_j));
     Party.Gold -= hours * 10000;
     for (int slot = 1; slot <= kLastPersonSlot; ++slot)
         if (IsActive(slot)) Member[slot].Experience += hours * 10000;

@@ -90,28 +90,27 @@ void drawn() {
     RequestPresent();
 }
 
-// The 24 x 24 pixels of a cached image through the current palette.
-const uint16_t* cellPixels(CachedCell& cell) {
+// Brings the surface pixels of a cached image up to the current palette.
+CachedCell& withPixels(CachedCell& cell) {
     if (cell.paletteVersion != paletteVersion) {
         const auto lookup = paletteLookup();
-        for (int i = 0; i < kCellPixels; ++i) cell.pixels[std::size_t(i)] = lookup[cell.indices[std::size_t(i)]];
+        for (std::size_t i = 0; i < kCellPixels; ++i) {
+            cell.pixels[i] = lookup[cell.indices[i]];
+            cell.dimPixels[i] = cell.pixels[i] & 0x1F;
+        }
         cell.paletteVersion = paletteVersion;
     }
-    return cell.pixels.data();
+    return cell;
 }
 
-// Copies rows of 24 surface pixels to (x, y), clipped to the surface;
-// transform(pixel) gives the value written.
-template <typename Transform>
-void putCellRows(int x, int y, int rows, const uint16_t* pixels, Transform transform) {
+// Copies rows of 24 surface pixels to (x, y), clipped to the surface.
+void putCellRows(int x, int y, int rows, const uint16_t* pixels) {
     int c0 = std::max(0, -x), c1 = std::min(kCellSide, 640 - x);
     int r0 = std::max(0, -y), r1 = std::min(rows, 480 - y);
     if (c0 >= c1 || r0 >= r1) return;
-    for (int r = r0; r < r1; ++r) {
-        const uint16_t* src = pixels + r * kCellSide;
-        uint16_t* dst = &Screen[std::size_t(y + r) * 640 + std::size_t(x)];
-        for (int c = c0; c < c1; ++c) dst[c] = transform(src[c]);
-    }
+    for (int r = r0; r < r1; ++r)
+        std::memcpy(&Screen[std::size_t(y + r) * 640 + std::size_t(x + c0)], pixels + r * kCellSide + c0,
+                    std::size_t(c1 - c0) * sizeof(uint16_t));
     NoteRowsChanged(y + r0, y + r1);
 }
 
@@ -212,7 +211,7 @@ void PutImage(int x, int y, const uint8_t* image, int mode) {
     int height = (image[2] | image[3] << 8) + 1;
     CachedCell* cell = width == kCellSide && height == kCellSide ? FindCachedCell(image) : nullptr;
     if (cell && mode != kPutAnd && mode != kPutOr) {
-        putCellRows(x, y, kCellSide, cellPixels(*cell), [](uint16_t p) { return p; });
+        putCellRows(x, y, kCellSide, withPixels(*cell).pixels.data());
         drawn();
         return;
     }
@@ -236,22 +235,16 @@ void PutImage(int x, int y, const uint8_t* image, int mode) {
 }
 
 void PutTile(int x, int y, const uint8_t* image, bool dim) {
-    const uint16_t* pixels;
-    int rows;
-    CachedCell scratch;
-    if (CachedCell* cell = FindCachedCell(image)) {
-        rows = cell->rows;
-        pixels = cellPixels(*cell);
-    } else {
-        scratch.rows = std::min((image[2] | image[3] << 8) + 1, kCellSide);
-        DecodeCell(image, scratch.rows, scratch.indices.data());
-        rows = scratch.rows;
-        pixels = cellPixels(scratch);
+    CachedCell* cell = FindCachedCell(image);
+    static CachedCell uncached;  // an image outside the cached sets, decoded for this draw
+    if (!cell) {
+        uncached.rows = std::min((image[2] | image[3] << 8) + 1, kCellSide);
+        DecodeCell(image, uncached.rows, uncached.indices.data());
+        uncached.paletteVersion = ~uint64_t(0);
+        cell = &uncached;
     }
-    if (dim)
-        putCellRows(x, y, rows, pixels, [](uint16_t p) { return uint16_t(p & 0x1F); });
-    else
-        putCellRows(x, y, rows, pixels, [](uint16_t p) { return p; });
+    withPixels(*cell);
+    putCellRows(x, y, cell->rows, dim ? cell->dimPixels.data() : cell->pixels.data());
     NoteDrawing();
 }
 
@@ -267,8 +260,8 @@ void PutSpriteOnTile(int x, int y, const uint8_t* ground, const uint8_t* sprite,
     const uint8_t* m = indicesOf(mask, maskIndices);
     const auto lookup = paletteLookup();
     std::array<uint16_t, kCellPixels> pixels;
-    for (int i = 0; i < kCellPixels; ++i) pixels[std::size_t(i)] = lookup[(g[i] & m[i]) | s[i]];
-    putCellRows(x, y, kCellSide, pixels.data(), [](uint16_t p) { return p; });
+    for (std::size_t i = 0; i < kCellPixels; ++i) pixels[i] = lookup[(g[i] & m[i]) | s[i]];
+    putCellRows(x, y, kCellSide, pixels.data());
     drawn();
 }
 

@@ -17,7 +17,7 @@
 namespace vela {
 
 constexpr int kCellSide = 24;
-constexpr int kCellPixels = kCellSide * kCellSide;
+constexpr std::size_t kCellPixels = kCellSide * kCellSide;
 
 // One row of a four-plane image, planes planeBytes apart, decoded to width
 // palette indices.
@@ -38,9 +38,10 @@ void ImagesChanged(const uint8_t* first, std::size_t bytes);
 struct CachedCell {
     int rows = 0;  // rows a tile draw shows: the image's own height, at most 24
     std::array<uint8_t, kCellPixels> indices{};  // all 24 rows, whatever the height says
-    // The same pixels through the palette, made by the drawing code and valid
-    // while paletteVersion matches the palette's.
+    // The same pixels through the palette, and dimmed to their blue, made by
+    // the drawing code and valid while paletteVersion matches the palette's.
     std::array<uint16_t, kCellPixels> pixels{};
+    std::array<uint16_t, kCellPixels> dimPixels{};
     uint64_t paletteVersion = ~uint64_t(0);
 };
 

@@ -86,7 +86,11 @@ void HeadlessPlatform::WaitEvent(int timeoutMs) {
     nowMs_ += uint64_t(timeoutMs < 0 ? 10 : timeoutMs);
 }
 
-void HeadlessPlatform::Present(const uint16_t*, int, int) { ++presentCount; }
+void HeadlessPlatform::Present(const uint16_t*, int top, int bottom) {
+    ++presentCount;
+    changedTop = top;
+    changedBottom = bottom;
+}
 
 void HeadlessPlatform::SleepMs(int ms) {
     nowMs_ += uint64_t(ms);

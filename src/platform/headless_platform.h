@@ -45,6 +45,7 @@ public:
     void MessageBox(const std::string& caption, const std::string& text) override;
 
     int presentCount = 0;
+    int changedTop = 0, changedBottom = 0;  // the changed rows of the last present
     uint64_t sleptMs = 0;  // virtual time spent in SleepMs
     int lastWaitMs = 0;    // the timeout of the last WaitEvent
     std::vector<std::string> messages;  // message boxes shown, "caption: text"

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -191,8 +192,16 @@ private:
 }  // namespace
 
 std::unique_ptr<WindowPresenter> MakeWindowPresenter(SDL_Window* window, PresentWay way) {
-    if (way == PresentWay::kRenderer) return std::make_unique<RendererPresenter>(window);
-    return std::make_unique<SurfacePresenter>(window);
+    if (way == PresentWay::kWindowSurface) {
+        try {
+            return std::make_unique<SurfacePresenter>(window);
+        } catch (const std::runtime_error& e) {
+            // A video driver without window surfaces, or an unusual pixel
+            // format: the renderer can still show the game.
+            std::fprintf(stderr, "vela: no window surface (%s); drawing through the renderer\n", e.what());
+        }
+    }
+    return std::make_unique<RendererPresenter>(window);
 }
 
 }  // namespace vela

@@ -32,7 +32,9 @@ public:
     virtual const char* Name() const = 0;
 };
 
-// Throws std::runtime_error when SDL cannot present that way.
+// Falls back from the window surface to the renderer when the video driver
+// offers no usable window surface; throws std::runtime_error when SDL cannot
+// present at all.
 std::unique_ptr<WindowPresenter> MakeWindowPresenter(SDL_Window* window, PresentWay way);
 
 }  // namespace vela

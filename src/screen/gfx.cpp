@@ -268,11 +268,12 @@ void PutSpriteOnTile(int x, int y, const uint8_t* ground, const uint8_t* sprite,
 void ScrollUp(int x, int y, int width, int height, int rows) {
     // Copy row by row from the top so rows that move up are read before they
     // are overwritten.
-    for (int r = 0; r < height; ++r) {
+    int c0 = std::max(x, 0), c1 = std::min(x + width, kMaxX + 1);
+    for (int r = 0; r < height && c0 < c1; ++r) {
         int sy = y + r, dy = sy - rows;
         if (sy < 0 || sy > kMaxY || dy < 0 || dy > kMaxY) continue;
-        for (int c = 0; c < width; ++c)
-            if (x + c >= 0 && x + c <= kMaxX) Screen[dy * 640 + x + c] = Screen[sy * 640 + x + c];
+        std::memmove(&Screen[std::size_t(dy) * 640 + std::size_t(c0)], &Screen[std::size_t(sy) * 640 + std::size_t(c0)],
+                     std::size_t(c1 - c0) * sizeof(uint16_t));
         NoteRowsChanged(dy, dy + 1);
     }
     drawn();

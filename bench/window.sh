@@ -13,12 +13,10 @@
 # e.g. bench/window.sh build/vela build/data 5 9 -- --renderer
 set -u
 
-if [ $# -lt 2 ]; then
-    echo "usage: $0 VELA_BINARY BUILT_DATA_DIR [SECONDS [RUNS]] [-- GAME ARGS]" >&2
-    exit 2
-fi
-VELA=$(realpath -- "$1") || exit 2
-DATA=$(realpath -- "$2") || exit 2
+fail() { echo "window: FAIL: $*" >&2; exit 1; }
+# shellcheck source=../tests/smoke/game_in_xvfb.sh
+. "$(dirname "$0")/../tests/smoke/game_in_xvfb.sh"
+takeGameAndData "[SECONDS [RUNS]] [-- GAME ARGS]" "$@"
 shift 2
 SECONDS_TO_MEASURE=5
 RUNS=9
@@ -26,9 +24,6 @@ RUNS=9
 [ $# -gt 0 ] && [ "$1" != "--" ] && { RUNS=$1; shift; }
 [ $# -gt 0 ] && [ "$1" = "--" ] && shift
 
-fail() { echo "window: FAIL: $*" >&2; exit 1; }
-# shellcheck source=../tests/smoke/game_in_xvfb.sh
-. "$(dirname "$0")/../tests/smoke/game_in_xvfb.sh"
 startXvfb 1024x768
 
 # Start-up: launch to first frame, in milliseconds.

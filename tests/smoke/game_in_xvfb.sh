@@ -1,8 +1,9 @@
 # Sourced by the window smoke test and the window benchmarks: runs the real
 # game in a window on a private Xvfb display.
 #
-# Before sourcing, define fail MESSAGE (prints and exits non-zero) and set
-# VELA (the game binary) and DATA (the built data folder). Afterwards
+# Before sourcing, define fail MESSAGE (prints and exits non-zero); then call
+# takeGameAndData "$@" with the script's arguments, which sets VELA (the game
+# binary) and DATA (the built data folder) from the first two. Afterwards
 # WORK is a scratch folder (the game runs in WORK/game), DISPLAY is the
 # private display, XVFB_PID and GAME_PID the two processes, and WIN the game's
 # window; both processes are stopped and WORK removed on exit.
@@ -15,8 +16,17 @@ for tool in Xvfb xdotool xwininfo xprop xwd timeout od; do
     command -v "$tool" >/dev/null 2>&1 ||
         fail "'$tool' is not installed (install xvfb, xdotool, x11-utils and x11-apps: scripts/install-deps.sh)"
 done
-[ -x "$VELA" ] || fail "game binary $VELA is missing or not executable"
-[ -f "$DATA/ascii.fnt" ] || fail "no built game data in $DATA (build the gamedata target)"
+# takeGameAndData USAGE_TAIL VELA_BINARY BUILT_DATA_DIR [...]; the caller
+# then shifts its own arguments by 2.
+takeGameAndData() {
+    local usage=$1
+    shift
+    [ $# -ge 2 ] || { echo "usage: $0 VELA_BINARY BUILT_DATA_DIR $usage" >&2; exit 2; }
+    VELA=$(realpath -- "$1") || exit 2
+    DATA=$(realpath -- "$2") || exit 2
+    [ -x "$VELA" ] || fail "game binary $VELA is missing or not executable"
+    [ -f "$DATA/ascii.fnt" ] || fail "no built game data in $DATA (build the gamedata target)"
+}
 
 WORK=$(mktemp -d /tmp/vela-xvfb.XXXXXX) || fail "cannot make a temporary directory"
 XVFB_PID=""

@@ -14,13 +14,6 @@
 # game are always stopped on the way out.
 set -u
 
-if [ $# -lt 2 ]; then
-    echo "usage: $0 VELA_BINARY BUILT_DATA_DIR [GAME ARGS]" >&2
-    exit 2
-fi
-VELA=$(realpath -- "$1") || exit 2
-DATA=$(realpath -- "$2") || exit 2
-shift 2
 CAPTION="벨라 windows version 0.1.1"
 
 fail() {
@@ -35,6 +28,8 @@ say() { echo "smoke: $*"; }
 
 # shellcheck source=game_in_xvfb.sh
 . "$(dirname "$0")/game_in_xvfb.sh"
+takeGameAndData "[GAME ARGS]" "$@"
+shift 2
 
 # The command line, as a Unix program answers it.
 help=$("$VELA" --help 2>&1) || fail "vela --help exited with status $?"

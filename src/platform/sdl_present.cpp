@@ -81,11 +81,39 @@ public:
     void Show(const uint16_t* frame, int top, int bottom) override {
         SDL_Surface* surface = SDL_GetWindowSurface(window_);
         if (!surface) return;
-        if (fitTo(surface)) {
-            top = 0;
-            bottom = kScreenHeight;
-        }
-        if (top >= bottom) return;
+        if (fitTo(surface))
+            drawWhole(surface, frame);
+        else if (top < bottom)
+            draw(surface, frame, top, bottom);
+    }
+
+    void Refresh(const uint16_t* frame) override {
+        SDL_Surface* surface = SDL_GetWindowSurface(window_);
+        if (!surface) return;
+        if (fitTo(surface))
+            drawWhole(surface, frame);
+        else
+            SDL_UpdateWindowSurface(window_);  // the surface still holds the frame
+    }
+
+    const char* Name() const override { return name_.c_str(); }
+
+private:
+    // Converts rows top .. bottom - 1 and sends them to the window.
+    void draw(SDL_Surface* surface, const uint16_t* frame, int top, int bottom) {
+        convert(surface, frame, top, bottom);
+        SDL_Rect changed{at_.left, at_.top + top * at_.scale, at_.columns * at_.scale,
+                         (std::min(bottom, at_.rows) - top) * at_.scale};
+        if (changed.h > 0) SDL_UpdateWindowSurfaceRects(window_, &changed, 1);
+    }
+
+    // The frame and the black around it.
+    void drawWhole(SDL_Surface* surface, const uint16_t* frame) {
+        convert(surface, frame, 0, kScreenHeight);
+        SDL_UpdateWindowSurface(window_);
+    }
+
+    void convert(SDL_Surface* surface, const uint16_t* frame, int top, int bottom) {
         if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return;
         auto* pixels = static_cast<uint8_t*>(surface->pixels);
         if (surface->format->BytesPerPixel == 4)
@@ -93,22 +121,8 @@ public:
         else
             convertRows<uint16_t>(frame, top, bottom, table_, pixels, surface->pitch, at_);
         if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
-        SDL_Rect changed{at_.left, at_.top + top * at_.scale, at_.columns * at_.scale,
-                         (std::min(bottom, at_.rows) - top) * at_.scale};
-        if (changed.h > 0) SDL_UpdateWindowSurfaceRects(window_, &changed, 1);
     }
 
-    void Refresh(const uint16_t* frame) override {
-        SDL_Surface* surface = SDL_GetWindowSurface(window_);
-        if (surface && !fitTo(surface))
-            SDL_UpdateWindowSurface(window_);  // the surface still holds the frame
-        else
-            Show(frame, 0, kScreenHeight);
-    }
-
-    const char* Name() const override { return name_.c_str(); }
-
-private:
     // Places the frame on a new or resized surface, clearing it to black.
     // True when the whole frame must be drawn again.
     bool fitTo(SDL_Surface* surface) {

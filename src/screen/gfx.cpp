@@ -218,16 +218,16 @@ void PutImage(int x, int y, const uint8_t* image, int mode) {
     int planeBytes = ((width / 2) + 3) / 4;
     const auto lookup = paletteLookup();
     static std::vector<uint8_t> indices;
-    indices.resize(std::size_t(width) + 8);
-    int c0 = std::max(0, -x), c1 = std::min(width, 640 - x);
+    indices.resize(std::size_t(width));
+    int c0 = std::max(0, -x), c1 = std::min(width, 640 - x);  // the columns on the surface
     const uint8_t* row = image + 4;
     for (int r = 0; r < height; ++r, row += 4 * planeBytes) {
         if (y + r < 0 || y + r > kMaxY || c0 >= c1) continue;
         DecodePlanarRow(row, planeBytes, width, indices.data());
-        uint16_t* dst = &Screen[std::size_t(y + r) * 640 + std::size_t(x)];
-        for (int c = c0; c < c1; ++c) {
+        uint16_t* dst = &Screen[std::size_t((y + r) * 640 + x + c0)];
+        for (int c = c0; c < c1; ++c, ++dst) {
             uint16_t value = lookup[indices[std::size_t(c)]];
-            dst[c] = mode == kPutAnd ? uint16_t(dst[c] & value) : mode == kPutOr ? uint16_t(dst[c] | value) : value;
+            *dst = mode == kPutAnd ? uint16_t(*dst & value) : mode == kPutOr ? uint16_t(*dst | value) : value;
         }
         NoteRowsChanged(y + r, y + r + 1);
     }

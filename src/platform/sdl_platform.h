@@ -24,6 +24,9 @@ public:
     uint64_t NowMs() override;
     void Tone(int frequency, int ms) override;
     void MessageBox(const std::string& caption, const std::string& text) override;
+    bool OpenMusic(const std::string& path) override;
+    void PlayMusic() override;
+    void StopMusic() override;
 
     // Shown without a window, for failures before the window exists.
     static void ErrorBox(const std::string& caption, const std::string& text);
@@ -38,6 +41,7 @@ private:
     void keepOnScreen();
     void saveScreenshot();
     void refresh();
+    void closeMixer();
 
     SDL_Window* window_ = nullptr;
     std::unique_ptr<WindowPresenter> presenter_;
@@ -45,6 +49,8 @@ private:
     int scale_ = 1;
     bool fullscreen_ = false;
     bool exitAfterFirstFrame_ = false;
+    bool mixerOpen_ = false;
+    void* music_ = nullptr;  // the open Mix_Music
 };
 
 }  // namespace vela

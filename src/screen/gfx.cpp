@@ -108,9 +108,15 @@ void putCellRows(int x, int y, int rows, const uint16_t* pixels) {
     int c0 = std::max(0, -x), c1 = std::min(kCellSide, 640 - x);
     int r0 = std::max(0, -y), r1 = std::min(rows, 480 - y);
     if (c0 >= c1 || r0 >= r1) return;
-    for (int r = r0; r < r1; ++r)
-        std::memcpy(&Screen[std::size_t(y + r) * 640 + std::size_t(x + c0)], pixels + r * kCellSide + c0,
-                    std::size_t(c1 - c0) * sizeof(uint16_t));
+    const std::size_t bytes = std::size_t(c1 - c0) * sizeof(uint16_t);
+    for (int r = r0; r < r1; ++r) {
+        uint16_t* dst = &Screen[std::size_t(y + r) * 640 + std::size_t(x + c0)];
+        const uint16_t* src = pixels + r * kCellSide + c0;
+        if (bytes == kCellSide * sizeof(uint16_t))
+            std::memcpy(dst, src, kCellSide * sizeof(uint16_t));  // a whole row, copied inline
+        else
+            std::memcpy(dst, src, bytes);
+    }
     NoteRowsChanged(y + r0, y + r1);
 }
 

@@ -11,11 +11,13 @@
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: vela [OPTION]... [/g]\n"
+    "Usage: vela [OPTION]... [/g] [/c] [/m]\n"
     "Play 벨라, a role-playing game, in a window. The game reads its data files\n"
     "from the current folder and keeps its saved games there.\n"
     "\n"
-    "  /g, /G        continue the game saved in slot 1 instead of starting anew\n"
+    "  /g, /G        skip the title and continue the game saved in slot 1\n"
+    "  /c, /C        skip the title's animation and create a hero at once\n"
+    "  /m, /M        no music\n"
     "  --renderer    draw through SDL's accelerated renderer (OpenGL or the\n"
     "                like) instead of copying frames into the window directly\n"
     "  -h, --help    show this help and exit\n"

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "game/state/party.h"
+#include "game/battle/enemy_group.h"
 #include "game/state/random.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
@@ -29,6 +30,7 @@ Session::Session(bool withData) {
     ResetKeyQueue();
     ResetGameState();
     ResetMapState();
+    ResetBattleState();
     SeedRandom(1);
     InitGraph();
     ResetPalette();

@@ -24,6 +24,8 @@
 
 namespace vela {
 
+int BattleRound;
+
 namespace {
 
 constexpr int kPoisonBite = 5;       // a member's poison tick
@@ -171,8 +173,8 @@ void Battle(bool partyFirst, bool returnToMap) {
     PartyFate() = kFateBattle;
     SetWaitOnScroll(0);
     bool won = false;
-    for (bool firstRound = true;; firstRound = false) {
-        if (!firstRound || partyFirst) {
+    for (BattleRound = 1;; ++BattleRound) {
+        if (BattleRound > 1 || partyFirst) {
             if (partyPhase()) {
                 fled();
                 return;

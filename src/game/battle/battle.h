@@ -11,6 +11,9 @@ namespace vela {
 // lost without ending the game.
 void Battle(bool partyFirst, bool returnToMap);
 
+// The round being fought, from 1; it stays at the last round afterwards.
+extern int BattleRound;
+
 // Every member present is down (or nobody is present).
 bool PartyBeaten();
 // No foe is left standing.

@@ -19,6 +19,6 @@ int BuildEnemies(const fs::path& data, const fs::path& out);   // foedata.dat
 // Extra commands: vela-mkdata <command> args...
 int RenderMapCommand(const std::vector<std::string>& args);    // render-map NAME out.png [built-data-dir]
 int TileSheetCommand(const std::vector<std::string>& args);    // tile-sheet SET out.png [built-data-dir]
-int FontSheetCommand(const std::vector<std::string>& args);    // font-sheet SET out.png [built-data-dir]
+int FontSheetCommand(const std::vector<std::string>& args);    // font-sheet SET out.png [built-data-dir] [syllables]
 
 }  // namespace mkdata

@@ -2,7 +2,7 @@
 //   vela-mkdata build DATA_DIR OUT_DIR
 //   vela-mkdata render-map NAME out.png [BUILT_DATA_DIR]
 //   vela-mkdata tile-sheet SET out.png [BUILT_DATA_DIR]
-//   vela-mkdata font-sheet SET out.png [BUILT_DATA_DIR]
+//   vela-mkdata font-sheet SET out.png [BUILT_DATA_DIR] [SYLLABLES]
 #include <iostream>
 
 #include "builders.h"
@@ -29,6 +29,6 @@ int main(int argc, char** argv) {
     std::cerr << "usage: vela-mkdata build DATA_DIR OUT_DIR\n"
                  "       vela-mkdata render-map NAME out.png [BUILT_DATA_DIR]\n"
                  "       vela-mkdata tile-sheet SET out.png [BUILT_DATA_DIR]\n"
-                 "       vela-mkdata font-sheet SET out.png [BUILT_DATA_DIR]\n";
+                 "       vela-mkdata font-sheet SET out.png [BUILT_DATA_DIR] [SYLLABLES]\n";
     return 2;
 }

@@ -19,73 +19,13 @@
 #include "game/state/random.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
-#include "session.h"
+#include "battle_fixture.h"
 #include "shell/halt.h"
 
 namespace vela {
 namespace {
 
-class BattleTest : public ::testing::Test {
-protected:
-    test::Session session;
-    std::vector<std::string> lines;
-
-    void SetUp() override {
-        LoadEnemyTable();
-        SetWaitOnScroll(0);  // as during a battle: long narrations scroll on
-        SetTextObserver([this](int, int, int, std::string_view text) { lines.push_back(JohabToUtf8(text)); });
-    }
-
-    bool Said(const std::string& utf8) const {
-        for (const std::string& line : lines)
-            if (line.find(utf8) != std::string::npos) return true;
-        return false;
-    }
-
-    // A fighter who never misses, in `slot`.
-    MemberRecord& Fighter(int slot, int cls, int strength, int weapon, int power, int skill) {
-        MemberRecord& m = Member[slot];
-        m = {};
-        m.Name.set("검사"_j);
-        m.Class = uint8_t(cls);
-        m.Family = kFighterFamily;
-        m.Strength = uint8_t(strength);
-        m.Endurance = 10;
-        m.Accuracy = 20;
-        m.Level = 5;
-        m.HP = 500;
-        m.Weapon = uint8_t(weapon);
-        m.WeaponPower = uint8_t(power);
-        for (uint8_t& s : m.Skills) s = uint8_t(skill);
-        return m;
-    }
-
-    MemberRecord& Mage(int slot, int attackSkill, int sp) {
-        MemberRecord& m = Fighter(slot, 1, 5, 0, 5, 0);
-        m.Name.set("마녀"_j);
-        m.Sex = 1;
-        m.Family = kMageFamily;
-        m.Skills[1] = uint8_t(attackSkill);
-        m.SP = int16_t(sp);
-        return m;
-    }
-
-    // A foe that never blocks and wears no armour.
-    BattleEnemy& Foe(int slot, int number, int hp) {
-        MakeBattleEnemy(slot, number);
-        BattleEnemy& e = Enemy[slot];
-        e.Resistance = 0;
-        e.ArmourClass = 0;
-        e.HP = hp;
-        EnemyCount = uint8_t(std::max<int>(EnemyCount, slot));
-        return e;
-    }
-
-    void Order(int member, int action, int choice, int target) {
-        CurrentMember = member;
-        ActionTable[member] = {uint8_t(action), uint8_t(choice), uint8_t(target)};
-    }
-};
+using test::BattleTest;
 
 TEST_F(BattleTest, WeaponDamageByClassPowerAndSpread) {
     // A monk (class 5) fights with his skill alone: power 0 still hurts.
@@ -320,6 +260,30 @@ TEST_F(BattleTest, MindReadingWinsOnlyItsSetAndEnemy70ReadsAsLevel17) {
     EXPECT_EQ(Member[kCompanionSlot].Name.str(), EnemyRecordOf(70).Name) << "won over without experience";
     EXPECT_EQ(Member[1].Experience, 0);
     EXPECT_EQ(Enemy[1].Dead, 1);
+}
+
+TEST_F(BattleTest, FusionFinishesTheFallenAndPowersBelowTheirSkillCostNothing) {
+    MemberRecord& m = Mage(1, 0, 100);
+    m.Skills[5] = 19;
+    m.Concentration = 10;
+    Foe(1, 8, 0).Unconscious = 1;
+    Foe(2, 8, 30);
+    Order(1, ActEsp, 6, 0);
+    UseEsp();
+    EXPECT_EQ(m.SP, 100) << "below the skill, nothing is paid";
+    EXPECT_EQ(Enemy[1].Dead, 0);
+
+    m.Skills[5] = 20;
+    UseEsp();
+    EXPECT_EQ(m.SP, 0);
+    EXPECT_EQ(Enemy[1].Dead, 1) << "an unconscious foe dies";
+    EXPECT_EQ(Enemy[2].Unconscious, 1) << "10 x 5 = 50 knocks out a foe of 30";
+    EXPECT_EQ(m.Experience, 2 * ExperienceFor(8));
+    UseEsp();
+    EXPECT_TRUE(Said("초감각 지수가 부족했다"));
+    EXPECT_EQ(TelekinesisPowers(19), 0);
+    EXPECT_EQ(TelekinesisPowers(79), 2);
+    EXPECT_EQ(TelekinesisPowers(100), 5);
 }
 
 TEST_F(BattleTest, SummonedCreaturesFollowTheirTables) {

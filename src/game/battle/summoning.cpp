@@ -155,34 +155,35 @@ void makeCreature(const Creature& kind, int family, int sex, int skill) {
     finish(c);
 }
 
+// The two ancients the dead-raising spell may call back.
+struct Ancient {
+    const char* name;
+    int sex, cls, family;
+    Varying strength, mentality, endurance, resistance, accuracy;
+    int weapon;
+};
+constexpr Ancient kAncientMage = {"에인션트 메이지", 1, 1, kMageFamily, {7, 5}, {12, 5}, {7, 5}, {10, 5}, {13, 5}, 29};
+constexpr Ancient kAncientKnight = {"에인션트 나이트", 0, 2, kFighterFamily, {12, 5}, {6, 5}, {15, 5}, {10, 5}, {13, 5}, 6};
+
 void raiseTheDead(int skill) {
     bool mage = Random(2) == 1;
+    const Ancient& a = mage ? kAncientMage : kAncientKnight;
     MemberRecord& c = freshCreature(skill);
+    c.Name.set(Utf8ToJohab(a.name));
+    c.Sex = uint8_t(a.sex);
+    c.Class = uint8_t(a.cls);
+    c.Family = uint8_t(a.family);
+    c.Strength = vary(a.strength);
+    c.Mentality = vary(a.mentality);
+    c.Endurance = vary(a.endurance);
+    c.Resistance = vary(a.resistance);
+    c.Accuracy = vary(a.accuracy);
+    c.Weapon = uint8_t(a.weapon);
     if (mage) {
-        c.Name.set("에인션트 메이지"_j);
-        c.Sex = 1;
-        c.Class = 1;
-        c.Family = kMageFamily;
-        c.Strength = vary({7, 5});
-        c.Mentality = vary({12, 5});
-        c.Endurance = vary({7, 5});
-        c.Resistance = vary({10, 5});
-        c.Accuracy = vary({13, 5});
         c.SP = toI16(long(c.Mentality) * c.Level);
-        c.Weapon = 29;
         c.WeaponPower = 2;
         c.AC = c.BaseAC = 0;
     } else {
-        c.Name.set("에인션트 나이트"_j);
-        c.Sex = 0;
-        c.Class = 2;
-        c.Family = kFighterFamily;
-        c.Strength = vary({12, 5});
-        c.Mentality = vary({6, 5});
-        c.Endurance = vary({15, 5});
-        c.Resistance = vary({10, 5});
-        c.Accuracy = vary({13, 5});
-        c.Weapon = 6;
         c.WeaponPower = vary({60, 10});
         c.Shield = c.ShieldValue = 2;
         c.Armour = c.ArmourValue = vary({3, 1});

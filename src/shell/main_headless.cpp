@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -55,12 +54,12 @@ int main(int argc, char** argv) {
         } else if (a == "--keys-file") {
             std::ifstream in(value());
             if (!in) return usage();
-            std::stringstream ss;
-            ss << in.rdbuf();
-            opt.keys = ss.str();
-            // Line ends only lay the script out; Enter is {enter}.
-            std::erase(opt.keys, '\n');
-            std::erase(opt.keys, '\r');
+            // Line ends only lay the script out (Enter is {enter}); a line
+            // that starts with # is a note.
+            for (std::string line; std::getline(in, line);) {
+                std::erase(line, '\r');
+                if (!line.starts_with('#')) opt.keys += line;
+            }
         } else if (a == "--seed") {
             std::string n = value();
             if (n.empty() || n.find_first_not_of("0123456789") != std::string::npos) return usage();
@@ -99,6 +98,7 @@ int main(int argc, char** argv) {
         SetTextObserver([&transcript](int x, int y, int colour, std::string_view johab) {
             transcript << x << ' ' << y << ' ' << colour << ' ' << JohabToUtf8(johab) << '\n';
         });
+        platform.onMusic = [&transcript](const std::string& event) { transcript << "music " << event << '\n'; };
     }
 
     int status = 0;

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <random>
 
+#include "audio/music.h"
 #include "game/state/party.h"
 #include "game/battle/enemy_group.h"
 #include "game/state/random.h"
@@ -30,6 +31,7 @@ Session::Session(bool withData) {
     ResetKeyQueue();
     ResetGameState();
     ResetMapState();
+    ResetMusicState();
     ResetBattleState();
     SeedRandom(1);
     InitGraph();

@@ -46,6 +46,9 @@ public:
     void MessageBox(const std::string& caption, const std::string& text) override {
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     }
+    bool OpenMusic(const std::string&) override { return false; }
+    void PlayMusic() override {}
+    void StopMusic() override {}
 
 private:
     uint64_t now_ = 0;

@@ -1,5 +1,7 @@
 #include "game/battle/enemy_group.h"
 
+#include <algorithm>
+
 #include "game/state/enemy_table.h"
 #include "screen/gfx.h"
 #include "screen/text_output.h"
@@ -44,7 +46,7 @@ void MakeBattleEnemy(int slot, int number) {
     const EnemyRecord& r = EnemyRecordOf(number);
     BattleEnemy& e = Enemy[slot];
     e.Number = uint8_t(number);
-    e.Name.set(std::string_view(r.Name, r.NameLength));
+    e.Name.set(std::string_view(r.Name, std::min<std::size_t>(r.NameLength, sizeof r.Name)));
     e.Strength = r.Strength;
     e.Mentality = r.Mentality;
     e.Endurance = r.Endurance;

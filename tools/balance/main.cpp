@@ -107,8 +107,9 @@ int main(int argc, char** argv) {
         std::printf("\n## Reference parties\n\n");
         for (const std::string& name : tables.partyOrder) {
             const ReferenceParty& p = tables.parties.at(name);
-            std::printf("- **%s** (%zu members, level %d): %s\n", name.c_str(), p.members.size(),
-                        p.members.empty() ? 0 : p.members[0].level, p.reason.c_str());
+            std::printf("- **%s** (%zu %s, level %d): %s\n", name.c_str(), p.members.size(),
+                        p.members.size() == 1 ? "member" : "members", p.members.empty() ? 0 : p.members[0].level,
+                        p.reason.c_str());
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vela-balance: %s\n", e.what());

@@ -12,6 +12,7 @@
 #include "game/state/random.h"
 #include "game/world/map_catalogue.h"
 #include "game/world/map_data.h"
+#include "screen/gfx.h"
 #include "platform/headless_platform.h"
 
 namespace vela {
@@ -33,6 +34,17 @@ protected:
         return n;
     }
 };
+
+TEST_F(BattleLoopTest, TheFoePickerWrapsAndLeavesNoMark) {
+    for (int s = 1; s <= 3; ++s) Dummy(s);
+    DrawEnemyList(true);
+    session.platform.AppendKeys("{up}{enter}");
+    EXPECT_EQ(SelectEnemy(), 3) << "up from the first foe wraps to the last";
+    session.platform.AppendKeys("{down*3}x{enter}");
+    EXPECT_EQ(SelectEnemy(), 1);
+    for (int y = 24; y <= 287; ++y)
+        for (int x = 24; x <= 239; ++x) ASSERT_NE(Screen[y * 640 + x], PixelOf(7)) << x << "," << y;
+}
 
 TEST_F(BattleLoopTest, FightersTurnMagicIntoBlowsExceptAClass7Healer) {
     Fighter(1, 1, 10, 1, 15, 10);

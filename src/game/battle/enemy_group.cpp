@@ -93,6 +93,10 @@ int SelectEnemy() {
         int colour = EnemyNameColour(Enemy[slot]);
         drawName(slot, colour == 0 ? 7 : colour);
     };
+    auto plain = [](int slot) {
+        drawBar(slot, 0);
+        drawName(slot, EnemyNameColour(Enemy[slot]));
+    };
     int slot = 1;
     highlight(slot);
     for (;;) {
@@ -103,13 +107,14 @@ int SelectEnemy() {
         LastKey = ReadKey();
         int step = LastKey == kKeyUp ? -1 : LastKey == kKeyDown ? 1 : 0;
         if (step == 0 || EnemyCount == 0) continue;
-        drawBar(slot, 0);
-        drawName(slot, EnemyNameColour(Enemy[slot]));
+        plain(slot);
         slot += step;
         if (slot < 1) slot = EnemyCount;
         if (slot > EnemyCount) slot = 1;
         highlight(slot);
     }
+    // The chosen foe is not left marked through the round.
+    plain(slot);
     SetFillStyle(1, 8);
     return slot;
 }

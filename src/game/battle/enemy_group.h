@@ -79,7 +79,7 @@ int EnemyNameColour(const BattleEnemy& e);
 // The names at (70, 50 + 20 x slot); `clear` blanks the view area first.
 void DrawEnemyList(bool clear);
 // A grey bar under one name, moved by the arrows with wrap-around; Enter
-// takes it. There is no way to cancel.
+// takes it and the bar goes. There is no way to cancel.
 int SelectEnemy();
 
 }  // namespace vela

@@ -66,7 +66,7 @@ bool isCommandKey(uint8_t key) {
 void MapStep() {
     Acted = 0;
     StepDX = StepDY = 0;
-    if (!KeyPressed()) return;
+    if (!KeyPressed(IdleWait::kUntilEvent)) return;  // nothing on the map moves by itself
     LastKey = ReadKey();
     uint8_t upper = uint8_t(std::toupper(LastKey));
     if (isCommandKey(upper)) {
@@ -102,7 +102,7 @@ void MapStep() {
     if (LastKey == kKeyBackspace) SoundOn ^= 1;
     if (LastKey == 255) {
         // Reveals the hidden event squares until the next map load.
-        std::fill_n(TileImages.begin() + 4, kImageSlotBytes - 4, 0);
+        BlankTileImage(0);
     }
     if (Acted == 0) return;
     PartyX += StepDX;

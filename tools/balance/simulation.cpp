@@ -1,7 +1,6 @@
 #include "simulation.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 #include "game/battle/battle.h"
@@ -13,7 +12,7 @@
 #include "game/state/party.h"
 #include "game/state/random.h"
 #include "game/state/rules.h"
-#include "platform/platform.h"
+#include "platform/headless_platform.h"
 #include "screen/johab.h"
 #include "shell/key_queue.h"
 
@@ -29,8 +28,8 @@ constexpr int kEncounterLimit = 5;
 
 struct Stalemate {};
 
-// Every key wait is answered with Enter; nothing is shown.
-class QuietPlatform : public Platform {
+// The headless platform, with every key wait answered by Enter.
+class QuietPlatform : public HeadlessPlatform {
 public:
     int waits = 0;
     void PumpEvents(const std::function<void(uint8_t)>& pushKey, bool waiting) override {
@@ -38,20 +37,6 @@ public:
         if (++waits > kWaitLimit) throw Stalemate{};
         pushKey(kKeyEnter);
     }
-    void WaitEvent(int) override {}
-    void Present(const uint16_t*) override {}
-    void SleepMs(int ms) override { now_ += uint64_t(ms); }
-    uint64_t NowMs() override { return now_; }
-    void Tone(int, int) override {}
-    void MessageBox(const std::string& caption, const std::string& text) override {
-        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-    }
-    bool OpenMusic(const std::string&) override { return false; }
-    void PlayMusic() override {}
-    void StopMusic() override {}
-
-private:
-    uint64_t now_ = 0;
 };
 
 int firstStanding() {

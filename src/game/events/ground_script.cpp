@@ -1,5 +1,6 @@
 // 대지 (map 1), the overworld: the hut of 레굴루스 and the gates of 타른 and
 // 라스트디치.
+#include "game/events/final_scene.h"
 #include "game/events/map_script.h"
 #include "game/events/primitives.h"
 #include "game/events/regulus_appointment.h"
@@ -33,6 +34,10 @@ void hut() {
 
 void tarnGate() {
     if (!AskEnter("타른 성"_j)) return;
+    if (Stage() == 16) {
+        FinalChoice();
+        return;
+    }
     ChangeMap(6, 8, 48);
     if (Stage() == 4) {
         Say(7, {" 성문 앞에서 성주의 전령이 일행을 맞았다."_j,
@@ -44,8 +49,34 @@ void tarnGate() {
 }
 
 void lastDitchGate() {
+    if (Stage() == 16) {
+        ClearMessages();
+        Say(7, {" 라스트디치 성이 있던 자리에는 끓어오르는"_j,
+                "용암만이 붉게 일렁이고 있었다. 성벽도,"_j,
+                "탑도, 세리우스 공의 서고도 보이지 않았다."_j});
+        return;
+    }
     if (!AskEnter("라스트디치 성"_j)) return;
     ChangeMap(7, 38, 63);
+}
+
+// The world the party comes up to after the last descent: the cave of
+// 메너스 caved in, the pyramid sunk into the sand.
+void menaceRuined() {
+    if (Stage() != 16) return;
+    ClearMessages();
+    Say(7, {" 메너스의 동굴은 무너져 내려 입구조차"_j,
+            "찾을 수 없었다. 갈라진 바위 틈으로 검은"_j,
+            "연기만이 가늘게 새어 나오고 있었다."_j});
+    SetBit(Bit::ObjectiveMenace);
+}
+
+void pyramidDestroyed() {
+    if (Stage() != 16) return;
+    ClearMessages();
+    Say(7, {" 피라미드는 무너져 모래 언덕 아래에"_j,
+            "묻혀 버렸다. 꼭대기의 돌 몇 개만이 모래"_j,
+            "위로 삐죽이 솟아 있을 뿐이었다."_j});
 }
 
 }  // namespace
@@ -56,6 +87,8 @@ const MapScript& GroundScript() {
         {
             {{{20, 11}}, tarnGate},
             {{{76, 57}}, lastDitchGate},
+            {{{17, 89}}, menaceRuined},
+            {{{84, 86}}, pyramidDestroyed},
         },
         {},
         {},

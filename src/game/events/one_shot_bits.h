@@ -41,6 +41,8 @@ enum class Bit : uint8_t {
     // deeds in the dens that the lord of 라스트디치 waits for
     EvidenceTablet,      // the tablet of 흉성의 증거 has been read
     ClueObject,          // the object of 흉성의 단서 has been found
+    // the objectives of a descent (flags[9]), cleared when a stage begins
+    ObjectiveMenace,     // through 메너스: the first descent's gate, the ruined cave at the end
     Count
 };
 
@@ -81,6 +83,7 @@ inline constexpr OneShotBit kOneShotBits[] = {
     {Bit::VegaGift, 32, 0x20, 0, 0, 0, 0},
     {Bit::EvidenceTablet, 31, 0x20, 0, 0, 0, 0},
     {Bit::ClueObject, 32, 0x80, 0, 0, 0, 0},
+    {Bit::ObjectiveMenace, 9, 0x01, 0, 0, 0, 0},
 };
 
 constexpr bool oneShotTableIsSound() {

@@ -1,0 +1,111 @@
+// The last stage: the ruined world's entrances, the final choice in the ruins
+// of 타른, the fight that cannot be won, and the ending down to the program's
+// exit.
+#include <gtest/gtest.h>
+
+#include "game/battle/enemy_group.h"
+#include "game/ending/ending.h"
+#include "game/events/event_dispatch.h"
+#include "game/state/party.h"
+#include "game/world/exploration.h"
+#include "game/world/map_data.h"
+#include "screen/gfx.h"
+#include "screen/johab.h"
+#include "shell/halt.h"
+#include "world_fixture.h"
+
+namespace vela {
+namespace {
+
+using test::World;
+
+void atStage16OnTheGround(World& w) {
+    w.Enter(1, 20, 12);
+    Party.Flags[FlagStoryStage] = 16;
+}
+
+void bumpNorthFrom(int x, int y) {
+    PartyX = x;
+    PartyY = y;
+    StepDX = 0;
+    StepDY = -1;
+}
+
+TEST(RuinedWorld, TheOverworldEntrancesShowTheRuinsAtTheLastStageOnly) {
+    World w;
+    atStage16OnTheGround(w);
+    bumpNorthFrom(76, 58);
+    EnterPlace();
+    EXPECT_TRUE(w.Said("용암만이"));
+    bumpNorthFrom(84, 87);
+    EnterPlace();
+    EXPECT_TRUE(w.Said("피라미드는 무너져"));
+    PartyX = 17, PartyY = 88, StepDX = 0, StepDY = 1;
+    EnterPlace();
+    EXPECT_TRUE(w.Said("메너스의 동굴은 무너져"));
+    EXPECT_EQ(Party.Flags[FlagStoryObjectives], 0x01);
+    EXPECT_EQ(Party.MapNumber, 1);
+
+    // Any earlier stage: 타른's gate is the ordinary one.
+    Party.Flags[FlagStoryStage] = 15;
+    bumpNorthFrom(20, 12);
+    w.Keys("{enter}");
+    EnterPlace();
+    EXPECT_EQ(Party.MapNumber, 6);
+}
+
+TEST(Ending, EitherFirstAnswerOrEscapePlaysTheEndingToTheExit) {
+    for (const char* answer : {"{enter}", "{esc}"}) {
+        World w;
+        atStage16OnTheGround(w);
+        Member[1].Name.set("가온"_j);
+        bumpNorthFrom(20, 12);
+        w.Keys(std::string("{enter*5}") + answer + "{enter*4}");
+        try {
+            EnterPlace();
+            ADD_FAILURE() << "the ending returned";
+        } catch (const ProgramHalt& halt) {
+            EXPECT_EQ(halt.status, 0);
+        }
+        EXPECT_TRUE(w.Said("레드 안타레스였다"));
+        EXPECT_TRUE(w.Said("이 늙은이가 할 수 있는 마지막 말이오."));
+        EXPECT_TRUE(w.Said("닫혀라, 세계의 틈이여"));
+        EXPECT_TRUE(w.Said("가온"));
+        EXPECT_TRUE(w.Said("... 어디서 들어 본 이름 같은데."));
+        // The peaceful town the ending leaves behind, torch lit and silent.
+        EXPECT_EQ(Party.MapNumber, 6);
+        EXPECT_EQ(Party.SavedX, 91);
+        EXPECT_EQ(Party.SavedY, 80);
+        EXPECT_EQ(Party.Flags[FlagTorch], 255);
+        EXPECT_EQ(SoundOn, 0);
+        for (int i = 0; i <= 14; ++i) EXPECT_EQ(Palette[std::size_t(i)].r, 62 * 4) << i;
+        SoundOn = 1;
+    }
+}
+
+TEST(Ending, TheFadeRunsFromTheSixteenColoursToWhite) {
+    const uint8_t start[15][3] = {{0, 0, 0},   {0, 0, 42},  {0, 42, 0},  {0, 42, 42}, {42, 0, 0},
+                                  {42, 0, 42}, {42, 21, 0}, {42, 42, 42}, {21, 21, 21}, {0, 0, 62},
+                                  {0, 62, 0},  {0, 62, 62}, {62, 0, 0},  {62, 0, 62}, {62, 62, 0}};
+    for (int e = 0; e <= 14; ++e) {
+        Rgb c = FadeToWhiteColour(e, 0), w = FadeToWhiteColour(e, 310);
+        EXPECT_EQ((std::array<int, 3>{c.r, c.g, c.b}), (std::array<int, 3>{start[e][0], start[e][1], start[e][2]})) << e;
+        EXPECT_EQ((std::array<int, 3>{w.r, w.g, w.b}), (std::array<int, 3>{62, 62, 62})) << e;
+    }
+}
+
+TEST(Refusal, EightAvatarsComeUntilThePartyFalls) {
+    World w;
+    atStage16OnTheGround(w);
+    bumpNorthFrom(20, 12);
+    // Into the ruins, refuse, then fight with the first command every round.
+    w.Keys("{enter*5}{down}{enter}{enter*3}{enter*200}");
+    EXPECT_THROW(EnterPlace(), ProgramHalt);
+    EXPECT_TRUE(w.Said("에레보스와 끝까지 싸우겠다"));
+    EXPECT_TRUE(w.Said("여덟 개의 그림자가 되어"));
+    EXPECT_EQ(EnemyCount, 8);
+    EXPECT_EQ(Party.MapNumber, 1);
+}
+
+}  // namespace
+}  // namespace vela

@@ -32,8 +32,9 @@ def member(name="", sex=0, cls=0, family=0, stats=(0,) * 8, level=0, hp=0, sp=0,
     return record
 
 
-def party(map_number, x, y, gold=0, arrows=0):
+def party(map_number, x, y, gold=0, arrows=0, stage=0):
     flags = bytearray(100)
+    flags[9] = stage  # Flags[10], the story stage (the record counts from 1)
     flags[6] = 1   # encounter temperament: the most battles
     flags[7] = 3   # at most three foes
     record = struct.pack("<HhBBBBBBBiHBB", 774, 18, 10, 10, 0, map_number, x, y, 0, gold, arrows, 0, 0)
@@ -51,14 +52,16 @@ def den_map(width=40, height=40):
     return bytes([width, height]) + bytes(cells)
 
 
-def write(folder, party_record, members):
-    """Saves into slot 1 of `folder`, the slot /g starts from."""
+def write(folder, party_record, members, room=True):
+    """Saves into slot 1 of `folder`, the slot /g starts from. Without the
+    room, the game loads the party's map from its own file."""
     os.makedirs(folder, exist_ok=True)
     members = members + [member()] * (7 - len(members))
     with open(os.path.join(folder, "player1.dat"), "wb") as f:
         f.write(party_record + b"".join(members))
-    with open(os.path.join(folder, "save1.map"), "wb") as f:
-        f.write(den_map())
+    if room:
+        with open(os.path.join(folder, "save1.map"), "wb") as f:
+            f.write(den_map())
 
 
 # A seasoned knight and a young sorceress in the pyramid (map 2); the
@@ -73,3 +76,7 @@ write("pyramid", party(2, 20, 20), [knight, sorceress])
 beginner = member("아란", sex=0, cls=1, family=0, stats=(10, 5, 5, 8, 5, 5, 10, 5), level=1, hp=80,
                   power=2, skills=(10, 10, 10, 10, 10, 10))
 write("last_den", party(17, 20, 20), [beginner])
+
+# The two veterans back on the ground after the last descent (stage 16),
+# just south of the ruins of Tarn's gate (20,11).
+write("stage16", party(1, 20, 12, stage=16), [knight, sorceress], room=False)

@@ -18,7 +18,7 @@
 namespace vela {
 namespace {
 
-constexpr int kScriptedMaps[] = {1, 6, 7, 9};
+constexpr int kScriptedMaps[] = {1, 3, 4, 5, 6, 7, 8, 9, 10, 13, 14, 15, 16, 17, 18};
 
 TileClass classOf(Handler h) {
     switch (h) {

@@ -10,6 +10,17 @@ const MapScript* ScriptOfMap(int map) {
         case 6: return &TarnScript();
         case 7: return &LastDitchScript();
         case 9: return &RegulusScript();
+        case 3: return &Underworld1Script();
+        case 4: return &Underworld2Script();
+        case 5: return &MakersHallScript();
+        case 8: return &DomeScript();
+        case 10: return &MenaceScript();
+        case 13: return &TempleScript();
+        case 14: return &MortalScript();
+        case 15: return &BelialScript();
+        case 16: return &MolochScript();
+        case 17: return &AsmodeusScript();
+        case 18: return &MephistoScript();
         default: return nullptr;
     }
 }

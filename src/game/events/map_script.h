@@ -43,5 +43,17 @@ const MapScript& GroundScript();
 const MapScript& TarnScript();
 const MapScript& LastDitchScript();
 const MapScript& RegulusScript();
+// The descents and the underworld.
+const MapScript& MenaceScript();
+const MapScript& Underworld1Script();
+const MapScript& Underworld2Script();
+const MapScript& MakersHallScript();
+const MapScript& DomeScript();
+const MapScript& TempleScript();
+const MapScript& MortalScript();
+const MapScript& BelialScript();
+const MapScript& MolochScript();
+const MapScript& AsmodeusScript();
+const MapScript& MephistoScript();
 
 }  // namespace vela

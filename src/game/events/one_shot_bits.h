@@ -43,6 +43,47 @@ enum class Bit : uint8_t {
     ClueObject,          // the object of 흉성의 단서 has been found
     // the objectives of a descent (flags[9]), cleared when a stage begins
     ObjectiveMenace,     // through 메너스: the first descent's gate, the ruined cave at the end
+    ObjectiveDome,       // the chief of 빛의 지붕 found; at the last descent, 아스모데우스 slain
+    ObjectiveTemple,     // the weapon of 빛의 사원 taken; at the last descent, 메피스토펠레스 slain
+    ObjectiveAccount,    // the account of 필멸의 생존 read
+    ObjectiveSecondGate, // the second descent's gate
+    ObjectiveBelial,     // 베리알's throne guard beaten
+    ObjectiveMoloch,     // 몰록's mirror fought
+    // 지하 세계 1 and its places
+    DomeSurvivor,        // the survivor in the cellar has spoken and gone
+    DomeFind1,
+    DomeFind2,
+    DomeFind3,
+    MortalFind,
+    TempleWeapon,
+    Underworld1Find1,
+    Underworld1Find2,
+    Underworld1Find3,
+    Underworld1Fight1,   // the north pass
+    Underworld1Fight2,   // the south-west road
+    Underworld1Fight3,   // the temple road
+    Underworld1Fight4,   // the road to 몰록
+    // 지하 세계 2
+    Underworld2Lever,    // the bridge over the fortress moat
+    AsmodeusMouthGuard,  // the guards of the south mouth
+    Underworld2Fight1,   // the long road
+    Underworld2Fight2,   // the road to the guarded mouth
+    Underworld2Fight3,   // the foot of the chasm bridge
+    // the lairs
+    BelialGuard1,
+    BelialGuard2,
+    BelialGuard3,
+    BelialSlain,
+    MolochSlain,
+    AsmodeusSlain,
+    AsmodeusLever1,      // the levers of his cave, up again on every visit
+    AsmodeusLever2,
+    AsmodeusLever3,
+    AsmodeusLever4,
+    AsmodeusLever5,
+    AsmodeusLever6,
+    FortressGate,
+    FortressHall,
     Count
 };
 
@@ -84,6 +125,44 @@ inline constexpr OneShotBit kOneShotBits[] = {
     {Bit::EvidenceTablet, 31, 0x20, 0, 0, 0, 0},
     {Bit::ClueObject, 32, 0x80, 0, 0, 0, 0},
     {Bit::ObjectiveMenace, 9, 0x01, 0, 0, 0, 0},
+    {Bit::ObjectiveDome, 9, 0x02, 0, 0, 0, 0},
+    {Bit::ObjectiveTemple, 9, 0x04, 0, 0, 0, 0},
+    {Bit::ObjectiveAccount, 9, 0x08, 0, 0, 0, 0},
+    {Bit::ObjectiveSecondGate, 9, 0x10, 0, 0, 0, 0},
+    {Bit::ObjectiveBelial, 9, 0x20, 0, 0, 0, 0},
+    {Bit::ObjectiveMoloch, 9, 0x40, 0, 0, 0, 0},
+    {Bit::DomeSurvivor, 40, 0x01, 8, 25, 61, 47},
+    {Bit::DomeFind1, 40, 0x02, 0, 0, 0, 0},
+    {Bit::DomeFind2, 40, 0x04, 0, 0, 0, 0},
+    {Bit::DomeFind3, 40, 0x08, 0, 0, 0, 0},
+    {Bit::MortalFind, 40, 0x10, 0, 0, 0, 0},
+    {Bit::TempleWeapon, 40, 0x20, 0, 0, 0, 0},
+    {Bit::Underworld1Find1, 40, 0x40, 0, 0, 0, 0},
+    {Bit::Underworld1Find2, 40, 0x80, 0, 0, 0, 0},
+    {Bit::Underworld1Find3, 41, 0x01, 0, 0, 0, 0},
+    {Bit::Underworld1Fight1, 41, 0x02, 0, 0, 0, 0},
+    {Bit::Underworld1Fight2, 41, 0x04, 0, 0, 0, 0},
+    {Bit::Underworld1Fight3, 41, 0x08, 0, 0, 0, 0},
+    {Bit::Underworld1Fight4, 41, 0x10, 0, 0, 0, 0},
+    {Bit::Underworld2Lever, 41, 0x20, 0, 0, 0, 0},
+    {Bit::AsmodeusMouthGuard, 41, 0x40, 0, 0, 0, 0},
+    {Bit::Underworld2Fight1, 41, 0x80, 0, 0, 0, 0},
+    {Bit::Underworld2Fight2, 52, 0x01, 0, 0, 0, 0},
+    {Bit::Underworld2Fight3, 52, 0x02, 0, 0, 0, 0},
+    {Bit::BelialGuard1, 52, 0x04, 0, 0, 0, 0},
+    {Bit::BelialGuard2, 52, 0x08, 0, 0, 0, 0},
+    {Bit::BelialGuard3, 52, 0x10, 0, 0, 0, 0},
+    {Bit::BelialSlain, 52, 0x20, 15, 30, 7, 44},
+    {Bit::MolochSlain, 52, 0x40, 16, 28, 7, 42},
+    {Bit::AsmodeusSlain, 52, 0x80, 17, 51, 20, 41},
+    {Bit::AsmodeusLever1, 43, 0x01, 0, 0, 0, 0},
+    {Bit::AsmodeusLever2, 43, 0x02, 0, 0, 0, 0},
+    {Bit::AsmodeusLever3, 43, 0x04, 0, 0, 0, 0},
+    {Bit::AsmodeusLever4, 43, 0x08, 0, 0, 0, 0},
+    {Bit::AsmodeusLever5, 43, 0x10, 0, 0, 0, 0},
+    {Bit::AsmodeusLever6, 43, 0x20, 0, 0, 0, 0},
+    {Bit::FortressGate, 35, 0x01, 0, 0, 0, 0},
+    {Bit::FortressHall, 35, 0x02, 0, 0, 0, 0},
 };
 
 constexpr bool oneShotTableIsSound() {

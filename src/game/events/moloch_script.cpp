@@ -1,0 +1,93 @@
+// 몰록의 동굴 (map 16): 몰록 shows the party its own shadow. At the mark he
+// speaks and a member's double steps out of his mirror; the fight is on the
+// mirror square, and from there the party is taken back to the second
+// descent's return square. The landing's south end is the way back up.
+#include "game/events/event_dispatch.h"
+#include "game/events/map_script.h"
+#include "game/events/primitives.h"
+#include "game/events/underworld.h"
+#include "game/state/party.h"
+#include "game/state/random.h"
+#include "game/ui/messages.h"
+#include "game/world/map_data.h"
+#include "game/world/map_view.h"
+#include "screen/johab.h"
+
+namespace vela {
+
+namespace {
+
+void leave() { LeavePlace(3, 93, 7); }
+
+// A member who can stand and fight, picked by the mirror.
+int mirroredMember() {
+    int slots[5], count = 0;
+    for (int slot = 1; slot <= 5; ++slot)
+        if (!Member[slot].Name.empty() && Member[slot].Dead == 0 && Member[slot].Unconscious == 0) slots[count++] = slot;
+    return count == 0 ? 1 : slots[Random(count)];
+}
+
+void mark() {
+    if (IsSet(Bit::MolochSlain)) return;
+    ClearMessages();
+    Say(13, {" 멈추어라. 나는 몰록, 너희 마음의 거울이다."_j,
+             " 너희가 여기까지 온 힘이 어디서 왔는지"_j,
+             "아느냐? 그 힘은 곧 너희의 그림자가 된다."_j,
+             "자, 너희 자신과 싸워 보아라!"_j});
+    PressAnyKey();
+    Say(7, {" 몰록의 등 뒤에 선 거대한 거울이 일렁이더니"_j,
+            "일행 중 한 사람과 똑같은 모습이 걸어"_j,
+            "나왔다."_j});
+    PressAnyKey();
+    MoveParty(28, 9);
+    SpecialSquare();
+}
+
+void mirror() {
+    if (!IsSet(Bit::MolochSlain)) {
+        SetFoeCount(4);
+        FoeFromMember(mirroredMember(), 1);
+        SetFoe(2, 65);
+        SetFoe(3, 64);
+        SetFoe(4, 64);
+        ShowFoes();
+        Battle(true, true);
+        switch (ReadBattleOutcome()) {
+            case BattleOutcome::Won: break;
+            case BattleOutcome::Fled: StepOffSquare(); return;
+            default: return;
+        }
+        SetBit(Bit::MolochSlain);
+        SetBit(Bit::ObjectiveMoloch);
+        SetMapTile(28, 7, 42);
+        DrawMapView(true);
+        ClearMessages();
+        Say(7, {" 거울이 산산이 깨지며 몰록의 모습도 함께"_j,
+                "사라졌다. 깨진 조각 하나하나에 일행의"_j,
+                "얼굴이 비쳤다가 하나씩 꺼져 갔다."_j,
+                "",
+                " 두 번째 문이 닫혔다. 발밑이 흔들리더니"_j,
+                "일행은 어디론가 끌려 올라갔다."_j});
+        PressAnyKey();
+    }
+    ChangeMap(3, 14, 24);
+    SpecialSquare();
+}
+
+}  // namespace
+
+const MapScript& MolochScript() {
+    static const MapScript script{
+        {
+            {{{28, 12}}, mark},
+            {{{28, 9}}, mirror},
+            {{{28, 45}}, leave},
+        },
+        {},
+        {},
+        {},
+    };
+    return script;
+}
+
+}  // namespace vela

@@ -1,0 +1,136 @@
+// The descents and the underworld on the built maps: the altar of 메너스,
+// the deeds that fill the objective bits, the return squares that raise the
+// stage, the scenes that move the party and run the square they land on,
+// and the levers of 아스모데우스's cave against the tiles of its map.
+#include <gtest/gtest.h>
+
+#include "game/events/event_dispatch.h"
+#include "game/events/primitives.h"
+#include "game/state/party.h"
+#include "game/world/map_data.h"
+#include "world_fixture.h"
+
+namespace vela {
+namespace {
+
+using test::World;
+
+void standOn(int x, int y) {
+    PartyX = x;
+    PartyY = y;
+    StepDX = 0;
+    StepDY = -1;
+}
+
+void bump(int x, int y, int dx, int dy) {
+    PartyX = x;
+    PartyY = y;
+    StepDX = dx;
+    StepDY = dy;
+}
+
+uint8_t objectives() { return Party.Flags[FlagStoryObjectives]; }
+
+TEST(FirstDescent, TheThreeDeedsOpenTheWayUpAndRaiseTheStage) {
+    World w;
+    w.Enter(10, 9, 44);
+    Party.Flags[FlagStoryStage] = 9;
+    standOn(25, 43);
+    w.Keys("{enter}");
+    SpecialSquare();
+    EXPECT_EQ(Party.MapNumber, 3);
+    EXPECT_EQ(objectives(), 0x01);
+
+    // Before the deeds the return square only offers the way up.
+    standOn(51, 51);
+    w.Keys("{down}{enter}");
+    SpecialSquare();
+    EXPECT_EQ(Stage(), 9);
+    EXPECT_EQ(Party.MapNumber, 3);
+
+    w.Enter(8, 25, 9);
+    bump(39, 18, 0, -1);
+    w.Keys("{enter}");
+    TalkTo();
+    EXPECT_EQ(objectives(), 0x03);
+
+    w.Enter(13, 20, 41);
+    standOn(20, 8);
+    w.Keys("{enter}");
+    SpecialSquare();
+    EXPECT_EQ(Member[1].Weapon, 7);
+    EXPECT_EQ(objectives(), 0x07);
+
+    w.Enter(14, 39, 43);
+    standOn(11, 8);
+    w.Keys("{enter*4}");
+    SpecialSquare();
+    EXPECT_EQ(objectives(), 0x0F);
+
+    w.Enter(3, 51, 52);
+    standOn(51, 51);
+    w.Keys("{enter}");
+    SpecialSquare();
+    EXPECT_EQ(Stage(), 10);
+    EXPECT_EQ(objectives(), 0);
+    EXPECT_EQ(Party.MapNumber, 1);
+    EXPECT_EQ(PartyX, 17);
+    EXPECT_EQ(PartyY, 88);
+}
+
+TEST(SecondDescent, MolochsMirrorTakesThePartyToTheReturnSquareWhichRunsAtOnce) {
+    World w;
+    w.Enter(10, 9, 44);
+    Party.Flags[FlagStoryStage] = 12;
+    standOn(26, 43);
+    w.Keys("{enter}");
+    SpecialSquare();
+    EXPECT_EQ(Party.MapNumber, 3);
+    EXPECT_EQ(PartyX, 14);
+    EXPECT_EQ(PartyY, 24);
+    EXPECT_EQ(objectives(), 0x10);
+
+    // 베리알's guard and 몰록 beaten: the mirror square moves the party on.
+    SetBit(Bit::ObjectiveBelial);
+    SetBit(Bit::ObjectiveMoloch);
+    SetBit(Bit::MolochSlain);
+    w.Enter(16, 28, 43);
+    EXPECT_EQ(MapTile(28, 7), 42);
+    standOn(28, 9);
+    w.Keys("{enter}");
+    SpecialSquare();
+    EXPECT_EQ(Stage(), 13);
+    EXPECT_EQ(objectives(), 0);
+    EXPECT_EQ(Party.MapNumber, 1);
+}
+
+TEST(AsmodeusCave, EachLeverRewritesItsPictureAndSevenTilesOnce) {
+    World w;
+    struct Lever {
+        int x, y, px, py, fromX, toX, row, was, becomes;
+    };
+    const Lever levers[] = {{19, 48, 19, 49, 21, 27, 44, 40, 43}, {35, 48, 35, 49, 41, 47, 44, 50, 41},
+                            {58, 44, 59, 44, 48, 54, 36, 13, 41}, {16, 8, 16, 7, 19, 25, 11, 14, 43},
+                            {31, 14, 31, 15, 37, 43, 9, 40, 43},  {56, 8, 57, 8, 48, 54, 16, 13, 41}};
+    // Each visit starts with the levers up.
+    w.Enter(4, 9, 22);
+    bump(9, 22, 0, -1);
+    Party.Flags[43] = 0x3F;
+    w.Keys("{enter}");
+    EnterPlace();
+    EXPECT_EQ(Party.MapNumber, 17);
+    EXPECT_EQ(Party.Flags[43], 0);
+    for (const Lever& l : levers) {
+        w.Enter(17, 14, 49);
+        EXPECT_EQ(MapTile(l.px, l.py), 16) << l.x;
+        for (int x = l.fromX; x <= l.toX; ++x) EXPECT_EQ(MapTile(x, l.row), l.was) << l.x << " " << x;
+        standOn(l.x, l.y);
+        SpecialSquare();
+        EXPECT_EQ(MapTile(l.px, l.py), 17) << l.x;
+        for (int x = l.fromX; x <= l.toX; ++x) EXPECT_EQ(MapTile(x, l.row), l.becomes) << l.x << " " << x;
+    }
+    EXPECT_EQ(Party.Flags[43], 0x3F);
+}
+
+}  // namespace
+}  // namespace vela

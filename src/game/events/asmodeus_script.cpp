@@ -65,7 +65,7 @@ void throne() {
                  "아니면 죽은 아비를 다시 보는 것?"_j,
                  " ...대답이 없군. 그렇다면 죽어라!"_j});
         PressAnyKey();
-        switch (FightOn({73, 67, 66, 66, 66, 66})) {
+        switch (FightOn({73, 66, 66})) {
             case BattleOutcome::Won: break;
             case BattleOutcome::Fled: StepOffSquare(); return;
             default: return;

@@ -20,20 +20,20 @@ void bridge() {
     GuardFight(Bit::BelialGuard1,
                {" 다리 위에 쇠사슬을 찬 검투사들이 줄지어"_j,
                 "섰다. 그들의 눈에는 아무런 빛도 없었다."_j},
-               {62, 62, 62, 62});
+               {62, 62, 62});
 }
 
 void hallOfChains() {
     GuardFight(Bit::BelialGuard2,
                {" 사슬의 방 문을 바실리스크와 검투사들이"_j, "막아섰다."_j},
-               {31, 31, 62, 62, 62});
+               {31, 62, 62});
 }
 
 // The last guard falls and the throne's door opens onto 베리알 himself.
 void throneDoor() {
     if (!GuardFight(Bit::BelialGuard3,
                     {" 거짓의 왕께 가려거든 우리의 시체를"_j, "밟고 가라!"_j},
-                    {40, 40, 62, 62, 62, 62}))
+                    {40, 62, 62}))
         return;
     if (IsSet(Bit::BelialSlain)) return;
     SetBit(Bit::ObjectiveBelial);
@@ -54,7 +54,7 @@ void throne() {
              "그 말부터가 거짓이다. 내가 쓰러져도"_j,
              "문은 열려 있고, 그분은 오신다."_j});
     PressAnyKey();
-    switch (FightOn({40, 40, 62, 62, 62, 62, 62})) {
+    switch (FightOn({40, 40, 62, 62})) {
         case BattleOutcome::Won: break;
         case BattleOutcome::Fled: StepOffSquare(); return;
         default: return;
@@ -62,7 +62,7 @@ void throne() {
     ClearMessages();
     Say(13, {" 제법이구나. 하지만 이번엔 내가 직접"_j, "상대해 주마!"_j});
     PressAnyKey();
-    switch (FightOn({63, 40, 40})) {
+    switch (FightOn({63, 62, 62})) {
         case BattleOutcome::Won: break;
         case BattleOutcome::Fled: StepOffSquare(); return;
         default: return;

@@ -16,7 +16,7 @@ void leave() { LeaveToUnderworld2(27, 10); }
 void gate() {
     GuardFight(Bit::FortressGate,
                {" 요새의 안쪽 문을 수문장들이 지키고"_j, "있었다. 창끝이 일제히 일행을 향했다."_j},
-               {68, 68, 68, 68, 69, 69});
+               {68, 68, 69, 69});
 }
 
 void greatHall() {
@@ -24,7 +24,7 @@ void greatHall() {
                {" 대전에 늘어선 기사들이 일제히 투구를"_j,
                 "내렸다. 그 가운데 지옥 대공이 웃었다."_j,
                 " 주인님께 가는 길은 여기서 끝이다."_j},
-               {72, 71, 71, 70, 70, 69});
+               {72, 71, 70, 70});
 }
 
 void throne() {
@@ -39,7 +39,7 @@ void throne() {
              "너희 손으로 부수는 셈이다. 자, 그래도"_j,
              "칼을 들겠느냐?"_j});
     PressAnyKey();
-    switch (FightOn({74, 72, 72, 71, 71})) {
+    switch (FightOn({74, 72, 71})) {
         case BattleOutcome::Won: break;
         case BattleOutcome::Fled: StepOffSquare(); return;
         default: return;

@@ -45,11 +45,10 @@ void mark() {
 
 void mirror() {
     if (!IsSet(Bit::MolochSlain)) {
-        SetFoeCount(4);
-        FoeFromMember(mirroredMember(), 1);
-        SetFoe(2, 65);
-        SetFoe(3, 64);
-        SetFoe(4, 64);
+        SetFoeCount(3);
+        SetFoe(1, 65);
+        SetFoe(2, 64);
+        FoeFromMember(mirroredMember(), 3);
         ShowFoes();
         Battle(true, true);
         switch (ReadBattleOutcome()) {

@@ -61,26 +61,26 @@ void portalToGraves() { Portal(10, 89); }
 void northPass() {
     GuardFight(Bit::Underworld1Fight1,
                {" 고갯길 바위 뒤에서 지옥견들이 이빨을"_j, "드러내며 뛰어나왔다."_j},
-               {36, 36, 36, 37, 37});
+               {36, 36, 37, 37});
 }
 
 void southWestRoad() {
     GuardFight(Bit::Underworld1Fight2,
                {" 무너진 길 위에서 트롤들이 길을 막았다."_j,
                 " 크르르... 여기는 우리 땅이다!"_j},
-               {32, 32, 32, 31});
+               {32, 32, 31});
 }
 
 void templeRoad() {
     GuardFight(Bit::Underworld1Fight3,
                {" 사원으로 가는 길목에 메두사와 가시 악마가"_j, "도사리고 있었다."_j},
-               {34, 34, 39, 39, 38, 38});
+               {34, 39, 39, 38});
 }
 
 void molochRoad() {
     GuardFight(Bit::Underworld1Fight4,
                {" 몰록의 동굴로 가는 길을 화염 도마뱀과"_j, "임프의 무리가 지키고 있었다."_j},
-               {37, 37, 37, 38, 38, 38, 36});
+               {37, 37, 38, 38, 36});
 }
 
 void dome() { EnterPlaceNamed("빛의 지붕"_j, 8, 25, 9); }
@@ -96,7 +96,7 @@ void belial() {
         Say(7, {" 동굴 입구에서 검은 말들이 불꽃 섞인 콧김을"_j,
                 "내뿜으며 달려들었다. 나이트메어였다!"_j});
         PressAnyKey();
-        if (FightOn({40, 40, 40}) != BattleOutcome::Won) return;
+        if (FightOn({40, 40}) != BattleOutcome::Won) return;
     }
     ChangeMap(15, 30, 42);
 }

@@ -39,7 +39,7 @@ void southMouth() {
         ClearMessages();
         Say(13, {" 멈춰라! 욕망의 왕께서는 손님을 받지"_j, "않으신다!"_j});
         PressAnyKey();
-        if (FightOn({66, 66, 66, 66, 67}) != BattleOutcome::Won) return;
+        if (FightOn({66, 66, 66}) != BattleOutcome::Won) return;
         SetBit(Bit::AsmodeusMouthGuard);
     }
     intoAsmodeus(14, 49);
@@ -72,19 +72,19 @@ void portalToSouthWest() { Portal(22, 84); }
 void longRoad() {
     GuardFight(Bit::Underworld2Fight1,
                {" 긴 길 위에 흡혈귀와 리치가 기다리고"_j, "있었다."_j},
-               {54, 54, 55, 53, 53});
+               {54, 55, 53});
 }
 
 void guardedRoad() {
     GuardFight(Bit::Underworld2Fight2,
                {" 동굴 입구로 가는 길을 지옥 근위병들이"_j, "순찰하고 있었다."_j},
-               {66, 66, 66, 56, 57});
+               {66, 66, 56});
 }
 
 void chasmFoot() {
     GuardFight(Bit::Underworld2Fight3,
                {" 다리 아래 협곡에서 히드라와 키메라가"_j, "기어올라 왔다."_j},
-               {60, 60, 59, 59, 61});
+               {60, 59, 61});
 }
 
 }  // namespace

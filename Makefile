@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 GAME_DIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/vela
 
-.PHONY: all deps build play test bench balance clean
+.PHONY: all deps build play test bench balance soak clean
 
 all: build
 
@@ -35,6 +35,11 @@ bench: build
 	@$(BUILD)/vela-bench
 
 # Plays seeded battles against the reference parties; writes docs/BALANCE.md.
+# Random keys from the title and from saved games until MINUTES are up.
+MINUTES ?= 2
+soak: build
+	@python3 tests/soak/soak.py $(BUILD)/vela-headless $(BUILD)/data $(MINUTES)
+
 balance: build
 	@$(BUILD)/vela-balance $(BUILD)/data tools/balance > docs/BALANCE.md.new && mv docs/BALANCE.md.new docs/BALANCE.md
 	@grep "fights meet" docs/BALANCE.md

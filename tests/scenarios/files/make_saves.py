@@ -80,3 +80,8 @@ write("last_den", party(17, 20, 20), [beginner])
 # The two veterans back on the ground after the last descent (stage 16),
 # just south of the ruins of Tarn's gate (20,11).
 write("stage16", party(1, 20, 12, stage=16), [knight, sorceress], room=False)
+
+# The same two at the first descent, on the return square's ring in the
+# underworld (stage 9), and before the fortress at the last (stage 15).
+write("stage9", party(3, 51, 52, stage=9), [knight, sorceress], room=False)
+write("stage15", party(4, 30, 84, stage=15), [knight, sorceress], room=False)

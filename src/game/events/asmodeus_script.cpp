@@ -65,11 +65,7 @@ void throne() {
                  "아니면 죽은 아비를 다시 보는 것?"_j,
                  " ...대답이 없군. 그렇다면 죽어라!"_j});
         PressAnyKey();
-        switch (FightOn({73, 66, 66})) {
-            case BattleOutcome::Won: break;
-            case BattleOutcome::Fled: StepOffSquare(); return;
-            default: return;
-        }
+        if (!WonOnSquare(FightOn({73, 66, 66}))) return;
         SetBit(Bit::AsmodeusSlain);
         SetBit(Bit::ObjectiveDome);
         SetMapTile(51, 20, 41);

@@ -39,11 +39,7 @@ void throne() {
              "너희 손으로 부수는 셈이다. 자, 그래도"_j,
              "칼을 들겠느냐?"_j});
     PressAnyKey();
-    switch (FightOn({74, 72, 71})) {
-        case BattleOutcome::Won: break;
-        case BattleOutcome::Fled: StepOffSquare(); return;
-        default: return;
-    }
+    if (!WonOnSquare(FightOn({74, 72, 71}))) return;
     SetBit(Bit::ObjectiveTemple);
     AdvanceStage();
     ClearMessages();

@@ -51,11 +51,7 @@ void mirror() {
         FoeFromMember(mirroredMember(), 3);
         ShowFoes();
         Battle(true, true);
-        switch (ReadBattleOutcome()) {
-            case BattleOutcome::Won: break;
-            case BattleOutcome::Fled: StepOffSquare(); return;
-            default: return;
-        }
+        if (!WonOnSquare(ReadBattleOutcome())) return;
         SetBit(Bit::MolochSlain);
         SetBit(Bit::ObjectiveMoloch);
         SetMapTile(28, 7, 42);

@@ -18,21 +18,19 @@ BattleOutcome FightOn(std::initializer_list<int> foes) {
     return ReadBattleOutcome();
 }
 
+bool WonOnSquare(BattleOutcome outcome) {
+    if (outcome == BattleOutcome::Fled) StepOffSquare();
+    return outcome == BattleOutcome::Won;
+}
+
 bool GuardFight(Bit bit, std::initializer_list<std::string_view> words, std::initializer_list<int> foes) {
     if (IsSet(bit)) return true;
     ClearMessages();
     Say(13, words);
     PressAnyKey();
-    switch (FightOn(foes)) {
-        case BattleOutcome::Won:
-            SetBit(bit);
-            return true;
-        case BattleOutcome::Fled:
-            StepOffSquare();
-            return false;
-        default:
-            return false;
-    }
+    if (!WonOnSquare(FightOn(foes))) return false;
+    SetBit(bit);
+    return true;
 }
 
 void LeavePlace(int map, int x, int y) {

@@ -13,6 +13,9 @@ namespace vela {
 
 // A fight on an event square: the foes by enemy number, the party first.
 BattleOutcome FightOn(std::initializer_list<int> foes);
+// How a fight on a square ended: true when won; a party that fled steps back
+// off the square, and a restored game is left as it is.
+bool WonOnSquare(BattleOutcome outcome);
 // A one-shot guard fight: the words (after the key wait the fight), a won
 // fight sets the bit, a fled one steps the party back off the square.
 // True when won.

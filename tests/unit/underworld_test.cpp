@@ -63,7 +63,7 @@ TEST(FirstDescent, TheThreeDeedsOpenTheWayUpAndRaiseTheStage) {
 
     w.Enter(14, 39, 43);
     standOn(11, 8);
-    w.Keys("{enter*4}");
+    w.Keys("{enter*7}");
     SpecialSquare();
     EXPECT_EQ(objectives(), 0x0F);
 

@@ -10,10 +10,7 @@
 namespace vela {
 
 BattleOutcome FightOn(std::initializer_list<int> foes) {
-    SetFoeCount(int(foes.size()));
-    int slot = 1;
-    for (int foe : foes) SetFoe(slot++, foe);
-    ShowFoes();
+    ShowFoeGroup(foes);
     Battle(true, true);
     return ReadBattleOutcome();
 }
@@ -24,13 +21,7 @@ bool WonOnSquare(BattleOutcome outcome) {
 }
 
 bool GuardFight(Bit bit, std::initializer_list<std::string_view> words, std::initializer_list<int> foes) {
-    if (IsSet(bit)) return true;
-    ClearMessages();
-    Say(13, words);
-    PressAnyKey();
-    if (!WonOnSquare(FightOn(foes))) return false;
-    SetBit(bit);
-    return true;
+    return IsSet(bit) || ScriptedFight(foes, words, " 길을 막던 적들이 모두 쓰러졌다."_j, bit);
 }
 
 void LeavePlace(int map, int x, int y) {

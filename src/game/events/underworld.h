@@ -16,9 +16,8 @@ BattleOutcome FightOn(std::initializer_list<int> foes);
 // How a fight on a square ended: true when won; a party that fled steps back
 // off the square, and a restored game is left as it is.
 bool WonOnSquare(BattleOutcome outcome);
-// A one-shot guard fight: the words (after the key wait the fight), a won
-// fight sets the bit, a fled one steps the party back off the square.
-// True when won.
+// A one-shot guard fight (a scripted fight with its bit): true at once when
+// it has been won before.
 bool GuardFight(Bit bit, std::initializer_list<std::string_view> words, std::initializer_list<int> foes);
 // A place's way out: asks, then loads the map at (x, y); a refusal steps back.
 void LeavePlace(int map, int x, int y);

@@ -60,10 +60,12 @@ void lastDitchGate() {
     ChangeMap(7, 38, 63);
 }
 
-// The world the party comes up to after the last descent: the cave of
-// 메너스 caved in, the pyramid sunk into the sand.
-void menaceRuined() {
-    if (Stage() != 16) return;
+// The cave of 메너스; at the last stage it has caved in.
+void menace() {
+    if (Stage() != 16) {
+        if (AskEnter("메너스"_j)) ChangeMap(10, 9, 44);
+        return;
+    }
     ClearMessages();
     Say(7, {" 메너스의 동굴은 무너져 내려 입구조차"_j,
             "찾을 수 없었다. 갈라진 바위 틈으로 검은"_j,
@@ -71,6 +73,7 @@ void menaceRuined() {
     SetBit(Bit::ObjectiveMenace);
 }
 
+// The pyramid at the last stage, sunk into the sand.
 void pyramidDestroyed() {
     if (Stage() != 16) return;
     ClearMessages();
@@ -87,7 +90,7 @@ const MapScript& GroundScript() {
         {
             {{{20, 11}}, tarnGate},
             {{{76, 57}}, lastDitchGate},
-            {{{17, 89}}, menaceRuined},
+            {{{17, 89}}, menace},
             {{{84, 86}}, pyramidDestroyed},
         },
         {},

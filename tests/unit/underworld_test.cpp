@@ -132,5 +132,62 @@ TEST(AsmodeusCave, EachLeverRewritesItsPictureAndSevenTilesOnce) {
     EXPECT_EQ(Party.Flags[43], 0x3F);
 }
 
+TEST(BelialCave, TheThroneDoorLeadsStraightIntoTheLordsScene) {
+    World w;
+    w.Enter(15, 30, 42);
+    SetBit(Bit::BelialGuard3);
+    standOn(30, 15);
+    w.Keys("{enter}{enter*40}");
+    EXPECT_ANY_THROW(SpecialSquare());  // a lone beginner falls to his guard
+    EXPECT_TRUE(w.Said("베리알, 거짓의 왕이다."));
+    EXPECT_TRUE(IsSet(Bit::ObjectiveBelial));
+    EXPECT_FALSE(IsSet(Bit::BelialSlain));
+}
+
+TEST(Underworld2, TheLeverLaysTheBridgeAndEveryArrivalLaysItAgain) {
+    World w;
+    w.Enter(4, 30, 84);
+    EXPECT_EQ(MapTile(27, 12), 50);
+    standOn(9, 66);
+    SpecialSquare();
+    for (int y = 11; y <= 13; ++y) EXPECT_EQ(MapTile(27, y), 31);
+    // Out of the north mouth of 아스모데우스's cave: the map is loaded anew.
+    w.Enter(17, 10, 8);
+    standOn(10, 6);
+    w.Keys("{enter}");
+    SpecialSquare();
+    EXPECT_EQ(Party.MapNumber, 4);
+    for (int y = 11; y <= 13; ++y) EXPECT_EQ(MapTile(27, y), 31);
+}
+
+TEST(MakersHall, TheCameoLeadsInAndTheDoorBackToTheUnderworldOfTheStage) {
+    for (int stage : {9, 15}) {
+        World w;
+        Party.Flags[FlagStoryStage] = uint8_t(stage);
+        w.Enter(stage == 9 ? 3 : 4, stage == 9 ? 84 : 47, stage == 9 ? 42 : 29);
+        standOn(stage == 9 ? 84 : 47, stage == 9 ? 41 : 28);
+        w.Keys("{enter}{enter}");
+        SpecialSquare();
+        EXPECT_EQ(Party.MapNumber, 5);
+        standOn(20, 25);
+        w.Keys("{enter}");
+        SpecialSquare();
+        EXPECT_EQ(Party.MapNumber, stage == 9 ? 3 : 4);
+        EXPECT_EQ(PartyX, stage == 9 ? 84 : 48);
+    }
+}
+
+TEST(TempleWeapon, StaysOnTheAltarForAMemberWhoCannotWieldIt) {
+    World w;
+    World::AddMember(1, "세라", kMageFamily, 1, 5);
+    w.Enter(13, 20, 41);
+    standOn(20, 8);
+    w.Keys("{enter}");
+    SpecialSquare();
+    EXPECT_EQ(Member[1].Weapon, 0);
+    EXPECT_FALSE(IsSet(Bit::TempleWeapon));
+    EXPECT_TRUE(w.Said(" 이 검을 다룰 수 없습니다."));
+}
+
 }  // namespace
 }  // namespace vela

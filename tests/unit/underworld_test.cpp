@@ -177,6 +177,21 @@ TEST(MakersHall, TheCameoLeadsInAndTheDoorBackToTheUnderworldOfTheStage) {
     }
 }
 
+TEST(MolochRoad, ThePrisonerOffersToJoinOnceTheRoadIsClear) {
+    World w;
+    w.Enter(3, 88, 21);
+    SetBit(Bit::Underworld1Fight4);
+    standOn(88, 20);
+    w.Keys("{enter}{enter}");
+    SpecialSquare();
+    EXPECT_TRUE(w.Said("빛의 지붕 경비대장 알니람."));
+    EXPECT_EQ(Member[2].Level, 9);
+    EXPECT_TRUE(IsSet(Bit::Alnilam));
+    w.Forget();
+    SpecialSquare();
+    EXPECT_FALSE(w.Said("알니람"));
+}
+
 TEST(TempleWeapon, StaysOnTheAltarForAMemberWhoCannotWieldIt) {
     World w;
     World::AddMember(1, "세라", kMageFamily, 1, 5);

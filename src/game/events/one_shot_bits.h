@@ -64,6 +64,7 @@ enum class Bit : uint8_t {
     Underworld1Fight2,   // the south-west road
     Underworld1Fight3,   // the temple road
     Underworld1Fight4,   // the road to 몰록
+    Alnilam,             // the prisoner freed on the road to 몰록 has made his offer
     // 지하 세계 2
     Underworld2Lever,    // the bridge over the fortress moat
     AsmodeusMouthGuard,  // the guards of the south mouth
@@ -146,6 +147,7 @@ inline constexpr OneShotBit kOneShotBits[] = {
     {Bit::Underworld1Fight2, 41, 0x04, 0, 0, 0, 0},
     {Bit::Underworld1Fight3, 41, 0x08, 0, 0, 0, 0},
     {Bit::Underworld1Fight4, 41, 0x10, 0, 0, 0, 0},
+    {Bit::Alnilam, 53, 0x01, 0, 0, 0, 0},
     {Bit::Underworld2Lever, 41, 0x20, 0, 0, 0, 0},
     {Bit::AsmodeusMouthGuard, 41, 0x40, 0, 0, 0, 0},
     {Bit::Underworld2Fight1, 41, 0x80, 0, 0, 0, 0},

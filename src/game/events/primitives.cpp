@@ -233,12 +233,12 @@ void joined(Bit bit) {
 
 }  // namespace
 
-void OfferToJoin(const Recruit& who, Bit bit, std::initializer_list<std::string_view> fullParty) {
-    if (!acceptsOffer()) return;
+bool TakeRecruit(const Recruit& who, std::initializer_list<std::string_view> fullParty) {
+    if (!acceptsOffer()) return false;
     int slot = FirstEmptySlot();
     if (slot == 0) {
         Say(7, fullParty);
-        return;
+        return false;
     }
     MemberRecord& m = Member[slot];
     std::memset(&m, 0, sizeof m);
@@ -264,7 +264,12 @@ void OfferToJoin(const Recruit& who, Bit bit, std::initializer_list<std::string_
     m.Armour = who.armour;
     for (int s = 1; s <= 6; ++s) m.Skills[s] = who.skills[s - 1];
     UpdateEquipment(slot);
-    joined(bit);
+    DrawPartyPanel();
+    return true;
+}
+
+void OfferToJoin(const Recruit& who, Bit bit, std::initializer_list<std::string_view> fullParty) {
+    if (TakeRecruit(who, fullParty)) joined(bit);
 }
 
 void OfferToJoin(const Recruit& who, Bit bit) {

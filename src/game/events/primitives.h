@@ -84,6 +84,9 @@ int FirstEmptySlot();  // 1..5, or 0 when the party is full
 // Asks with the two answers; on yes places the recruit, clears the bumped
 // square to floor and sets the bit; a full party gets the refusal lines.
 void OfferToJoin(const Recruit& who, Bit bit, std::initializer_list<std::string_view> fullParty);
+// The offer alone, for a recruit who stands on no square of his own: asks,
+// places the recruit; true when he joined.
+bool TakeRecruit(const Recruit& who, std::initializer_list<std::string_view> fullParty);
 // The same with the usual refusal: " 벌써 사람이 모두 채워져 있군요. ...".
 void OfferToJoin(const Recruit& who, Bit bit);
 // The same for a creature that joins as the companion (slot 6) from the

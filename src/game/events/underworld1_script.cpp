@@ -77,10 +77,24 @@ void templeRoad() {
                {34, 39, 39, 38});
 }
 
+// The colony's last guard captain, kept in chains for 몰록's altar.
+const Recruit kAlnilam{"알니람"_j, 0, kFighterFamily, 2, 19, 8, 12, 18, 13, 14, 16, 11, 9, 6, 3, 5,
+                       {45, 20, 20, 10, 30, 20}};
+
 void molochRoad() {
-    GuardFight(Bit::Underworld1Fight4,
-               {" 몰록의 동굴로 가는 길을 화염 도마뱀과"_j, "임프의 무리가 지키고 있었다."_j},
-               {37, 37, 38, 38, 36});
+    if (!GuardFight(Bit::Underworld1Fight4,
+                    {" 몰록의 동굴로 가는 길을 화염 도마뱀과"_j, "임프의 무리가 지키고 있었다."_j},
+                    {37, 37, 38, 38, 36}) ||
+        IsSet(Bit::Alnilam))
+        return;
+    PressAnyKey();
+    Say(7, {" 괴물들이 끌고 가던 수레에 사슬에 묶인"_j, "사내가 있었다."_j, ""});
+    Say(11, {" 고맙소. 나는 빛의 지붕 경비대장 알니람."_j,
+             "몰록의 제단에 바쳐질 뻔했소. 돔이 무너진"_j,
+             "밤, 나는 동료들을 지키지 못했소."_j,
+             " 그 빚을 갚고 싶소. 나를 데려가 주겠소?"_j});
+    TakeRecruit(kAlnilam, {" 자리가 없다면 어쩔 수 없지. 나는 지하실의"_j, "아이를 찾으러 가겠소. 행운을 비오."_j});
+    SetBit(Bit::Alnilam);
 }
 
 void dome() { EnterPlaceNamed("빛의 지붕"_j, 8, 25, 9); }

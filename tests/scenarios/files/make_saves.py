@@ -32,8 +32,9 @@ def member(name="", sex=0, cls=0, family=0, stats=(0,) * 8, level=0, hp=0, sp=0,
     return record
 
 
-def party(map_number, x, y, gold=0, arrows=0, stage=0):
+def party(map_number, x, y, gold=0, arrows=0, stage=0, objectives=0):
     flags = bytearray(100)
+    flags[8] = objectives  # Flags[9], the deeds of the descent
     flags[9] = stage  # Flags[10], the story stage (the record counts from 1)
     flags[6] = 1   # encounter temperament: the most battles
     flags[7] = 3   # at most three foes
@@ -84,4 +85,5 @@ write("stage16", party(1, 20, 12, stage=16), [knight, sorceress], room=False)
 # The same two at the first descent, on the return square's ring in the
 # underworld (stage 9), and before the fortress at the last (stage 15).
 write("stage9", party(3, 51, 52, stage=9), [knight, sorceress], room=False)
+write("stage9_done", party(3, 51, 52, stage=9, objectives=0x0F), [knight, sorceress], room=False)
 write("stage15", party(4, 30, 84, stage=15), [knight, sorceress], room=False)

@@ -5,6 +5,7 @@
 #include "game/events/underworld.h"
 #include "game/ui/messages.h"
 #include "game/world/map_data.h"
+#include "game/world/map_view.h"
 #include "screen/johab.h"
 
 namespace vela {
@@ -87,6 +88,7 @@ void survivor() {
              " 저는 이제 위로 올라가 볼게요. 고마워요."_j});
     SetMapTile(25, 61, 47);
     SetBit(Bit::DomeSurvivor);
+    DrawMapView(true);
 }
 
 }  // namespace

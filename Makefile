@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 GAME_DIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/vela
 
-.PHONY: all deps build play test bench clean
+.PHONY: all deps build play test bench balance clean
 
 all: build
 
@@ -33,6 +33,11 @@ test: build
 
 bench: build
 	@$(BUILD)/vela-bench
+
+# Plays seeded battles against the reference parties; writes docs/BALANCE.md.
+balance: build
+	@$(BUILD)/vela-balance $(BUILD)/data tools/balance > docs/BALANCE.md.new && mv docs/BALANCE.md.new docs/BALANCE.md
+	@grep "fights meet" docs/BALANCE.md
 
 clean:
 	rm -rf $(BUILD)

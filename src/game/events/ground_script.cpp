@@ -1,5 +1,5 @@
-// 대지 (map 1), the overworld: the hut of 레굴루스 and the gates of 타른 and
-// 라스트디치.
+// 대지 (map 1), the overworld: the hut of 레굴루스, the gates of 타른 and
+// 라스트디치, and the mouths of 메너스 and the pyramid.
 #include "game/events/map_script.h"
 #include "game/events/primitives.h"
 #include "game/events/regulus_appointment.h"
@@ -48,6 +48,15 @@ void lastDitchGate() {
     ChangeMap(7, 38, 63);
 }
 
+// The dens of the first act.
+void menaceGate() {
+    if (AskEnter("메너스"_j)) ChangeMap(10, 9, 44);
+}
+
+void pyramidGate() {
+    if (AskEnter("알수없는 피라미드"_j)) ChangeMap(2, 100, 98);
+}
+
 }  // namespace
 
 const MapScript& GroundScript() {
@@ -56,6 +65,8 @@ const MapScript& GroundScript() {
         {
             {{{20, 11}}, tarnGate},
             {{{76, 57}}, lastDitchGate},
+            {{{17, 89}}, menaceGate},
+            {{{84, 86}}, pyramidGate},
         },
         {},
         {},

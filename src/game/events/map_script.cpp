@@ -7,9 +7,13 @@ namespace vela {
 const MapScript* ScriptOfMap(int map) {
     switch (map) {
         case 1: return &GroundScript();
+        case 2: return &PyramidScript();
         case 6: return &TarnScript();
         case 7: return &LastDitchScript();
         case 9: return &RegulusScript();
+        case 10: return &MenaceScript();
+        case 11: return &EvidenceScript();
+        case 12: return &ClueScript();
         default: return nullptr;
     }
 }

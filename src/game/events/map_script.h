@@ -43,5 +43,9 @@ const MapScript& GroundScript();
 const MapScript& TarnScript();
 const MapScript& LastDitchScript();
 const MapScript& RegulusScript();
+const MapScript& PyramidScript();
+const MapScript& MenaceScript();
+const MapScript& EvidenceScript();
+const MapScript& ClueScript();
 
 }  // namespace vela

@@ -41,6 +41,55 @@ enum class Bit : uint8_t {
     // deeds in the dens that the lord of 라스트디치 waits for
     EvidenceTablet,      // the tablet of 흉성의 증거 has been read
     ClueObject,          // the object of 흉성의 단서 has been found
+    // the pyramid
+    PyramidStatuesAwake, // the waking stone (30,100) has been read
+    StatueAstronomy,     // the statues' pass bits
+    StatueComputers,
+    StatuePhysics,
+    StatueChronicle,
+    StatueMathematics,
+    PyramidGuardCrypt,   // guard fights (22,24), (136,66), (125,24)
+    PyramidGuardClue,
+    PyramidGuardTreasury,
+    PyramidReunion,      // the robed figure at (100,10) has spoken
+    PyramidGold1,        // the gold finds, in the order of the map's list
+    PyramidGold2,
+    PyramidGold3,
+    PyramidGold4,
+    PyramidGold5,
+    PyramidGold6,
+    PyramidGold7,
+    PyramidGold8,
+    PyramidGold9,
+    PyramidGold10,
+    PyramidGold11,
+    PyramidGold12,
+    PyramidGold13,
+    PyramidGold14,
+    PyramidGold15,
+    PyramidGold16,
+    PyramidGold17,
+    PyramidItem1,        // the item finds, in the order of the map's list
+    PyramidItem2,
+    PyramidItem3,
+    PyramidItem4,
+    PyramidItem5,
+    PyramidItem6,
+    PyramidItem7,
+    PyramidItem8,
+    PyramidItem9,
+    PyramidItem10,
+    PyramidItem11,
+    PyramidItem12,
+    PyramidItem13,
+    PyramidItem14,
+    // 흉성의 증거 and 흉성의 단서
+    EvidenceScene,       // the scene at the foot of the closed stair has played
+    ClueLeverNorthWest,  // the levers, each turning its picture
+    ClueLeverNorthEast,
+    ClueLeverWest,
+    ClueLeverEast,
+    ClueWayOpen,         // the closed way down stands open ((26,28) is laid by the gate)
     Count
 };
 
@@ -81,6 +130,53 @@ inline constexpr OneShotBit kOneShotBits[] = {
     {Bit::VegaGift, 32, 0x20, 0, 0, 0, 0},
     {Bit::EvidenceTablet, 31, 0x20, 0, 0, 0, 0},
     {Bit::ClueObject, 32, 0x80, 0, 0, 0, 0},
+    {Bit::PyramidStatuesAwake, 44, 0x01, 0, 0, 0, 0},
+    {Bit::StatueAstronomy, 46, 0x01, 0, 0, 0, 0},
+    {Bit::StatueComputers, 46, 0x02, 0, 0, 0, 0},
+    {Bit::StatuePhysics, 46, 0x04, 0, 0, 0, 0},
+    {Bit::StatueChronicle, 46, 0x08, 0, 0, 0, 0},
+    {Bit::StatueMathematics, 46, 0x20, 0, 0, 0, 0},
+    {Bit::PyramidGuardCrypt, 44, 0x04, 0, 0, 0, 0},
+    {Bit::PyramidGuardClue, 44, 0x08, 0, 0, 0, 0},
+    {Bit::PyramidGuardTreasury, 44, 0x10, 0, 0, 0, 0},
+    {Bit::PyramidReunion, 44, 0x20, 0, 0, 0, 0},
+    {Bit::PyramidGold1, 45, 0x01, 0, 0, 0, 0},
+    {Bit::PyramidGold2, 45, 0x02, 0, 0, 0, 0},
+    {Bit::PyramidGold3, 45, 0x04, 0, 0, 0, 0},
+    {Bit::PyramidGold4, 45, 0x08, 0, 0, 0, 0},
+    {Bit::PyramidGold5, 45, 0x10, 0, 0, 0, 0},
+    {Bit::PyramidGold6, 45, 0x20, 0, 0, 0, 0},
+    {Bit::PyramidGold7, 45, 0x40, 0, 0, 0, 0},
+    {Bit::PyramidGold8, 45, 0x80, 0, 0, 0, 0},
+    {Bit::PyramidGold9, 47, 0x01, 0, 0, 0, 0},
+    {Bit::PyramidGold10, 47, 0x02, 0, 0, 0, 0},
+    {Bit::PyramidGold11, 47, 0x04, 0, 0, 0, 0},
+    {Bit::PyramidGold12, 47, 0x08, 0, 0, 0, 0},
+    {Bit::PyramidGold13, 47, 0x10, 0, 0, 0, 0},
+    {Bit::PyramidGold14, 47, 0x20, 0, 0, 0, 0},
+    {Bit::PyramidGold15, 47, 0x40, 0, 0, 0, 0},
+    {Bit::PyramidGold16, 47, 0x80, 0, 0, 0, 0},
+    {Bit::PyramidGold17, 44, 0x02, 0, 0, 0, 0},
+    {Bit::PyramidItem1, 48, 0x01, 0, 0, 0, 0},
+    {Bit::PyramidItem2, 48, 0x02, 0, 0, 0, 0},
+    {Bit::PyramidItem3, 48, 0x04, 0, 0, 0, 0},
+    {Bit::PyramidItem4, 48, 0x08, 0, 0, 0, 0},
+    {Bit::PyramidItem5, 48, 0x10, 0, 0, 0, 0},
+    {Bit::PyramidItem6, 48, 0x20, 0, 0, 0, 0},
+    {Bit::PyramidItem7, 48, 0x40, 0, 0, 0, 0},
+    {Bit::PyramidItem8, 48, 0x80, 0, 0, 0, 0},
+    {Bit::PyramidItem9, 49, 0x01, 0, 0, 0, 0},
+    {Bit::PyramidItem10, 49, 0x02, 0, 0, 0, 0},
+    {Bit::PyramidItem11, 49, 0x04, 0, 0, 0, 0},
+    {Bit::PyramidItem12, 49, 0x08, 0, 0, 0, 0},
+    {Bit::PyramidItem13, 49, 0x10, 0, 0, 0, 0},
+    {Bit::PyramidItem14, 49, 0x20, 0, 0, 0, 0},
+    {Bit::EvidenceScene, 31, 0x40, 0, 0, 0, 0},
+    {Bit::ClueLeverNorthWest, 32, 0x01, 12, 8, 7, 17},
+    {Bit::ClueLeverNorthEast, 32, 0x02, 12, 37, 7, 17},
+    {Bit::ClueLeverWest, 32, 0x04, 12, 5, 25, 17},
+    {Bit::ClueLeverEast, 32, 0x08, 12, 40, 25, 17},
+    {Bit::ClueWayOpen, 32, 0x40, 12, 25, 28, 43},
 };
 
 constexpr bool oneShotTableIsSound() {

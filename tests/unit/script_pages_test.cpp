@@ -20,7 +20,8 @@ namespace {
 struct Arrival {
     int map, x, y;
 };
-constexpr Arrival kArrivals[] = {{1, 20, 12}, {6, 8, 48}, {7, 38, 63}, {9, 25, 40}};
+constexpr Arrival kArrivals[] = {{1, 20, 12}, {6, 8, 48}, {7, 38, 63}, {9, 25, 40},
+                                 {2, 100, 98}, {10, 9, 44}, {11, 21, 34}, {12, 21, 7}};
 
 // Squares for the blocks that answer anywhere.
 Square sampleSquare(int map, Handler h) {
@@ -58,6 +59,8 @@ TEST(ScriptPages, NoSpeechRunsPastTheBottomOfTheWindow) {
                 if (squares.empty()) squares.push_back(sampleSquare(a.map, h));
                 for (Square s : squares) {
                     for (int stage = 0; stage <= 16; ++stage) {
+                        // The fiends' battle in 메너스 scrolls its own messages.
+                        if (a.map == 10 && stage == 3 && h == Handler::Special) continue;
                         for (int mind : {0, 5}) {
                             for (uint8_t& flag : Party.Flags) flag = 0;
                             Party.Flags[FlagStoryStage] = uint8_t(stage);

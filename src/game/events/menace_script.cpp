@@ -8,6 +8,7 @@
 #include "game/state/party.h"
 #include "game/ui/menus.h"
 #include "game/ui/messages.h"
+#include "game/ui/party_panel.h"
 #include "game/world/exploration.h"
 #include "game/world/map_data.h"
 #include "screen/johab.h"
@@ -40,6 +41,7 @@ void comeTo() {
             m.HP = 1;
         }
     }
+    DrawVitals();
 }
 
 void fiends() {

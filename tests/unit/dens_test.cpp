@@ -247,3 +247,53 @@ TEST(MenaceAltar, PlaysByStage) {
 
 }  // namespace
 }  // namespace vela
+
+namespace vela {
+namespace {
+
+void talkTo(int x, int y) {
+    PartyX = x;
+    PartyY = y + 1;
+    StepDX = 0;
+    StepDY = -1;
+    TalkTo();
+}
+
+TEST(PyramidBranches, TheLordWaitsForTheStatuesAndBothFindsThenTheRulerSetsTheTwentyDays) {
+    World w;
+    Party.Flags[FlagStoryStage] = 5;
+    Party.Flags[FlagStorySubStage] = 1;
+    w.Enter(7, 38, 63);
+    talkTo(38, 17);
+    EXPECT_EQ(SubStage(), 1) << "the statues are not passed yet";
+    for (Bit b : {Bit::StatueAstronomy, Bit::StatueComputers, Bit::StatuePhysics, Bit::StatueChronicle,
+                  Bit::StatueMathematics})
+        SetBit(b);
+    talkTo(38, 17);
+    EXPECT_EQ(SubStage(), 3) << "statues passed before the lord heard of them still count";
+    SetBit(Bit::EvidenceTablet);
+    talkTo(38, 17);
+    EXPECT_EQ(SubStage(), 3) << "the clue's object is still missing";
+    SetBit(Bit::ClueObject);
+    w.Keys("{enter*4}");
+    for (int visit = 0; visit < 3; ++visit) talkTo(38, 17);
+    EXPECT_EQ(Stage(), 6);
+
+    w.Enter(6, 51, 29);
+    Party.Year = 774;
+    Party.Day = 100;
+    w.Keys("{enter*4}");
+    talkTo(51, 28);
+    talkTo(51, 28);
+    EXPECT_EQ(Stage(), 8);
+    EXPECT_EQ(Party.Flags[36] | (Party.Flags[37] << 8), 120);
+    talkTo(51, 28);
+    EXPECT_EQ(Stage(), 8) << "the sages are not ready";
+    Party.Day = 121;
+    w.Keys("{enter*4}");
+    talkTo(51, 28);
+    EXPECT_EQ(Stage(), 9);
+}
+
+}  // namespace
+}  // namespace vela

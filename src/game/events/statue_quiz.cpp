@@ -87,7 +87,9 @@ void StatForGold(Ability ability) {
     WriteMessage(7, " 당신은 나의 문제를 모두 맞추었소.  그 보답"_j);
     WriteMessage(7, "으로,  당신이 황금을 나에게 바친다면 당신들"_j);
     WriteMessage(7, std::string("중의 한사람의 "_j) + std::string(rule.name) + std::string("을 한 단계 올려 주겠소."_j));
-    int slot = ChooseMember(106, true, false);
+    WriteMessage(7, "");
+    WriteMessage(10, "한명을 고르시오 ---"_j);
+    int slot = ChooseMember(kMessageStartY + 16 * 7, false, false);
     if (slot == 0) return;
     MemberRecord& m = Member[slot];
     std::string name = m.Name.str();

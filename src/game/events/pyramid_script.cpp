@@ -140,6 +140,8 @@ void lavaTrap() {
     MoveParty(PartyX, PartyY);
 }
 
+constexpr int kGuard = 50, kGoldenMask = 51;
+
 // A guard fight: the foes, their words, the battle; a won fight is gone for
 // good, a fled one puts the party back where it came from.
 void guardFight(Bit bit, int count, int kind, int leader, std::initializer_list<std::string_view> words) {
@@ -165,15 +167,15 @@ void reunion() {
     Say(7, {" 두건을 쓴 사람이 등을 돌린 채 서 있다."_j, " 그가 천천히 돌아서자, 두건 아래에는"_j,
             "얼굴 대신 희미한 빛만이 어른거렸다."_j});
     WriteMessage(7, "");
-    Say(3, {" ...드디어 왔구나. 네 얼굴에 네 아버지가"_j, "그대로 남아 있다."_j,
+    Say(15, {" ...드디어 왔구나. 네 얼굴에 네 아버지가"_j, "그대로 남아 있다."_j,
             " 나는 레드 안타레스다. 몸은 오래전에"_j, "봉인에 바쳤고, 지금은 이 목소리뿐이지."_j});
     NextPage();
-    Say(3, {" 네 아버지와 나는 26년 전, 이 피라미드의"_j, "석상들 앞에서 같은 시험을 치렀다."_j,
+    Say(15, {" 네 아버지와 나는 26년 전, 이 피라미드의"_j, "석상들 앞에서 같은 시험을 치렀다."_j,
             " 석상들의 시험을 모두 넘어서거든, 아래의"_j, "두 방으로 내려가거라."_j,
             " 북서쪽 지하의 흉성의 증거에는 그 별의"_j, "이름이, 동쪽 지하의 흉성의 단서에는 그"_j,
             "별이 지나온 길이 남아 있다."_j});
     NextPage();
-    Say(3, {" 나는 오래 머물 수 없다. 세리우스에게"_j, "전해라. 봉인은 아직 절반은 버티고 있다고."_j});
+    Say(15, {" 나는 오래 머물 수 없다. 세리우스에게"_j, "전해라. 봉인은 아직 절반은 버티고 있다고."_j});
     WriteMessage(7, "");
     WriteMessage(7, " 빛은 모래 바람 속으로 흩어져 버렸다."_j);
     SetBit(Bit::PyramidReunion);
@@ -247,17 +249,19 @@ const MapScript& PyramidScript() {
             {{{160, 58}}, [] { teleport(172, 40); }},
             {{{100, 67}}, lavaTrap},
             {{{22, 24}}, [] {
-                 guardFight(Bit::PyramidGuardCrypt, 5, 15, 16,
-                            {" 붕대에 감긴 자들이 관에서 일어섰다."_j, " 그리고 모래 속에서 거대한 벌레가"_j,
-                             "고개를 들었다."_j});
+                 guardFight(Bit::PyramidGuardCrypt, 3, kGuard, kGuard,
+                            {" 관 곁에 서 있던 석상 셋이 모래를 털며"_j, "창을 들었다."_j,
+                             " 이 아래는 죽은 자의 길이다. 돌아가라."_j});
              }},
             {{{136, 66}}, [] {
-                 guardFight(Bit::PyramidGuardClue, 6, 17, 18,
-                            {" 도굴꾼 오크들이 계단 앞을 막아섰다."_j, " 여긴 우리가 먼저 찾았다! 꺼져라!"_j});
+                 guardFight(Bit::PyramidGuardClue, 3, kGuard, kGuard,
+                            {" 계단을 지키던 파수병들이 길을 막았다."_j, " 별의 길을 묻는 자는 먼저 우리를"_j,
+                             "넘어야 한다."_j});
              }},
             {{{125, 24}}, [] {
-                 guardFight(Bit::PyramidGuardTreasury, 6, 8, 13,
-                            {" 보물창고의 문 앞에서 해골 병사들이"_j, "창을 겨누었다."_j});
+                 guardFight(Bit::PyramidGuardTreasury, 3, kGuard, kGoldenMask,
+                            {" 황금 가면을 쓴 자가 보물창고의 문 앞에"_j, "서 있다. 가면 너머에서 목소리가"_j,
+                             "울렸다."_j, " 삼천 년 동안 이 문을 연 자는 없었다."_j});
              }},
             {{{100, 11}}, reunion},
         },

@@ -2,7 +2,6 @@
 // way down opens; the chamber behind it keeps the found object.
 #include "game/events/map_script.h"
 #include "game/events/primitives.h"
-#include "game/ui/menus.h"
 #include "game/ui/messages.h"
 #include "game/world/map_data.h"
 #include "screen/johab.h"
@@ -56,13 +55,6 @@ void foundObject() {
     SetBit(Bit::ClueObject);
 }
 
-void leaveCave() {
-    if (AskLeave())
-        ChangeMap(2, 149, 66);
-    else
-        StepOffSquare();
-}
-
 }  // namespace
 
 const MapScript& ClueScript() {
@@ -73,7 +65,7 @@ const MapScript& ClueScript() {
             {{{6, 25}}, [] { lever(Bit::ClueLeverWest, 5, 25); }},
             {{{39, 25}}, [] { lever(Bit::ClueLeverEast, 40, 25); }},
             {{{25, 32}, {26, 32}}, foundObject},
-            {{{20, 6}, {21, 6}}, leaveCave},
+            {{{20, 6}, {21, 6}}, [] { LeaveFor(2, 149, 66); }},
         },
         {
             {{{25, 28}, {26, 28}}, closedWay},

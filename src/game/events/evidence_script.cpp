@@ -3,7 +3,6 @@
 // means, and the stairs on row 35 lead back up.
 #include "game/events/map_script.h"
 #include "game/events/primitives.h"
-#include "game/ui/menus.h"
 #include "game/ui/messages.h"
 #include "screen/johab.h"
 
@@ -40,13 +39,6 @@ void redStarHall() {
     SetBit(Bit::EvidenceScene);
 }
 
-void leaveArchive() {
-    if (AskLeave())
-        ChangeMap(2, 16, 17);
-    else
-        StepOffSquare();
-}
-
 }  // namespace
 
 const MapScript& EvidenceScript() {
@@ -54,7 +46,7 @@ const MapScript& EvidenceScript() {
         {
             {{{35, 15}, {36, 15}}, tablet},
             {{{25, 12}, {26, 12}}, redStarHall},
-            {{{21, 35}, {22, 35}}, leaveArchive},
+            {{{21, 35}, {22, 35}}, [] { LeaveFor(2, 16, 17); }},
         },
         {
             {{{25, 7}, {26, 7}}, [] {

@@ -6,7 +6,6 @@
 #include "game/events/map_script.h"
 #include "game/events/primitives.h"
 #include "game/state/party.h"
-#include "game/ui/menus.h"
 #include "game/ui/messages.h"
 #include "game/ui/party_panel.h"
 #include "game/world/exploration.h"
@@ -105,20 +104,13 @@ void altar() {
     }
 }
 
-void leaveCave() {
-    if (AskLeave())
-        ChangeMap(1, 17, 88);
-    else
-        StepOffSquare();
-}
-
 }  // namespace
 
 const MapScript& MenaceScript() {
     static const MapScript script{
         {
             {{{25, 43}, {26, 43}}, altar},
-            {{{8, 45}, {9, 45}, {10, 45}}, leaveCave},
+            {{{8, 45}, {9, 45}, {10, 45}}, [] { LeaveFor(1, 17, 88); }},
         },
         {},
         {},

@@ -7,6 +7,8 @@
 #include "game/events/event_dispatch.h"
 #include "game/events/primitives.h"
 #include "game/state/party.h"
+#include "game/state/rules.h"
+#include "platform/headless_platform.h"
 #include "game/world/map_data.h"
 #include "screen/johab.h"
 #include "shell/halt.h"
@@ -267,6 +269,36 @@ TEST(LastDitchLord, WaitsForBothDeedsBeforeHisFourthBranch) {
     Party.Flags[FlagStorySubStage] = 5;
     TalkTo();
     EXPECT_EQ(Party.Flags[FlagStoryStage], 6);
+}
+
+TEST(CastleGuards, ARefusedFightLeavesItsBitClearAndAWonOneSetsIt) {
+    World w;
+    w.Enter(6, 65, 29);
+    PartyX = 65;
+    PartyY = 28;
+    StepDX = 0;
+    StepDY = -1;
+    w.Keys("{down}{enter}");
+    SpecialSquare();
+    EXPECT_FALSE(IsSet(Bit::TarnTreasuryGuards));
+    EXPECT_EQ(PartyY, 29) << "refusing steps back off the square";
+
+    // A hero no guard can stand against.
+    MemberRecord& hero = Member[1];
+    hero.Level = 40;
+    hero.Strength = hero.Accuracy = hero.Agility = hero.Endurance = 99;
+    hero.Skills[1] = 99;
+    hero.Weapon = 7;
+    hero.HP = 30000;
+    UpdateEquipment(1);
+    PartyY = 28;
+    w.Keys("{enter}{enter*300}");
+    try {
+        SpecialSquare();
+    } catch (const ScriptExhausted&) {
+    }
+    EXPECT_TRUE(IsSet(Bit::TarnTreasuryGuards));
+    EXPECT_TRUE(w.Said("경비병들은 모두 쓰러졌다."));
 }
 
 TEST(TarnSouthGate, OpensOnceTheKeyIsFoundAndStaysOpen) {

@@ -15,6 +15,7 @@ enum class Bit : uint8_t {
     TarnFoodGift,        // the woman at (90,59) gave food
     TarnRulersOrders,    // the ruler has given the first mission; the court guards know
     TarnArmoury,         // the equipping scene in the armoury (38,26)
+    TarnTreasuryGuards,  // the guards at the treasury door (65,28) beaten
     TarnVault1,          // the vault's finds (90,40)..(90,44)
     TarnVault2,
     TarnVault3,
@@ -107,6 +108,7 @@ inline constexpr OneShotBit kOneShotBits[] = {
     {Bit::TarnFoodGift, 30, 0x04, 0, 0, 0, 0},
     {Bit::TarnRulersOrders, 30, 0x08, 0, 0, 0, 0},
     {Bit::TarnArmoury, 30, 0x10, 0, 0, 0, 0},
+    {Bit::TarnTreasuryGuards, 30, 0x20, 0, 0, 0, 0},
     {Bit::TarnVault1, 42, 0x01, 0, 0, 0, 0},
     {Bit::TarnVault2, 42, 0x02, 0, 0, 0, 0},
     {Bit::TarnVault3, 42, 0x04, 0, 0, 0, 0},

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 
+#include "game/battle/scripted_battle.h"
 #include "game/state/party.h"
 #include "game/state/rules.h"
 #include "game/ui/menus.h"
@@ -183,6 +184,36 @@ void SetDueDate(int days) {
 bool DueDatePassed() {
     int dueYear = flagWord(kDueYear), dueDay = flagWord(kDueDay);
     return Party.Year > dueYear || (Party.Year == dueYear && Party.Day > dueDay);
+}
+
+void ShowFoeGroup(std::initializer_list<int> foes) {
+    SetFoeCount(int(foes.size()));
+    int slot = 0;
+    for (int foe : foes) SetFoe(++slot, foe);
+    ShowFoes();
+}
+
+bool ScriptedFight(std::initializer_list<int> foes, std::initializer_list<std::string_view> words,
+                   std::string_view victory, Bit bit) {
+    ClearMessages();
+    ShowFoeGroup(foes);
+    Say(13, words);
+    PressAnyKey();
+    Battle(true, true);
+    switch (ReadBattleOutcome()) {
+        case BattleOutcome::Won:
+            ClearMessages();
+            WriteMessage(7, victory);
+            SetBit(bit);
+            return true;
+        case BattleOutcome::Fled:
+            StepOffSquare();
+            return false;
+        case BattleOutcome::Lost:
+        case BattleOutcome::Restored:
+            break;
+    }
+    return false;
 }
 
 int FirstEmptySlot() {

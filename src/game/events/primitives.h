@@ -63,6 +63,16 @@ void SetDueDate(int days);
 // True once the date (year, then day) is later than the due date.
 bool DueDatePassed();
 
+// A scripted fight: the foes (enemy numbers, at most 8) are shown with
+// their words in colour 13, and after a key the battle runs, a defeat being
+// final. A game restored in its place ends the block with nothing changed;
+// a party that fled steps back off the square; a win writes the victory
+// line and sets the bit. True for a win.
+bool ScriptedFight(std::initializer_list<int> foes, std::initializer_list<std::string_view> words,
+                   std::string_view victory, Bit bit);
+// The foes of a scene shown without a fight.
+void ShowFoeGroup(std::initializer_list<int> foes);
+
 // A person who joins on the first free slot of 1..5, field by field.
 struct Recruit {
     std::string_view name;  // Johab

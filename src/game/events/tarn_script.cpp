@@ -221,6 +221,7 @@ void southGate() {
 }
 
 void bankVault() {
+    ShowFoeGroup({kVaultGuard, kVaultGuard, kVaultGuard, kVaultGuard});
     Say(13, {" 거기 서라! 감히 타른의 금고에 손을 대려는"_j,
              "게냐? 무기를 버리고 항복해라!"_j});
     SetMenuItems("", {"순순히 항복한다"_j, "끝까지 맞선다"_j});
@@ -239,6 +240,8 @@ void bankVault() {
         return;
     }
     ClearMessages();
+    ShowFoeGroup({kVaultGuard, kVaultGuard, kVaultGuard, kVaultGuard, kVaultGuard, kVaultGuard, kVaultGuard,
+                  kVaultGuard});
     Say(13, {" 경비병들이 더 몰려왔다!"_j});
     Say(7, {"", " 소란을 듣고 성주가 직접 나타났다."_j,
             " 성주는 말없이 손을 들었고, 번쩍이는 빛과"_j,
@@ -276,6 +279,20 @@ void armoury() {
     }
     SetBit(Bit::TarnArmoury);
     reward(" [ 단검 ] [ 가죽 갑옷 ]"_j);
+}
+
+void treasuryGuards() {
+    if (IsSet(Bit::TarnTreasuryGuards)) return;
+    ClearMessages();
+    Say(7, {" 보물 창고의 문 앞을 경비병들이 지키고"_j, "있다."_j});
+    SetMenuItems("", {"경비병들과 싸운다"_j, "조용히 물러난다"_j});
+    if (Select(100, 2, 2, false, true) != 1) {
+        StepOffSquare();
+        return;
+    }
+    ScriptedFight({kVaultGuard, kVaultGuard, kVaultGuard, kVaultGuard},
+                  {" 성주님의 보물 창고에 손을 대려는 자는"_j, "누구든 용서하지 않는다!"_j},
+                  " 경비병들은 모두 쓰러졌다."_j, Bit::TarnTreasuryGuards);
 }
 
 void findKey() {
@@ -321,6 +338,7 @@ const MapScript& TarnScript() {
         {
             {{{5, 47}, {5, 48}, {5, 49}, {51, 88}}, leaveTown},
             {{{38, 26}}, armoury},
+            {{{65, 28}}, treasuryGuards},
             {{{78, 85}}, findKey},
             {{{90, 40}}, [] { literalFind(Bit::TarnVault1, " 당신은 금화 2000 개를 발견했다."_j, [] { AddGold(2000); }); }},
             {{{90, 41}}, [] { literalFind(Bit::TarnVault2, " 당신은 식량 100 인분을 발견했다."_j, [] { AddFood(100); }); }},

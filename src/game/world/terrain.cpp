@@ -113,7 +113,10 @@ void LavaStep() {
     WriteMessage(7, "");
     for (int slot = 1; slot <= kLastFightingSlot; ++slot) {
         MemberRecord& m = Member[slot];
-        int damage = (40 + Random(40) - 2 * Random(m.Luck)) * 10;
+        // Two draws in two statements, so a seed replays the same burns with any compiler.
+        int heat = Random(40);
+        int luck = Random(m.Luck);
+        int damage = (40 + heat - 2 * luck) * 10;
         if (m.HP > 0 && m.Unconscious == 0) {
             m.HP = int16_t(m.HP - damage);
             if (m.HP <= 0) m.Unconscious = 1;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "files/durable_file.h"
 #include "game/state/random.h"
 #include "game/state/state_json.h"
 #include "game/world/map_data.h"
@@ -125,10 +126,14 @@ int main(int argc, char** argv) {
     }
 
     if (!opt.shot.empty() && !writeShot(opt.shot)) status = 4;
-    if (!opt.state.empty()) {
-        std::ofstream out(opt.state);
-        out << StateJson(MapKind, MapWidth, MapHeight) << '\n';
-        if (!out) status = 4;
+    std::string error;
+    if (!opt.state.empty() && !ReplaceFile(opt.state, StateJson(MapKind, MapWidth, MapHeight) + '\n', error)) {
+        std::cerr << "vela-headless: " << error << '\n';
+        status = 4;
+    }
+    if (transcript.is_open()) {
+        transcript.close();
+        if (!transcript) status = 4;
     }
     return status;
 }

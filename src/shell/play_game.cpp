@@ -1,5 +1,6 @@
 #include "shell/play_game.h"
 
+#include "game/camp/rest.h"
 #include "game/state/enemy_table.h"
 #include "game/state/party.h"
 #include "game/state/random.h"
@@ -43,8 +44,10 @@ void presetHero() {
 void StartGame() {
     Randomize();
     SoundOn = 1;
+    AttackUnconscious = 1;
     MapLoaded = 0;
     SaveSlot = '1';
+    RestHours = 6;
     LoadEnemyTable();
     LoadMap();
     SetFillStyle(1, 8);

@@ -540,11 +540,11 @@ TEST_F(EndOfGameTest, QuitQuestionHaltsOnlyOnYes) {
 
 TEST_F(EndOfGameTest, LostPartyCannotReturnToPlayWithoutASavedGame) {
     PartyFate() = kFateBattle;
-    EXPECT_EQ(RunDialog("{enter}"), 0) << "restore finds nothing, so the game ends";
+    EXPECT_EQ(RunDialog("{enter}{down}{enter}{enter}"), 0) << "restore finds nothing, so the game ends";
     PartyFate() = kFateBattle;
     EXPECT_EQ(RunDialog("{esc}"), 0);
     PartyFate() = kFateLost;
-    EXPECT_EQ(RunDialog("x"), 0);
+    EXPECT_EQ(RunDialog("x{esc}"), 0);
 }
 
 TEST_F(EndOfGameTest, DialogTexts) {
@@ -565,7 +565,7 @@ TEST_F(EndOfGameTest, DialogTexts) {
         EXPECT_EQ(InkIn(245, 50, 625, 65), std::set<int>{13});
         EXPECT_EQ(InkIn(245, 272, 625, 287), std::set<int>{14}) << "waits for any key";
     });
-    RunDialog("{shot:dead}{enter}");
+    RunDialog("{shot:dead}{enter}{esc}");
 }
 
 TEST_F(EndOfGameTest, EndCommandKeepsItsNameOnEveryQuit) {

@@ -1,5 +1,7 @@
 #include <cctype>
 
+#include "game/camp/game_options.h"
+#include "game/camp/rest.h"
 #include "game/events/event_dispatch.h"
 #include "game/state/party.h"
 #include "game/ui/menus.h"
@@ -48,6 +50,8 @@ void sayCannotUseItems() {
 // the use-item key asks for its member.
 void runCommand(uint8_t key) {
     ClearMessages();
+    if (key == 'G') GameOptionsMenu();
+    if (key == 'R') Rest();
     if (key == 'U') {
         CurrentMember = SelectMember(false);
         if (CurrentMember > 0 && !IsActive(CurrentMember)) sayCannotUseItems();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game/camp/member_limits.h"
+#include "game/camp/number_selector.h"
 #include "game/state/party.h"
 #include "game/state/rules.h"
 #include "game/ui/messages.h"
@@ -11,7 +12,6 @@
 #include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
-#include "shell/key_queue.h"
 
 namespace vela {
 
@@ -19,38 +19,21 @@ int RestHours = 6;
 
 namespace {
 
-constexpr int kHoursX = 290, kHoursY = 70;
-
-void drawHours() {
-    SetFillStyle(1, 8);
-    Bar(kHoursX, kHoursY, kHoursX + 15, kHoursY + 15);
-    SetColor(10);
-    WriteAt(kHoursX, kHoursY, (RestHours < 10 ? " " : "") + std::to_string(RestHours), false);
-}
-
 // True when the player accepted the hours with Enter, false on Esc.
 bool chooseHours() {
     ClearMessages();
     WriteMessage(11, "일행이 여기서 쉴 시간을 지정 하십시오."_j);
     SetColor(15);
-    WriteAt(266, kHoursY, "## ", false);
-    WriteAt(kHoursX + 16, kHoursY, " 시간 동안"_j, false);
-    drawHours();
-    for (;;) {
-        uint8_t key = ReadKey();
-        if (key == kKeyEnter) return true;
-        if (key == kKeyEsc) {
-            ClearMessages();
-            return false;
-        }
-        if (key != 0) continue;
-        key = ReadKey();
-        int step = (key == kKeyUp || key == kKeyRight) ? 1 : (key == kKeyDown || key == kKeyLeft) ? -1 : 0;
-        if (step != 0 && RestHours + step >= 1 && RestHours + step <= 24) {
-            RestHours += step;
-            drawHours();
-        }
+    WriteAt(266, 70, "## ", false);
+    WriteAt(306, 70, " 시간 동안"_j, false);
+    int hours = ChooseNumber(290, 70, RestHours, 1, 24, 2);
+    if (hours < 0) {
+        ClearMessages();
+        return false;
     }
+    RestHours = hours;
+    SetTextCursor(TextCursor.x, 70);  // the rest's lines follow the hours line
+    return true;
 }
 
 std::string possessive(const MemberRecord& m) { return m.Sex == 0 ? std::string("그의"_j) : std::string("그녀의"_j); }

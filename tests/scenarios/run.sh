@@ -6,10 +6,13 @@
 #   keys TEXT          the key script (harness syntax)
 #   args ARGS          extra game arguments (e.g. /g)
 #   status N           expected exit status (default 0)
-#   file NAME          copy tests/scenarios/files/NAME into the game folder first
+#   file NAME [AS]     copy tests/scenarios/files/NAME into the game folder
+#                      first (under the name AS when given)
 #   state TEXT         the state JSON contains TEXT
 #   transcript TEXT    a transcript line contains TEXT ("x y colour text")
 #   stderr TEXT        the harness printed TEXT to standard error (message boxes)
+#   same A B           files A and B of the game folder are equal byte for byte
+#   absent NAME        the game folder holds no file NAME
 #   golden NAME        the final screen equals tests/golden/NAME.png
 #                      (VELA_UPDATE_GOLDEN=1 rewrites it)
 set -u
@@ -31,7 +34,7 @@ for scenario in "$HERE"/*.scn; do
     keys=$(sed -n 's/^keys //p' "$scenario")
     args=$(sed -n 's/^args //p' "$scenario")
     want=$(sed -n 's/^status //p' "$scenario")
-    for f in $(sed -n 's/^file //p' "$scenario"); do cp "$HERE/files/$f" "$work/"; done
+    sed -n 's/^file //p' "$scenario" | while read -r f as; do cp "$HERE/files/$f" "$work/${as:-$f}"; done
     (cd "$work" && timeout 60 "$HEADLESS" --seed 1 --keys "$keys" --shot shot.png \
         --transcript transcript.txt --state state.json $args >stdout.txt 2>stderr.txt)
     status=$?
@@ -42,6 +45,8 @@ for scenario in "$HERE"/*.scn; do
         case "$kind" in
             state) grep -qF -- "$text" "$work/state.json" || fail "$name" "state lacks $text" ;;
             transcript) grep -qF -- "$text" "$work/transcript.txt" || fail "$name" "transcript lacks '$text'" ;;
+            same) cmp -s "$work/${text%% *}" "$work/${text#* }" || fail "$name" "$text differ" ;;
+            absent) [ ! -e "$work/$text" ] || fail "$name" "$text exists" ;;
             stderr) grep -qF -- "$text" "$work/stderr.txt" || fail "$name" "stderr lacks '$text'" ;;
             golden)
                 if [ "${VELA_UPDATE_GOLDEN:-0}" = 1 ]; then

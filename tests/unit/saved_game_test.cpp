@@ -44,15 +44,6 @@ void startOnTarn() {
     LoadMap();
 }
 
-// Every text drawn, in UTF-8, one per line.
-struct Transcript {
-    std::string text;
-    Transcript() {
-        SetTextObserver([this](int, int, int, std::string_view s) { text += JohabToUtf8(s) + "\n"; });
-    }
-    bool has(const std::string& s) const { return text.find(s) != std::string::npos; }
-};
-
 bool save(char slot) {
     SaveSlot = slot;
     std::string error;
@@ -178,7 +169,7 @@ TEST(SaveDialog, AFailedSaveSaysSoAndPlayGoesOn) {
     ASSERT_TRUE(save('4'));
     std::vector<uint8_t> oldPlayer = fileBytes("player4.dat");
     Party.Gold = 55;
-    Transcript t;
+    test::Transcript t;
     SetSaveFaultHook([](SaveStep at) { return at == SaveStep::WriteMap; });
     s.platform.AppendKeys("{down*4}{enter}{enter}");
     SaveDialog();
@@ -198,7 +189,7 @@ TEST(SaveDialog, SavesIntoTheChosenSlotAndEscapeSavesNothing) {
     s.platform.AppendKeys("{enter}");  // "없습니다"
     SaveDialog();
     EXPECT_TRUE(FindFileNoCase(".", "player1.dat").empty());
-    Transcript t;
+    test::Transcript t;
     s.platform.AppendKeys("{down*5}{enter}{enter}");
     SaveDialog();
     EXPECT_TRUE(t.has("성공했습니다"));
@@ -263,7 +254,7 @@ TEST(RestoreGame, MissingOrDamagedSavesLeaveTheGameAsItWas) {
     test::Session s;
     startOnTarn();
     Party.Gold = 77;
-    Transcript t;
+    test::Transcript t;
     s.platform.AppendKeys("{down*2}{enter}{enter}");
     EXPECT_FALSE(RestoreGame());
     EXPECT_TRUE(t.has("저장된 데이타가 없습니다 !"));

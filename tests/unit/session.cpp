@@ -9,6 +9,7 @@
 #include "game/world/map_view.h"
 #include "screen/fonts.h"
 #include "screen/gfx.h"
+#include "screen/johab.h"
 #include "screen/text_output.h"
 #include "shell/key_queue.h"
 
@@ -48,6 +49,10 @@ Session::~Session() {
     std::error_code ignored;
     fs::remove_all(dir, ignored);
     SetPlatform(nullptr);
+}
+
+Transcript::Transcript() {
+    SetTextObserver([this](int, int, int, std::string_view s) { text += JohabToUtf8(s) + "\n"; });
 }
 
 void Session::WriteFile(const std::string& name, const std::string& bytes) const {

@@ -29,4 +29,11 @@ private:
     std::filesystem::path previous_;
 };
 
+// Every text drawn from now on, in UTF-8, one per line.
+struct Transcript {
+    std::string text;
+    Transcript();
+    bool has(const std::string& s) const { return text.find(s) != std::string::npos; }
+};
+
 }  // namespace vela::test

@@ -127,4 +127,46 @@ TEST(MapBuild, MalformedSourcesAreRefused) {
     EXPECT_TRUE(mentions(errorsOf(lines), "Tarn is map 6, not 7"));
 }
 
+// The game's own den maps, read from their sources.
+MapSource denMap(const std::string& name) {
+    Errors errors;
+    MapSource map;
+    std::string file = std::string(VELA_SOURCE_DIR) + "/data/maps/" + name + ".txt";
+    EXPECT_TRUE(mkdata::ParseMapSource(mkdata::ReadLines(file), file, map, errors)) << name;
+    return map;
+}
+
+TEST(DenMaps, EveryScriptedSquareCanBeWalkedToFromWhereThePartyArrives) {
+    // The builder walks from every arrival square at once; a teleport's landing
+    // place could then hide a part of the den the party can never walk into.
+    // Each den's first entry is where the party comes in: walk from it alone.
+    for (const char* name : {"Pyramid", "Menace", "Evidence", "Clue"}) {
+        MapSource map = denMap(name);
+        ASSERT_FALSE(map.entries.empty()) << name;
+        map.checks.insert(map.checks.end(), map.entries.begin() + 1, map.entries.end());
+        map.entries.resize(1);
+        Errors errors;
+        mkdata::ValidateMap(map, errors);
+        EXPECT_TRUE(errors.list.empty()) << name << ": " << errors.list.front();
+    }
+}
+
+TEST(DenMaps, RowScriptedDensKeepTheirEventSquaresOnTheirRows) {
+    // Evidence tells its special squares apart by row alone, and every special
+    // square of Menace's row 45 is its exit: an event square elsewhere would
+    // run the wrong script.
+    auto specials = [](const MapSource& map) {
+        std::vector<std::pair<int, int>> found;
+        for (int y = 1; y <= map.height; ++y)
+            for (int x = 1; x <= map.width; ++x)
+                if (mkdata::ClassOf(map.kind, map.tile(x, y)) == mkdata::TileClass::Special) found.emplace_back(x, y);
+        return found;
+    };
+    auto evidence = specials(denMap("Evidence"));
+    EXPECT_EQ(evidence.size(), 6u);
+    for (auto [x, y] : evidence) EXPECT_TRUE(y == 12 || y == 15 || y == 35) << "(" << x << "," << y << ")";
+    for (auto [x, y] : specials(denMap("Menace")))
+        EXPECT_TRUE(y == 45 || (y == 43 && (x == 25 || x == 26))) << "(" << x << "," << y << ")";
+}
+
 }  // namespace

@@ -4,7 +4,13 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 GAME_DIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/vela
 
-.PHONY: all deps build play test bench clean
+SAN_BUILD ?= build-san
+FUZZ_SECONDS ?= 30
+# Leaks inside the system's D-Bus library (reached by SDL at exit) are not ours.
+SAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp
+
+.PHONY: all deps build play test bench clean sanitize sanitize-build fuzz
 
 all: build
 
@@ -25,8 +31,20 @@ play: build
 test: build
 	@cd $(BUILD) && ctest --output-on-failure
 
+# The same tests built with clang, AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize-build: deps
+	@cmake -S . -B $(SAN_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DVELA_FUZZ=ON >/dev/null
+	@cmake --build $(SAN_BUILD) -j $(JOBS)
+
+sanitize: sanitize-build
+	@cd $(SAN_BUILD) && $(SAN_ENV) ctest --output-on-failure
+
+# Each loader's fuzz target for FUZZ_SECONDS seconds.
+fuzz: sanitize-build
+	@$(SAN_ENV) tests/fuzz/run.sh $(SAN_BUILD) $(FUZZ_SECONDS)
+
 bench: build
 	@$(BUILD)/vela-bench
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD)

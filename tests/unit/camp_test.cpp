@@ -40,14 +40,7 @@ MemberRecord& mage(int slot, const char* utf8Name, int level, int sp) {
     return m;
 }
 
-void onTarn() {
-    Party.MapNumber = 6;
-    Party.SavedX = 20;
-    Party.SavedY = 48;
-    MapLoaded = 0;
-    RestorePending = 0;
-    LoadMap();
-}
+void onTarn() { test::LoadMapAt(6, 20, 48); }
 
 void rest(test::Session& s, const std::string& keys) {
     s.platform.AppendKeys(keys);
@@ -64,9 +57,9 @@ TEST(Rest, OneHourWakesNobodyAndHealsByLevel) {
     RestHours = 2;
     rest(s, "{down}{enter}");
     EXPECT_EQ(RestHours, 1);
-    EXPECT_EQ(Member[1].Unconscious, 5) << "1 / 2 = 0 hours of waking";
+    EXPECT_EQ(+Member[1].Unconscious, 5) << "1 / 2 = 0 hours of waking";
     EXPECT_TRUE(t.has("가나는 여전히 의식 불명이다"));
-    EXPECT_EQ(Member[2].HP, 104);
+    EXPECT_EQ(+Member[2].HP, 104);
     EXPECT_EQ(Party.Food, 9);
     EXPECT_EQ(Party.Hour, 11);
 }
@@ -79,9 +72,9 @@ TEST(Rest, FoodRunsOutMidwayAndTheWholeDoNotEat) {
     Party.Food = 3;
     RestHours = 6;
     rest(s, "{enter}");
-    EXPECT_EQ(Member[2].HP, 16);
-    EXPECT_EQ(Member[4].HP, 16);
-    EXPECT_EQ(Member[5].HP, 10) << "no food left for the last one";
+    EXPECT_EQ(+Member[2].HP, 16);
+    EXPECT_EQ(+Member[4].HP, 16);
+    EXPECT_EQ(+Member[5].HP, 10) << "no food left for the last one";
     EXPECT_EQ(Party.Food, 0);
     EXPECT_TRUE(t.has("일행은 식량이 바닥났다"));
     EXPECT_TRUE(t.has("가는 모든 건강이 회복되었다"));
@@ -100,10 +93,10 @@ TEST(Rest, UnconsciousWakeUpPoisonBlocksAndTimersRunDown) {
     Party.Flags[FlagLevitation] = 200;
     RestHours = 4;
     rest(s, "{enter}");
-    EXPECT_EQ(Member[1].Unconscious, 0);
-    EXPECT_EQ(Member[1].HP, 1);
-    EXPECT_EQ(Member[2].Unconscious, 5);
-    EXPECT_EQ(Member[3].HP, 50);
+    EXPECT_EQ(+Member[1].Unconscious, 0);
+    EXPECT_EQ(+Member[1].HP, 1);
+    EXPECT_EQ(+Member[2].Unconscious, 5);
+    EXPECT_EQ(+Member[3].HP, 50);
     EXPECT_TRUE(t.has("독때문에, 나 그의 의식은 회복되지 않았다"));
     EXPECT_TRUE(t.has("독때문에, 다 그의 건강은 회복되지 않았다"));
     EXPECT_EQ(Party.Food, 4);
@@ -121,7 +114,7 @@ TEST(Rest, LevelsComeFromTrainedExperienceAndMagicPointsFill) {
     RestHours = 1;
     rest(s, "{enter}");
     EXPECT_EQ(Member[1].Level, 4);
-    EXPECT_EQ(Member[1].SP, 100) << "filled at the level before the rise";
+    EXPECT_EQ(+Member[1].SP, 100) << "filled at the level before the rise";
     EXPECT_EQ(Member[2].Level, 2);
     EXPECT_TRUE(t.has("가의 레벨은 4 입니다"));
 }
@@ -133,7 +126,7 @@ TEST(Rest, HoursStayWithinOneToTwentyFourAndEscRestsNot) {
     RestHours = 24;
     rest(s, "{up}{right}{esc}");
     EXPECT_EQ(RestHours, 24);
-    EXPECT_EQ(Member[1].HP, 10);
+    EXPECT_EQ(+Member[1].HP, 10);
     EXPECT_EQ(Party.Food, 9);
     RestHours = 1;
     rest(s, "{down}{left}{enter}");
@@ -154,22 +147,22 @@ TEST(HealingMagic, CostsAndRefusals) {
     caster.Skills[3] = 50;
     person(2, "나", 3, 10).Unconscious = 100;
     heal(s, "{down}{enter}{down*2}{enter}{enter}");  // 나, 한명 의식 돌림
-    EXPECT_EQ(caster.SP, 500) << "waking from 100 costs 1000";
-    EXPECT_EQ(Member[2].Unconscious, 0);
+    EXPECT_EQ(+caster.SP, 500) << "waking from 100 costs 1000";
+    EXPECT_EQ(+Member[2].Unconscious, 0);
 
     Member[2].Poison = 3;
     heal(s, "{down}{enter}{enter}{enter}");  // 한명 치료 on a poisoned member
     EXPECT_TRUE(t.has("나는 치료될 상태가 아닙니다."));
-    EXPECT_EQ(caster.SP, 500);
+    EXPECT_EQ(+caster.SP, 500);
     heal(s, "{down}{enter}{down*4}{enter}{enter}");  // 한명 복합 치료: cure, then heal
     EXPECT_EQ(Member[2].Poison, 0);
-    EXPECT_EQ(Member[2].HP, 110);
-    EXPECT_EQ(caster.SP, 500 - 15 - 10);
+    EXPECT_EQ(+Member[2].HP, 110);
+    EXPECT_EQ(+caster.SP, 500 - 15 - 10);
 
     caster.SP = 5;
     heal(s, "{down}{enter}{enter}{enter}{enter}");
     EXPECT_TRUE(t.has("그러나, 마법 지수가 충분하지 않습니다."));
-    EXPECT_EQ(Member[2].HP, 110);
+    EXPECT_EQ(+Member[2].HP, 110);
 }
 
 TEST(HealingMagic, AClassSevenFighterHealsEveryoneFromSkillSixty) {
@@ -183,7 +176,7 @@ TEST(HealingMagic, AClassSevenFighterHealsEveryoneFromSkillSixty) {
         person(2, "나", 1, 10);
         heal(s, "{up}{enter}{enter}{enter}");  // the last choosable target
         EXPECT_EQ(t.has("모두 치료"), skill == 60) << skill;
-        EXPECT_EQ(Member[2].HP, skill == 60 ? 100 : 10) << skill;
+        EXPECT_EQ(+Member[2].HP, skill == 60 ? 100 : 10) << skill;
     }
 }
 
@@ -214,13 +207,13 @@ TEST(ChangeMagic, TeleportPaysOnlyWhenItCounts) {
     for (int x = 21; x <= 29; ++x) SetMapTile(x, 48, 44);
     SetMapTile(25, 48, 0);  // a forbidden square five east
     change(s, "{down*7}{enter}{down*2}{enter}{enter}");
-    EXPECT_EQ(caster.SP, 150) << "repelled, yet paid";
+    EXPECT_EQ(+caster.SP, 150) << "repelled, yet paid";
     EXPECT_EQ(PartyX, 20);
     change(s, "{down*7}{enter}{down*2}{enter}{down}{enter}");  // four squares
-    EXPECT_EQ(caster.SP, 100);
+    EXPECT_EQ(+caster.SP, 100);
     EXPECT_EQ(PartyX, 24);
     change(s, "{down*7}{enter}{down*2}{enter}{esc}");
-    EXPECT_EQ(caster.SP, 100);
+    EXPECT_EQ(+caster.SP, 100);
 }
 
 TEST(ChangeMagic, FoodMakingStopsAt255) {
@@ -231,7 +224,7 @@ TEST(ChangeMagic, FoodMakingStopsAt255) {
     Party.Food = 250;
     change(s, "{down*8}{enter}");
     EXPECT_EQ(Party.Food, 255);
-    EXPECT_EQ(Member[1].SP, 170);
+    EXPECT_EQ(+Member[1].SP, 170);
 }
 
 void useItem(test::Session& s, int selectable, const std::string& keys) {
@@ -258,7 +251,7 @@ TEST(UseItem, CountsAndSpentItems) {
     useItem(s, 5, "{up}{enter}{enter}");  // in battle the menu wraps to item 5
     EXPECT_TRUE(t.has("가의 죽음은 이 약초로는 살리지 못합니다."));
     EXPECT_EQ(Party.Items[5], 0);
-    EXPECT_EQ(Member[1].Dead, 10000);
+    EXPECT_EQ(+Member[1].Dead, 10000);
 }
 
 TEST(UseItem, TheScrollSummonsAtFiveTimesTheAverageLevel) {
@@ -307,13 +300,13 @@ TEST(CampEsp, SeeingThroughRestoresTheImagesAndProphecyMayBeBlocked) {
     CampEsp();
     EXPECT_TRUE(t.has("일행은 주위를 투시하고 있다."));
     EXPECT_EQ(std::vector<uint8_t>(TileImage(0), TileImage(0) + kImageSlotBytes), tile0);
-    EXPECT_EQ(m.SP, 90);
+    EXPECT_EQ(+m.SP, 90);
 
     Party.Flags[FlagStoryStage] = 16;
     s.platform.AppendKeys("{enter}{down}{enter}");
     CampEsp();
     EXPECT_TRUE(t.has("당신은 어떤 힘에 의해 예언을 방해 받고 있다"));
-    EXPECT_EQ(m.SP, 85);
+    EXPECT_EQ(+m.SP, 85);
 }
 
 TEST(GameOptions, OrderDismissAndUnequip) {
@@ -325,7 +318,7 @@ TEST(GameOptions, OrderDismissAndUnequip) {
     GameOptionsMenu();
     EXPECT_EQ(JohabToUtf8(Member[2].Name.str()), "라");
     EXPECT_EQ(JohabToUtf8(Member[4].Name.str()), "나");
-    EXPECT_EQ(Member[4].HP, 10);
+    EXPECT_EQ(+Member[4].HP, 10);
 
     person(6, "마", 1, 10);
     s.platform.AppendKeys("{down*3}{enter}{down*4}{enter}");  // dismiss the companion

@@ -142,7 +142,7 @@ TEST(LoadMap, AContinuedGameReadsThePartyAndTheSavedMapOfSlotOne) {
     MapLoaded = 0;
     RestorePending = 1;
     LoadMap();
-    EXPECT_EQ(Party.Gold, 777);
+    EXPECT_EQ(+Party.Gold, 777);
     EXPECT_EQ(PartyX, 12);
     EXPECT_EQ(MapWidth, 50);
     EXPECT_EQ(MapCells[11 * 125 + 33], 128 | 30);

@@ -36,12 +36,7 @@ void startOnTarn() {
     Member[1].Level = 1;
     Member[1].Endurance = 15;
     Member[1].HP = 150;
-    Party.MapNumber = 6;
-    Party.SavedX = 10;
-    Party.SavedY = 48;
-    MapLoaded = 0;
-    RestorePending = 0;
-    LoadMap();
+    test::LoadMapAt(6, 10, 48);
 }
 
 bool save(char slot) {
@@ -244,7 +239,7 @@ TEST(RestoreGame, FindsPlayerFilesWhateverTheirCaseAndReadsAShortOnePartly) {
     Member[1].Mentality = 42;  // past the short file's end: kept
     s.platform.AppendKeys("{down*3}{enter}");
     ASSERT_TRUE(RestoreGame());
-    EXPECT_EQ(Party.Gold, 500);
+    EXPECT_EQ(+Party.Gold, 500);
     EXPECT_EQ(Member[1].Strength, 17);
     EXPECT_EQ(Member[1].Mentality, 42);
     EXPECT_EQ(MapWidth, fileBytes("Tarn.map")[0]) << "no saved map: the map file is read";
@@ -276,7 +271,7 @@ TEST(RestoreGame, MissingOrDamagedSavesLeaveTheGameAsItWas) {
     s.platform.AppendKeys("{down*2}{enter}{enter}");
     EXPECT_FALSE(RestoreGame());
     EXPECT_TRUE(t.has("맵 번호 77은 없는 맵입니다"));
-    EXPECT_EQ(Party.Gold, 77);
+    EXPECT_EQ(+Party.Gold, 77);
     EXPECT_EQ(SaveSlot, '1');
 
     s.platform.AppendKeys("{esc}");

@@ -51,6 +51,15 @@ Session::~Session() {
     SetPlatform(nullptr);
 }
 
+void LoadMapAt(int number, int x, int y) {
+    Party.MapNumber = uint8_t(number);
+    Party.SavedX = uint8_t(x);
+    Party.SavedY = uint8_t(y);
+    MapLoaded = 0;
+    RestorePending = 0;
+    LoadMap();
+}
+
 Transcript::Transcript() {
     SetTextObserver([this](int, int, int, std::string_view s) { text += JohabToUtf8(s) + "\n"; });
 }

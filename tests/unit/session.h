@@ -29,6 +29,9 @@ private:
     std::filesystem::path previous_;
 };
 
+// Loads map number at (x, y) as a fresh game would.
+void LoadMapAt(int number, int x, int y);
+
 // Every text drawn from now on, in UTF-8, one per line.
 struct Transcript {
     std::string text;

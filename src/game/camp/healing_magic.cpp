@@ -93,7 +93,7 @@ void WakeUp(int t) {
     if (m.Unconscious <= 0) return refuse(t, "는 의식불명이 아닙니다."_j);
     if (!pay(10L * m.Unconscious)) return;
     m.Unconscious = 0;
-    m.HP = std::max<int16_t>(m.HP, 1);
+    if (m.HP < 1) m.HP = 1;
     say(t, "는 의식을 되찾았습니다."_j);
 }
 

@@ -56,7 +56,7 @@ void restMember(int slot, int hours) {
         } else {
             WriteMessage(15, NameTopic(slot) + std::string(" 의식이 회복되었다"_j));
             m.Unconscious = 0;
-            m.HP = std::max<int16_t>(m.HP, 1);
+            if (m.HP < 1) m.HP = 1;
             eatOne();
         }
     } else if (m.Unconscious > 0) {

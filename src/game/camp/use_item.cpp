@@ -25,7 +25,6 @@ enum Item {
     kHealingPotion = 1, kMagicPotion, kAntidote, kWakingHerb, kRevivingHerb,
     kSummoningScroll, kGreatTorch, kCrystalBall, kFlyingBoots, kMovingOrb
 };
-constexpr int kMedicines = 5;
 
 bool inBattle() { return PartyFate() != kFateNone; }
 
@@ -34,29 +33,21 @@ void sayAbout(int slot, int colour, std::string_view words) {
     WriteMessage(colour, " " + NameTopic(slot) + std::string(words));
 }
 
+// The points plus 1000, cut to full; says which.
+int16_t toppedUp(int m, int16_t points, int full, std::string_view allWords, std::string_view someWords) {
+    long raised = long(points) + 1000;
+    sayAbout(m, 15, raised > full ? allWords : someWords);
+    return ClampToI16(std::min<long>(raised, full));
+}
+
 void healingPotion(int m) {
-    MemberRecord& u = Member[m];
-    long hp = long(u.HP) + 1000;
-    if (hp > FullHP(m)) {
-        u.HP = ClampToI16(FullHP(m));
-        sayAbout(m, 15, " 모든 건강이 회복 되었습니다."_j);
-    } else {
-        u.HP = ClampToI16(hp);
-        sayAbout(m, 15, " 건강이 회복 되었습니다."_j);
-    }
+    Member[m].HP = toppedUp(m, Member[m].HP, FullHP(m), " 모든 건강이 회복 되었습니다."_j, " 건강이 회복 되었습니다."_j);
 }
 
 void magicPotion(int m) {
-    MemberRecord& u = Member[m];
     if (!HasMagic(m)) return sayAbout(m, 7, " 마법사 계열이 아닙니다."_j);
-    long sp = long(u.SP) + 1000;
-    if (sp > FullSP(m)) {
-        u.SP = ClampToI16(FullSP(m));
-        sayAbout(m, 15, " 모든 마법 지수가 회복 되었습니다."_j);
-    } else {
-        u.SP = ClampToI16(sp);
-        sayAbout(m, 15, " 마법 지수가 회복 되었습니다."_j);
-    }
+    Member[m].SP =
+        toppedUp(m, Member[m].SP, FullSP(m), " 모든 마법 지수가 회복 되었습니다."_j, " 마법 지수가 회복 되었습니다."_j);
 }
 
 void antidote(int m) {
@@ -70,7 +61,7 @@ void wakingHerb(int t) {
     if (m.Unconscious <= 0) return sayAbout(t, 7, " 의식이 있습니다."_j);
     m.Unconscious = 0;
     if (m.Dead > 0) return sayAbout(t, 7, " 이미 죽은 상태 입니다."_j);
-    m.HP = std::max<int16_t>(m.HP, 1);
+    if (m.HP < 1) m.HP = 1;
     sayAbout(t, 15, " 의식을 차렸습니다."_j);
 }
 

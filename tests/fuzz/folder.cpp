@@ -7,7 +7,6 @@
 
 #include "game/state/party.h"
 #include "game/world/map_data.h"
-#include "game/world/map_view.h"
 #include "platform/headless_platform.h"
 #include "screen/fonts.h"
 #include "screen/gfx.h"
@@ -59,10 +58,11 @@ void RunLoader(const std::function<void()>& loader) {
     platform.messages.clear();
 }
 
-void LoadTownWith(const std::string& name, const uint8_t* data, std::size_t size) {
+void LoadTownWith(const std::string& name, const uint8_t* data, std::size_t size,
+                  const std::function<void()>& show) {
     EnterFuzzFolder();
     WriteInput(name, data, size);
-    RunLoader([] {
+    RunLoader([&show] {
         ResetGameState();
         Party.MapNumber = 6;
         Party.SavedX = 10;
@@ -70,7 +70,7 @@ void LoadTownWith(const std::string& name, const uint8_t* data, std::size_t size
         MapLoaded = 0;
         RestorePending = 0;
         LoadMap();
-        DrawMapView(true);
+        if (show) show();
     });
 }
 

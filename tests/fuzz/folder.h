@@ -23,7 +23,8 @@ void RestoreFile(const std::string& name);  // the built data file again
 void RunLoader(const std::function<void()>& loader);
 
 // The loader of 타른 with the fuzzer's bytes as one of its files (the map,
-// tiles, palette or sprites), then the view drawn.
-void LoadTownWith(const std::string& name, const uint8_t* data, std::size_t size);
+// tiles, palette or sprites); then show draws what was loaded.
+void LoadTownWith(const std::string& name, const uint8_t* data, std::size_t size,
+                  const std::function<void()>& show = {});
 
 }  // namespace vela::fuzz

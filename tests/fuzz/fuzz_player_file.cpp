@@ -1,10 +1,10 @@
-// A player file (saved party and members) restored and shown.
+// A player file (saved party and members) restored, and the party panel
+// drawn from it.
 #include <filesystem>
 
 #include "folder.h"
 #include "game/state/party.h"
 #include "game/world/map_data.h"
-#include "game/world/map_view.h"
 #include "game/ui/party_panel.h"
 
 using namespace vela;
@@ -18,7 +18,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         MapLoaded = 0;
         RestorePending = 1;
         LoadMap();
-        DrawMapView(true);
         DrawPartyPanel();
     });
     return 0;

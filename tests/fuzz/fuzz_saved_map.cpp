@@ -1,10 +1,9 @@
-// A saved map restored with a sound player file, and shown.
+// A saved map restored with a sound player file.
 #include <vector>
 
 #include "folder.h"
 #include "game/state/party.h"
 #include "game/world/map_data.h"
-#include "game/world/map_view.h"
 
 using namespace vela;
 
@@ -21,7 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         MapLoaded = 0;
         RestorePending = 1;
         LoadMap();
-        DrawMapView(true);
     });
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <map>
 #include <stdexcept>
 #include <thread>
@@ -94,6 +95,29 @@ void HeadlessPlatform::Tone(int, int ms) { SleepMs(ms); }
 void HeadlessPlatform::MessageBox(const std::string& caption, const std::string& text) {
     messages.push_back(caption + ": " + text);
     std::fprintf(stderr, "[%s] %s\n", caption.c_str(), text.c_str());
+}
+
+bool HeadlessPlatform::OpenMusic(const std::string& path) {
+    char magic[4] = {};
+    std::ifstream in(path, std::ios::binary);
+    bool decodable = in.read(magic, 4) && std::string(magic, 4) == "OggS";
+    tune_ = decodable ? path : "";
+    recordMusic("open " + path + (decodable ? "" : " failed"));
+    return decodable;
+}
+
+void HeadlessPlatform::PlayMusic() {
+    if (!tune_.empty()) recordMusic("play " + tune_);
+}
+
+void HeadlessPlatform::StopMusic() {
+    if (!tune_.empty()) recordMusic("stop " + tune_);
+    tune_.clear();
+}
+
+void HeadlessPlatform::recordMusic(const std::string& event) {
+    musicEvents.push_back(event);
+    if (onMusic) onMusic(event);
 }
 
 }  // namespace vela

@@ -43,6 +43,14 @@ public:
     uint64_t NowMs() override { return nowMs_; }
     void Tone(int frequency, int ms) override;
     void MessageBox(const std::string& caption, const std::string& text) override;
+    // Music is not played but every open, start and stop is recorded:
+    // "open NAME", "open NAME failed", "play NAME", "stop NAME". A tune opens
+    // when its file exists and is an Ogg stream, as the window's mixer needs.
+    bool OpenMusic(const std::string& path) override;
+    void PlayMusic() override;
+    void StopMusic() override;
+    std::vector<std::string> musicEvents;
+    std::function<void(const std::string&)> onMusic;  // called with each event
 
     int presentCount = 0;
     uint64_t sleptMs = 0;  // virtual time spent in SleepMs
@@ -52,6 +60,9 @@ private:
     std::deque<ScriptStep> script_;
     uint64_t nowMs_;
     bool realtime_;
+    std::string tune_;  // the open tune, empty when none
+
+    void recordMusic(const std::string& event);
 };
 
 }  // namespace vela

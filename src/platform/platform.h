@@ -29,6 +29,13 @@ public:
     virtual uint64_t NowMs() = 0;
     virtual void Tone(int frequency, int ms) = 0;
     virtual void MessageBox(const std::string& caption, const std::string& text) = 0;
+    // Background music, one tune at a time. OpenMusic loads a tune file by
+    // name and answers false when it is missing or cannot be decoded;
+    // PlayMusic plays the open tune once from its start; StopMusic stops and
+    // closes it.
+    virtual bool OpenMusic(const std::string& path) = 0;
+    virtual void PlayMusic() = 0;
+    virtual void StopMusic() = 0;
 };
 
 // The platform the game runs on; set once by the program entry.

@@ -1,6 +1,7 @@
 #include "platform/sdl_platform.h"
 
 #include <SDL.h>
+#include <SDL_mixer.h>
 
 #include <cmath>
 #include <cstdio>
@@ -52,6 +53,7 @@ SdlPlatform::SdlPlatform() {
 }
 
 SdlPlatform::~SdlPlatform() {
+    closeMixer();
     if (texture_) SDL_DestroyTexture(texture_);
     if (renderer_) SDL_DestroyRenderer(renderer_);
     if (window_) SDL_DestroyWindow(window_);
@@ -188,6 +190,36 @@ void SdlPlatform::saveScreenshot() {
     std::string path = std::string("vela-") + stamp + ".png";
     for (int n = 2; std::filesystem::exists(path); ++n) path = std::string("vela-") + stamp + "-" + std::to_string(n) + ".png";
     WritePng(path, RgbFrom555(lastFrame_, kScreenWidth, kScreenHeight));
+}
+
+// The mixer opens with the first tune, so a machine without sound still
+// starts; a tune it cannot open or decode only means silence.
+bool SdlPlatform::OpenMusic(const std::string& path) {
+    StopMusic();
+    if (!mixerOpen_) {
+        Mix_Init(MIX_INIT_OGG);
+        mixerOpen_ = Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 4096) == 0;
+        if (!mixerOpen_) return false;
+    }
+    music_ = Mix_LoadMUS(path.c_str());
+    return music_ != nullptr;
+}
+
+void SdlPlatform::PlayMusic() {
+    if (music_) Mix_PlayMusic(static_cast<Mix_Music*>(music_), 1);
+}
+
+void SdlPlatform::StopMusic() {
+    if (!music_) return;
+    Mix_HaltMusic();
+    Mix_FreeMusic(static_cast<Mix_Music*>(music_));
+    music_ = nullptr;
+}
+
+void SdlPlatform::closeMixer() {
+    StopMusic();
+    if (mixerOpen_) Mix_CloseAudio();
+    Mix_Quit();
 }
 
 }  // namespace vela

@@ -24,6 +24,9 @@ public:
     uint64_t NowMs() override;
     void Tone(int frequency, int ms) override;
     void MessageBox(const std::string& caption, const std::string& text) override;
+    bool OpenMusic(const std::string& path) override;
+    void PlayMusic() override;
+    void StopMusic() override;
 
     // Shown without a window, for failures before the window exists.
     static void ErrorBox(const std::string& caption, const std::string& text);
@@ -34,6 +37,7 @@ private:
     void stepWindowScale();
     void saveScreenshot();
     void redraw();
+    void closeMixer();
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
@@ -41,6 +45,8 @@ private:
     const uint16_t* lastFrame_ = nullptr;
     int scale_ = 1;
     bool fullscreen_ = false;
+    bool mixerOpen_ = false;
+    void* music_ = nullptr;  // the open Mix_Music
 };
 
 }  // namespace vela

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "screen/syllable_pieces.h"
+
 namespace vela {
 
 extern std::array<uint8_t, 1536> AsciiFont;   // 96 glyphs, code 31 + g
@@ -26,12 +28,6 @@ struct TextChar {
 // Decodes the character at index i (0-based) and advances i.
 TextChar DecodeJohab(std::string_view s, std::size_t& i);
 
-// Glyph numbers of a syllable's pieces; -1 for a piece left out (a fill
-// code, or a code the font has no piece for).
-struct SyllablePieces {
-    int initial, medial, final;
-};
-SyllablePieces PiecesOf(uint8_t initial, uint8_t medial, uint8_t final);
 // The 16 x 16 glyph of a syllable: two bytes per row, the pieces ORed.
 std::array<uint8_t, 32> ComposeSyllable(uint8_t initial, uint8_t medial, uint8_t final);
 // The 8 x 16 glyph of a single byte.

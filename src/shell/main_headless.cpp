@@ -1,17 +1,19 @@
 // vela-headless: the game without a window, driven by a key script.
-//   vela-headless [--keys TEXT | --keys-file F] [--seed N] [--realtime]
+//   vela-headless [--keys TEXT | --keys-file F] [--seed N] [--realtime] [--save-step-ms N]
 //                 [--shot F.png] [--transcript F.txt] [--state F.json]
 //                 [--sample NAME] [game arguments such as /g]
 // Exit status: 0 when the script ran out while the game waited, 3 when the
 // game halted, 4 on an error.
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "files/durable_file.h"
+#include "game/save/saved_game.h"
 #include "game/state/random.h"
 #include "game/state/state_json.h"
 #include "game/world/map_data.h"
@@ -33,13 +35,14 @@ struct Options {
     std::string keys, shot, transcript, state, sample;
     uint64_t seed = 0;
     bool realtime = false;
+    int saveStepMs = 0;  // the crash test stretches each step of a save
     std::vector<std::string> gameArgs;
 };
 
 bool writeShot(const std::string& path) { return WritePng(path, RgbFrom555(Screen.data(), 640, 480)); }
 
 int usage() {
-    std::cerr << "usage: vela-headless [--keys TEXT | --keys-file F] [--seed N] [--realtime] [--shot F.png]\n"
+    std::cerr << "usage: vela-headless [--keys TEXT | --keys-file F] [--seed N] [--realtime] [--save-step-ms N] [--shot F.png]\n"
                  "                     [--transcript F.txt] [--state F.json] [--sample text|image] [/g]\n";
     return 4;
 }
@@ -56,18 +59,22 @@ int main(int argc, char** argv) {
         } else if (a == "--keys-file") {
             std::ifstream in(value());
             if (!in) return usage();
-            std::stringstream ss;
-            ss << in.rdbuf();
-            opt.keys = ss.str();
-            // Line ends only lay the script out; Enter is {enter}.
-            std::erase(opt.keys, '\n');
-            std::erase(opt.keys, '\r');
+            // Line ends only lay the script out (Enter is {enter}); a line
+            // that starts with # is a note.
+            for (std::string line; std::getline(in, line);) {
+                std::erase(line, '\r');
+                if (!line.starts_with('#')) opt.keys += line;
+            }
         } else if (a == "--seed") {
             std::string n = value();
             if (n.empty() || n.find_first_not_of("0123456789") != std::string::npos) return usage();
             opt.seed = std::stoull(n);
         } else if (a == "--realtime") {
             opt.realtime = true;
+        } else if (a == "--save-step-ms") {
+            std::string n = value();
+            if (n.empty() || n.find_first_not_of("0123456789") != std::string::npos) return usage();
+            opt.saveStepMs = std::stoi(n);
         } else if (a == "--shot") {
             opt.shot = value();
         } else if (a == "--transcript") {
@@ -91,6 +98,11 @@ int main(int argc, char** argv) {
         return 4;
     }
     SetPlatform(&platform);
+    if (opt.saveStepMs > 0)
+        SetSaveFaultHook([ms = opt.saveStepMs](SaveStep) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+            return false;
+        });
     SeedRandom(uint32_t(opt.seed));
     platform.onShot = [](const std::string& name) { writeShot(name + ".png"); };
 
@@ -100,6 +112,7 @@ int main(int argc, char** argv) {
         SetTextObserver([&transcript](int x, int y, int colour, std::string_view johab) {
             transcript << x << ' ' << y << ' ' << colour << ' ' << JohabToUtf8(johab) << '\n';
         });
+        platform.onMusic = [&transcript](const std::string& event) { transcript << "music " << event << '\n'; };
     }
 
     int status = 0;

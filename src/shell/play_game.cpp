@@ -1,9 +1,11 @@
 #include "shell/play_game.h"
 
+#include "audio/music.h"
 #include "game/camp/rest.h"
 #include "game/state/enemy_table.h"
 #include "game/state/party.h"
 #include "game/state/random.h"
+#include "game/title/title_sequence.h"
 #include "game/ui/party_panel.h"
 #include "game/world/exploration.h"
 #include "game/world/map_data.h"
@@ -18,26 +20,6 @@ namespace vela {
 namespace {
 
 uint8_t ShowTitle = 1;
-
-// Until the title and character creation are in the game, a new game
-// starts with this hero.
-void presetHero() {
-    ResetGameState();
-    MemberRecord& hero = Member[kHeroSlot];
-    hero.Name.set("레온"_j);
-    hero.Sex = 0;
-    hero.Family = kFighterFamily;
-    hero.Class = 1;
-    hero.Strength = 15;
-    hero.Mentality = 10;
-    hero.Concentration = 12;
-    hero.Endurance = 15;
-    hero.Resistance = 10;
-    hero.Agility = 14;
-    hero.Accuracy = 14;
-    hero.Luck = 12;
-    InitNewGame();
-}
 
 }  // namespace
 
@@ -59,23 +41,28 @@ void StartGame() {
     DrawMapView(true);
 }
 
+void PlayMapWithMusic(const std::function<void()>& step) {
+    MapChanged = 0;
+    OpenMusic(MusicName);
+    RunMusicLoop(step, MapChanged);
+    StopMusic();
+}
+
 void PlayGame(const std::vector<std::string>& args) {
     InitGraph(0, 0);
     RestorePending = 1;
     ResetPalette();
     ShowTitle = 1;
-    for (const std::string& arg : args)
+    bool createAtOnce = false;
+    for (const std::string& arg : args) {
         if (arg == "/g" || arg == "/G") ShowTitle = 0;
-    if (ShowTitle == 1) {
-        presetHero();
-        RestorePending = 0;
+        if (arg == "/c" || arg == "/C") createAtOnce = true;
+        if (arg == "/m" || arg == "/M") SetMusicMuted(true);
     }
+    if (ShowTitle == 1) ShowTitleSequence(createAtOnce);
     LoadHangulFont(2);
     StartGame();
-    for (;;) {
-        MapChanged = 0;
-        while (MapChanged == 0) MapStep();
-    }
+    for (;;) PlayMapWithMusic(MapStep);
 }
 
 }  // namespace vela

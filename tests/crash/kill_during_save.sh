@@ -7,8 +7,11 @@ set -u
 HEADLESS=$(realpath "$1")
 DATA=$(realpath "$2")
 TRIES=${3:-100}
-OLD_KEYS="G{down*5}{enter}{down}{enter}{enter}"
-NEW_KEYS="{right*3}G{down*5}{enter}{down}{enter}{enter}"
+PARTY="$(cd "$(dirname "$0")" && pwd)/../scenarios/files/healer_party.dat"
+# Both runs continue slot 1 (/g): the first saves the old pair, the second
+# walks three squares and saves the new one over it.
+SAVE_KEYS="G{down*5}{enter}{down}{enter}{enter}"
+NEW_KEYS="{right*3}$SAVE_KEYS"
 
 fresh() {
     local dir
@@ -17,27 +20,29 @@ fresh() {
     echo "$dir"
 }
 
+# Each of the seven steps of a save lasts 3 ms longer, so that kills at
+# random moments of a run often land inside the save.
 play() {  # play DIR KEYS [ARGS]
-    (cd "$1" && "$HEADLESS" --seed 1 --keys "$2" ${3:-} >/dev/null 2>&1)
+    (cd "$1" && "$HEADLESS" --seed 1 --save-step-ms 3 --keys "$2" ${3:-} >/dev/null 2>&1)
 }
 
 reference=$(fresh)
-play "$reference" "$OLD_KEYS"
+cp "$PARTY" "$reference/player1.dat"
+play "$reference" "$SAVE_KEYS" /g
 mkdir "$reference/old"
-mv "$reference/player1.dat" "$reference/save1.map" "$reference/old/"
+cp "$reference/player1.dat" "$reference/save1.map" "$reference/old/"
 start=$(date +%s%N)
-play "$reference" "$NEW_KEYS"
+play "$reference" "$NEW_KEYS" /g
 took_us=$((($(date +%s%N) - start) / 1000))
-[ -f "$reference/player1.dat" ] || { echo "the reference save was not written"; exit 1; }
+cmp -s "$reference/player1.dat" "$reference/old/player1.dat" && { echo "the second save wrote nothing new"; exit 1; }
 
 old=0 new=0 torn=0 cut=0
 for ((i = 1; i <= TRIES; i++)); do
     work=$(fresh)
     cp "$reference/old/player1.dat" "$reference/old/save1.map" "$work/"
-    (cd "$work" && exec "$HEADLESS" --seed 1 --keys "$NEW_KEYS" >/dev/null 2>&1) &
+    (cd "$work" && exec "$HEADLESS" --seed 1 --save-step-ms 3 --keys "$NEW_KEYS" /g >/dev/null 2>&1) &
     pid=$!
-    # The save comes last: aim at the second half of the run.
-    delay_us=$((took_us / 2 + (RANDOM * 32768 + RANDOM) % (took_us / 2 + 1)))
+    delay_us=$(((RANDOM * 32768 + RANDOM) % (took_us + 1)))
     sleep "$(printf '%d.%06d' $((delay_us / 1000000)) $((delay_us % 1000000)))"
     kill -9 "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null

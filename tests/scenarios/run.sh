@@ -4,6 +4,10 @@
 #
 # A scenario file holds one directive per line:
 #   keys TEXT          the key script (harness syntax)
+#   title              the keys start at the title; without it, a scenario
+#                      that starts a new game first plays hero.keys, which
+#                      creates the hero 레온 (a man of the fighter family,
+#                      class 1) through the creation screens
 #   args ARGS          extra game arguments (e.g. /g)
 #   status N           expected exit status (default 0)
 #   file NAME [AS]     copy tests/scenarios/files/NAME into the game folder
@@ -13,8 +17,10 @@
 #   stderr TEXT        the harness printed TEXT to standard error (message boxes)
 #   same A B           files A and B of the game folder are equal byte for byte
 #   absent NAME        the game folder holds no file NAME
-#   golden NAME        the final screen equals tests/golden/NAME.png
+#   golden NAME        the screen {shot:NAME} saved, or the final screen when
+#                      the keys take no such shot, equals tests/golden/NAME.png
 #                      (VELA_UPDATE_GOLDEN=1 rewrites it)
+#   exists NAME        the game folder holds NAME when the game has ended
 set -u
 HEADLESS=$(realpath "$1")
 DATA=$(realpath "$2")
@@ -33,6 +39,9 @@ for scenario in "$HERE"/*.scn; do
     cp "$DATA"/* "$work"/
     keys=$(sed -n 's/^keys //p' "$scenario")
     args=$(sed -n 's/^args //p' "$scenario")
+    if ! grep -q '^title$' "$scenario" && ! echo " $args " | grep -qE ' (/g|/G|--sample) '; then
+        keys="$(grep -v "^#" "$HERE/hero.keys" | tr -d "\r\n")$keys"
+    fi
     want=$(sed -n 's/^status //p' "$scenario")
     sed -n 's/^file //p' "$scenario" | while read -r f as; do cp "$HERE/files/$f" "$work/${as:-$f}"; done
     (cd "$work" && timeout 60 "$HEADLESS" --seed 1 --keys "$keys" --shot shot.png \
@@ -48,11 +57,14 @@ for scenario in "$HERE"/*.scn; do
             same) cmp -s "$work/${text%% *}" "$work/${text#* }" || fail "$name" "$text differ" ;;
             absent) [ ! -e "$work/$text" ] || fail "$name" "$text exists" ;;
             stderr) grep -qF -- "$text" "$work/stderr.txt" || fail "$name" "stderr lacks '$text'" ;;
+            exists) [ -e "$work/$text" ] || fail "$name" "the game folder lacks $text" ;;
             golden)
+                screen="$work/shot.png"
+                [ -e "$work/$text.png" ] && screen="$work/$text.png"
                 if [ "${VELA_UPDATE_GOLDEN:-0}" = 1 ]; then
-                    cp "$work/shot.png" "$GOLDEN/$text.png"
-                elif ! cmp -s "$work/shot.png" "$GOLDEN/$text.png"; then
-                    cp "$work/shot.png" "$GOLDEN/$text.png.new"
+                    cp "$screen" "$GOLDEN/$text.png"
+                elif ! cmp -s "$screen" "$GOLDEN/$text.png"; then
+                    cp "$screen" "$GOLDEN/$text.png.new"
                     fail "$name" "screen differs from golden $text.png (actual: $text.png.new)"
                 fi
                 ;;

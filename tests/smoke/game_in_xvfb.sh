@@ -62,7 +62,9 @@ startGameInXvfb() {
     export DISPLAY=":$(head -n 1 "$WORK/display")"
     unset WAYLAND_DISPLAY XAUTHORITY SDL_VIDEODRIVER
 
-    (cd "$WORK/game" && exec "$VELA") >"$WORK/game.log" 2>&1 &
+    # /c opens straight on hero creation: a still screen that waits for keys
+    # (the title animates for a minute before it waits).
+    (cd "$WORK/game" && exec "$VELA" /c) >"$WORK/game.log" 2>&1 &
     GAME_PID=$!
     # xdotool matches the legacy WM_NAME, where SDL cannot keep the Hangul,
     # so the window is found by the ASCII tail of the caption.

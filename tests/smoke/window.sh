@@ -90,8 +90,8 @@ dims=$(od -An -tu1 -j16 -N8 "$shot" |
 say "screenshot $(basename "$shot") is 640x480"
 [ -n "${SMOKE_KEEP_SHOT:-}" ] && cp -- "$shot" "$SMOKE_KEEP_SHOT"
 
-# The hero walks; a second screenshot, never written over the first, shows
-# that the arrow keys reached the game and moved the view.
+# The name screen's highlight moves; a second screenshot, never written over
+# the first, shows that the arrow keys reached the game.
 sendKey Right Right Down
 sleep 0.3
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game exited after arrow keys"
@@ -106,7 +106,7 @@ done
 sleep 0.2
 second=$(ls "$WORK"/game/vela-*.png | grep -v -F "$shot" | head -n 1)
 cmp -s "$shot" "$second" && fail "the screen did not change after the arrow keys"
-say "arrow keys moved the view"
+say "arrow keys moved the highlight"
 
 sendKey F10
 expectSize 1280x960 "after F10"

@@ -140,7 +140,8 @@ TEST(DenMaps, EveryScriptedSquareCanBeWalkedToFromWhereThePartyArrives) {
     // The builder walks from every arrival square at once; a teleport's landing
     // place could then hide a part of the den the party can never walk into.
     // Each den's first entry is where the party comes in: walk from it alone.
-    for (const char* name : {"Pyramid", "Menace", "Evidence", "Clue"}) {
+    for (const char* name : {"Pyramid", "Menace", "Evidence", "Clue", "Dome", "LTemple", "Mortal", "Belial", "Moloch",
+                             "Asmodeus", "Mephisto", "Hall_of_the_Vela_Makers_00", "U_World1", "U_World2"}) {
         MapSource map = denMap(name);
         ASSERT_FALSE(map.entries.empty()) << name;
         map.checks.insert(map.checks.end(), map.entries.begin() + 1, map.entries.end());

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <random>
 
+#include "audio/music.h"
 #include "game/state/party.h"
 #include "game/state/random.h"
 #include "game/world/map_data.h"
@@ -30,6 +31,7 @@ Session::Session(bool withData) {
     ResetKeyQueue();
     ResetGameState();
     ResetMapState();
+    ResetMusicState();
     SeedRandom(1);
     InitGraph();
     ResetPalette();

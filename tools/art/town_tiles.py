@@ -7,11 +7,13 @@ Edit the .txt directly for small touches, or change this script and re-run:
     python3 tools/art/town_tiles.py > data/tiles/town.txt
 Colours are indices of data/palettes/town.txt.
 """
+import math
 import random
 import sys
 
 N = 24
-BLACK, DBLUE, DGREEN, GREEN, RED, SKIN, OCHRE, GREY, DGREY, LBLUE, LGREEN, CYAN, LRED, MAGENTA, YELLOW, WHITE = range(16)
+BLACK, DBLUE, DGREEN, GREEN, RED, SKIN, OCHRE, GREY, DGREY, STONE, LGREEN, CYAN, LRED, MAGENTA, YELLOW, WHITE = range(16)
+PALE = SKIN  # pale plaster and the lightest stone share the skin colour
 
 
 class Tile:
@@ -114,24 +116,24 @@ def grass_flowers():
 
 
 def dark_grass():
-    t = grass(3, base=DGREEN, blades=(BLACK, GREEN), count=55)
+    # flat, darker turf: short sparse blades, no black holes (a hedge is the raised mass)
+    t = grass(3, base=DGREEN, blades=(GREEN, GREEN), count=34)
+    t.specks(31, [OCHRE], 4, on=[DGREEN])
     return t
 
 
 def dirt_path():
-    t = Tile(OCHRE)
-    t.specks(4, [RED], 120)
-    # wheel ruts running north-south
-    for y in range(N):
-        for x in (6, 17):
-            t.p[y][x] = RED
-            t.p[y][x + 1] = RED if y % 5 else BLACK
+    # trodden brown earth with pebbles: darker and grainier than any wooden floor
+    t = Tile(RED)
+    t.specks(4, [OCHRE], 110)
+    t.specks(3, [STONE], 40)
+    t.specks(2, [BLACK], 25)
     r = random.Random(5)
-    for _ in range(9):
+    for _ in range(7):
         x, y = r.randrange(N), r.randrange(N)
-        t.wpx(x, y, GREY)
-        t.wpx(x + 1, y, DGREY)
-        t.wpx(x, y - 1, WHITE)
+        t.wpx(x, y, PALE)
+        t.wpx(x + 1, y, STONE)
+        t.wpx(x, y + 1, BLACK)
     return t
 
 
@@ -184,7 +186,7 @@ def stones(cw, ch, fill, edge, hi, gap, offset=True, round_corners=True):
 
 
 def cobbles(light=False):
-    fill, edge, hi, gap = (WHITE, GREY, WHITE, GREY) if light else (GREY, DGREY, WHITE, BLACK)
+    fill, edge, hi, gap = (PALE, STONE, PALE, OCHRE) if light else (STONE, OCHRE, PALE, RED)
     t = Tile(gap)
     r = random.Random(11 if light else 10)
     size = 6
@@ -193,22 +195,17 @@ def cobbles(light=False):
         for bx in range(0, N, size):
             for j in range(size - 1):
                 for i in range(size - 1):
-                    corner = (i in (0, size - 2)) and (j in (0, size - 2))
-                    if corner:
+                    if (i in (0, size - 2)) and (j in (0, size - 2)):
                         continue
                     c = fill
                     if j == size - 2 or i == size - 2:
                         c = edge
                     t.wpx(bx + shift + i, by + j, c)
             if not light:
-                t.wpx(bx + shift + 1, by + 1, hi)
+                for i, j in ((1, 1), (2, 1), (1, 2), (3, 1)):
+                    t.wpx(bx + shift + i, by + j, hi)
             if r.random() < 0.3:
-                t.wpx(bx + shift + 3, by + 2, DGREY if not light else GREY)
-    if light:
-        for y in range(N):
-            for x in range(N):
-                if t.p[y][x] == GREY and (x + y) % 3 == 0:
-                    t.p[y][x] = OCHRE
+                t.wpx(bx + shift + 3, by + 2, edge)
     return t
 
 
@@ -252,16 +249,15 @@ def carpet(base, motif, dot):
 
 
 def stone_tiles():
-    t = Tile(GREY)
+    # small light tiles of the castle rooms, 8 x 8 with thin joints
+    t = Tile(PALE)
     for y in range(N):
         for x in range(N):
-            if x % 12 == 0 or y % 12 == 0:
-                t.p[y][x] = DGREY
-            elif x % 12 == 1 or y % 12 == 1:
-                t.p[y][x] = WHITE
-            elif x % 12 == 11 or y % 12 == 11:
-                t.p[y][x] = DGREY if (x + y) % 2 else GREY
-    t.specks(13, [DGREY], 8, on=[GREY])
+            if x % 8 == 0 or y % 8 == 0:
+                t.p[y][x] = STONE
+            elif x % 8 == 7 and y % 8 > 1:
+                t.p[y][x] = STONE if (x + y) % 2 else PALE
+    t.specks(13, [STONE], 8, on=[PALE])
     return t
 
 
@@ -294,38 +290,38 @@ def marble():
     t = Tile()
     for y in range(N):
         for x in range(N):
-            t.p[y][x] = WHITE if ((x // 6) + (y // 6)) % 2 == 0 else DGREY
+            t.p[y][x] = PALE if ((x // 6) + (y // 6)) % 2 == 0 else RED
     r = random.Random(30)
     for _ in range(6):
         x, y = r.randrange(N), r.randrange(N)
         for k in range(4):
             c = t.get(x + k, y + k // 2)
-            t.wpx(x + k, y + k // 2, GREY if c == WHITE else BLACK)
+            t.wpx(x + k, y + k // 2, STONE if c == PALE else BLACK)
     return t
 
 
 def stairs():
-    t = Tile(GREY)
+    t = Tile(STONE)
     for step in range(6):
         y0 = step * 4
-        t.hline(0, 23, y0, WHITE)
-        t.hline(0, 23, y0 + 1, GREY)
-        t.hline(0, 23, y0 + 2, DGREY)
-        t.hline(0, 23, y0 + 3, BLACK if step >= 3 else DGREY)
+        t.hline(0, 23, y0, PALE)
+        t.hline(0, 23, y0 + 1, STONE)
+        t.hline(0, 23, y0 + 2, RED)
+        t.hline(0, 23, y0 + 3, BLACK)
     for y in range(N):
-        t.px(0, y, DGREY)
-        t.px(1, y, GREY)
-        t.px(22, y, GREY)
-        t.px(23, y, DGREY)
+        t.px(0, y, BLACK)
+        t.px(1, y, RED)
+        t.px(22, y, RED)
+        t.px(23, y, BLACK)
     return t
 
 
 def gravel():
-    t = Tile(DGREY)
+    t = Tile(STONE)
     r = random.Random(40)
-    for _ in range(80):
+    for _ in range(90):
         x, y = r.randrange(N), r.randrange(N)
-        c = r.choice([GREY, GREY, OCHRE, WHITE, BLACK])
+        c = r.choice([PALE, PALE, OCHRE, RED, BLACK])
         t.wpx(x, y, c)
         if c != BLACK and r.random() < 0.5:
             t.wpx(x + 1, y, c)
@@ -367,8 +363,7 @@ def brick_paving():
 
 
 def dark_flags():
-    t = Tile(DGREY)
-    # Irregular slabs: joints drawn on a fixed layout that wraps.
+    t = Tile(RED)
     for y in range(N):
         t.px(0, y, BLACK)
     t.hline(0, 23, 0, BLACK)
@@ -378,50 +373,47 @@ def dark_flags():
     t.vline(6, 9, 23, BLACK)
     t.hline(14, 23, 5, BLACK)
     t.hline(0, 6, 18, BLACK)
-    t.specks(50, [GREY, BLACK], 18, on=[DGREY])
+    t.specks(50, [STONE, BLACK], 18, on=[RED])
     for y in range(N):
         for x in range(N):
-            if t.p[y][x] == DGREY and t.get(x - 1, y) == BLACK and t.get(x, y - 1) != BLACK and x % 3 == 0:
-                t.p[y][x] = GREY
+            if t.p[y][x] == RED and t.get(x - 1, y) == BLACK and t.get(x, y - 1) != BLACK and x % 3 == 0:
+                t.p[y][x] = STONE
     return t
 
 
 def square_paving():
-    t = Tile(GREY)
-    for y in range(N):
-        for x in range(N):
-            shift = 4 if (y // 8) % 2 else 0
-            xx = (x + shift) % 8
-            yy = y % 8
-            if xx == 0 or yy == 0:
-                t.p[y][x] = DGREY
-            elif xx == 1 or yy == 1:
-                t.p[y][x] = WHITE if (xx == 1) != (yy == 1) or xx == yy else GREY
-    t.specks(60, [DGREY], 10, on=[GREY])
-    return t
-
-
-def hall_floor():
-    t = Tile(GREY)
+    # the square's big flagstones laid in a plain grid (not bonded like brick)
+    t = Tile(STONE)
     for y in range(N):
         for x in range(N):
             xx, yy = x % 12, y % 12
             if xx == 0 or yy == 0:
-                t.p[y][x] = DGREY
-            elif xx == 1 or yy == 1:
-                t.p[y][x] = WHITE
+                t.p[y][x] = RED
+            elif (xx == 1 or yy == 1) and ((x // 12) + (y // 12)) % 2 == 0:
+                t.p[y][x] = PALE
+    t.specks(60, [OCHRE], 8, on=[STONE])
+    t.specks(61, [RED], 5, on=[STONE])
+    return t
+
+
+def hall_floor():
+    t = Tile(PALE)
+    for y in range(N):
+        for x in range(N):
+            xx, yy = x % 12, y % 12
+            if xx == 0 or yy == 0:
+                t.p[y][x] = STONE
             elif xx == 11 or yy == 11:
-                t.p[y][x] = DGREY
+                t.p[y][x] = STONE if (x + y) % 2 else PALE
             d = abs(xx - 6) + abs(yy - 6)
             if d <= 2:
                 t.p[y][x] = LRED if d == 0 else RED
     return t
 
 
-# ------------------------------------------------------------- walls, things
-
 def grey_wall():
-    t = Tile(GREY)
+    # dressed stone in courses: a lit top edge on every block and a dark foot, so the wall reads as a mass
+    t = Tile(STONE)
     r = random.Random(70)
     y = 0
     widths = [[7, 9, 8], [5, 8, 6, 5], [9, 7, 8], [6, 6, 7, 5]]
@@ -429,16 +421,16 @@ def grey_wall():
         x = r.randrange(4)
         for w in widths[row]:
             for i in range(w):
-                t.wpx(x + i, y, DGREY)
+                t.wpx(x + i, y, BLACK)
             for j in range(6):
-                t.wpx(x, y + j, DGREY)
+                t.wpx(x, y + j, BLACK)
             for i in range(1, w):
-                t.wpx(x + i, y + 1, WHITE)
-                t.wpx(x + i, y + 4, DGREY if i % 3 else GREY)
-                t.wpx(x + i, y + 5, BLACK if i % 4 == 0 else DGREY)
+                t.wpx(x + i, y + 1, PALE)
+                t.wpx(x + i, y + 3, RED if i % 3 == 0 else STONE)
+                t.wpx(x + i, y + 4, RED)
+                t.wpx(x + i, y + 5, RED)
             for j in range(1, 5):
-                t.wpx(x + w - 1, y + j + 1, DGREY)
-            t.wpx(x + 2 + r.randrange(max(1, w - 4)), y + 3, DGREY)
+                t.wpx(x + w - 1, y + j + 1, RED)
             x += w
         y += 6
     return t
@@ -451,7 +443,7 @@ def brick_wall():
 
 
 def castle_wall():
-    t = Tile(GREY)
+    t = Tile(STONE)
     for row in range(3):
         y0 = row * 8
         shift = 6 if row % 2 else 0
@@ -459,28 +451,28 @@ def castle_wall():
             x0 = col * 12 + shift
             for i in range(12):
                 t.wpx(x0 + i, y0, BLACK)
-                t.wpx(x0 + i, y0 + 1, WHITE)
-                t.wpx(x0 + i, y0 + 6, DGREY)
-                t.wpx(x0 + i, y0 + 7, DGREY)
+                t.wpx(x0 + i, y0 + 1, PALE)
+                t.wpx(x0 + i, y0 + 5, RED)
+                t.wpx(x0 + i, y0 + 6, RED)
+                t.wpx(x0 + i, y0 + 7, BLACK)
             for j in range(8):
                 t.wpx(x0, y0 + j, BLACK)
-                if 0 < j:
-                    t.wpx(x0 + 1, y0 + j, WHITE)
+                if 0 < j < 5:
+                    t.wpx(x0 + 1, y0 + j, PALE)
                 if 1 < j:
-                    t.wpx(x0 + 10, y0 + j, DGREY)
-                    t.wpx(x0 + 11, y0 + j, DGREY)
-            t.wpx(x0 + 1, y0 + 7, GREY)
-    t.specks(72, [DGREY], 10, on=[GREY])
+                    t.wpx(x0 + 10, y0 + j, RED)
+                    t.wpx(x0 + 11, y0 + j, RED)
+    t.specks(72, [RED], 10, on=[STONE])
     return t
 
 
 def timber_wall():
-    t = Tile(WHITE)
-    t.specks(73, [GREY], 40, on=[WHITE])
+    t = Tile(PALE)
+    t.specks(73, [STONE], 40, on=[PALE])
     for y in range(N):
         for x in range(N):
-            if (x + y) % 7 == 0 and t.p[y][x] == WHITE and y % 3 == 0:
-                t.p[y][x] = GREY
+            if (x + y) % 7 == 0 and t.p[y][x] == PALE and y % 3 == 0:
+                t.p[y][x] = STONE
     # posts and beams of the frame; the plaster panels between them
     for x0 in (0, 12):
         t.vline(x0, 0, 23, BLACK)
@@ -504,19 +496,25 @@ def timber_wall():
 
 
 def window_wall():
-    t = grey_wall()
-    t.rect(6, 4, 17, 18, RED)
-    t.rect(7, 5, 16, 17, OCHRE)
-    t.rect(8, 6, 15, 16, DBLUE)
-    t.rect(9, 7, 14, 15, LBLUE)
-    t.vline(11, 6, 16, OCHRE)
-    t.vline(12, 6, 16, RED)
-    t.hline(8, 15, 11, OCHRE)
-    t.px(9, 7, WHITE)
-    t.px(10, 8, WHITE)
-    t.px(13, 12, WHITE)
-    t.rect(5, 19, 18, 20, WHITE)
-    t.hline(5, 18, 21, DGREY)
+    # a timber-framed wall (the walls windows sit in) with a shuttered casement
+    t = timber_wall()
+    t.rect(4, 3, 19, 20, PALE)
+    t.rect(5, 4, 18, 18, BLACK)
+    t.rect(6, 5, 17, 17, DBLUE)
+    t.vline(11, 5, 17, OCHRE)
+    t.vline(12, 5, 17, RED)
+    t.hline(6, 17, 11, OCHRE)
+    t.px(7, 6, CYAN)
+    t.px(8, 7, CYAN)
+    t.px(14, 12, CYAN)
+    t.px(7, 12, WHITE)
+    # shutters and sill
+    t.rect(2, 4, 4, 18, OCHRE)
+    t.rect(19, 4, 21, 18, OCHRE)
+    t.vline(2, 4, 18, RED)
+    t.vline(21, 4, 18, RED)
+    t.rect(4, 19, 19, 20, OCHRE)
+    t.hline(4, 19, 21, BLACK)
     return t
 
 
@@ -549,26 +547,29 @@ def tree():
 
 
 def hedge():
+    # a clipped hedge: a raised mass of round leafy lumps with a dark shadow at its foot
     t = grass(82)
     inside = set()
-    for y in range(2, 22):
-        for x in range(1, 23):
-            bump = ((x * 5) % 3 == 0) and y < 4
-            if (y >= 3 or (x % 5) in (1, 2, 3)) and not bump:
+    lumps = [(4, 7, 4.5), (12, 6, 5), (19.5, 7, 4.5), (6, 13, 6), (17, 13, 6)]
+    for y in range(N):
+        for x in range(N):
+            if any(((x - cx) / r) ** 2 + ((y - cy) / r) ** 2 <= 1 for cx, cy, r in lumps) or 8 <= y <= 19:
                 inside.add((x, y))
+    t.rect(0, 20, 23, 21, BLACK)
     for (x, y) in inside:
         t.px(x, y, DGREEN)
     r = random.Random(83)
     for (x, y) in sorted(inside):
+        top = min(((x - cx) ** 2 + (y - cy) ** 2) ** 0.5 - r0 for cx, cy, r0 in lumps)
         v = r.random()
-        if y < 12 and v < 0.45:
-            t.px(x, y, GREEN if v > 0.12 else LGREEN)
-        elif v < 0.22:
+        if top < -1.5 and v < 0.5 and y < 14:
+            t.px(x, y, GREEN if v > 0.15 else LGREEN)
+        elif v < 0.18:
             t.px(x, y, GREEN)
-        elif v < 0.3:
+        elif v < 0.26:
             t.px(x, y, BLACK)
-    t.hline(1, 22, 22, BLACK)
-    t.hline(2, 21, 23, DGREEN)
+    t.outline(inside)
+    t.hline(0, 23, 22, DGREEN)
     return t
 
 
@@ -620,7 +621,7 @@ def counter():
 
 
 def throne():
-    t = carpet(RED, LRED, YELLOW)
+    t = carpet(DBLUE, GREY, YELLOW)
     t.rect(4, 21, 19, 22, BLACK)
     t.rect(5, 1, 18, 20, BLACK)
     t.rect(6, 2, 17, 19, YELLOW)
@@ -656,13 +657,13 @@ def bed():
     t.hline(6, 17, 7, GREY)
     t.rect(8, 4, 15, 6, WHITE)
     t.frame(7, 3, 16, 6, GREY)
-    t.rect(6, 8, 17, 21, LBLUE)
+    t.rect(6, 8, 17, 21, LRED)
     t.hline(6, 17, 8, WHITE)
     t.hline(6, 17, 9, WHITE)
     for y in range(11, 21, 3):
-        t.hline(6, 17, y, DBLUE)
-    t.vline(6, 10, 21, DBLUE)
-    t.vline(17, 10, 21, DBLUE)
+        t.hline(6, 17, y, RED)
+    t.vline(6, 10, 21, RED)
+    t.vline(17, 10, 21, RED)
     t.hline(5, 18, 1, OCHRE)
     t.hline(5, 18, 22, OCHRE)
     return t
@@ -706,7 +707,7 @@ def bookshelf():
     t.vline(1, 1, 22, OCHRE)
     t.vline(22, 1, 22, OCHRE)
     r = random.Random(90)
-    colours = [LRED, LBLUE, LGREEN, YELLOW, MAGENTA, CYAN, WHITE, DBLUE, GREEN, OCHRE]
+    colours = [LRED, LGREEN, YELLOW, MAGENTA, CYAN, WHITE, DBLUE, GREEN, OCHRE]
     for shelf in range(3):
         y0 = 1 + shelf * 7
         t.hline(1, 22, y0 + 6, OCHRE)
@@ -729,23 +730,31 @@ def bookshelf():
 
 
 def pillar():
-    t = stone_tiles()
-    t.disc(12, 21, 9, DGREY, ry=2.5)
-    t.rect(5, 0, 18, 3, BLACK)
-    t.rect(6, 0, 17, 2, WHITE)
-    t.hline(6, 17, 3, GREY)
-    t.rect(7, 4, 16, 18, GREY)
-    t.vline(8, 4, 18, WHITE)
-    t.vline(9, 4, 18, WHITE)
-    t.vline(14, 4, 18, DGREY)
-    t.vline(15, 4, 18, DGREY)
-    t.vline(11, 5, 17, WHITE)
-    t.vline(6, 4, 18, BLACK)
-    t.vline(16, 4, 18, BLACK)
-    t.rect(5, 19, 18, 21, GREY)
-    t.hline(5, 18, 19, WHITE)
-    t.frame(4, 18, 19, 22, BLACK)
-    t.hline(5, 18, 21, DGREY)
+    # a stone brazier: a square plinth filling the square, a fire bowl burning on top;
+    # the light of halls and lit rooms, on whatever floor they have
+    t = Tile(BLACK)
+    t.rect(1, 9, 22, 23, STONE)
+    t.hline(1, 22, 9, PALE)
+    t.vline(1, 9, 23, PALE)
+    t.vline(22, 10, 23, RED)
+    t.hline(2, 22, 23, RED)
+    for y in (14, 19):
+        t.hline(2, 21, y, RED)
+        t.hline(2, 21, y + 1, PALE)
+    for x, y0 in ((8, 10), (15, 10), (5, 16), (12, 16), (18, 16), (9, 21), (16, 21)):
+        t.vline(x, y0, y0 + 3 if y0 < 21 else 22, RED)
+    t.rect(3, 6, 20, 8, OCHRE)
+    t.hline(3, 20, 6, YELLOW)
+    t.hline(3, 20, 8, RED)
+    t.frame(2, 5, 21, 9, BLACK)
+    flame = [
+        "......e....e....",
+        "...e..ee..eee...",
+        "..eee.ece.ecce..",
+        ".eecceecceccfce.",
+        "eccfcccfccccccce",
+    ]
+    t.sprite(flame, 4, 0)
     return t
 
 
@@ -774,7 +783,7 @@ def well():
     t.disc(12, 12, 10, GREY, ry=9.5)
     t.disc(12, 13, 7.5, DGREY, ry=7)
     t.disc(12, 13, 6.5, DBLUE, ry=6)
-    t.disc(12, 14, 5, LBLUE, ry=4)
+    t.disc(12, 14, 5, GREY, ry=4)
     t.px(10, 12, WHITE)
     t.px(11, 12, CYAN)
     t.px(14, 15, CYAN)
@@ -791,11 +800,9 @@ def well():
 
 def gravestone():
     t = grass(92)
-    t.rect(4, 16, 19, 22, RED)
-    t.rect(5, 17, 18, 21, OCHRE)
-    t.specks(93, [RED, DGREEN], 10, on=[OCHRE])
+    t.disc(12, 20, 8, BLACK, ry=2.5)
     inside = set()
-    for y in range(2, 17):
+    for y in range(2, 19):
         for x in range(6, 18):
             if y < 7 and ((x - 11.5) / 6) ** 2 + ((y - 7) / 5) ** 2 > 1:
                 continue
@@ -803,13 +810,14 @@ def gravestone():
     t.outline(inside)
     for (x, y) in inside:
         t.px(x, y, GREY)
-    for y in range(3, 17):
+    for y in range(3, 19):
         t.px(16, y, DGREY)
         t.px(17, y, DGREY)
-    t.vline(7, 4, 16, WHITE)
+    t.vline(7, 4, 18, WHITE)
     t.rect(11, 5, 12, 14, DGREY)
     t.rect(9, 7, 14, 8, DGREY)
-    t.hline(5, 18, 17, BLACK)
+    t.rect(5, 19, 18, 20, DGREY)
+    t.hline(5, 18, 21, BLACK)
     return t
 
 
@@ -833,21 +841,24 @@ def iron_bars():
 
 
 def trapdoor():
+    # a wooden hatch set flush into the paving: flat, with a dark gap and an iron ring
     t = square_paving()
-    t.rect(3, 3, 20, 20, BLACK)
-    t.rect(4, 4, 19, 19, OCHRE)
-    for x in (8, 12, 16):
-        t.vline(x, 4, 19, RED)
-    for y in (6, 17):
-        t.hline(4, 19, y, DGREY)
-        t.hline(4, 19, y + 1, BLACK)
-        t.px(5, y, GREY)
-        t.px(18, y, GREY)
-    t.disc(12, 12, 2.5, YELLOW)
-    t.disc(12, 12, 1.2, OCHRE)
-    t.px(12, 12, BLACK)
-    t.px(11, 10, WHITE)
-    t.hline(4, 19, 4, YELLOW)
+    t.rect(2, 2, 21, 21, BLACK)
+    t.rect(3, 3, 20, 20, RED)
+    for x in range(4, 20):
+        for y in range(3, 21):
+            if x % 4 != 3:
+                t.px(x, y, OCHRE)
+    for y in (5, 18):
+        t.hline(3, 20, y, DGREY)
+    t.px(4, 5, GREY)
+    t.px(19, 5, GREY)
+    t.px(4, 18, GREY)
+    t.px(19, 18, GREY)
+    # the ring lying flat, off centre
+    ring = [".888.", "8...8", "8...8", ".888."]
+    t.sprite(ring, 13, 10)
+    t.hline(3, 20, 21, RED)
     return t
 
 
@@ -916,8 +927,8 @@ def open_door():
 
 
 def signpost():
-    t = grass(96)
-    t.disc(12, 21, 4, DGREEN, ry=1.5)
+    t = dirt_path()
+    t.disc(12, 21, 4, RED, ry=1.5)
     t.rect(11, 10, 12, 21, OCHRE)
     t.vline(12, 10, 21, RED)
     t.vline(10, 10, 21, BLACK)
@@ -932,12 +943,10 @@ def signpost():
             board.add((19 + k, y))
     t.outline(board)
     for (x, y) in board:
-        t.px(x, y, OCHRE)
+        t.px(x, y, YELLOW)
     for (x, y) in board:
         if y == 10 or (x, y + 1) not in board:
-            t.px(x, y, RED)
-        if y == 3:
-            t.px(x, y, YELLOW)
+            t.px(x, y, OCHRE)
     for x, w in ((5, 4), (10, 3), (14, 5)):
         t.hline(x, x + w - 1, 5, BLACK)
     for x, w in ((5, 6), (12, 6)):
@@ -951,55 +960,59 @@ def water():
         for x in range(N):
             phase = (x + 3 * ((y // 6) % 2) * 2) % 12
             if y % 6 == 2 and phase in (0, 1, 2, 3):
-                t.p[y][x] = LBLUE
+                t.p[y][x] = GREY
             if y % 6 == 3 and phase in (4, 5):
-                t.p[y][x] = LBLUE
+                t.p[y][x] = GREY
             if y % 6 == 1 and phase in (1, 2):
-                t.p[y][x] = CYAN if (x + y) % 5 == 0 else LBLUE
+                t.p[y][x] = CYAN if (x + y) % 5 == 0 else GREY
     t.specks(97, [CYAN, WHITE], 5, on=[DBLUE])
     return t
 
 
 def swamp():
+    # dark mud with pools of standing water and tufts of reeds
     t = Tile(DGREEN)
-    t.specks(98, [OCHRE, RED], 40)
+    t.specks(98, [OCHRE, RED], 30)
     r = random.Random(99)
-    for _ in range(5):
-        cx, cy = r.randrange(N), r.randrange(N)
-        for y in range(-2, 3):
-            for x in range(-4, 5):
-                if (x / 4.2) ** 2 + (y / 2.2) ** 2 <= 1:
-                    t.wpx(cx + x, cy + y, DGREY)
-        t.wpx(cx - 1, cy - 1, GREEN)
-        t.wpx(cx + 1, cy, DBLUE)
     for _ in range(6):
+        cx, cy = r.randrange(N), r.randrange(N)
+        rx, ry = r.uniform(3, 5.5), r.uniform(1.8, 3)
+        for y in range(-3, 4):
+            for x in range(-6, 7):
+                if (x / rx) ** 2 + (y / ry) ** 2 <= 1:
+                    t.wpx(cx + x, cy + y, DBLUE)
+        t.wpx(cx - 1, cy - 1, GREY)
+        t.wpx(cx, cy - 1, GREY)
+    for _ in range(5):
         x, y = r.randrange(N), r.randrange(N)
-        for k in range(4):
-            t.wpx(x, y - k, GREEN if k < 3 else LGREEN)
-        t.wpx(x + 1, y - 2, GREEN)
-        t.wpx(x, y - 4, OCHRE)
+        for dx in (0, 2):
+            for k in range(4):
+                t.wpx(x + dx, y - k, GREEN if k < 3 else OCHRE)
+        t.wpx(x + 1, y, BLACK)
     return t
 
 
 def lava():
+    # molten rock in bright flowing streaks, with dark crust drifting on it
     t = Tile(LRED)
     r = random.Random(100)
     for y in range(N):
         for x in range(N):
-            v = (x * 3 + y * 5) % 17
-            if v < 2:
+            v = math.sin(2 * math.pi * (x / 24 + y / 12)) + 0.6 * math.sin(2 * math.pi * (2 * x / 24 - y / 24))
+            if v > 0.5:
                 t.p[y][x] = YELLOW
-    for _ in range(6):
+            elif v < -1.1:
+                t.p[y][x] = RED
+    for _ in range(4):
         cx, cy = r.randrange(N), r.randrange(N)
-        rx, ry = r.randrange(3, 6), r.randrange(2, 4)
-        for y in range(-ry, ry + 1):
-            for x in range(-rx, rx + 1):
+        rx, ry = r.uniform(1.5, 3), r.uniform(1, 2)
+        for y in range(-3, 4):
+            for x in range(-4, 5):
                 if (x / rx) ** 2 + (y / ry) ** 2 <= 1:
+                    t.wpx(cx + x, cy + y, BLACK)
+                elif (x / (rx + 1)) ** 2 + (y / (ry + 1)) ** 2 <= 1:
                     t.wpx(cx + x, cy + y, RED)
-        for x in range(-rx + 1, rx):
-            if r.random() < 0.5:
-                t.wpx(cx + x, cy, BLACK)
-    t.specks(101, [YELLOW, WHITE], 12, on=[LRED])
+    t.specks(101, [WHITE], 8, on=[YELLOW])
     return t
 
 
@@ -1081,10 +1094,11 @@ def head_rows(hair, face=SKIN, style="short"):
 
 
 def people():
-    floor = plain_earth()
+    # each figure stands on the floor most of its squares in the towns have
+    floor = planks()
     out = {}
     # 48 guard: helmet, mail, red tabard, spear and shield
-    out[48] = person(floor, head_rows(0, style="helmet"), [
+    out[48] = person(square_paving(), head_rows(0, style="helmet"), [
         "........777777....",
         ".......78cccc87...",
         "......778cccc877..",
@@ -1190,7 +1204,7 @@ def people():
         "........00.00.....",
     ])
     # 53 child: small, yellow shirt, blue shorts, a red ball
-    out[53] = person(floor, [
+    out[53] = person(dirt_path(), [
         "..................",
         "..........666.....",
         ".........66666....",
@@ -1212,7 +1226,7 @@ def people():
         ([".cc.", "cfcc", "cccc", ".cc."], 17, 13),
     ])
     # 54 ruler: crown, red robe with ermine trim, gold sceptre
-    out[54] = person(floor, [
+    out[54] = person(carpet(RED, LRED, YELLOW), [
         "........e.e.e.....",
         "........eeeee.....",
         "........ecece.....",
@@ -1258,7 +1272,7 @@ def people():
 
 
 TILES = {
-    1: ("grey stone wall", grey_wall),
+    1: ("stone wall", grey_wall),
     2: ("red brick wall", brick_wall),
     3: ("castle wall, large dressed stones", castle_wall),
     4: ("timber house wall", timber_wall),
@@ -1271,7 +1285,7 @@ TILES = {
     11: ("bed", bed),
     12: ("barrel", barrel),
     13: ("bookshelf", bookshelf),
-    14: ("pillar", pillar),
+    14: ("pillar with a burning brazier", pillar),
     15: ("wooden fence", fence),
     16: ("fountain", well),
     17: ("gravestone", gravestone),
@@ -1291,8 +1305,8 @@ TILES = {
     31: ("sand", sand),
     32: ("wooden planks", planks),
     33: ("red carpet", lambda: carpet(RED, LRED, YELLOW)),
-    34: ("blue carpet", lambda: carpet(DBLUE, LBLUE, YELLOW)),
-    35: ("grey stone tiles", stone_tiles),
+    34: ("blue carpet", lambda: carpet(DBLUE, GREY, YELLOW)),
+    35: ("light stone tiles", stone_tiles),
     36: ("wooden bridge", bridge),
     37: ("dark grass", dark_grass),
     38: ("chequered marble", marble),

@@ -16,8 +16,9 @@ in one syllable both carry it (pieces never overlap), and so that the number
 of syllables where the composed pixel differs from unifont is smallest. That
 is a weighted independent-set problem on the pieces, solved by local search.
 Then the correction steps redraw the vowels whose unifont shapes cannot be
-shared (the ㅜ family and its compounds), and the bold and italic cuts are
-derived from the regular one.
+shared (the ㅜ family and its compounds) and part the pieces that would
+touch, and the bold and italic cuts are derived from the regular one and
+parted the same way.
 """
 
 import argparse
@@ -250,12 +251,14 @@ def rows_between(b, top, bottom):
 
 
 # Vowels over a final consonant, drawn for the layout where the initial sits
-# in rows 0..6, the vowel in rows 6..9 and the final in rows 10..14.
+# in rows 0..5 (0..4 over the compounds), the vowel in rows 6..8 (7..8 for
+# the simple ones) and the final in rows 10..14, so that a blank row parts
+# each piece from the next.
 VOWELS_OVER_FINAL = {
-    "ㅗ": ["", "", "", "", "", "", ".......#", ".......#", ".#############"],
-    "ㅛ": ["", "", "", "", "", "", ".....#...#", ".....#...#", ".#############"],
-    "ㅜ": ["", "", "", "", "", "", "", ".#############", ".......#", ".......#"],
-    "ㅠ": ["", "", "", "", "", "", "", ".#############", ".....#...#", ".....#...#"],
+    "ㅗ": ["", "", "", "", "", "", "", ".......#", ".#############"],
+    "ㅛ": ["", "", "", "", "", "", "", ".....#...#", ".#############"],
+    "ㅜ": ["", "", "", "", "", "", "", ".#############", ".......#"],
+    "ㅠ": ["", "", "", "", "", "", "", ".#############", ".....#...#"],
     "ㅡ": ["", "", "", "", "", "", "", "", ".#############"],
     "ㅝ": ["............#", "............#", "............#", "............#", "............#", "............#",
           ".##########.#", "......#..####", "......#.....#"],
@@ -298,14 +301,53 @@ def correct_regular(pieces, uni):
         pieces[medial_glyph(MEDIAL_OF_LETTER[c], False)] = uv[v_of[c], 0]
     pieces[medial_glyph(13, False)] = art(*[""] * 10 + [".......#"] * 3 + [".#############"])
     pieces[medial_glyph(19, False)] = art(*[""] * 10 + [".....#...#"] * 3 + [".#############"])
-    # 4. Initials over a vowel and a final that reach row 6 move up a row
-    #    where they can, so the vowel's stems stay free.
+    # 4. Initials over a compound vowel without a final: unifont's ㅝ
+    #    initials end by row 8, a blank row above the ㅜ bar; the ㅗ stems of
+    #    ㅘ ㅙ ㅚ start below that blank row. They end by column 9, a blank
+    #    column before the stem of ㅘ.
     for l in range(19):
-        for form in (4, 5):
+        g = l * 6 + 2
+        pieces[g] = ui[l, v_of["ㅝ"], 0]
+        while pieces[g] & columns(10, 15) and not pieces[g] & columns(0, 0):
+            pieces[g] = shift(pieces[g], -1, 0)
+    for c in "ㅘㅙㅚ":
+        g = medial_glyph(MEDIAL_OF_LETTER[c], False)
+        pieces[g] &= ~rows_between(pieces[g] & columns(0, 7), 9, 9)
+    # 5. Initials over a vowel and a final end by row 5, over a compound vowel
+    #    and a final by row 4, so a blank row parts them from the vowel: they
+    #    move up where they can, and a row repeating the one below it is
+    #    dropped where they cannot.
+    for l in range(19):
+        for form, last in ((4, 5), (5, 4)):
             g = l * 6 + form
-            while rows_between(pieces[g], 6, 15) and not rows_between(pieces[g], 0, 0):
+            while rows_between(pieces[g], last + 1, 15) and not rows_between(pieces[g], 0, 0):
                 pieces[g] = shift(pieces[g], 0, -1)
+            while rows_between(pieces[g], last + 1, 15):
+                pieces[g] = drop_repeated_row(pieces[g])
+    # 6. The corner pixel at row 4, column 8 belongs to the initials that
+    #    unifont draws with it beside ㅏ; in the vowels it floats beside ㄴ ㅅ ㅇ ㅊ.
+    corner = bit(8, 4)
+    for c in "ㅏㅐㅑㅒㅓㅔㅕㅖㅣ":
+        pieces[medial_glyph(MEDIAL_OF_LETTER[c], False)] &= ~corner
+    for l in range(19):
+        if uni[0xAC00 + l * 588] & corner:
+            pieces[l * 6] |= corner
     return separate(pieces)
+
+
+def columns(left, right):
+    return sum(bit(x, y) for x in range(left, right + 1) for y in range(16))
+
+
+def drop_repeated_row(b):
+    """Squeezes a bitmap one row shorter: the lowest row that repeats the row
+    below it goes, and the rows under it move up."""
+    for y in range(14, -1, -1):
+        row = (b >> (y * 16)) & 0xFFFF
+        if row and row == (b >> ((y + 1) * 16)) & 0xFFFF:
+            above = b & ((1 << (y * 16)) - 1)
+            return above | ((b >> ((y + 1) * 16)) << (y * 16))
+    sys.exit("cannot squeeze a piece shorter")
 
 
 def separate(pieces, verbose=True):
@@ -323,6 +365,112 @@ def separate(pieces, verbose=True):
     return pieces
 
 
+def co_used_pairs():
+    pairs = set()
+    for _, ps in syllables():
+        for i in range(len(ps)):
+            for j in range(i + 1, len(ps)):
+                pairs.add((ps[i], ps[j]))
+    return sorted(pairs)
+
+
+FULL = (1 << 256) - 1
+LEFT_EDGE = sum(bit(0, y) for y in range(16))
+RIGHT_EDGE = sum(bit(15, y) for y in range(16))
+
+
+def grow4(b):
+    """The pixels beside (left, right, above, below) any pixel of b."""
+    return ((b >> 1) & ~RIGHT_EDGE) | ((b << 1) & ~LEFT_EDGE & FULL) | (b >> 16) | ((b << 16) & FULL)
+
+
+def grow8(b):
+    row = b | ((b >> 1) & ~RIGHT_EDGE) | ((b << 1) & ~LEFT_EDGE & FULL)
+    return row | (row >> 16) | ((row << 16) & FULL)
+
+
+def lone_pixels(b):
+    """Pixels of b with no other pixel of b among their eight neighbours."""
+    out = 0
+    for p in pixels(b):
+        if not grow8(1 << p) & b & ~(1 << p):
+            out |= 1 << p
+    return out
+
+
+def pixels(b):
+    while b:
+        low = b & -b
+        yield low.bit_length() - 1
+        b ^= low
+
+
+def components(b):
+    count = 0
+    while b:
+        seen = b & -b
+        while True:
+            more = grow8(seen) & b
+            if more == seen:
+                break
+            seen = more
+        b &= ~seen
+        count += 1
+    return count
+
+
+def trim_cost(piece, p):
+    """How much a piece loses when pixel p goes: None where it would break a
+    stroke in two or leave a pixel alone, else the number of its neighbours
+    (0 for a loose pixel, 1 for the end of a stroke)."""
+    rest = piece & ~(1 << p)
+    near = grow8(1 << p) & rest
+    if lone_pixels(rest) & near or components(rest) > components(piece):
+        return None
+    return bin(grow4(1 << p) & rest).count("1")
+
+
+def keep_gap(pieces, name=None):
+    """Parts pieces that touch side by side in some syllable: of each two
+    touching pixels, the one whose piece loses least goes (a loose pixel or a
+    stroke end, never a pixel that holds a stroke together; between equals,
+    the one of the piece fewer syllables use). A piece loses at
+    most two pixels beside any other, so no stroke is eaten away. Returns the
+    pairs that still touch."""
+    pairs = co_used_pairs()
+    uses = {}
+    for _, ps in syllables():
+        for g in ps:
+            uses[g] = uses.get(g, 0) + 1
+    stuck = []
+    changed = True
+    while changed:
+        changed = False
+        stuck = []
+        for a, b in pairs:
+            before = {a: pieces[a], b: pieces[b]}
+            while pieces[a] and grow4(pieces[a]) & pieces[b]:
+                best = None
+                for p in pixels(grow4(pieces[a]) & pieces[b]):
+                    for q in pixels(grow4(1 << p) & pieces[a]):
+                        for g, pixel in ((b, p), (a, q)):
+                            if bin(before[g] & ~pieces[g]).count("1") >= 2:
+                                continue
+                            cost = trim_cost(pieces[g], pixel)
+                            if cost is not None and (best is None or (cost, uses[g]) < best[0]):
+                                best = ((cost, uses[g]), g, pixel)
+                if best is None:
+                    stuck.append((a, b))
+                    break
+                _, g, pixel = best
+                if name:
+                    print("%s: %s loses row %d column %d beside %s" % (
+                        name, glyph_label(g), pixel // 16, pixel % 16, glyph_label(b if g == a else a)))
+                pieces[g] &= ~(1 << pixel)
+                changed = True
+    return stuck
+
+
 # ---------------------------------------------------------------- derived cuts
 def conflict_map():
     conflicts = {g: set() for g in range(224)}
@@ -337,40 +485,81 @@ def conflict_map():
 def keep_apart(original, grown):
     """Removes grown pixels that would touch a piece used in the same syllable.
 
-    A pixel added by emboldening is dropped where any co-used piece carries
-    that pixel (in its original or grown shape), so pieces stay disjoint."""
+    A pixel added by emboldening is dropped where any co-used piece, grown,
+    carries that pixel or one beside it, so pieces keep their gap."""
     conflicts = conflict_map()
     out = {}
     for g in range(224):
         added = grown[g] & ~original[g]
         for h in conflicts[g]:
-            added &= ~grown[h]
+            added &= ~(grown[h] | grow4(grown[h]))
         out[g] = original[g] | added
     return out
 
 
 def bold(pieces):
-    grown = {}
+    """The first cut: each stroke one pixel wider, to the right, or to the left
+    where the right would come too close to a piece used with it."""
+    def widen(side, shapes, blocked=None):
+        grown = {}
+        for g, b in shapes.items():
+            more = 0
+            for y in range(16):
+                for x in range(16):
+                    # never close a one-pixel gap between two strokes (ㅐ, ㅔ, ㅆ stay open)
+                    nx, far = x + side, x + 2 * side
+                    if (get(b, x, y) and 0 <= nx < 16 and (blocked is None or get(blocked[g], x - side, y))
+                            and not (0 <= far < 16 and get(b, far, y))):
+                        more |= bit(nx, y)
+            grown[g] = b | more
+        return grown
+
+    right = widen(1, pieces)
+    kept = keep_apart(pieces, right)
+    # a column of pixels that may not grow right all along grows left instead,
+    # so a stroke keeps one edge rather than a ragged one
+    leftward = {}
     for g, b in pieces.items():
-        right = 0
-        for y in range(16):
-            for x in range(15):
-                # grow each stroke one pixel to the right, but never close
-                # a one-pixel gap between two strokes (ㅐ, ㅔ, ㅆ stay open)
-                if get(b, x, y) and not (x + 2 < 16 and get(b, x + 2, y)):
-                    right |= bit(x + 1, y)
-        grown[g] = b | right
-    return keep_apart(pieces, grown)
+        refused = right[g] & ~kept[g]
+        runs = 0
+        for p in pixels(refused):
+            x, y = p % 16 - 1, p // 16
+            top = y
+            while top > 0 and get(b, x, top - 1):
+                top -= 1
+            while top < 16 and get(b, x, top):
+                runs |= bit(x, top)
+                top += 1
+        kept[g] &= ~(shift(runs, 1, 0) & ~b)
+        leftward[g] = runs
+    return keep_apart(kept, widen(-1, kept, {g: shift(r, 1, 0) for g, r in leftward.items()}))
+
+
+def counters(b):
+    """The blank pixels that ink closes in: those no path of blank pixels
+    (left, right, up, down) joins to the edge of the 16 x 16 square."""
+    blank = FULL & ~b
+    edge = sum(bit(x, y) for x in range(16) for y in range(16) if x in (0, 15) or y in (0, 15))
+    outside = blank & edge
+    while True:
+        more = (outside | grow4(outside)) & blank
+        if more == outside:
+            return blank & ~outside
+        outside = more
 
 
 def italic(pieces):
-    """The third cut: slanted (top rows pushed right), outer corners rounded."""
+    """The third cut: slanted (top rows pushed right), outer corners rounded
+    except those of a closed counter, so ㅁ keeps its corners and never reads
+    as ㅇ."""
     out = {}
+    with_bridges = {}
     offset = [1] * 5 + [0] * 6 + [-1] * 5
     for g, b in pieces.items():
         # round outer corners: drop a pixel with exactly one horizontal and
         # one vertical neighbour that is the end of two strokes of length >= 2
         r = b
+        enclosed = counters(b)
         for y in range(16):
             for x in range(16):
                 if not get(b, x, y):
@@ -382,16 +571,25 @@ def italic(pieces):
                 if sum(h) == 1 and sum(v) == 1:
                     dx = -1 if h[0] else 1
                     dy = -1 if v[0] else 1
-                    if on(x + 2 * dx, y) and on(x, y + 2 * dy) and not on(x + dx, y + dy):
+                    if (on(x + 2 * dx, y) and on(x, y + 2 * dy) and not on(x + dx, y + dy)
+                            and not get(enclosed, x + dx, y + dy)):
                         r &= ~bit(x, y)
-        s = 0
+        s = bridged = 0
         for y in range(16):
             for x in range(16):
                 if get(r, x, y):
                     nx = x + offset[y]
                     s |= bit(min(15, max(0, nx)), y)  # edge columns are blank in practice
+                    # a diagonal stroke crossing into the next band of rows
+                    # would come apart: a pixel beside its lower end bridges it
+                    for below in (x - 1, x + 1):
+                        if y < 15 and 0 <= below < 16 and get(r, below, y + 1) and not get(r, x, y + 1):
+                            lx = below + offset[y + 1]
+                            if abs(lx - nx) > 1:
+                                bridged |= bit(lx + (1 if nx > lx else -1), y + 1)
         out[g] = s
-    return out
+        with_bridges[g] = s | bridged
+    return keep_apart(out, with_bridges)
 
 
 # ---------------------------------------------------------------- checks
@@ -410,6 +608,17 @@ def compose(pieces, ps):
     for p in ps:
         b |= pieces[p]
     return b
+
+
+def rule_counts(pieces):
+    """Syllables whose pieces touch side by side, and syllables with a pixel
+    that has no neighbour."""
+    touching = lone = 0
+    for _, ps in syllables():
+        touching += any(grow4(pieces[ps[i]]) & pieces[ps[j]]
+                        for i in range(len(ps)) for j in range(i + 1, len(ps)))
+        lone += lone_pixels(compose(pieces, ps)) != 0
+    return touching, lone
 
 
 def measure(pieces, uni):
@@ -487,13 +696,14 @@ def main():
     uni = load_unifont(args.hex)
 
     if args.report:
-        print("set  identical syllables   mean differing pixels per syllable   overlap")
+        print("set  identical syllables   mean differing pixels   overlap   touching   lone pixel")
         for n, (name, _) in enumerate(CUTS):
             pieces = read_glyphs(os.path.join(args.out, name), 224, 16)
             same, mean = measure(pieces, uni)
             bad = overlaps(pieces)
-            print("%d    %5d / 11172 (%4.1f%%)   %5.2f                                %s"
-                  % (n, same, 100.0 * same / 11172, mean, bad or "none"))
+            touching, lone = rule_counts(pieces)
+            print("%d    %5d / 11172 (%4.1f%%)   %5.2f                   %-7s   %5d      %5d"
+                  % (n, same, 100.0 * same / 11172, mean, bad or "none", touching, lone))
         return 0
 
     targets = [os.path.join(args.out, name) for name, _ in CUTS] + [os.path.join(args.out, "ascii.txt")]
@@ -504,8 +714,11 @@ def main():
     same, mean = measure(fitted, uni)
     print("fitted: %d identical, %.2f pixels off on average" % (same, mean))
     regular = correct_regular(dict(fitted), uni)
+    keep_gap(regular, "regular")
     cuts = [bold(regular), italic(regular), regular]
     for n, c in enumerate(cuts):
+        for a, b in keep_gap(c, "set %d" % n):
+            print("set %d: %s still touches %s" % (n, glyph_label(a), glyph_label(b)))
         bad = overlaps(c)
         if bad:
             print("set %d: pieces of %s overlap" % (n, bad))

@@ -12,39 +12,17 @@
 
 #include "builders.h"
 #include "common.h"
+#include "glyph_rules.h"
+#include "screen/johab.h"
+#include "screen/syllable_pieces.h"
 
 namespace mkdata {
 namespace {
 
 constexpr int kAsciiGlyphs = 96;
-constexpr int kHangulGlyphs = 224;
 constexpr int kRows = 16;
-
-// Jamo letters in Johab code order, UTF-8.
-const char* const kInitials[19] = {"ㄱ", "ㄲ", "ㄴ", "ㄷ", "ㄸ", "ㄹ", "ㅁ", "ㅂ", "ㅃ", "ㅅ",
-                                   "ㅆ", "ㅇ", "ㅈ", "ㅉ", "ㅊ", "ㅋ", "ㅌ", "ㅍ", "ㅎ"};
-// Medial codes 3..29; empty where Johab has no vowel.
-const char* const kMedials[27] = {"ㅏ", "ㅐ", "ㅑ", "ㅒ", "ㅓ", "",   "",   "ㅔ", "ㅕ", "ㅖ", "ㅗ", "ㅘ", "ㅙ", "",
-                                  "",   "ㅚ", "ㅛ", "ㅜ", "ㅝ", "ㅞ", "ㅟ", "",   "",   "ㅠ", "ㅡ", "ㅢ", "ㅣ"};
-// Final codes 2..29; empty for the unused code 18.
-const char* const kFinals[28] = {"ㄱ", "ㄲ", "ㄳ", "ㄴ", "ㄵ", "ㄶ", "ㄷ", "ㄹ", "ㄺ", "ㄻ", "ㄼ", "ㄽ", "ㄾ", "ㄿ",
-                                 "ㅀ", "ㅁ", "",   "ㅂ", "ㅄ", "ㅅ", "ㅆ", "ㅇ", "ㅈ", "ㅊ", "ㅋ", "ㅌ", "ㅍ", "ㅎ"};
-
-bool IsHorizontal(int medial) {
-    return medial == 13 || medial == 19 || medial == 20 || medial == 26 || medial == 27;
-}
-
-std::string HangulLabel(int g) {
-    if (g < 114) return std::string("initial ") + kInitials[g / 6] + " form " + std::to_string(g % 6);
-    if (g < 168) {
-        const char* v = kMedials[(g - 114) / 2];
-        if (!*v) return "medial unused";
-        return std::string("medial ") + v + ((g - 114) % 2 ? " with final" : "");
-    }
-    const char* f = kFinals[(g - 168) / 2];
-    if (!*f) return "final unused";
-    return std::string("final ") + f + ((g - 168) % 2 ? " under horizontal" : "");
-}
+// Faults of each kind in one set reported by name before the rest are only counted.
+constexpr int kFaultsNamed = 4;
 
 std::string AsciiLabel(int g) {
     if (g == 0) return "control";
@@ -153,6 +131,20 @@ void FillRect(vela::RgbImage& img, int x0, int y0, int w, int h, uint8_t grey) {
         }
 }
 
+// Every syllable keeps the pieces apart by a blank pixel and has no pixel
+// standing alone; the first faults are named, the rest counted.
+void CheckGlyphRules(const std::vector<uint8_t>& font, const std::string& source, Errors& errors) {
+    std::vector<GlyphFault> faults;
+    GlyphCounts counts = CheckSyllables(font, &faults);
+    int named[3] = {};
+    for (const GlyphFault& f : faults)
+        if (named[f.kind]++ < kFaultsNamed) errors.add(source, Describe(f));
+    if (named[0] > kFaultsNamed || named[1] > kFaultsNamed || named[2] > kFaultsNamed)
+        errors.add(source, std::to_string(counts.overlapping) + " syllables with overlapping pieces, " +
+                               std::to_string(counts.touching) + " with pieces touching side by side, " +
+                               std::to_string(counts.lone) + " with a pixel without a neighbour");
+}
+
 }  // namespace
 
 int BuildFonts(const fs::path& data, const fs::path& out) {
@@ -173,52 +165,65 @@ int BuildFonts(const fs::path& data, const fs::path& out) {
                     break;
                 }
         }
-        if (!WriteBinary(out / (name + ".fnt"), PackGlyphs(glyphs, 16))) errors.add(name + ".fnt", "cannot write");
+        std::vector<uint8_t> font = PackGlyphs(glyphs, 16);
+        CheckGlyphRules(font, name + ".txt", errors);
+        if (!WriteBinary(out / (name + ".fnt"), font)) errors.add(name + ".fnt", "cannot write");
     }
     return errors.report();
 }
 
-// font-sheet SET out.png [BUILT_DATA_DIR]: for the initials ㄱ ㅇ ㅈ ㅎ, a block
-// of every vowel (columns) with no final and with ㄱ ㄴ ㄹ ㅂ ㅆ (rows), at
-// three times size, then the ASCII set below.
+// font-sheet SET out.png [BUILT_DATA_DIR] [SYLLABLES]: the syllables given
+// (UTF-8 text, 21 to a row) first; then for the initials ㄱ ㅇ ㅈ ㅎ, a block of
+// every vowel (columns) with no final and with ㄱ ㄴ ㄹ ㅂ ㅆ (rows), at three
+// times size; then the ASCII set below.
 int FontSheetCommand(const std::vector<std::string>& args) {
-    if (args.size() < 2 || args.size() > 3 || args[0].size() != 1 || args[0][0] < '0' || args[0][0] > '2') {
-        std::cerr << "usage: vela-mkdata font-sheet SET(0..2) out.png [BUILT_DATA_DIR]\n";
+    if (args.size() < 2 || args.size() > 4 || args[0].size() != 1 || args[0][0] < '0' || args[0][0] > '2') {
+        std::cerr << "usage: vela-mkdata font-sheet SET(0..2) out.png [BUILT_DATA_DIR] [SYLLABLES]\n";
         return 2;
     }
-    fs::path dir = args.size() == 3 ? fs::path(args[2]) : fs::path("build/data");
+    fs::path dir = args.size() >= 3 ? fs::path(args[2]) : fs::path("build/data");
     std::vector<uint8_t> hangul = ReadBinary(dir / ("tarn" + args[0] + ".fnt"));
     std::vector<uint8_t> ascii = ReadBinary(dir / "ascii.fnt");
     if (hangul.size() != size_t(kHangulGlyphs * 32) || ascii.size() != size_t(kAsciiGlyphs * 16)) {
         std::cerr << "vela-mkdata: font files missing or of the wrong size in " << dir << '\n';
         return 1;
     }
-    const int scale = 3, cell = 16 * scale + 6, gap = 18;
+    std::vector<uint16_t> chosen;  // Johab codes of the syllables asked for
+    if (args.size() == 4) {
+        std::string_view text = args[3];
+        for (size_t i = 0; i < text.size();) {
+            uint16_t code = vela::JohabCodeOf(vela::johab_detail::nextScalar(text, i));
+            if (code & 0x8000) chosen.push_back(code);
+        }
+    }
+    const int scale = 3, cell = 16 * scale + 6, gap = 18, perRow = 21;
     const int initials[4] = {2, 13, 14, 20};  // ㄱ ㅇ ㅈ ㅎ
     const int finals[6] = {1, 2, 5, 9, 19, 22};  // none ㄱ ㄴ ㄹ ㅂ ㅆ
     const int medials[21] = {3, 4, 5, 6, 7, 10, 11, 12, 13, 14, 15, 18, 19, 20, 21, 22, 23, 26, 27, 28, 29};
     const int asciiPerRow = 32, asciiCell = 8 * scale + 4;
     vela::RgbImage img;
-    img.width = gap * 2 + 21 * cell;
-    int hangulHeight = 4 * (6 * cell + gap);
+    img.width = gap * 2 + perRow * cell;
+    int chosenRows = int(chosen.size() + perRow - 1) / perRow;
+    int chosenHeight = chosenRows ? chosenRows * cell + gap : 0;
+    int hangulHeight = chosenHeight + 4 * (6 * cell + gap);
     img.height = gap + hangulHeight + 3 * (16 * scale + 6) + gap;
     img.rgb.assign(size_t(img.width) * img.height * 3, 255);
+    auto drawSyllable = [&](int x, int y, int initial, int medial, int final) {
+        FillRect(img, x, y, 16 * scale + 2, 16 * scale + 2, 236);  // shows the 16 x 16 cell
+        vela::SyllablePieces p = vela::PiecesOf(uint8_t(initial), uint8_t(medial), uint8_t(final));
+        std::array<uint8_t, 32> glyph{};
+        for (int piece : {p.initial, p.medial, p.final})
+            if (piece >= 0)
+                for (int k = 0; k < 32; ++k) glyph[k] |= hangul[size_t(piece) * 32 + k];
+        DrawGlyph(img, x + 1, y + 1, glyph.data(), 16, scale);
+    };
+    for (size_t i = 0; i < chosen.size(); ++i)
+        drawSyllable(gap + int(i % perRow) * cell, gap + int(i / perRow) * cell, (chosen[i] >> 10) & 31,
+                     (chosen[i] >> 5) & 31, chosen[i] & 31);
     for (int b = 0; b < 4; ++b) {
-        int by = gap + b * (6 * cell + gap);
+        int by = gap + chosenHeight + b * (6 * cell + gap);
         for (int r = 0; r < 6; ++r)
-            for (int c = 0; c < 21; ++c) {
-                int x = gap + c * cell, y = by + r * cell;
-                FillRect(img, x, y, 16 * scale + 2, 16 * scale + 2, 236);  // shows the 16 x 16 cell
-                int m = medials[c], f = finals[r];
-                int form = (m < 13 || m == 29 ? 0 : IsHorizontal(m) ? 1 : 2) + (f > 1 ? 3 : 0);
-                std::array<uint8_t, 32> glyph{};
-                int pieces[3] = {(initials[b] - 2) * 6 + form, 114 + (m - 3) * 2 + (f > 1 ? 1 : 0),
-                                 f > 1 ? 168 + (f - 2) * 2 + (IsHorizontal(m) ? 1 : 0) : -1};
-                for (int p : pieces)
-                    if (p >= 0)
-                        for (int k = 0; k < 32; ++k) glyph[k] |= hangul[size_t(p) * 32 + k];
-                DrawGlyph(img, x + 1, y + 1, glyph.data(), 16, scale);
-            }
+            for (int c = 0; c < 21; ++c) drawSyllable(gap + c * cell, by + r * cell, initials[b], medials[c], finals[r]);
     }
     for (int g = 0; g < kAsciiGlyphs; ++g) {
         int x = gap + (g % asciiPerRow) * asciiCell, y = gap + hangulHeight + (g / asciiPerRow) * (16 * scale + 6);

@@ -2,7 +2,8 @@
 //   vela-mkdata build DATA_DIR OUT_DIR
 //   vela-mkdata render-map NAME out.png [BUILT_DATA_DIR]
 //   vela-mkdata tile-sheet SET out.png [BUILT_DATA_DIR]
-//   vela-mkdata font-sheet SET out.png [BUILT_DATA_DIR]
+//   vela-mkdata font-sheet SET out.png [BUILT_DATA_DIR] [SYLLABLES]
+//   vela-mkdata render-music SOURCE.txt out.wav
 #include <iostream>
 
 #include "builders.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
         failed |= BuildTiles(data, out);
         failed |= BuildMaps(data, out);
         failed |= BuildEnemies(data, out);
+        failed |= BuildMusic(data, out);
         return failed;
     }
     if (!args.empty()) {
@@ -25,10 +27,12 @@ int main(int argc, char** argv) {
         if (args[0] == "render-map") return RenderMapCommand(rest);
         if (args[0] == "tile-sheet") return TileSheetCommand(rest);
         if (args[0] == "font-sheet") return FontSheetCommand(rest);
+        if (args[0] == "render-music") return RenderMusicCommand(rest);
     }
     std::cerr << "usage: vela-mkdata build DATA_DIR OUT_DIR\n"
                  "       vela-mkdata render-map NAME out.png [BUILT_DATA_DIR]\n"
                  "       vela-mkdata tile-sheet SET out.png [BUILT_DATA_DIR]\n"
-                 "       vela-mkdata font-sheet SET out.png [BUILT_DATA_DIR]\n";
+                 "       vela-mkdata font-sheet SET out.png [BUILT_DATA_DIR] [SYLLABLES]\n"
+                 "       vela-mkdata render-music SOURCE.txt out.wav\n";
     return 2;
 }

@@ -514,6 +514,10 @@ def den_tiles():
     fl_dark = dark_floor(rr(42))
     fl_earth = cave_earth(rr(43))
     fl_sand = sand_floor(rr(44))
+    # objects stand on the floor most of their squares in the dens have: the pyramid's
+    # sandstone for statues, columns, chests and braziers; cave earth for what lies
+    # about in caves (rock pillars, rubble, bones), the altar and the inscribed stone;
+    # the tiled floor for the robed figure
     wall_grey = grey_wall(rr(1))
     wall_sand = sand_wall(rr(2))
 
@@ -525,7 +529,7 @@ def den_tiles():
     add(6, 'rock pillar', rock_pillar(rr(6), fl_earth))
     add(7, 'stalagmites', stalagmites(rr(7), fl_earth))
     add(8, 'statue on a pedestal', statue(fl_sand))
-    add(9, 'altar of black stone with candles', altar(fl_stone, cloth=R, stone_top=D, stone=NB, dark=K))
+    add(9, 'altar of black stone with candles', altar(fl_earth, cloth=R, stone_top=D, stone=NB, dark=K))
     add(10, 'column', column(fl_sand, [W, L, L, L, D, D, NB], L, L))
     add(11, 'rubble', rubble(rr(11), fl_earth))
     add(12, 'bones', bones_pile(rr(12), fl_earth))
@@ -535,7 +539,7 @@ def den_tiles():
     add(16, 'lever, up', lever(wall_grey, True))
     add(17, 'lever, down', lever(wall_grey, False))
     add(18, 'chest', chest(fl_sand))
-    add(19, 'brazier', brazier(fl_stone))
+    add(19, 'brazier', brazier(fl_sand))
 
     # wall variants
     t = wall_grey.copy(); mossify(t, rr(20), 7)
@@ -645,9 +649,9 @@ def den_tiles():
     add(50, 'lava', lava(rr(50)))
     add(51, 'closed door', door(wall_grey))
     add(52, 'hidden event square, drawn as sandstone floor', fl_sand.copy())
-    add(53, 'inscribed stone', stele(fl_stone))
+    add(53, 'inscribed stone', stele(fl_earth))
     add(54, 'stairs down', stairs(wall_grey))
-    add(55, 'robed figure', robed(fl_stone))
+    add(55, 'robed figure', robed(tiled_floor(rr(45))))
     add(0, 'base floor (cave earth; replaced by the map base tile)', fl_earth.copy())
     return tiles, names
 
@@ -915,9 +919,10 @@ def keep_tiles():
     add(45, 'tiles', fl_tiles)
     add(46, 'ash', fl_ash)
     add(47, 'gold floor', fl_gold)
-    t = waves(rr(48), NB, K, T, B)
-    t.sprinkle(rr(48, 1), 0.015, [B])
-    add(48, 'dark water', t)
+    # water lighter than any fortress floor, so a moat never reads as black marble
+    t = waves(rr(48), B, NB, C, W)
+    t.sprinkle(rr(48, 1), 0.015, [C])
+    add(48, 'water', t)
     add(49, 'swamp', swamp(rr(49)))
     add(50, 'lava', lava(rr(50)))
     add(51, 'closed iron-bound door', door(wall, NB, D, T, S))

@@ -26,10 +26,10 @@ PALETTE = [
     (0, 0, 0, "black"),
     (6, 14, 44, "dark blue: water"),
     (14, 38, 8, "green: grass"),
-    (4, 26, 18, "dark teal green: foliage shade, swamp"),
+    (6, 24, 6, "dark green: foliage shade, dark grass, swamp"),
     (30, 16, 8, "dark brown: earth, trunks, rock shade"),
     (32, 14, 36, "purple: crystal, dusk stone"),
-    (48, 36, 20, "ochre: sand, road, lit rock"),
+    (48, 36, 14, "ochre: sand, road, lit rock"),
     (42, 42, 42, "light grey"),
     (21, 21, 21, "dark grey"),
     (24, 42, 63, "light blue: ripples"),
@@ -429,23 +429,20 @@ def cracked():
 
 
 def stone_paving(ruined=False):
-    t = new(GR)
+    # big square sandstone flags in a plain grid, flat and light: a floor, not a
+    # wall's courses, and warm, so at night it falls dark instead of glowing blue
+    t = new(OC)
     for y in range(W):
         for x in range(W):
-            row = y // 8
-            off = 6 if row % 2 else 0
-            bx = (x + off) % 12
-            by = y % 8
+            bx, by = x % 12, y % 12
             if bx == 0 or by == 0:
-                c = GR
-            elif bx == 1 or by == 1:
-                c = WH if hsh((x + off) // 12, row, 3) < 0.3 else LG
-            elif bx == 11 or by == 7:
-                c = GR if hsh(x, y, 4) < 0.5 else LG
+                c = BR
+            elif (bx == 1 or by == 1) and ((x // 12) + (y // 12)) % 2 == 0:
+                c = YE
             else:
-                c = LG
-                if hsh(x, y, 5) < 0.06:
-                    c = GR
+                c = OC
+                if hsh(x, y, 5) < 0.04:
+                    c = BR
             t[y][x] = c
     if ruined:
         # missing and tilted stones with earth and weeds showing through
@@ -453,8 +450,8 @@ def stone_paving(ruined=False):
             for x in range(W):
                 v = vnoise(x, y, 81, 6)
                 if v > 0.62:
-                    t[y][x] = BR if hsh(x, y, 82) < 0.7 else G
-                    if hsh(x, y, 83) < 0.15:
+                    t[y][x] = BR if hsh(x, y, 82) < 0.88 else G
+                    if hsh(x, y, 83) < 0.06:
                         t[y][x] = DG
                 elif v > 0.57:
                     t[y][x] = K
@@ -801,15 +798,15 @@ def stone_wall():
             bx = (x + off) % 12
             by = y % 6
             if by == 5 or bx == 11:
-                c = K if by == 5 else GR
+                c = K
             elif by == 0 or bx == 0:
-                c = WH if hsh((x + off) // 12, row, 9) < 0.5 else LG
-            elif by == 4 or bx == 10:
-                c = GR
+                c = LG if hsh((x + off) // 12, row, 9) < 0.6 else GR
+            elif by == 4:
+                c = BR if hsh(x, y, 11) < 0.3 else GR
             else:
-                c = LG
-                if hsh(x, y, 10) < 0.08:
-                    c = GR
+                c = GR
+                if hsh(x, y, 10) < 0.1:
+                    c = K
             t[y][x] = c
     return t
 
@@ -837,8 +834,7 @@ def ruined_wall():
 
 
 def dead_tree():
-    t = grass(241, base=G, tufts=6, his=0)
-    speckle(t, OC, 0.05, 242, only=G)
+    t = scrub()
     # trunk
     for y in range(9, 22):
         w = 1 if y < 14 else 2
@@ -928,7 +924,7 @@ def cactus():
 
 
 def obelisk():
-    t = grass(261, tufts=5, his=2)
+    t = sand()
     body = poly_mask([(9, 6), (14, 6), (15, 21), (8, 21)])
     tip = poly_mask([(9, 6), (11.5, 1), (14, 6)])
     # long shadow to the right
@@ -1053,7 +1049,7 @@ def chasm():
 
 
 def broken_statue():
-    t = grass(311, tufts=5, his=2)
+    t = stone_paving(ruined=True)
     ped = rect_mask(4, 16, 17, 21)
     shadow(t, ped, DG, 2, 1)
     for (x, y) in ped:

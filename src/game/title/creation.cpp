@@ -1,0 +1,218 @@
+// The creation steps after the name and the questionnaire: sex and family,
+// free points, skills and class, and the confirmation.
+#include "game/title/creation.h"
+
+#include <string_view>
+
+#include "game/state/names.h"
+#include "game/state/party.h"
+#include "game/state/random.h"
+#include "game/state/rules.h"
+#include "game/title/grid_select.h"
+#include "screen/fonts.h"
+#include "screen/gfx.h"
+#include "screen/johab.h"
+#include "screen/text_output.h"
+#include "shell/key_queue.h"
+
+namespace vela {
+
+namespace {
+
+constexpr int kFreePoints = 40, kAttributeCap = 20;
+
+void writeAt(int colour, int x, int y, std::string_view text) {
+    SetColor(colour);
+    WriteAt(x, y, text, false);
+}
+
+void writeHeroHeader(int colour, bool withClass) {
+    MemberRecord& hero = Member[kHeroSlot];
+    writeAt(colour, 200, 20, std::string("당신의 이름 : "_j) + hero.Name.str());
+    writeAt(colour, 200, 40, std::string("당신의 성별 : "_j) + SexName(kHeroSlot));
+    writeAt(colour, 200, 60, std::string("당신의 계열 : "_j) + FamilyName(kHeroSlot));
+    if (withClass) writeAt(colour, 200, 80, std::string("당신의 계급 : "_j) + ClassName(kHeroSlot));
+}
+
+// Where the hero comes in: after the war a generation ago, under the red star.
+const std::string_view kConfirmNarration[7] = {
+    "베스페르력 774년 봄, 봉인 전쟁이 끝난 지 스물여섯 해가 흘렀습니다."_j,
+    "그 전쟁에서 당신의 아버지는 메너스의 검은 제단 앞에 쓰러졌고,"_j,
+    "레드 안타레스는 마지막 힘을 봉인에 바쳐 목소리로만 남았습니다."_j,
+    "이제 동쪽 바다 위에 붉은 흉성이 떠올라 불길한 징조가 이어집니다."_j,
+    "가축이 죽고 우물이 쓰게 변하며, 메너스에서 사람들이 사라집니다."_j,
+    "타른의 성주 헤베온은 그 뜻을 밝힐 젊은이를 기다리고 있습니다."_j,
+    "이제 당신의 이야기가 시작됩니다."_j,
+};
+
+void drawSkillBar(int skill, int value, bool current) {
+    int y = 157 + 20 * (skill - 1);
+    int end = 250 + 5 * value;
+    SetColor(current ? 14 : 7);
+    Line(250, y, end, y);
+    SetColor(1);
+    Line(end + 1, y, 640, y);
+}
+
+void drawClassList(const std::array<bool, 7>& qualifies) {
+    for (int k = 1; k <= 7; ++k) {
+        std::string name = Member[kHeroSlot].Family == kFighterFamily ? FighterClassNames[k - 1] : MageClassNames[k - 1];
+        SetFillStyle(1, 1);
+        Bar(60, 300 + 20 * (k - 1), 260, 315 + 20 * (k - 1));
+        writeAt(qualifies[k - 1] ? 15 : 8, 60, 300 + 20 * (k - 1), std::to_string(k) + "." + name);
+    }
+}
+
+std::array<bool, 7> qualifications() {
+    std::array<bool, 7> q{};
+    for (int k = 1; k <= 7; ++k) q[k - 1] = ClassQualifies(kHeroSlot, k);
+    return q;
+}
+
+}  // namespace
+
+void CreationBackground() {
+    SetPaletteEntry(1, 15, 10, 20);
+    SetFillStyle(1, 1);
+    Bar(0, 0, kMaxX, kMaxY);
+}
+
+void ChooseSexAndFamily() {
+    CreationBackground();
+    MemberRecord& hero = Member[kHeroSlot];
+    writeAt(15, 200, 20, "당신의 성별을 결정하십시오."_j);
+    writeAt(15, 265, 45, "남성  여성"_j);
+    int row = 1, col = 1;
+    GridSelect(258, 40, 47, 26, 1, 2, row, col, false);
+    hero.Sex = uint8_t(col - 1);
+    writeAt(15, 200, 70, "당신의 계열을 선택하십시오."_j);
+    writeAt(15, 232, 95, "전투사계  마법사계"_j);
+    col = 1;
+    GridSelect(225, 90, 79, 26, 1, 2, row, col, false);
+    hero.Family = uint8_t(col == 1 ? kFighterFamily : kMageFamily);
+}
+
+void DistributePoints() {
+    static const std::string_view kLabels[3] = {"민첩성  ==>"_j, "정확성  ==>"_j, "행  운  ==>"_j};
+    int values[3] = {0, 0, 0};
+    int remaining = kFreePoints;
+    int current = 0;
+    auto drawValue = [](int colour, int y, int value) {
+        SetFillStyle(1, 1);
+        Bar(448, y, 472, y + 15);
+        writeAt(colour, 448, y, std::to_string(value));
+    };
+    writeAt(10, 320, 225, "남아있는 지수 : "_j);
+    drawValue(10, 225, remaining);
+    for (int k = 0; k < 3; ++k) {
+        writeAt(14, 350, 256 + 16 * k, kLabels[k]);
+        drawValue(14, 256 + 16 * k, 0);
+    }
+    for (;;) {
+        writeAt(15, 336, 256 + 16 * current, "\x1a");
+        uint8_t key = ReadKey();
+        if (key == kKeyEnter && remaining == 0) break;
+        if (key != 0) continue;
+        uint8_t code = ReadKey();
+        SetFillStyle(1, 1);
+        Bar(336, 256 + 16 * current, 343, 271 + 16 * current);
+        if (code == kKeyUp && current > 0) --current;
+        if (code == kKeyDown && current < 2) ++current;
+        int step = code == kKeyRight ? 1 : code == kKeyLeft ? -1 : 0;
+        int value = values[current] + step, rest = remaining - step;
+        if (step != 0 && value >= 0 && value <= kAttributeCap && rest >= 0 && rest <= kFreePoints) {
+            values[current] = value;
+            remaining = rest;
+            drawValue(14, 256 + 16 * current, value);
+            drawValue(10, 225, remaining);
+        }
+    }
+    MemberRecord& hero = Member[kHeroSlot];
+    hero.Agility = uint8_t(values[0]);
+    hero.Accuracy = uint8_t(values[1]);
+    hero.Luck = uint8_t(values[2]);
+    SetFillStyle(1, 1);
+    Bar(310, 160, 630, 400);
+    LoadHangulFont(0);
+}
+
+void ChooseSkillsAndClass() {
+    static const std::string_view kFighterSkills[6] = {
+        "베는  무기류  기술치"_j, "찍는  무기류  기술치"_j, "찌르는 무기류 기술치"_j,
+        "쏘는  무기류  기술치"_j, "방패  사용    기술치"_j, "맨손  전투    기술치"_j};
+    static const std::string_view kMageSkills[6] = {
+        "공격 마법 능력"_j, "변화 마법 능력"_j, "치료 마법 능력"_j,
+        "특수 마법 능력"_j, "초 자연력 능력"_j, "소환 마법 능력"_j};
+    MemberRecord& hero = Member[kHeroSlot];
+    CreationBackground();
+    writeHeroHeader(11, false);
+    const auto& names = hero.Family == kFighterFamily ? kFighterSkills : kMageSkills;
+    int pool = 0, current = 1;
+    for (int k = 1; k <= 6; ++k) {
+        hero.Skills[k] = 10;
+        writeAt(7, 60, 150 + 20 * (k - 1), names[k - 1]);
+        writeAt(7, 230, 150 + 20 * (k - 1), ":");
+        drawSkillBar(k, 10, k == current);
+    }
+    auto qualifies = qualifications();
+    drawClassList(qualifies);
+    writeAt(7, 60, 450, "화살표로 기술치를 옮기고, 숫자나 Enter 로 계급을 고르십시오."_j);
+    for (;;) {
+        uint8_t key = ReadKey();
+        if (key >= '1' && key <= '7' && qualifies[key - '1']) {
+            hero.Class = uint8_t(key - '0');
+            break;
+        }
+        // Enter picks from the class list with the arrows, for players who
+        // keep to the arrow keys and Enter.
+        if (key == kKeyEnter) {
+            int row = 1, col = 1;
+            if (GridSelect(56, 298, 200, 20, 7, 1, row, col, true) && qualifies[row - 1]) {
+                hero.Class = uint8_t(row);
+                break;
+            }
+            continue;
+        }
+        if (key == 0) {
+            int previous = current;
+            uint8_t code = ReadKey();
+            if (code == kKeyUp) current = current == 1 ? 6 : current - 1;
+            if (code == kKeyDown) current = current == 6 ? 1 : current + 1;
+            if (code == kKeyRight && pool > 0) --pool, ++hero.Skills[current];
+            if (code == kKeyLeft && hero.Skills[current] > 0) ++pool, --hero.Skills[current];
+            drawSkillBar(previous, hero.Skills[previous], false);
+            drawSkillBar(current, hero.Skills[current], true);
+        }
+        auto now = qualifications();
+        if (now != qualifies) {
+            qualifies = now;
+            drawClassList(qualifies);
+        }
+        DiscardKeys();
+    }
+}
+
+bool ConfirmCharacter() {
+    Randomize();
+    CreationBackground();
+    writeHeroHeader(15, true);
+    for (int k = 0; k < 7; ++k) writeAt(9, 60, 150 + 20 * k, kConfirmNarration[k]);
+    writeAt(10, 150, 350, "당신이 만든 캐릭터에 만족 합니까 ?"_j);
+    writeAt(7, 200, 375, "그렇습니다   아닙니다"_j);
+    int row = 1, col = 1;
+    GridSelect(192, 371, 100, 26, 1, 2, row, col, false);
+    InitNewGame();
+    CreationBackground();
+    return col == 1;
+}
+
+bool CreateCharacter() {
+    EnterName();
+    ChooseSexAndFamily();
+    Questionnaire();
+    DistributePoints();
+    ChooseSkillsAndClass();
+    return ConfirmCharacter();
+}
+
+}  // namespace vela

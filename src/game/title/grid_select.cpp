@@ -1,0 +1,50 @@
+#include "game/title/grid_select.h"
+
+#include "screen/gfx.h"
+#include "shell/key_queue.h"
+
+namespace vela {
+
+void OutlineCell(int x0, int y0, int cellWidth, int cellHeight, int row, int col, int colour) {
+    int x = x0 + (col - 1) * cellWidth, y = y0 + (row - 1) * cellHeight;
+    SetColor(colour);
+    Rectangle(x, y, x + cellWidth - 1, y + cellHeight - 1);
+}
+
+bool GridSelect(int x0, int y0, int cellWidth, int cellHeight, int rows, int cols, int& row, int& col,
+                bool canCancel, bool digitRows) {
+    if (row < 1 || row > rows) row = 1;
+    if (col < 1 || col > cols) col = 1;
+    for (;;) {
+        OutlineCell(x0, y0, cellWidth, cellHeight, row, col, 12);
+        uint8_t key = ReadKey();
+        OutlineCell(x0, y0, cellWidth, cellHeight, row, col, 1);
+        if (key == kKeyEnter) return true;
+        if (key == kKeyEsc && canCancel) return false;
+        if (digitRows && key >= '1' && key < '1' + rows) {
+            row = key - '0';
+            return true;
+        }
+        if (key != 0) continue;
+        switch (ReadKey()) {
+            case kKeyRight:
+                if (col < cols) ++col;
+                else if (row < rows) col = 1, ++row;
+                break;
+            case kKeyLeft:
+                if (col > 1) --col;
+                else if (row > 1) col = cols, --row;
+                break;
+            case kKeyDown:
+                if (row < rows) ++row;
+                else if (col < cols) row = 1, ++col;
+                break;
+            case kKeyUp:
+                if (row > 1) --row;
+                else if (col > 1) row = rows, --col;
+                break;
+        }
+    }
+}
+
+}  // namespace vela

@@ -1,0 +1,1 @@
+rem the end command

@@ -1,0 +1,109 @@
+// Hero creation: the syllables the jamo keyboard composes, delete over
+// mixed text, the questionnaire's scoring, the free points and the class
+// choice, driven by scripted keys.
+#include <gtest/gtest.h>
+
+#include "game/state/party.h"
+#include "game/state/rules.h"
+#include "game/title/creation.h"
+#include "screen/johab.h"
+#include "session.h"
+
+namespace vela {
+namespace {
+
+TEST(NameEntry, KeyboardColumnsComposeJohabSyllables) {
+    EXPECT_EQ(JohabSyllable(1, 1, 1), "\x88\x61");          // ㄱ ㅏ, no final: 가
+    EXPECT_EQ(JohabSyllable(1, 1, 1), std::string("가"_j));
+    EXPECT_EQ(JohabSyllable(6, 8, 1), std::string("레"_j));   // ㄹ ㅔ
+    EXPECT_EQ(JohabSyllable(12, 11, 5), std::string("온"_j));  // ㅇ ㅗ ㄴ
+    EXPECT_EQ(JohabSyllable(19, 27, 29), std::string("힣"_j));
+}
+
+TEST(NameEntry, DeleteRemovesWholeSyllablesAndSingleLetters) {
+    std::string name = std::string("가"_j) + "a";
+    DeleteLastCharacter(name);
+    EXPECT_EQ(name, std::string("가"_j));
+    DeleteLastCharacter(name);
+    EXPECT_EQ(name, "");
+    DeleteLastCharacter(name);
+    EXPECT_EQ(name, "");
+    name = "a" + std::string("가"_j) + "b" + std::string("나"_j);
+    DeleteLastCharacter(name);
+    EXPECT_EQ(name, "a" + std::string("가"_j) + "b");
+}
+
+TEST(NameEntry, AFullNameEndsBothModesAtOnceAndDoneNeedsAName) {
+    test::Session s;
+    // Done on the empty name is ignored. Enter three times makes 가, and
+    // then 각, as the final row starts one cell on after a syllable without
+    // one. Eight syllables fill the 16 bytes: Hangul and English return at
+    // once; delete takes one syllable back and z fits in its place.
+    s.platform.AppendKeys("{right*3}{enter}{left*3}");
+    for (int k = 0; k < 8; ++k) s.platform.AppendKeys("{enter}{enter}{enter}");
+    s.platform.AppendKeys("{enter}{right}{enter}{right}{enter}");
+    s.platform.AppendKeys("{left}{enter}{down*2}{right*25}{enter}{esc}{right*2}{enter}");
+    EnterName();
+    std::string name = "가"_j;
+    for (int k = 0; k < 6; ++k) name += "각"_j;
+    EXPECT_EQ(JohabToUtf8(Member[1].Name.str()), JohabToUtf8(name + "z"));
+    EXPECT_TRUE(s.platform.ScriptDone());
+}
+
+TEST(Questionnaire, AnswersSetFiveAttributesWithSwapAndSexBonus) {
+    // Strength answered six times: 20, and a man's bonus flows into
+    // Endurance; Mentality (5, the lowest) stays where a fighter keeps it.
+    auto v = QuestionnaireAttributes({1, 1, 1, 1, 1, 1, 3, 3, 2, 2}, 0, kFighterFamily);
+    EXPECT_EQ(v, (std::array<uint8_t, 5>{20, 5, 5, 18, 7}));
+    // A mage's lowest value changes places with Strength; a woman's bonus
+    // goes to Mentality, overflowing into Concentration.
+    v = QuestionnaireAttributes({2, 2, 2, 3, 3, 3, 1, 1, 1, 1}, 1, kMageFamily);
+    EXPECT_EQ(v, (std::array<uint8_t, 5>{5, 20, 11, 7, 11}));
+    // The overflow stops at Concentration's cap too.
+    v = QuestionnaireAttributes({2, 2, 2, 2, 2, 2, 2, 1, 1, 1}, 1, kMageFamily);
+    EXPECT_EQ(v, (std::array<uint8_t, 5>{5, 20, 20, 7, 5}));
+    // A fighter's lowest value changes places with Mentality.
+    v = QuestionnaireAttributes({2, 2, 2, 2, 2, 2, 1, 1, 1, 1}, 1, kFighterFamily);
+    EXPECT_EQ(v, (std::array<uint8_t, 5>{20, 9, 14, 7, 5}));
+    // The preset-like hero of the scenarios.
+    v = QuestionnaireAttributes({1, 1, 2, 2, 2, 2, 1, 3, 2, 2}, 0, kFighterFamily);
+    EXPECT_EQ(v, (std::array<uint8_t, 5>{15, 7, 11, 14, 11}));
+}
+
+TEST(DistributePoints, EnterIsRefusedWhilePointsRemainAndValuesStopAtTwenty) {
+    test::Session s;
+    s.platform.AppendKeys("{enter}{left}{right*25}{enter}{down}{right*25}{up}{up}{left}{down*5}{enter}");
+    s.platform.AppendKeys("{up*2}{right}{enter}");
+    DistributePoints();
+    EXPECT_EQ(Member[1].Agility, 20);
+    EXPECT_EQ(Member[1].Accuracy, 20);
+    EXPECT_EQ(Member[1].Luck, 0);
+    EXPECT_TRUE(s.platform.ScriptDone());
+}
+
+TEST(ChooseSkillsAndClass, QualificationFollowsTheSkillsAsTheyMove) {
+    test::Session s;
+    Member[1].Family = kFighterFamily;
+    // All skills at 10: only class 1, so 3 is ignored. Moving the 30 points
+    // of skills 2..4 into skill 1 makes a 검사 (class 3), and class 1 is
+    // then refused.
+    s.platform.AppendKeys("3{down}{left*10}{down}{left*10}{down}{left*10}{up*3}{right*30}13");
+    ChooseSkillsAndClass();
+    EXPECT_EQ(Member[1].Class, 3);
+    EXPECT_EQ(Member[1].Skills[1], 40);
+    EXPECT_FALSE(ClassQualifies(1, 1));
+    EXPECT_TRUE(s.platform.ScriptDone());
+}
+
+TEST(ChooseSkillsAndClass, AMageStartsWithTheFirstThreeClassesAndPicksByArrows) {
+    test::Session s;
+    Member[1].Family = kMageFamily;
+    // Enter opens the class list; class 4 is refused, class 2 is taken.
+    s.platform.AppendKeys("{enter}{down*3}{enter}{enter}{down}{enter}");
+    ChooseSkillsAndClass();
+    EXPECT_EQ(Member[1].Class, 2);
+    for (int k = 1; k <= 7; ++k) EXPECT_EQ(ClassQualifies(1, k), k <= 3) << k;
+}
+
+}  // namespace
+}  // namespace vela

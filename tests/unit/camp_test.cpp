@@ -286,6 +286,8 @@ TEST(Prophecy, TheStoryStateChoosesThePhrase) {
         for (unsigned char ch : utf8) characters += (ch & 0xC0) != 0x80;
         EXPECT_GE(characters, 6u) << utf8;
         EXPECT_LE(characters, 25u) << utf8;
+        // " # 당신은 <phrase> 것이다" stays on one line: 8 pixels a Johab byte.
+        EXPECT_LE(8 * phrase.size(), 212u) << utf8;
     }
 }
 

@@ -22,10 +22,16 @@ build: deps
 	@cmake --build $(BUILD) -j $(JOBS)
 
 # The game runs in a per-user folder holding a fresh copy of the data files
-# and the saved games, so rebuilding never touches a save.
+# and the saved games, so rebuilding never touches a save. Only the game's
+# own files are copied (fonts, tile and sprite sets, palettes, maps, the enemy
+# table, music), never saved games, screenshots or anything else that a run
+# in the build folder may have left there.
 play: build
 	@mkdir -p "$(GAME_DIR)"
-	@cp $(BUILD)/data/* "$(GAME_DIR)/"
+	@cd $(BUILD)/data && for f in *.fnt *.pal *.map foedata.dat _*; do \
+	    case "$$f" in save[1-9].map) continue ;; esac; \
+	    [ -f "$$f" ] && cp "$$f" "$(GAME_DIR)/" || true; \
+	done
 	@cd "$(GAME_DIR)" && exec "$(CURDIR)/$(BUILD)/vela" $(ARGS)
 
 test: build

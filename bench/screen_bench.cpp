@@ -1,14 +1,13 @@
-// What drawing costs: a whole-screen present through the real SDL window,
-// one 24 x 24 image, one message-window line of Hangul, one scroll of the
-// message area. bench/report.sh turns one run into ratios between them.
+// What drawing costs: one 24 x 24 image, one message-window line of Hangul,
+// one scroll of the message area, one redraw of the map view, and presents
+// through the real SDL window both ways. bench/report.sh turns one run into
+// ratios between them.
 //
 // The drawing benchmarks run on HeadlessPlatform, so they measure our own
 // pixel work (the presents they request are only counted). The present
-// benchmark opens a real SdlPlatform window: on the X display in DISPLAY
+// benchmarks open a real SdlPlatform window: on the X display in DISPLAY
 // when there is one (e.g. under Xvfb), else on SDL's offscreen video driver.
 #include <benchmark/benchmark.h>
-
-#include <SDL.h>
 
 #include <array>
 #include <cstdint>
@@ -17,6 +16,10 @@
 #include <memory>
 #include <string>
 
+#include "game/state/party.h"
+#include "game/world/exploration.h"
+#include "game/world/map_data.h"
+#include "game/world/map_view.h"
 #include "platform/headless_platform.h"
 #include "platform/sdl_platform.h"
 #include "screen/fonts.h"
@@ -105,28 +108,34 @@ void BM_ScrollTextWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_ScrollTextWindow);
 
-// The renderer SDL picked for the game's window, e.g. "x11/software".
-std::string rendererLabel() {
-    std::string label = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "?";
-    SDL_Window* window = SDL_GetWindowFromID(1);
-    for (Uint32 id = 1; !window && id < 16; ++id) window = SDL_GetWindowFromID(id);
-    SDL_RendererInfo info{};
-    if (SDL_Renderer* renderer = window ? SDL_GetRenderer(window) : nullptr;
-        renderer && SDL_GetRendererInfo(renderer, &info) == 0)
-        label += std::string("/") + info.name;
-    return label;
+// The 9 x 11 cells of the map view in 타른 by day, the party in the middle.
+void BM_MapViewRedraw(benchmark::State& state) {
+    loadFonts();
+    HeadlessScreen screen;
+    ResetGameState();
+    ResetMapState();
+    Party.MapNumber = 6;
+    Party.SavedX = 10;
+    Party.SavedY = 48;
+    LoadMap();
+    Party.Hour = 12;
+    SoundOn = 0;
+    for (auto _ : state) {
+        DrawMapView(true);
+        benchmark::DoNotOptimize(Screen.data());
+    }
 }
+BENCHMARK(BM_MapViewRedraw);
 
-// One whole-screen present through SdlPlatform: texture upload, clear,
-// copy, present. renderDriver "" lets SDL pick, as the game does.
-void sdlPresent(benchmark::State& state, const char* renderDriver) {
+// Presents through SdlPlatform, `rows` rows changed each time (480: the
+// whole screen; 264: the rows of the map view).
+void sdlPresent(benchmark::State& state, PresentWay way, int rows) {
     // No X display: the offscreen driver still runs SdlPlatform's real
-    // texture upload and render path.
+    // conversion and presenting code.
     if (!std::getenv("DISPLAY") && !std::getenv("SDL_VIDEODRIVER")) setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    SDL_SetHint(SDL_HINT_RENDER_DRIVER, renderDriver);
     std::unique_ptr<SdlPlatform> platform;
     try {
-        platform = std::make_unique<SdlPlatform>();
+        platform = std::make_unique<SdlPlatform>(way);
     } catch (const std::exception& e) {
         state.SkipWithError((std::string("no SDL window: ") + e.what()).c_str());
         return;
@@ -135,18 +144,21 @@ void sdlPresent(benchmark::State& state, const char* renderDriver) {
     std::array<uint16_t, 640 * 480> frame{};
     for (std::size_t i = 0; i < frame.size(); ++i) frame[i] = uint16_t(i * 2654435761u >> 17);
     uint32_t frameNo = 0;
+    int top = rows == 480 ? 0 : 24;
     for (auto _ : state) {
-        frame[frameNo++ % frame.size()] ^= 0x7FFF;
-        platform->Present(frame.data());
+        frame[std::size_t(top * 640) + frameNo++ % std::size_t(rows * 640)] ^= 0x7FFF;
+        platform->Present(frame.data(), top, top + rows);
     }
-    state.SetLabel(rendererLabel());
+    state.SetLabel(platform->PresenterName());
 }
 
-void BM_SdlPresentFullScreen(benchmark::State& state) { sdlPresent(state, ""); }
-BENCHMARK(BM_SdlPresentFullScreen)->Unit(benchmark::kMicrosecond)->UseRealTime();
+void BM_PresentWindowSurface(benchmark::State& state) { sdlPresent(state, PresentWay::kWindowSurface, 480); }
+BENCHMARK(BM_PresentWindowSurface)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// The renderer SdlPlatform falls back to when no accelerated one opens.
-void BM_SdlPresentSoftware(benchmark::State& state) { sdlPresent(state, "software"); }
-BENCHMARK(BM_SdlPresentSoftware)->Unit(benchmark::kMicrosecond)->UseRealTime();
+void BM_PresentWindowSurfaceMapRows(benchmark::State& state) { sdlPresent(state, PresentWay::kWindowSurface, 264); }
+BENCHMARK(BM_PresentWindowSurfaceMapRows)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_PresentRenderer(benchmark::State& state) { sdlPresent(state, PresentWay::kRenderer, 480); }
+BENCHMARK(BM_PresentRenderer)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace

@@ -80,9 +80,18 @@ void HeadlessPlatform::PumpEvents(const std::function<void(uint8_t)>& pushKey, b
         for (uint8_t b : step.bytes) pushKey(b);
 }
 
-void HeadlessPlatform::WaitEvent(int timeoutMs) { nowMs_ += uint64_t(timeoutMs); }
+// Only a scripted key ends a wait here, and it is delivered by the poll that
+// follows; a wait without a time limit passes 10 ms of virtual time.
+void HeadlessPlatform::WaitEvent(int timeoutMs) {
+    lastWaitMs = timeoutMs;
+    nowMs_ += uint64_t(timeoutMs < 0 ? 10 : timeoutMs);
+}
 
-void HeadlessPlatform::Present(const uint16_t*) { ++presentCount; }
+void HeadlessPlatform::Present(const uint16_t*, int top, int bottom) {
+    ++presentCount;
+    changedTop = top;
+    changedBottom = bottom;
+}
 
 void HeadlessPlatform::SleepMs(int ms) {
     nowMs_ += uint64_t(ms);

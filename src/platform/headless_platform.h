@@ -38,7 +38,7 @@ public:
 
     void PumpEvents(const std::function<void(uint8_t)>& pushKey, bool waiting) override;
     void WaitEvent(int timeoutMs) override;
-    void Present(const uint16_t* pixels) override;
+    void Present(const uint16_t* pixels, int top, int bottom) override;
     void SleepMs(int ms) override;
     uint64_t NowMs() override { return nowMs_; }
     void Tone(int frequency, int ms) override;
@@ -53,7 +53,9 @@ public:
     std::function<void(const std::string&)> onMusic;  // called with each event
 
     int presentCount = 0;
+    int changedTop = 0, changedBottom = 0;  // the changed rows of the last present
     uint64_t sleptMs = 0;  // virtual time spent in SleepMs
+    int lastWaitMs = 0;    // the timeout of the last WaitEvent
     std::vector<std::string> messages;  // message boxes shown, "caption: text"
 
 private:

@@ -21,10 +21,12 @@ public:
     // waiting tells that the game polls an empty key queue for the second
     // time in a row: the headless platform delivers a scripted key only then.
     virtual void PumpEvents(const std::function<void(uint8_t)>& pushKey, bool waiting) = 0;
-    // Blocks until a window event arrives or timeoutMs passes.
+    // Blocks until a window event arrives or timeoutMs passes; a negative
+    // timeout waits for the event however long it takes.
     virtual void WaitEvent(int timeoutMs) = 0;
-    // Shows a 640 x 480 surface of 5-5-5 pixels.
-    virtual void Present(const uint16_t* pixels) = 0;
+    // Shows a 640 x 480 surface of 5-5-5 pixels of which only rows
+    // top .. bottom - 1 changed since the last call (none when top = bottom).
+    virtual void Present(const uint16_t* pixels, int top, int bottom) = 0;
     virtual void SleepMs(int ms) = 0;
     virtual uint64_t NowMs() = 0;
     virtual void Tone(int frequency, int ms) = 0;

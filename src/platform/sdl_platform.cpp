@@ -3,7 +3,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <cmath>
+#include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -30,32 +31,22 @@ char shifted(char c) {
 
 }  // namespace
 
-SdlPlatform::SdlPlatform() {
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+SdlPlatform::SdlPlatform(PresentWay way) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) throw std::runtime_error(SDL_GetError());
-    SDL_InitSubSystem(SDL_INIT_AUDIO);  // the beep; silent when there is no audio device
     window_ = SDL_CreateWindow(kCaption, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kScreenWidth,
                                kScreenHeight, SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) throw std::runtime_error(SDL_GetError());
-    renderer_ = SDL_CreateRenderer(window_, -1, 0);  // no vsync: a present never waits
-    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-    if (!renderer_) throw std::runtime_error(SDL_GetError());
-    SDL_RenderSetLogicalSize(renderer_, kScreenWidth, kScreenHeight);
-    SDL_RenderSetIntegerScale(renderer_, SDL_TRUE);
-    // The surface is converted to 32-bit pixels here through a table, which
-    // costs far less than letting the renderer convert 5-5-5 itself.
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, kScreenWidth,
-                                 kScreenHeight);
-    if (!texture_) throw std::runtime_error(SDL_GetError());
+    presenter_ = MakeWindowPresenter(window_, way);
     // Keys are read from key-down events; text input stays off so a Korean
     // input method cannot swallow command letters.
     SDL_StopTextInput();
+    // For timing start-up (bench/window.sh): end right after the first frame.
+    exitAfterFirstFrame_ = std::getenv("VELA_EXIT_AFTER_FIRST_FRAME") != nullptr;
 }
 
 SdlPlatform::~SdlPlatform() {
     closeMixer();
-    if (texture_) SDL_DestroyTexture(texture_);
-    if (renderer_) SDL_DestroyRenderer(renderer_);
+    presenter_.reset();
     if (window_) SDL_DestroyWindow(window_);
     SDL_Quit();
 }
@@ -98,43 +89,33 @@ void SdlPlatform::PumpEvents(const std::function<void(uint8_t)>& pushKey, bool) 
             case SDL_KEYDOWN: handleKey(&e.key, pushKey); break;
             case SDL_WINDOWEVENT:
                 if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
-                    redraw();
+                    refresh();
                 break;
             default: break;
         }
     }
 }
 
-void SdlPlatform::WaitEvent(int timeoutMs) { SDL_WaitEventTimeout(nullptr, timeoutMs); }
-
-void SdlPlatform::Present(const uint16_t* pixels) {
-    lastFrame_ = pixels;
-    static const std::vector<uint32_t> toArgb = [] {
-        std::vector<uint32_t> table(1 << 15);
-        for (uint32_t p = 0; p < table.size(); ++p) {
-            uint32_t r = (p >> 10) & 31, g = (p >> 5) & 31, b = p & 31;
-            table[p] = 0xFF000000u | (r << 3 | r >> 2) << 16 | (g << 3 | g >> 2) << 8 | (b << 3 | b >> 2);
-        }
-        return table;
-    }();
-    void* target = nullptr;
-    int pitch = 0;
-    if (SDL_LockTexture(texture_, nullptr, &target, &pitch) == 0) {
-        for (int y = 0; y < kScreenHeight; ++y) {
-            auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(target) + y * pitch);
-            const uint16_t* src = pixels + y * kScreenWidth;
-            for (int x = 0; x < kScreenWidth; ++x) row[x] = toArgb[src[x] & 0x7FFF];
-        }
-        SDL_UnlockTexture(texture_);
-    }
-    redraw();
+void SdlPlatform::WaitEvent(int timeoutMs) {
+    if (timeoutMs < 0)
+        SDL_WaitEvent(nullptr);
+    else
+        SDL_WaitEventTimeout(nullptr, timeoutMs);
 }
 
-void SdlPlatform::redraw() {
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
+void SdlPlatform::Present(const uint16_t* pixels, int top, int bottom) {
+    lastFrame_ = pixels;
+    presenter_->Show(pixels, top, bottom);
+    if (exitAfterFirstFrame_) {
+        timespec now{};
+        clock_gettime(CLOCK_REALTIME, &now);
+        std::fprintf(stderr, "vela: first frame shown at %lld.%09ld\n", (long long)now.tv_sec, now.tv_nsec);
+        throw ProgramHalt{0};
+    }
+}
+
+void SdlPlatform::refresh() {
+    if (lastFrame_) presenter_->Refresh(lastFrame_);
 }
 
 void SdlPlatform::SleepMs(int ms) { SDL_Delay(Uint32(ms)); }
@@ -142,6 +123,8 @@ void SdlPlatform::SleepMs(int ms) { SDL_Delay(Uint32(ms)); }
 uint64_t SdlPlatform::NowMs() { return SDL_GetTicks64(); }
 
 void SdlPlatform::Tone(int frequency, int ms) {
+    // The audio device is opened only for a beep, which keeps start-up short.
+    if (!SDL_WasInit(SDL_INIT_AUDIO)) SDL_InitSubSystem(SDL_INIT_AUDIO);  // silent when there is no device
     SDL_AudioSpec want{}, have{};
     want.freq = 22050;
     want.format = AUDIO_S16SYS;
@@ -172,14 +155,40 @@ void SdlPlatform::ErrorBox(const std::string& caption, const std::string& text) 
 void SdlPlatform::toggleFullscreen() {
     fullscreen_ = !fullscreen_;
     SDL_SetWindowFullscreen(window_, fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    redraw();
+    refresh();
 }
 
+// The largest whole-number scale at which the window, frame included, fits
+// the usable part of its display (the desktop less panels and docks).
+int SdlPlatform::largestFittingScale() {
+    SDL_Rect usable{};
+    if (SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window_), &usable) != 0) return 1;
+    int top = 0, left = 0, bottom = 0, right = 0;
+    SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right);  // all 0 without a window manager
+    int scale = std::min((usable.w - left - right) / kScreenWidth, (usable.h - top - bottom) / kScreenHeight);
+    return std::max(scale, 1);
+}
+
+void SdlPlatform::keepOnScreen() {
+    SDL_Rect usable{};
+    if (SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(window_), &usable) != 0) return;
+    int top = 0, left = 0, bottom = 0, right = 0;
+    SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right);
+    int x = 0, y = 0, w = 0, h = 0;
+    SDL_GetWindowPosition(window_, &x, &y);
+    SDL_GetWindowSize(window_, &w, &h);
+    int nx = std::max(usable.x + left, std::min(x, usable.x + usable.w - right - w));
+    int ny = std::max(usable.y + top, std::min(y, usable.y + usable.h - bottom - h));
+    if (nx != x || ny != y) SDL_SetWindowPosition(window_, nx, ny);
+}
+
+// F10 steps through the window sizes that fit the display: 1x, 2x, ... 1x.
 void SdlPlatform::stepWindowScale() {
     if (fullscreen_) return;
-    scale_ = scale_ % 3 + 1;
+    scale_ = scale_ % largestFittingScale() + 1;
     SDL_SetWindowSize(window_, kScreenWidth * scale_, kScreenHeight * scale_);
-    redraw();
+    keepOnScreen();
+    refresh();
 }
 
 void SdlPlatform::saveScreenshot() {

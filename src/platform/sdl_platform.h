@@ -2,24 +2,24 @@
 // fullscreen and screenshot keys that never reach the game.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/sdl_present.h"
 
 struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Texture;
 
 namespace vela {
 
 class SdlPlatform : public Platform {
 public:
-    SdlPlatform();
+    explicit SdlPlatform(PresentWay way = PresentWay::kWindowSurface);
     ~SdlPlatform() override;
 
     void PumpEvents(const std::function<void(uint8_t)>& pushKey, bool waiting) override;
     void WaitEvent(int timeoutMs) override;
-    void Present(const uint16_t* pixels) override;
+    void Present(const uint16_t* pixels, int top, int bottom) override;
     void SleepMs(int ms) override;
     uint64_t NowMs() override;
     void Tone(int frequency, int ms) override;
@@ -31,20 +31,24 @@ public:
     // Shown without a window, for failures before the window exists.
     static void ErrorBox(const std::string& caption, const std::string& text);
 
+    const char* PresenterName() const { return presenter_->Name(); }
+
 private:
     void handleKey(const void* keyEvent, const std::function<void(uint8_t)>& pushKey);
     void toggleFullscreen();
     void stepWindowScale();
+    int largestFittingScale();
+    void keepOnScreen();
     void saveScreenshot();
-    void redraw();
+    void refresh();
     void closeMixer();
 
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
+    std::unique_ptr<WindowPresenter> presenter_;
     const uint16_t* lastFrame_ = nullptr;
     int scale_ = 1;
     bool fullscreen_ = false;
+    bool exitAfterFirstFrame_ = false;
     bool mixerOpen_ = false;
     void* music_ = nullptr;  // the open Mix_Music
 };

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "platform/platform.h"
+#include "screen/image_cache.h"
 #include "shell/halt.h"
 #include "shell/presenter.h"
 
@@ -28,6 +30,9 @@ int cursorX = 0, cursorY = 0;
 // ClearDevice used, and Rectangle fills its interior with it.
 bool clearBrushActive = false;
 int clearBrushColour = 0;
+// Counts palette changes; cached tile pixels made under another count are
+// converted again before they are drawn.
+uint64_t paletteVersion = 0;
 
 [[noreturn]] void assertionFailure() {
     CurrentPlatform().MessageBox("Assertion failure", "Assertion failure (gfx)");
@@ -37,7 +42,9 @@ int clearBrushColour = 0;
 inline bool onScreen(int x, int y) { return x >= 0 && y >= 0 && x <= kMaxX && y <= kMaxY; }
 
 inline void setPixel(int x, int y, uint16_t value) {
-    if (onScreen(x, y)) Screen[y * 640 + x] = value;
+    if (!onScreen(x, y)) return;
+    Screen[y * 640 + x] = value;
+    NoteRowsChanged(y, y + 1);
 }
 
 void fillRect(int x1, int y1, int x2, int y2, uint16_t value) {
@@ -49,6 +56,7 @@ void fillRect(int x1, int y1, int x2, int y2, uint16_t value) {
     y2 = std::min(y2, kMaxY);
     if (x1 > x2 || y1 > y2) return;  // wholly off the surface
     for (int y = y1; y <= y2; ++y) std::fill(&Screen[y * 640 + x1], &Screen[y * 640 + x2] + 1, value);
+    NoteRowsChanged(y1, y2 + 1);
 }
 
 void drawLine(int x1, int y1, int x2, int y2, uint16_t value) {
@@ -82,6 +90,36 @@ void drawn() {
     RequestPresent();
 }
 
+// Brings the surface pixels of a cached image up to the current palette.
+CachedCell& withPixels(CachedCell& cell) {
+    if (cell.paletteVersion != paletteVersion) {
+        const auto lookup = paletteLookup();
+        for (std::size_t i = 0; i < kCellPixels; ++i) {
+            cell.pixels[i] = lookup[cell.indices[i]];
+            cell.dimPixels[i] = cell.pixels[i] & 0x1F;
+        }
+        cell.paletteVersion = paletteVersion;
+    }
+    return cell;
+}
+
+// Copies rows of 24 surface pixels to (x, y), clipped to the surface.
+void putCellRows(int x, int y, int rows, const uint16_t* pixels) {
+    int c0 = std::max(0, -x), c1 = std::min(kCellSide, 640 - x);
+    int r0 = std::max(0, -y), r1 = std::min(rows, 480 - y);
+    if (c0 >= c1 || r0 >= r1) return;
+    const std::size_t bytes = std::size_t(c1 - c0) * sizeof(uint16_t);
+    for (int r = r0; r < r1; ++r) {
+        uint16_t* dst = &Screen[std::size_t(y + r) * 640 + std::size_t(x + c0)];
+        const uint16_t* src = pixels + r * kCellSide + c0;
+        if (bytes == kCellSide * sizeof(uint16_t))
+            std::memcpy(dst, src, kCellSide * sizeof(uint16_t));  // a whole row, copied inline
+        else
+            std::memcpy(dst, src, bytes);
+    }
+    NoteRowsChanged(y + r0, y + r1);
+}
+
 }  // namespace
 
 uint16_t PixelOf(int index) {
@@ -92,6 +130,7 @@ uint16_t PixelOf(int index) {
 
 void InitGraph(int, int) {
     Screen.fill(0);
+    NoteRowsChanged(0, 480);
     SetPresentSource(Screen.data());
     clearBrushActive = true;
     clearBrushColour = 0;
@@ -105,6 +144,7 @@ void Present() { RequestPresent(); }
 void SetRGBPalette(int index, int red, int green, int blue) {
     if (index < 0 || index >= 16) assertionFailure();
     Palette[index] = Rgb{uint8_t(red), uint8_t(green), uint8_t(blue)};
+    ++paletteVersion;
     RequestPresent();
 }
 
@@ -163,6 +203,7 @@ void PutPixel(int x, int y, int index) {
 
 void ClearDevice() {
     Screen.fill(PixelOf(0));
+    NoteRowsChanged(0, 480);
     cursorX = cursorY = 0;
     clearBrushActive = true;
     clearBrushColour = 0;
@@ -174,49 +215,72 @@ void ClrScr() { ClearDevice(); }
 void PutImage(int x, int y, const uint8_t* image, int mode) {
     int width = (image[0] | image[1] << 8) + 1;
     int height = (image[2] | image[3] << 8) + 1;
+    CachedCell* cell = width == kCellSide && height == kCellSide ? FindCachedCell(image) : nullptr;
+    if (cell && mode != kPutAnd && mode != kPutOr) {
+        putCellRows(x, y, kCellSide, withPixels(*cell).pixels.data());
+        drawn();
+        return;
+    }
     int planeBytes = ((width / 2) + 3) / 4;
     const auto lookup = paletteLookup();
+    static std::vector<uint8_t> indices;
+    indices.resize(std::size_t(width));
+    int c0 = std::max(0, -x), c1 = std::min(width, 640 - x);  // the columns on the surface
     const uint8_t* row = image + 4;
     for (int r = 0; r < height; ++r, row += 4 * planeBytes) {
-        for (int c = 0; c < width; ++c) {
-            int byte = c / 8, bit = 0x80 >> (c % 8);
-            int index = 0;
-            for (int plane = 0; plane < 4; ++plane)
-                if (row[plane * planeBytes + byte] & bit) index |= 8 >> plane;
-            if (!onScreen(x + c, y + r)) continue;
-            uint16_t& dst = Screen[(y + r) * 640 + x + c];
-            uint16_t value = lookup[index];
-            dst = mode == kPutAnd ? uint16_t(dst & value) : mode == kPutOr ? uint16_t(dst | value) : value;
+        if (y + r < 0 || y + r > kMaxY || c0 >= c1) continue;
+        DecodePlanarRow(row, planeBytes, width, indices.data());
+        uint16_t* dst = &Screen[std::size_t((y + r) * 640 + x + c0)];
+        for (int c = c0; c < c1; ++c, ++dst) {
+            uint16_t value = lookup[indices[std::size_t(c)]];
+            *dst = mode == kPutAnd ? uint16_t(*dst & value) : mode == kPutOr ? uint16_t(*dst | value) : value;
         }
+        NoteRowsChanged(y + r, y + r + 1);
     }
     drawn();
 }
 
 void PutTile(int x, int y, const uint8_t* image, bool dim) {
-    int height = std::min((image[2] | image[3] << 8) + 1, 24);
-    const auto lookup = paletteLookup();
-    const uint8_t* row = image + 4;
-    for (int r = 0; r < height; ++r, row += 12) {
-        for (int c = 0; c < 24; ++c) {
-            int byte = c / 8, bit = 0x80 >> (c % 8);
-            int index = ((row[byte] & bit) ? 8 : 0) | ((row[3 + byte] & bit) ? 4 : 0) |
-                        ((row[6 + byte] & bit) ? 2 : 0) | ((row[9 + byte] & bit) ? 1 : 0);
-            uint16_t value = lookup[index];
-            if (dim) value &= 0x1F;
-            setPixel(x + c, y + r, value);
-        }
+    CachedCell* cell = FindCachedCell(image);
+    static CachedCell uncached;  // an image outside the cached sets, decoded for this draw
+    if (!cell) {
+        uncached.rows = std::min((image[2] | image[3] << 8) + 1, kCellSide);
+        DecodeCell(image, uncached.rows, uncached.indices.data());
+        uncached.paletteVersion = ~uint64_t(0);
+        cell = &uncached;
     }
+    withPixels(*cell);
+    putCellRows(x, y, cell->rows, dim ? cell->dimPixels.data() : cell->pixels.data());
     NoteDrawing();
+}
+
+void PutSpriteOnTile(int x, int y, const uint8_t* ground, const uint8_t* sprite, const uint8_t* mask) {
+    std::array<uint8_t, kCellPixels> groundIndices, spriteIndices, maskIndices;
+    auto indicesOf = [](const uint8_t* image, std::array<uint8_t, kCellPixels>& decoded) -> const uint8_t* {
+        if (const CachedCell* cell = FindCachedCell(image)) return cell->indices.data();
+        DecodeCell(image, kCellSide, decoded.data());
+        return decoded.data();
+    };
+    const uint8_t* g = indicesOf(ground, groundIndices);
+    const uint8_t* s = indicesOf(sprite, spriteIndices);
+    const uint8_t* m = indicesOf(mask, maskIndices);
+    const auto lookup = paletteLookup();
+    std::array<uint16_t, kCellPixels> pixels;
+    for (std::size_t i = 0; i < kCellPixels; ++i) pixels[i] = lookup[(g[i] & m[i]) | s[i]];
+    putCellRows(x, y, kCellSide, pixels.data());
+    drawn();
 }
 
 void ScrollUp(int x, int y, int width, int height, int rows) {
     // Copy row by row from the top so rows that move up are read before they
     // are overwritten.
-    for (int r = 0; r < height; ++r) {
+    int c0 = std::max(x, 0), c1 = std::min(x + width, kMaxX + 1);
+    for (int r = 0; r < height && c0 < c1; ++r) {
         int sy = y + r, dy = sy - rows;
         if (sy < 0 || sy > kMaxY || dy < 0 || dy > kMaxY) continue;
-        for (int c = 0; c < width; ++c)
-            if (x + c >= 0 && x + c <= kMaxX) Screen[dy * 640 + x + c] = Screen[sy * 640 + x + c];
+        std::memmove(&Screen[std::size_t(dy) * 640 + std::size_t(c0)], &Screen[std::size_t(sy) * 640 + std::size_t(c0)],
+                     std::size_t(c1 - c0) * sizeof(uint16_t));
+        NoteRowsChanged(dy, dy + 1);
     }
     drawn();
 }

@@ -50,6 +50,10 @@ enum PutMode { kPutCopy = 0, kPutAnd = 1, kPutOr = 2 };
 void PutImage(int x, int y, const uint8_t* image, int mode);
 // A 24-pixel-wide tile image; a dim tile keeps only the blue of each pixel.
 void PutTile(int x, int y, const uint8_t* image, bool dim);
+// A 24 x 24 cell in copy mode: the ground tile with a sprite laid over it
+// through the sprite's mask. Each pixel is (ground AND mask) OR sprite, taken
+// plane by plane, which is the same on the colour indices.
+void PutSpriteOnTile(int x, int y, const uint8_t* ground, const uint8_t* sprite, const uint8_t* mask);
 void ScrollUp(int x, int y, int width, int height, int rows);
 
 

@@ -20,7 +20,7 @@ KeyQueue KeyQueueState;
 // thinks. A poll that finds the queue empty right after another empty poll
 // is the game waiting for a key (the headless platform delivers its next
 // scripted key then); when nothing was drawn in between either, it sleeps
-// until the next window event or tick instead of spinning a core.
+// until the next window event (or tick) instead of spinning a core.
 bool lastPollEmpty = false;
 uint64_t lastPollStamp = 0;
 
@@ -35,12 +35,12 @@ void PushKey(uint8_t key) {
     KeyQueueState.tail = next;
 }
 
-bool KeyPressed() {
+bool KeyPressed(IdleWait idle) {
     Platform& platform = CurrentPlatform();
     bool waiting = KeyQueueState.empty() && lastPollEmpty;
     if (waiting && DrawingStamp() == lastPollStamp) {
         PresentIfPending();
-        platform.WaitEvent(kPresentTickMs);
+        platform.WaitEvent(idle == IdleWait::kUntilEvent ? -1 : kPresentTickMs);
     }
     platform.PumpEvents(PushKey, waiting);
     PresentIfPending();
@@ -50,7 +50,7 @@ bool KeyPressed() {
 }
 
 uint8_t ReadKey() {
-    while (!KeyPressed()) {
+    while (!KeyPressed(IdleWait::kUntilEvent)) {
     }
     uint8_t key = KeyQueueState.slots[KeyQueueState.head];
     KeyQueueState.head = advance(KeyQueueState.head);

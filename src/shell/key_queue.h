@@ -13,9 +13,18 @@ constexpr int kKeySlots = 100;
 constexpr uint8_t kKeyUp = 72, kKeyDown = 80, kKeyLeft = 75, kKeyRight = 77;
 constexpr uint8_t kKeyEnter = 13, kKeyEsc = 27, kKeyBackspace = 8, kKeySpace = 32;
 
+// How an idle poll waits (the second poll in a row to find the queue empty,
+// with nothing drawn in between): for the next window event but at most one
+// 10 ms tick, so a loop that animates or rolls dice between polls keeps its
+// pace; or for the next window event however long it takes, for a caller
+// with nothing to do until the player acts. Either way whatever is drawn
+// but not yet shown is presented first.
+enum class IdleWait { kTick, kUntilEvent };
+
 void PushKey(uint8_t key);        // drops the byte when the queue is full
-bool KeyPressed();                // handles window events, then: is a byte waiting?
-uint8_t ReadKey();                // waits for a byte and takes it
+// Handles window events, then: is a byte waiting?
+bool KeyPressed(IdleWait idle = IdleWait::kTick);
+uint8_t ReadKey();                // waits for a byte (without ticking) and takes it
 // Reads every waiting byte (the last one into *lastKey when given). Use it
 // for every "discard pending keys": it never counts as the game waiting, so
 // two discards in a row cannot make the harness deliver a key to be eaten.

@@ -8,9 +8,43 @@
 #include "shell/halt.h"
 #include "shell/play_game.h"
 
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: vela [OPTION]... [/g] [/c] [/m]\n"
+    "Play 벨라, a role-playing game, in a window. The game reads its data files\n"
+    "from the current folder and keeps its saved games there.\n"
+    "\n"
+    "  /g, /G        skip the title and continue the game saved in slot 1\n"
+    "  /c, /C        skip the title's animation and create a hero at once\n"
+    "  /m, /M        no music\n"
+    "  --renderer    draw through SDL's accelerated renderer (OpenGL or the\n"
+    "                like) instead of copying frames into the window directly\n"
+    "  -h, --help    show this help and exit\n"
+    "\n"
+    "In the game: F10 window size, F11 or Alt+Enter fullscreen, F12 screenshot.\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
     using namespace vela;
-    std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args;
+    PresentWay way = PresentWay::kWindowSurface;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg == "--renderer") {
+            way = PresentWay::kRenderer;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            std::fprintf(stderr, "vela: unknown option '%s'\nTry 'vela --help' for more information.\n", arg.c_str());
+            return 2;
+        } else {
+            args.push_back(arg);  // the game looks for /g among its words
+        }
+    }
     // The fonts are read before the window exists; without them there is
     // no game to show.
     try {
@@ -20,7 +54,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     try {
-        SdlPlatform platform;
+        SdlPlatform platform(way);
         SetPlatform(&platform);
         try {
             PlayGame(args);

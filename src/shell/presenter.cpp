@@ -1,5 +1,7 @@
 #include "shell/presenter.h"
 
+#include <algorithm>
+
 #include "platform/platform.h"
 
 namespace vela {
@@ -17,7 +19,9 @@ void SetPresentSource(const uint16_t* pixels) { source = pixels; }
 void PresentNow() {
     if (!source) return;
     Platform& p = CurrentPlatform();
-    p.Present(source);
+    p.Present(source, ChangedTop, std::max(ChangedTop, ChangedBottom));
+    ChangedTop = 480;
+    ChangedBottom = 0;
     lastShownMs = p.NowMs();
     shownOnce = true;
     pending = false;

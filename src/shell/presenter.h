@@ -21,4 +21,13 @@ void PresentNow();
 void NoteDrawing();
 uint64_t DrawingStamp();
 
+// Rows top .. bottom - 1 of the surface were written. The next presentation
+// hands the band of rows written since the last one to the platform, which
+// may then copy only those rows to the window.
+inline int ChangedTop = 480, ChangedBottom = 0;
+inline void NoteRowsChanged(int top, int bottom) {
+    if (top < ChangedTop) ChangedTop = top;
+    if (bottom > ChangedBottom) ChangedBottom = bottom;
+}
+
 }  // namespace vela

@@ -1,20 +1,32 @@
-# Sourced by the window smoke test and the idle-CPU benchmark: runs the real
+# Sourced by the window smoke test and the window benchmarks: runs the real
 # game in a window on a private Xvfb display.
 #
-# Before sourcing, define fail MESSAGE (prints and exits non-zero) and set
-# VELA (the game binary) and DATA (the built data folder). Afterwards
+# Before sourcing, define fail MESSAGE (prints and exits non-zero); then call
+# takeGameAndData "$@" with the script's arguments, which sets VELA (the game
+# binary) and DATA (the built data folder) from the first two. Afterwards
 # WORK is a scratch folder (the game runs in WORK/game), DISPLAY is the
 # private display, XVFB_PID and GAME_PID the two processes, and WIN the game's
 # window; both processes are stopped and WORK removed on exit.
 #
-#   startGameInXvfb SCREEN_SIZE      e.g. 1600x1200
+#   startGameInXvfb SCREEN_SIZE [GAME ARGS]   e.g. 1600x1200
+# or, to run the game more than once on one display:
+#   startXvfb SCREEN_SIZE; startGame [GAME ARGS]; stopProcess "$GAME_PID"
 
-for tool in Xvfb xdotool xwininfo xprop timeout od; do
+for tool in Xvfb xdotool xwininfo xprop xwd timeout od; do
     command -v "$tool" >/dev/null 2>&1 ||
-        fail "'$tool' is not installed (install xvfb, xdotool and x11-utils: scripts/install-deps.sh)"
+        fail "'$tool' is not installed (install xvfb, xdotool, x11-utils and x11-apps: scripts/install-deps.sh)"
 done
-[ -x "$VELA" ] || fail "game binary $VELA is missing or not executable"
-[ -f "$DATA/ascii.fnt" ] || fail "no built game data in $DATA (build the gamedata target)"
+# takeGameAndData USAGE_TAIL VELA_BINARY BUILT_DATA_DIR [...]; the caller
+# then shifts its own arguments by 2.
+takeGameAndData() {
+    local usage=$1
+    shift
+    [ $# -ge 2 ] || { echo "usage: $0 VELA_BINARY BUILT_DATA_DIR $usage" >&2; exit 2; }
+    VELA=$(realpath -- "$1") || exit 2
+    DATA=$(realpath -- "$2") || exit 2
+    [ -x "$VELA" ] || fail "game binary $VELA is missing or not executable"
+    [ -f "$DATA/ascii.fnt" ] || fail "no built game data in $DATA (build the gamedata target)"
+}
 
 WORK=$(mktemp -d /tmp/vela-xvfb.XXXXXX) || fail "cannot make a temporary directory"
 XVFB_PID=""
@@ -43,7 +55,7 @@ trap 'exit 1' INT TERM HUP
 
 X() { timeout 10 "$@"; }  # one X client call, never hanging
 
-startGameInXvfb() {
+startXvfb() {
     # The game runs in a fresh copy of its data, so screenshots land there.
     mkdir "$WORK/game" && cp -R "$DATA/." "$WORK/game/" || fail "cannot copy the game data"
     rm -f "$WORK"/game/vela-*.png
@@ -61,10 +73,12 @@ startGameInXvfb() {
         fail "Xvfb did not start: $(tail -n 3 "$WORK/xvfb.log" 2>/dev/null)"
     export DISPLAY=":$(head -n 1 "$WORK/display")"
     unset WAYLAND_DISPLAY XAUTHORITY SDL_VIDEODRIVER
+}
 
+startGame() {
     # /c opens straight on hero creation: a still screen that waits for keys
     # (the title animates for a minute before it waits).
-    (cd "$WORK/game" && exec "$VELA" /c) >"$WORK/game.log" 2>&1 &
+    (cd "$WORK/game" && exec "$VELA" /c "$@") >"$WORK/game.log" 2>&1 &
     GAME_PID=$!
     # xdotool matches the legacy WM_NAME, where SDL cannot keep the Hangul,
     # so the window is found by the ASCII tail of the caption.
@@ -73,4 +87,11 @@ startGameInXvfb() {
         kill -0 "$GAME_PID" 2>/dev/null || fail "the game exited before showing its window"
         fail "no game window within 10 s"
     }
+}
+
+startGameInXvfb() {
+    local size=$1
+    shift
+    startXvfb "$size"
+    startGame "$@"
 }

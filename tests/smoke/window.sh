@@ -1,23 +1,19 @@
 #!/bin/bash
 # Smoke test of the game in a real SDL window on a private Xvfb display:
-# the window appears at 640 x 480, takes keys, F12 writes a 640 x 480
-# screenshot, F10 doubles the window, and SIGTERM ends the game at once
-# with status 0.
+# the command line answers --help and refuses unknown options, the window
+# appears at 640 x 480, takes keys, F12 writes a 640 x 480 screenshot, F10
+# steps through the sizes that fit the screen, F11 shows the picture scaled
+# and letterboxed, and SIGTERM ends the game at once with status 0.
 #
-#   tests/smoke/window.sh VELA_BINARY BUILT_DATA_DIR
+#   tests/smoke/window.sh VELA_BINARY BUILT_DATA_DIR [GAME ARGS]
 #
+# GAME ARGS such as --renderer test the other way of presenting.
 # SMOKE_KEEP_SHOT=FILE.png keeps the first screenshot for a look.
 # Works without a window manager (keys go to the window after an explicit
 # input focus) and without network. Every wait has a time limit; Xvfb and the
 # game are always stopped on the way out.
 set -u
 
-if [ $# -ne 2 ]; then
-    echo "usage: $0 VELA_BINARY BUILT_DATA_DIR" >&2
-    exit 2
-fi
-VELA=$(realpath -- "$1") || exit 2
-DATA=$(realpath -- "$2") || exit 2
 CAPTION="벨라 windows version 0.1.1"
 
 fail() {
@@ -32,8 +28,20 @@ say() { echo "smoke: $*"; }
 
 # shellcheck source=game_in_xvfb.sh
 . "$(dirname "$0")/game_in_xvfb.sh"
-# The screen is big enough for the 2x window.
-startGameInXvfb 1600x1200
+takeGameAndData "[GAME ARGS]" "$@"
+shift 2
+
+# The command line, as a Unix program answers it.
+help=$("$VELA" --help 2>&1) || fail "vela --help exited with status $?"
+case "$help" in Usage:*--help*) ;; *) fail "vela --help printed no usage: $help" ;; esac
+refusal=$("$VELA" --frobnicate 2>&1)
+status=$?
+[ "$status" -eq 2 ] || fail "an unknown option ended with status $status, expected 2"
+case "$refusal" in *"'--frobnicate'"*) ;; *) fail "the unknown option is not named: $refusal" ;; esac
+say "--help prints usage, an unknown option is named and refused"
+
+# The screen is big enough for the 2x window, not for the 3x one.
+startGameInXvfb 1600x1200 "$@"
 say "Xvfb on $DISPLAY"
 say "window $WIN"
 # xprop in the C locale writes bytes above 127 as octal escapes.
@@ -110,8 +118,37 @@ say "arrow keys moved the highlight"
 
 sendKey F10
 expectSize 1280x960 "after F10"
-say "F10 made the window 1280x960"
+sendKey F10
+expectSize 640x480 "after a second F10: 3x does not fit a 1600x1200 screen"
+say "F10 made the window 1280x960, then 640x480 again"
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game exited after F10"
+
+# F11: Xvfb has no window manager, so the test does what one would do with
+# a fullscreen request and makes the window as large as the screen. The
+# picture is then 2x and centred on black: 1280x960 from (160, 120).
+sendKey F11
+sleep 0.3
+X xdotool windowsize --sync "$WIN" 1600 1200 && X xdotool windowmove --sync "$WIN" 0 0 ||
+    fail "cannot resize the window as a window manager would"
+sleep 0.5
+X xwd -id "$WIN" -silent >"$WORK/window.xwd" || fail "xwd could not read the window"
+# The red, green and blue bytes of a pixel of a 32-bit xwd image: the header
+# holds its own size, the bytes per line and the count of colour entries.
+pixelAt() {
+    local header
+    header=($(od -An -tu4 --endian=big -N100 "$WORK/window.xwd"))
+    local offset=$((header[0] + header[19] * 12 + $2 * header[12] + $1 * 4))
+    od -An -tx1 -j "$offset" -N3 "$WORK/window.xwd" | awk '{print $3 $2 $1}'
+}
+for at in "10 10" "159 600" "1440 600" "800 119" "800 1080" "1599 1199"; do
+    [ "$(pixelAt $at)" = "000000" ] || fail "fullscreen: ($at) is $(pixelAt $at), expected the black border"
+done
+for at in "160 120" "161 121" "1439 1079" "1438 1078"; do
+    [ "$(pixelAt $at)" != "000000" ] || fail "fullscreen: ($at) is black, expected the picture"
+done
+[ "$(pixelAt 160 120)" = "$(pixelAt 161 121)" ] || fail "fullscreen: pixels are not doubled"
+say "F11 shows the picture at 2x, letterboxed"
+kill -0 "$GAME_PID" 2>/dev/null || fail "the game exited after F11"
 
 # SIGTERM is a close request: the game ends at once with status 0.
 kill -TERM "$GAME_PID"

@@ -5,6 +5,7 @@
 #include "screen/gfx.h"
 #include "session.h"
 #include "shell/halt.h"
+#include "shell/presenter.h"
 
 namespace vela {
 namespace {
@@ -138,6 +139,32 @@ TEST(Gfx, PixelsDoNotPresentButBarsDo) {
     SetFillStyle(1, 2);
     Bar(0, 0, 3, 3);
     EXPECT_EQ(s.platform.presentCount, before + 1);
+}
+
+// The window is sent only the rows that changed, so every way of drawing
+// must report the rows it wrote.
+TEST(Gfx, APresentCarriesTheRowsEveryDrawingCallWrote) {
+    test::Session s(false);
+    auto rowsShown = [&s](auto draw) {
+        PresentNow();
+        draw();
+        PresentNow();
+        return std::pair{s.platform.changedTop, s.platform.changedBottom};
+    };
+    auto image = solidImage(12);
+    using Rows = std::pair<int, int>;
+    EXPECT_EQ(rowsShown([] { Bar(0, 30, 9, 39); }), Rows(30, 40));
+    EXPECT_EQ(rowsShown([] { Bar(0, 470, 9, 900); }), Rows(470, 480));
+    EXPECT_EQ(rowsShown([] { Rectangle(5, 50, 20, 60); }), Rows(50, 61));
+    EXPECT_EQ(rowsShown([] { Line(5, 70, 5, 80); }), Rows(70, 80));  // the end point is not set
+    EXPECT_EQ(rowsShown([] { PutPixel(3, 90, 1); }), Rows(90, 91));
+    EXPECT_EQ(rowsShown([&] { PutImage(10, 100, image.data(), kPutOr); }), Rows(100, 124));
+    EXPECT_EQ(rowsShown([&] { PutTile(10, 470, image.data(), true); }), Rows(470, 480));
+    EXPECT_EQ(rowsShown([&] { PutSpriteOnTile(0, 200, image.data(), image.data(), image.data()); }),
+              Rows(200, 224));
+    EXPECT_EQ(rowsShown([] { ScrollUp(0, 316, 10, 48, 16); }), Rows(300, 348));
+    EXPECT_EQ(rowsShown([] { ClearDevice(); }), Rows(0, 480));
+    EXPECT_EQ(rowsShown([] { PutPixel(3, 480, 1); }), Rows(480, 480));  // off the surface: nothing
 }
 
 }  // namespace

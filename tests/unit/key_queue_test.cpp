@@ -3,6 +3,7 @@
 #include "screen/gfx.h"
 #include "session.h"
 #include "shell/key_queue.h"
+#include "shell/presenter.h"
 
 namespace vela {
 namespace {
@@ -68,14 +69,26 @@ TEST(KeyQueue, AScreenThatAnimatesUntilAKeyGetsItsKey) {
     EXPECT_EQ(ReadKey(), 'k');
 }
 
-TEST(KeyQueue, AnIdleWaitSleepsUntilTheNextTickInsteadOfSpinning) {
+TEST(KeyQueue, AnIdleWaitSleepsInsteadOfSpinning) {
     test::Session s(false);
     uint64_t start = s.platform.NowMs();
     EXPECT_FALSE(KeyPressed());  // the first empty poll answers at once
     EXPECT_EQ(s.platform.NowMs(), start);
     s.platform.AppendKeys("{wait}{wait}");
-    EXPECT_FALSE(KeyPressed());  // the second one waits a tick
+    EXPECT_FALSE(KeyPressed());  // the second one waits, at most a tick
     EXPECT_GE(s.platform.NowMs(), start + 10);
+    EXPECT_EQ(s.platform.lastWaitMs, kPresentTickMs);
+    // Waiting for a key with nothing else to do: no time limit at all, and
+    // what was drawn is shown first.
+    s.platform.AppendKeys("k");
+    SetFillStyle(1, 3);
+    Bar(0, 0, 5, 5);
+    PutPixel(9, 9, 1);
+    int presents = s.platform.presentCount;
+    EXPECT_EQ(ReadKey(), 'k');
+    EXPECT_EQ(s.platform.lastWaitMs, -1);
+    EXPECT_GT(s.platform.presentCount, presents);
+    EXPECT_EQ(s.platform.changedBottom, 10);
 }
 
 }  // namespace

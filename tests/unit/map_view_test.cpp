@@ -8,6 +8,7 @@
 #include "game/world/map_view.h"
 #include "golden.h"
 #include "screen/gfx.h"
+#include "screen/image_cache.h"
 #include "session.h"
 
 namespace vela {
@@ -72,6 +73,7 @@ TEST(MapViewGolden, ADenShowsOnlyTheLitCellsAndTheLitMarks) {
     // Tarn's layout drawn with the den tiles and palette, in the dark.
     std::ifstream tiles("den.fnt", std::ios::binary), palette("den.pal", std::ios::binary);
     tiles.read(reinterpret_cast<char*>(TileImages.data()), kImageFileBytes);
+    ImagesChanged(TileImages.data(), kImageFileBytes);
     for (int i = 0; i < 16; ++i) {
         char rgb[3];
         palette.read(rgb, 3);

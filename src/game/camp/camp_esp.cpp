@@ -1,6 +1,7 @@
 #include "game/camp/camp_esp.h"
 
 #include <string>
+#include <vector>
 
 #include "game/camp/map_squares.h"
 #include "game/camp/member_limits.h"
@@ -16,6 +17,7 @@
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
 #include "screen/gfx.h"
+#include "screen/image_cache.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
 #include "shell/key_queue.h"
@@ -28,23 +30,24 @@ constexpr int kEspSchool = 5;
 
 enum Power { kSeeThrough = 1, kProphecy, kMindReading, kFarSight, kTelekinesis };
 
-// Seeing through walls blanks the images of the squares that hide things.
+// Seeing through walls blanks the images of the squares that hide things
+// for as long as the party looks.
 void seeThrough() {
-    auto blank = [](int tile) {
-        std::array<uint8_t, kImageSlotBytes> saved;
-        std::copy_n(TileImage(tile), kImageSlotBytes, saved.begin());
-        std::fill_n(TileImages.begin() + tile * kImageSlotBytes + 4, kImageSlotBytes - 4, 0);
-        return saved;
-    };
-    bool den = MapKind == kDen || MapKind == kKeep;
-    auto tile0 = blank(0);
-    std::array<uint8_t, kImageSlotBytes> tile52{};
-    if (den) tile52 = blank(52);
+    std::vector<int> hiding = {0};
+    if (MapKind == kDen || MapKind == kKeep) hiding.push_back(52);
+    std::vector<std::vector<uint8_t>> saved;
+    for (int tile : hiding) {
+        saved.emplace_back(TileImage(tile), TileImage(tile) + kImageSlotBytes);
+        BlankTileImage(tile);
+    }
     DrawMapView(true);
     WriteMessage(15, "일행은 주위를 투시하고 있다."_j);
     ReadKey();
-    std::copy(tile0.begin(), tile0.end(), TileImages.begin());
-    if (den) std::copy(tile52.begin(), tile52.end(), TileImages.begin() + 52 * kImageSlotBytes);
+    for (std::size_t i = 0; i < hiding.size(); ++i) {
+        uint8_t* slot = &TileImages[std::size_t(hiding[i]) * kImageSlotBytes];
+        std::copy(saved[i].begin(), saved[i].end(), slot);
+        ImagesChanged(slot, kImageSlotBytes);
+    }
     DrawMapView(true);
 }
 

@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "screen/gfx.h"
 #include "screen/johab.h"
+#include "screen/image_cache.h"
 #include "shell/halt.h"
 
 namespace vela {
@@ -26,6 +27,13 @@ uint8_t MapChanged = 0;
 std::string MusicName;
 
 namespace {
+
+// Both image buffers are drawn through their decoded copies.
+const bool imageSetsCached = [] {
+    CacheImageSet(TileImages.data(), kImageSlots, kImageSlotBytes);
+    CacheImageSet(SpriteImages.data(), kImageSlots, kImageSlotBytes);
+    return true;
+}();
 
 constexpr int kTileWithImageLimit = kImageSlots - 1;  // tiles 0..55 have a picture
 
@@ -55,6 +63,7 @@ void readImages(const std::string& name, std::array<uint8_t, N>& into) {
     if (!opened) ReportMissingFile(name);
     if (bytes.size() != N) ReportDamagedFile(name, "it holds " + std::to_string(bytes.size()) + " bytes, not " + std::to_string(N));
     std::copy(bytes.begin(), bytes.end(), into.begin());
+    ImagesChanged(into.data(), N);
 }
 
 // The slot's player file, found whatever the case of its name; one whose
@@ -116,7 +125,9 @@ void readPalette(const std::string& name) {
 }
 
 void copySlot(int from, int to) {
-    std::copy_n(TileImages.begin() + from * kImageSlotBytes, kImageSlotBytes, TileImages.begin() + to * kImageSlotBytes);
+    uint8_t* slot = &TileImages[std::size_t(to) * kImageSlotBytes];
+    std::copy_n(&TileImages[std::size_t(from) * kImageSlotBytes], kImageSlotBytes, slot);
+    ImagesChanged(slot, kImageSlotBytes);
 }
 
 }  // namespace
@@ -136,6 +147,13 @@ const uint8_t* TileImage(int tile) {
     // script sets is kept inside the images too.
     if (tile < 0 || tile > kTileWithImageLimit) tile = 0;
     return &TileImages[std::size_t(tile) * kImageSlotBytes];
+}
+
+void BlankTileImage(int tile) {
+    if (tile < 0 || tile > kTileWithImageLimit) return;
+    uint8_t* slot = &TileImages[std::size_t(tile) * kImageSlotBytes];
+    std::fill_n(slot + 4, kImageSlotBytes - 4, 0);
+    ImagesChanged(slot, kImageSlotBytes);
 }
 
 void ReportMissingFile(const std::string& fileName) {
@@ -189,6 +207,8 @@ void ResetMapState() {
     MapKind = 0;
     TileImages.fill(0);
     SpriteImages.fill(0);
+    ImagesChanged(TileImages.data(), TileImages.size());
+    ImagesChanged(SpriteImages.data(), SpriteImages.size());
     MapLoaded = 0;
     RestorePending = 0;
     MapChanged = 0;

@@ -34,6 +34,12 @@ int MapTile(int x, int y);
 bool CellLit(int x, int y);
 void SetMapTile(int x, int y, int tile);
 const uint8_t* TileImage(int tile);
+// Clears the picture of a tile (0..55) to colour 0, keeping its size bytes.
+void BlankTileImage(int tile);
+
+// TileImages and SpriteImages are drawn through decoded copies (see
+// screen/image_cache.h): code that writes into them other than through
+// LoadMap and BlankTileImage calls ImagesChanged for the bytes it wrote.
 
 // Reads the map named by the party's map number (or the saved game, right
 // after start-up or a restore), its tiles, palette and the sprites.

@@ -39,7 +39,7 @@ void handleSquare(TileClass cls) {
 void MapStep() {
     Acted = 0;
     StepDX = StepDY = 0;
-    if (!KeyPressed()) return;
+    if (!KeyPressed(IdleWait::kUntilEvent)) return;  // nothing on the map moves by itself
     LastKey = ReadKey();
     uint8_t upper = uint8_t(std::toupper(LastKey));
     if (RunCampKey(upper)) {
@@ -74,7 +74,7 @@ void MapStep() {
     if (LastKey == kKeyBackspace) SoundOn ^= 1;
     if (LastKey == 255) {
         // Reveals the hidden event squares until the next map load.
-        std::fill_n(TileImages.begin() + 4, kImageSlotBytes - 4, 0);
+        BlankTileImage(0);
     }
     if (Acted == 0) return;
     PartyX += StepDX;

@@ -1,7 +1,5 @@
 #include "game/world/map_view.h"
 
-#include <array>
-
 #include "game/state/party.h"
 #include "game/world/exploration.h"
 #include "game/world/map_data.h"
@@ -50,16 +48,9 @@ void DrawMapView(bool withParty) {
     ViewLight light = LightOfView();
 
     // The party's cell: the ground under it with the figure laid over it
-    // through the figure's mask, plane byte by plane byte.
-    std::array<uint8_t, kImageSlotBytes> partyCell;
-    const uint8_t* ground = TileImage(MapTile(PartyX, PartyY));
+    // through the figure's mask, 24 x 24 whatever a damaged tile file claims.
     const uint8_t* sprite = &SpriteImages[std::size_t(PartySprite) * kImageSlotBytes];
     const uint8_t* mask = &SpriteImages[std::size_t(PartySprite + 28) * kImageSlotBytes];
-    std::copy_n(ground, kImageSlotBytes, partyCell.begin());
-    for (int b = 4; b < kImageSlotBytes; ++b) partyCell[b] = uint8_t((partyCell[b] & mask[b]) | sprite[b]);
-    // The cell is 24 x 24 whatever a damaged tile file claims.
-    partyCell[0] = partyCell[2] = 23;
-    partyCell[1] = partyCell[3] = 0;
 
     if (BackdropMode != 0) {
         SetFillStyle(1, kBackdropColour[BackdropMode]);
@@ -70,7 +61,7 @@ void DrawMapView(bool withParty) {
             bool dimmed = light.dim && !(i >= 5 - light.rx && i <= 5 + light.rx && j >= 6 - light.ry && j <= 6 + light.ry);
             int x = PartyX - 5 + i, y = PartyY - 6 + j;
             if (i == 5 && j == 6 && withParty) {
-                PutImage(120, 144, partyCell.data(), kPutCopy);
+                PutSpriteOnTile(120, 144, TileImage(MapTile(PartyX, PartyY)), sprite, mask);
             } else if (y < 1 || y > MapHeight) {
                 PutTile(24 * i, 24 * j, TileImage(0), dimmed);
             } else if (CellLit(x, y)) {

@@ -12,6 +12,7 @@ namespace vela::fuzz {
 
 // Once per process: a fresh folder with copies of the built data files
 // becomes the current directory; the screen, fonts and state are set up.
+// So a target is given its corpus and artifact paths absolute (run.sh does).
 void EnterFuzzFolder();
 
 // Puts the fuzzer's bytes into the game folder under the name.

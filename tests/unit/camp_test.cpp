@@ -16,6 +16,7 @@
 #include "game/world/map_data.h"
 #include "screen/johab.h"
 #include "session.h"
+#include "shell/play_game.h"
 
 namespace vela {
 namespace {
@@ -131,6 +132,17 @@ TEST(Rest, HoursStayWithinOneToTwentyFourAndEscRestsNot) {
     RestHours = 1;
     rest(s, "{down}{left}{enter}");
     EXPECT_EQ(RestHours, 1);
+}
+
+TEST(Rest, ANewGameOffersSixHoursAndAttacksTheUnconscious) {
+    test::Session s;
+    Member[1].Name.set("a");
+    InitNewGame();
+    RestHours = 20;
+    AttackUnconscious = 0;
+    StartGame();
+    EXPECT_EQ(RestHours, 6);
+    EXPECT_EQ(AttackUnconscious, 1);
 }
 
 // The caster is member 1, a mage with healing skill 30 unless set.

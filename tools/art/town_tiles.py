@@ -209,24 +209,26 @@ def cobbles(light=False):
     return t
 
 
-def planks(vertical=False):
+def planks():
+    # floorboards seen from above, running north-south: long boards with thin seams and few
+    # butt joints, in close browns, so a floor never reads as a course of bricks
     t = Tile(OCHRE)
     r = random.Random(20)
-    for band in range(4):
-        y0 = band * 6
-        t.hline(0, N - 1, y0 + 5, RED)
-        joint = (band * 9 + 5) % N
-        t.vline(joint, y0, y0 + 4, RED)
-        t.px(joint + 1, y0 + 1, DGREY)
-        t.px(joint + 1, y0 + 3, DGREY)
-        for _ in range(3):
-            x = r.randrange(N)
-            y = y0 + 1 + r.randrange(3)
-            for k in range(r.randrange(3, 7)):
-                if t.get(x + k, y) == OCHRE:
-                    t.wpx(x + k, y, RED if k % 3 else OCHRE)
-    if vertical:
-        t.p = [list(col) for col in zip(*t.p)]
+    width = 6
+    for board in range(N // width):
+        x0 = board * width
+        t.vline(x0, 0, N - 1, RED)
+        t.vline(x0 + 1, 0, N - 1, PALE if board % 2 else OCHRE)
+        joint = (board * 11 + 7) % N
+        t.hline(x0 + 1, x0 + width - 1, joint, RED)
+        t.px(x0 + 3, (joint + 2) % N, STONE)
+        t.px(x0 + 3, (joint - 2) % N, STONE)
+        for _ in range(2):
+            x = x0 + 2 + r.randrange(width - 2)
+            y = r.randrange(N)
+            for k in range(r.randrange(4, 9)):
+                if t.get(x, y + k) == OCHRE:
+                    t.wpx(x, y + k, STONE)
     return t
 
 
@@ -290,13 +292,13 @@ def marble():
     t = Tile()
     for y in range(N):
         for x in range(N):
-            t.p[y][x] = PALE if ((x // 6) + (y // 6)) % 2 == 0 else RED
+            t.p[y][x] = PALE if ((x // 6) + (y // 6)) % 2 == 0 else OCHRE
     r = random.Random(30)
     for _ in range(6):
         x, y = r.randrange(N), r.randrange(N)
         for k in range(4):
             c = t.get(x + k, y + k // 2)
-            t.wpx(x + k, y + k // 2, STONE if c == PALE else BLACK)
+            t.wpx(x + k, y + k // 2, STONE if c == PALE else RED)
     return t
 
 
@@ -357,27 +359,23 @@ def brick_paving():
                     for i in range(4):
                         x, y = (bx + j, by + k * 4 + i) if across else (bx + k * 4 + i, by + j)
                         edge = i == 3 or j == 7
-                        top = i == 0 or j == 0
-                        t.px(x, y, OCHRE if edge else LRED if top and (i == 0) else RED)
+                        t.px(x, y, OCHRE if edge else RED)
     return t
 
 
 def dark_flags():
     t = Tile(RED)
     for y in range(N):
-        t.px(0, y, BLACK)
-    t.hline(0, 23, 0, BLACK)
-    t.hline(0, 13, 9, BLACK)
-    t.hline(14, 23, 14, BLACK)
-    t.vline(13, 0, 23, BLACK)
-    t.vline(6, 9, 23, BLACK)
-    t.hline(14, 23, 5, BLACK)
-    t.hline(0, 6, 18, BLACK)
-    t.specks(50, [STONE, BLACK], 18, on=[RED])
-    for y in range(N):
-        for x in range(N):
-            if t.p[y][x] == RED and t.get(x - 1, y) == BLACK and t.get(x, y - 1) != BLACK and x % 3 == 0:
-                t.p[y][x] = STONE
+        t.px(0, y, DGREY)
+    t.hline(0, 23, 0, DGREY)
+    t.hline(0, 13, 9, DGREY)
+    t.hline(14, 23, 14, DGREY)
+    t.vline(13, 0, 23, DGREY)
+    t.vline(6, 9, 23, DGREY)
+    t.hline(14, 23, 5, DGREY)
+    t.hline(0, 6, 18, DGREY)
+    # flat slabs: worn specks only, no lit edges, so the floor lies flat instead of rising as a wall
+    t.specks(50, [STONE, OCHRE], 14, on=[RED])
     return t
 
 
@@ -927,7 +925,8 @@ def open_door():
 
 
 def signpost():
-    t = dirt_path()
+    # most signs stand in the paved streets and squares, so the post is set in light cobbles
+    t = cobbles(light=True)
     t.disc(12, 21, 4, RED, ry=1.5)
     t.rect(11, 10, 12, 21, OCHRE)
     t.vline(12, 10, 21, RED)

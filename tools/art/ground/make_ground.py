@@ -256,13 +256,13 @@ def flowers():
     return t
 
 
-def small_tree(t, cx, cy, r=4.5, s=0):
+def small_tree(t, cx, cy, r=4.5, s=0, outline=K):
     vline(t, cx, cy + int(r) - 1, cy + int(r) + 2, BR)
     put(t, cx + 1, cy + int(r) + 2, DG)
     put(t, cx - 1, cy + int(r) + 2, DG)
     m = ellipse_mask(cx + 0.5, cy, r, r * 0.9)
     shadow(t, m, DG, 1, 1)
-    shade_blob(t, m, BG, G, DG, K, hi=None, s=s)
+    shade_blob(t, m, BG, G, DG, outline, hi=None, s=s)
     # leaf texture
     for (x, y) in m:
         if not edge(m, x, y) and hsh(x, y, s + 9) < 0.15:
@@ -270,10 +270,11 @@ def small_tree(t, cx, cy, r=4.5, s=0):
 
 
 def light_forest():
-    t = grass(11, tufts=4, his=2)
-    small_tree(t, 6, 6, 4.5, 3)
-    small_tree(t, 17, 13, 4.5, 4)
-    small_tree(t, 6, 17, 3.5, 5)
+    # open woodland you walk through: two young trees with soft (not black) rims and plenty of
+    # grass between, so it never reads as the closed canopy of the dense forest
+    t = grass(11, tufts=6, his=3)
+    small_tree(t, 6, 6, 3.5, 3, outline=DG)
+    small_tree(t, 17, 15, 3.5, 4, outline=DG)
     return t
 
 
@@ -492,7 +493,8 @@ def farmland():
 
 
 def dark_grass():
-    return grass(19, base=DG, tuft=G, hi=G, tufts=8, his=4)
+    # shaded turf: as many blades as the open grass, so a patch of it reads as ground, not a hole
+    return grass(19, base=DG, tuft=G, hi=BG, tufts=18, his=10)
 
 
 def pebbles():

@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 30
 SAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp
 
-.PHONY: all deps build play test bench clean sanitize sanitize-build fuzz
+.PHONY: all deps build play test bench balance clean sanitize sanitize-build fuzz
 
 all: build
 
@@ -51,6 +51,11 @@ fuzz: sanitize-build
 
 bench: build
 	@$(BUILD)/vela-bench
+
+# Plays seeded battles against the reference parties; writes docs/BALANCE.md.
+balance: build
+	@$(BUILD)/vela-balance $(BUILD)/data tools/balance > docs/BALANCE.md.new && mv docs/BALANCE.md.new docs/BALANCE.md
+	@grep "fights meet" docs/BALANCE.md
 
 clean:
 	rm -rf $(BUILD) $(SAN_BUILD)

@@ -1,6 +1,7 @@
 #include "shell/play_game.h"
 
 #include "audio/music.h"
+#include "game/battle/enemy_group.h"
 #include "game/camp/rest.h"
 #include "game/state/enemy_table.h"
 #include "game/state/party.h"

@@ -43,7 +43,7 @@ for scenario in "$HERE"/*.scn; do
         keys="$(grep -v "^#" "$HERE/hero.keys" | tr -d "\r\n")$keys"
     fi
     want=$(sed -n 's/^status //p' "$scenario")
-    sed -n 's/^file //p' "$scenario" | while read -r f as; do cp "$HERE/files/$f" "$work/${as:-$f}"; done
+    sed -n 's/^file //p' "$scenario" | while read -r f as; do cp "$HERE/files/$f" "$work/${as:-$(basename "$f")}"; done
     (cd "$work" && timeout 60 "$HEADLESS" --seed 1 --keys "$keys" --shot shot.png \
         --transcript transcript.txt --state state.json $args >stdout.txt 2>stderr.txt)
     status=$?

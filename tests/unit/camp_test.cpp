@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "game/battle/enemy_group.h"
 #include "game/camp/camp_esp.h"
 #include "game/camp/change_magic.h"
 #include "game/camp/game_options.h"

@@ -5,6 +5,7 @@
 
 #include "audio/music.h"
 #include "game/state/party.h"
+#include "game/battle/enemy_group.h"
 #include "game/state/random.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
@@ -32,6 +33,7 @@ Session::Session(bool withData) {
     ResetGameState();
     ResetMapState();
     ResetMusicState();
+    ResetBattleState();
     SeedRandom(1);
     InitGraph();
     ResetPalette();

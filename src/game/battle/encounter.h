@@ -3,7 +3,15 @@
 
 namespace vela {
 
-// Rolled by the step handlers; opens a battle with the map's enemies.
+// Rolled by the step handlers: on the dens and grounds that have wandering
+// foes, a group of the map's kinds appears; the party may fight or try to
+// slip away.
 void RandomEncounter();
+
+// The range of enemy numbers met at random on a map; {0, 0} for none.
+struct EncounterRange {
+    int first, count;
+};
+EncounterRange EncounterRangeOf(int mapNumber);
 
 }  // namespace vela

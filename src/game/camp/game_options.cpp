@@ -1,3 +1,4 @@
+#include "game/battle/enemy_group.h"
 #include "game/camp/game_options.h"
 
 #include <cstring>

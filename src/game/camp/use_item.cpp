@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "game/battle/summoning.h"
 #include "game/camp/member_limits.h"
-#include "game/camp/summoning_scroll.h"
 #include "game/camp/teleport.h"
 #include "game/state/names.h"
 #include "game/state/particles.h"
@@ -87,9 +87,11 @@ int scrollSkill() {
     return count == 0 ? 0 : 5 * ((2 * sum + count) / (2 * count));
 }
 
+// The scroll casts 다른 차원 생물 소환 into member slot 6.
 void summon() {
-    int slot = SummonFromOtherDimension(scrollSkill());
-    std::string name = Member[slot].Name.str();
+    constexpr int kOtherDimension = 6;
+    SummonWithSkill(kOtherDimension, scrollSkill());
+    std::string name = Member[kCompanionSlot].Name.str();
     WriteMessage(15, name + SubjectParticle(name) + std::string(" 다른 차원으로 부터 소환 되어졌습니다."_j));
     DrawPartyPanel();
 }

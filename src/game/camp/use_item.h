@@ -7,5 +7,6 @@ namespace vela {
 // The item menu for the user CurrentMember; only the first selectable items
 // can be chosen (10 on the map, the five medicines in battle).
 void UseItem(int selectable);
+constexpr int kBattleItems = 5;  // the medicines
 
 }  // namespace vela

@@ -19,7 +19,6 @@ char SaveSlot = '1';
 uint8_t LastKey = 0;
 int32_t MenuResult = 0;
 std::string HeSheText;
-uint8_t AttackUnconscious = 1;
 
 static_assert(sizeof(Member) == kMemberBytes);
 
@@ -33,7 +32,6 @@ void ResetGameState() {
     LastKey = 0;
     MenuResult = 0;
     HeSheText.clear();
-    AttackUnconscious = 1;
 }
 
 std::vector<uint8_t> SavedGameImage() {

@@ -214,9 +214,6 @@ extern char SaveSlot;             // '1'..'9'
 extern uint8_t LastKey;
 extern int32_t MenuResult;        // last menu answer
 extern std::string HeSheText;     // set by HeShe: "그녀" or "그"
-// Battle option, kept outside the party record: blows may finish
-// unconscious enemies. 1 at game start; the game options switch it.
-extern uint8_t AttackUnconscious;
 
 // Zeroes the records, the position and the scratch values (SaveSlot back to
 // '1', as at start-up). For tests and a fresh start.

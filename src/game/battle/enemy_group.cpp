@@ -1,0 +1,122 @@
+#include "game/battle/enemy_group.h"
+
+#include <algorithm>
+
+#include "game/state/enemy_table.h"
+#include "screen/gfx.h"
+#include "screen/text_output.h"
+#include "shell/key_queue.h"
+
+namespace vela {
+
+uint8_t EnemyCount;
+OneBased<BattleEnemy, kEnemySlots> Enemy;
+OneBased<ActionEntry, kLastFightingSlot> ActionTable;
+uint8_t AttackUnconscious = 1;
+uint8_t AutoBattle;
+
+namespace {
+
+// The list stands in the map view's place.
+constexpr int kListLeft = 24, kListTop = 24, kListRight = 239, kListBottom = 287;
+constexpr int kNameX = 70;
+constexpr int nameY(int slot) { return 50 + 20 * slot; }
+
+void drawName(int slot, int colour) {
+    SetColor(colour);
+    WriteAt(kNameX, nameY(slot), Enemy[slot].Name.str(), false);
+}
+
+void drawBar(int slot, int colour) {
+    SetFillStyle(1, colour);
+    Bar(60, 20 * slot + 48, 198, 20 * slot + 64);
+}
+
+}  // namespace
+
+void ResetBattleState() {
+    EnemyCount = 0;
+    Enemy = {};
+    ActionTable = {};
+    AttackUnconscious = 1;
+    AutoBattle = 0;
+}
+
+void MakeBattleEnemy(int slot, int number) {
+    const EnemyRecord& r = EnemyRecordOf(number);
+    BattleEnemy& e = Enemy[slot];
+    e.Number = uint8_t(number);
+    e.Name.set(std::string_view(r.Name, std::min<std::size_t>(r.NameLength, sizeof r.Name)));
+    e.Strength = r.Strength;
+    e.Mentality = r.Mentality;
+    e.Endurance = r.Endurance;
+    e.Resistance = r.Resistance;
+    e.Agility = r.Agility;
+    e.Accuracy = r.Accuracy;
+    e.MagicAccuracy = r.MagicAccuracy;
+    e.ArmourClass = r.ArmourClass;
+    e.SpecialAttack = r.SpecialAttack;
+    e.MagicLevel = r.MagicLevel;
+    e.SpecialAbility = r.SpecialAbility;
+    e.Level = r.Level;
+    e.HP = FullEnemyHP(e);
+    e.Poisoned = e.Unconscious = e.Dead = 0;
+}
+
+int32_t FullEnemyHP(const BattleEnemy& e) { return int32_t(e.Endurance) * e.Level * 10; }
+
+int EnemyNameColour(const BattleEnemy& e) {
+    if (e.Dead) return 0;
+    if (e.Unconscious) return 8;
+    int32_t hp = e.HP;
+    if (hp == 0) return 8;
+    if (hp < 0 || hp >= 4000) return 10;
+    if (hp < 200) return 12;
+    if (hp < 500) return 4;
+    if (hp < 1000) return 6;
+    if (hp < 2000) return 14;
+    return 2;
+}
+
+void DrawEnemyList(bool clear) {
+    if (clear) {
+        SetFillStyle(1, 0);
+        Bar(kListLeft, kListTop, kListRight, kListBottom);
+        SetFillStyle(1, 8);
+    }
+    for (int slot = 1; slot <= EnemyCount; ++slot) drawName(slot, EnemyNameColour(Enemy[slot]));
+}
+
+int SelectEnemy() {
+    auto highlight = [](int slot) {
+        drawBar(slot, 7);
+        int colour = EnemyNameColour(Enemy[slot]);
+        drawName(slot, colour == 0 ? 7 : colour);
+    };
+    auto plain = [](int slot) {
+        drawBar(slot, 0);
+        drawName(slot, EnemyNameColour(Enemy[slot]));
+    };
+    int slot = 1;
+    highlight(slot);
+    for (;;) {
+        uint8_t key = ReadKey();
+        LastKey = key;
+        if (key == kKeyEnter) break;
+        if (key != 0) continue;
+        LastKey = ReadKey();
+        int step = LastKey == kKeyUp ? -1 : LastKey == kKeyDown ? 1 : 0;
+        if (step == 0 || EnemyCount == 0) continue;
+        plain(slot);
+        slot += step;
+        if (slot < 1) slot = EnemyCount;
+        if (slot > EnemyCount) slot = 1;
+        highlight(slot);
+    }
+    // The chosen foe is not left marked through the round.
+    plain(slot);
+    SetFillStyle(1, 8);
+    return slot;
+}
+
+}  // namespace vela

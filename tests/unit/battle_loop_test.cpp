@@ -119,7 +119,7 @@ TEST_F(BattleLoopTest, EveryActionOfABowUserSpendsAnArrow) {
     Dummy(1);
     session.platform.AppendKeys("{enter}{enter}{enter}{enter}{enter}{enter}");
     EXPECT_THROW(Battle(true, false), ScriptExhausted);
-    EXPECT_EQ(Party.Arrows, 0);
+    EXPECT_EQ(+Party.Arrows, 0);
     EXPECT_EQ(Count("검사는 활로 "), 1) << "one shot, with the rieul particle";
     EXPECT_EQ(Count("화살이 다 떨어져 공격할 수 없었다"), 1);
 }
@@ -133,10 +133,10 @@ TEST_F(BattleLoopTest, PoisonWearsDownBothSides) {
     // Three rounds in which the member closes the menu.
     session.platform.AppendKeys("{esc}{enter}{enter}{esc}{enter}{enter}{esc}{enter}");
     EXPECT_THROW(Battle(true, false), ScriptExhausted);
-    EXPECT_EQ(Member[1].HP, 485) << "5 a round";
-    EXPECT_EQ(e.HP, -40) << "50 a round: down after the second";
-    EXPECT_EQ(e.Unconscious, 1);
-    EXPECT_EQ(e.Dead, 1) << "poison kills a foe that is down";
+    EXPECT_EQ(+Member[1].HP, 485) << "5 a round";
+    EXPECT_EQ(+e.HP, -40) << "50 a round: down after the second";
+    EXPECT_EQ(+e.Unconscious, 1);
+    EXPECT_EQ(+e.Dead, 1) << "poison kills a foe that is down";
     EXPECT_EQ(Count("잠시 주저했다"), 3) << "a closed menu hesitates";
 }
 

@@ -1,21 +1,33 @@
 #include "game/events/event_dispatch.h"
 
+#include "game/events/map_script.h"
+#include "game/events/primitives.h"
+#include "game/state/party.h"
 #include "game/ui/messages.h"
 #include "game/world/map_view.h"
+#include "screen/johab.h"
+#include "shell/key_queue.h"
 
 namespace vela {
 
-// The scripts of the maps' special squares, entrances, signposts and people
-// are written map by map with the story. What every handler does before its
-// script is here already; a square without a script does nothing more, and
-// an entrance, sign or person still stops the step.
+void SpecialSquare() {
+    DrawMapView(true);
+    RunBlocks(Handler::Special);
+}
 
-void SpecialSquare() { DrawMapView(true); }
+void EnterPlace() { RunBlocks(Handler::Entrance); }
 
-void EnterPlace() {}
+void ReadSign() {
+    ClearMessages();
+    DiscardKeys();
+    if (BlockAt(Party.MapNumber, Handler::Sign, PartyX + StepDX, PartyY + StepDY) != nullptr)
+        Heading("푯말에 쓰여있기로 ..."_j);
+    RunBlocks(Handler::Sign);
+}
 
-void ReadSign() { ClearMessages(); }
-
-void TalkTo() { ClearMessages(); }
+void TalkTo() {
+    ClearMessages();
+    RunBlocks(Handler::Talk);
+}
 
 }  // namespace vela

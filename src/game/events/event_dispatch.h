@@ -1,6 +1,8 @@
-// The handlers the exploration loop hands squares to. The handlers of
-// entrances, signposts and people find the square bumped as the party's
-// position plus the last step.
+// The handlers the exploration loop hands squares to. Each runs the blocks
+// of the current map's script (map_script.h) for the square: the one stood
+// on for special squares, the one bumped for entrances, signposts and
+// people. A square without a block does nothing more; an entrance, sign or
+// person still stops the step.
 #pragma once
 
 namespace vela {

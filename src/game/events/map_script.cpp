@@ -1,0 +1,62 @@
+#include "game/events/map_script.h"
+
+#include "game/state/party.h"
+
+namespace vela {
+
+const MapScript* ScriptOfMap(int map) {
+    switch (map) {
+        case 1: return &GroundScript();
+        case 6: return &TarnScript();
+        case 7: return &LastDitchScript();
+        case 9: return &RegulusScript();
+        default: return nullptr;
+    }
+}
+
+const std::vector<Block>& BlocksOf(const MapScript& script, Handler handler) {
+    switch (handler) {
+        case Handler::Special: return script.special;
+        case Handler::Entrance: return script.entrance;
+        case Handler::Sign: return script.sign;
+        case Handler::Talk: break;
+    }
+    return script.talk;
+}
+
+namespace {
+
+bool answers(const Block& block, int x, int y) {
+    if (block.squares.empty()) return true;
+    for (Square s : block.squares)
+        if (s.x == x && s.y == y) return true;
+    return false;
+}
+
+}  // namespace
+
+const Block* BlockAt(int map, Handler handler, int x, int y) {
+    const MapScript* script = ScriptOfMap(map);
+    if (script == nullptr) return nullptr;
+    for (const Block& block : BlocksOf(*script, handler))
+        if (answers(block, x, y)) return &block;
+    return nullptr;
+}
+
+void RunBlocks(Handler handler) {
+    int map = Party.MapNumber;
+    const MapScript* script = ScriptOfMap(map);
+    if (script == nullptr) return;
+    // Special squares are stood on; the others were bumped from next door.
+    bool stood = handler == Handler::Special;
+    int x = stood ? PartyX : PartyX + StepDX;
+    int y = stood ? PartyY : PartyY + StepDY;
+    int fromX = PartyX, fromY = PartyY;
+    for (const Block& block : BlocksOf(*script, handler)) {
+        if (!answers(block, x, y)) continue;
+        block.run();
+        if (Party.MapNumber != map || PartyX != fromX || PartyY != fromY) return;
+    }
+}
+
+}  // namespace vela

@@ -1,0 +1,47 @@
+// A map's event script: for each of the four handlers an ordered list of
+// blocks, each the squares it answers to and what it does. The blocks are
+// tested in order; every block whose square matches runs, until one moves
+// the party or changes the map.
+#pragma once
+
+#include <initializer_list>
+#include <span>
+#include <vector>
+
+namespace vela {
+
+struct Square {
+    int x, y;
+};
+
+struct Block {
+    std::vector<Square> squares;  // empty: any square of its class on the map
+    void (*run)();
+};
+
+struct MapScript {
+    std::vector<Block> special;   // stood on (StandsAt)
+    std::vector<Block> entrance;  // bumped (StepTarget)
+    std::vector<Block> sign;
+    std::vector<Block> talk;
+};
+
+enum class Handler { Special, Entrance, Sign, Talk };
+
+// The script of a map number, or nullptr for a map without events.
+const MapScript* ScriptOfMap(int map);
+const std::vector<Block>& BlocksOf(const MapScript& script, Handler handler);
+
+// The first block of the handler that answers to (x, y), or nullptr.
+const Block* BlockAt(int map, Handler handler, int x, int y);
+
+// Runs the matching blocks of the current map for the handler.
+void RunBlocks(Handler handler);
+
+// The scripts, one file each.
+const MapScript& GroundScript();
+const MapScript& TarnScript();
+const MapScript& LastDitchScript();
+const MapScript& RegulusScript();
+
+}  // namespace vela

@@ -1,0 +1,357 @@
+// The event engine and the scripts of 타른, 라스트디치, 레굴루스 and the
+// overworld, played on the built maps.
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "game/events/event_dispatch.h"
+#include "game/events/primitives.h"
+#include "game/state/party.h"
+#include "game/state/rules.h"
+#include "platform/headless_platform.h"
+#include "game/world/map_data.h"
+#include "screen/johab.h"
+#include "shell/halt.h"
+#include "world_fixture.h"
+
+namespace vela {
+namespace {
+
+using test::World;
+
+int flagWord(int k) { return Party.Flags[k] | (Party.Flags[k + 1] << 8); }
+
+// The party stands at (x, y) and bumps the square in the direction.
+void bump(int x, int y, int dx, int dy) {
+    PartyX = x;
+    PartyY = y;
+    StepDX = dx;
+    StepDY = dy;
+}
+
+TEST(DueDates, DayPlusNPastTheYearEndGoesToDayOneOfTheNext) {
+    World w;
+    Party.Year = 774;
+    Party.Day = 340;
+    SetDueDate(20);  // exactly 360: still this year
+    EXPECT_EQ(flagWord(36), 360);
+    EXPECT_EQ(flagWord(38), 774);
+    EXPECT_FALSE(DueDatePassed());
+    Party.Day = 341;
+    SetDueDate(20);
+    EXPECT_EQ(flagWord(36), 1);
+    EXPECT_EQ(flagWord(38), 775);
+    Party.Year = 775;
+    Party.Day = 1;
+    EXPECT_FALSE(DueDatePassed()) << "the due day itself is not later than the date";
+    Party.Day = 2;
+    EXPECT_TRUE(DueDatePassed());
+}
+
+TEST(Gifts, CountersStopAtTheirCapsAndFindsComeOnce) {
+    World w;
+    Party.Food = 250;
+    AddFood(20);
+    EXPECT_EQ(Party.Food, 255);
+    Party.Arrows = 32760;
+    AddArrows(100);
+    EXPECT_EQ(+Party.Arrows, 32767);
+    Party.Items[3] = 252;
+    FindItem(Bit::TarnVault1, 3, 5);
+    EXPECT_EQ(Party.Items[3], 255);
+    EXPECT_TRUE(w.Said("일행은 해독의 약초를 5개 발견했다."));
+    FindItem(Bit::TarnVault1, 3, 5);
+    Party.Gold = std::numeric_limits<int32_t>::max() - 10;
+    AddGold(1000);
+    EXPECT_EQ(+Party.Gold, std::numeric_limits<int32_t>::max());
+    Member[1].Experience = std::numeric_limits<int32_t>::max() - 5;
+    GiveExperience(1000000);
+    EXPECT_EQ(+Member[1].Experience, std::numeric_limits<int32_t>::max());
+}
+
+TEST(TarnSpecialSquares, TreasuresPayOnceAndTheExitAsksFirst) {
+    World w;
+    w.Enter(6, 8, 48);
+    PartyX = 90;
+    PartyY = 40;
+    SpecialSquare();
+    SpecialSquare();
+    EXPECT_EQ(+Party.Gold, 2000);
+    EXPECT_TRUE(w.Said("당신은 금화 2000 개를 발견했다."));
+    PartyX = 91;
+    PartyY = 52;
+    SpecialSquare();
+    EXPECT_EQ(+Party.Gold, 7000);
+
+    // The west gate: "no" steps the party back, "yes" leaves for the Ground.
+    w.Enter(6, 6, 48);
+    w.Walk("{left}{down}{enter}");
+    EXPECT_EQ(Party.MapNumber, 6);
+    EXPECT_EQ(PartyX, 6);
+    w.Walk("{left}{enter}");
+    EXPECT_EQ(Party.MapNumber, 1);
+    EXPECT_EQ(PartyX, 20);
+    EXPECT_EQ(PartyY, 12);
+}
+
+TEST(Reentry, TheGatesPutBackOpenedDoorsAndGoneRecruits) {
+    World w;
+    SetBit(Bit::Aldebaran);
+    SetBit(Bit::TarnSouthGateOpen);
+    SetBit(Bit::Castor);
+    w.Enter(1, 20, 12);
+    w.Walk("{up}{enter}");
+    ASSERT_EQ(Party.MapNumber, 6);
+    EXPECT_EQ(MapTile(89, 23), 47);
+    EXPECT_EQ(MapTile(51, 87), 47);
+    EXPECT_GE(MapTile(9, 64), 48) << "a companion not yet recruited still stands there";
+    w.Enter(1, 76, 58);
+    w.Walk("{up}{enter}");
+    ASSERT_EQ(Party.MapNumber, 7);
+    EXPECT_EQ(MapTile(41, 18), 47);
+    EXPECT_EQ(PartyX, 38);
+    EXPECT_EQ(PartyY, 63);
+}
+
+TEST(Recruits, JoinTheFirstFreeSlotAndAFullPartyIsRefused) {
+    World w;
+    w.Enter(6, 8, 48);
+    bump(89, 24, 0, -1);
+    w.Keys("{down}{enter}");
+    TalkTo();
+    EXPECT_TRUE(w.Said("당신이 바란다면 ..."));
+    EXPECT_FALSE(IsSet(Bit::Aldebaran));
+
+    w.Keys("{enter}");
+    TalkTo();
+    EXPECT_EQ(JohabToUtf8(Member[2].Name.str()), "알데바란");
+    EXPECT_GT(Member[2].WeaponPower, 0);
+    EXPECT_EQ(MapTile(89, 23), 47);
+    EXPECT_TRUE(IsSet(Bit::Aldebaran));
+
+    for (int slot = 3; slot <= 5; ++slot) World::AddMember(slot, "동료", kFighterFamily, 1, 1);
+    bump(21, 34, 0, -1);
+    w.Keys("{enter}");
+    TalkTo();
+    EXPECT_TRUE(w.Said("벌써 사람이 모두 채워져 있군요."));
+    EXPECT_FALSE(IsSet(Bit::Polaris));
+    EXPECT_GE(MapTile(21, 33), 48);
+
+    // The cackling stranger becomes the companion, never replacing one.
+    bump(40, 16, 0, -1);
+    w.Keys("{enter}");
+    TalkTo();
+    EXPECT_FALSE(Member[kCompanionSlot].Name.empty());
+    EXPECT_TRUE(IsSet(Bit::Goblin));
+}
+
+TEST(Ruler, FirstMissionPaysAndTheWaitsRunOnTheSameTalkOnceTheDateHasPassed) {
+    World w;
+    w.Enter(6, 51, 29);
+    bump(51, 29, 0, -1);
+    w.Keys("{enter}");
+    TalkTo();
+    EXPECT_EQ(Party.Flags[FlagStoryStage], 1);
+    EXPECT_EQ(+Party.Gold, 1000);
+    EXPECT_EQ(+Member[1].Experience, 10000);
+    EXPECT_TRUE(w.Said("[ 경험치 + 10000 ] [ 황금 + 1000 ]"));
+    EXPECT_TRUE(IsSet(Bit::TarnRulersOrders));
+
+    Party.Flags[FlagStoryStage] = 7;
+    TalkTo();
+    EXPECT_EQ(Party.Flags[FlagStoryStage], 8);
+    EXPECT_EQ(+Party.Gold, 101000);
+    w.Forget();
+    TalkTo();
+    EXPECT_EQ(Party.Flags[FlagStoryStage], 8);
+    EXPECT_TRUE(w.Said("774년 2월 9일까지는")) << "day 18 + 20 is day 38";
+    Party.Day = 39;
+    w.Forget();
+    TalkTo();
+    EXPECT_EQ(Party.Flags[FlagStoryStage], 9);
+    EXPECT_TRUE(w.Said("길이 열렸네."));
+
+    // Stage 10: rewards, then the night passes to nine in the morning.
+    Party.Flags[FlagStoryStage] = 10;
+    Party.Flags[FlagTorch] = 200;
+    Party.Hour = 20;
+    w.Keys("{enter}");
+    TalkTo();
+    EXPECT_EQ(Party.Hour, 9);
+    EXPECT_EQ(Party.Minute, 0);
+    EXPECT_EQ(+Party.Day, 40);
+    EXPECT_EQ(Party.Flags[FlagTorch], 0);
+    EXPECT_EQ(+Member[1].Experience, 510000);
+    EXPECT_TRUE(w.Said("아침이 밝았다."));
+
+    Party.Flags[FlagStoryStage] = 14;
+    Party.Flags[FlagStoryObjectives] = 0x7F;
+    Party.Day = 200;
+    TalkTo();
+    EXPECT_EQ(Party.Flags[FlagStoryStage], 15);
+    EXPECT_EQ(Party.Flags[FlagStoryObjectives], 0);
+}
+
+TEST(BankVault, SurrenderStripsTheArmsAndRefusalEndsTheGame) {
+    World w;
+    w.Enter(6, 8, 48);
+    Member[1].Weapon = 3;
+    Member[1].Armour = 2;
+    bump(89, 47, 1, 0);
+    w.Keys("{enter}");
+    TalkTo();
+    EXPECT_EQ(Member[1].Weapon, 0);
+    EXPECT_EQ(Member[1].Armour, 0);
+    EXPECT_EQ(PartyX, 52);
+    EXPECT_EQ(PartyY, 16);
+
+    bump(89, 47, 1, 0);
+    w.Keys("{down}{enter}{enter}{down}{enter}");
+    EXPECT_THROW(TalkTo(), ProgramHalt);
+    EXPECT_EQ(+Member[1].HP, -9999);
+    EXPECT_EQ(+Member[1].Dead, 9999);
+    EXPECT_EQ(PartyFate(), kFateBattle);
+}
+
+TEST(Herbalist, TheNoteSetsTheAppointmentAndTheHutKeepsIt) {
+    World w;
+    w.Enter(9, 18, 31);
+    w.Walk("{up}{down}{enter}");
+    EXPECT_EQ(flagWord(33), 28) << "day 18 of the first year plus 10";
+    EXPECT_TRUE(w.Said("1월 29일 낮에 돌아오니"));
+    EXPECT_EQ(PartyY, 31) << "staying steps back off the note";
+    w.Walk("{up}{enter}");
+    ASSERT_EQ(Party.MapNumber, 1);
+
+    // Too early: nobody is home.
+    w.Walk("{up}{enter}");
+    ASSERT_EQ(Party.MapNumber, 9);
+    EXPECT_EQ(MapTile(40, 13), 47);
+    // On the day, from noon.
+    Party.Day = 28;
+    Party.Hour = 12;
+    w.Enter(1, 82, 10);
+    w.Walk("{up}{enter}");
+    EXPECT_EQ(MapTile(40, 13), 49);
+    EXPECT_TRUE(IsSet(Bit::HutAppointment));
+
+    bump(40, 14, 0, -1);
+    TalkTo();
+    TalkTo();
+    EXPECT_EQ(Party.Items[3], 5) << "the herbs are given once";
+    EXPECT_TRUE(w.Said("라스트디치의 병원을"));
+    Party.Flags[FlagMindReading] = 5;
+    w.Keys("{enter}");
+    TalkTo();
+    EXPECT_EQ(JohabToUtf8(Member[2].Name.str()), "베가");
+    EXPECT_EQ(MapTile(40, 13), 47);
+    EXPECT_TRUE(IsSet(Bit::Vega));
+    // Gone for good after that.
+    w.Enter(1, 82, 10);
+    w.Walk("{up}{enter}");
+    EXPECT_EQ(MapTile(40, 13), 47);
+}
+
+TEST(LastDitchLord, WaitsForBothDeedsBeforeHisFourthBranch) {
+    World w;
+    w.Enter(7, 38, 63);
+    Party.Flags[FlagStoryStage] = 5;
+    Party.Flags[FlagStorySubStage] = 3;
+    bump(38, 18, 0, -1);
+    TalkTo();
+    EXPECT_EQ(Party.Flags[FlagStorySubStage], 3);
+    SetBit(Bit::EvidenceTablet);
+    SetBit(Bit::ClueObject);
+    TalkTo();
+    EXPECT_EQ(Party.Flags[FlagStorySubStage], 4);
+    EXPECT_EQ(+Party.Gold, 15000);
+    EXPECT_EQ(+Member[1].Experience, 100000);
+    Party.Flags[FlagStorySubStage] = 5;
+    TalkTo();
+    EXPECT_EQ(Party.Flags[FlagStoryStage], 6);
+}
+
+TEST(CastleGuards, ARefusedFightLeavesItsBitClearAndAWonOneSetsIt) {
+    World w;
+    w.Enter(6, 65, 29);
+    PartyX = 65;
+    PartyY = 28;
+    StepDX = 0;
+    StepDY = -1;
+    w.Keys("{down}{enter}");
+    SpecialSquare();
+    EXPECT_FALSE(IsSet(Bit::TarnTreasuryGuards));
+    EXPECT_EQ(PartyY, 29) << "refusing steps back off the square";
+
+    // A hero no guard can stand against.
+    MemberRecord& hero = Member[1];
+    hero.Level = 40;
+    hero.Strength = hero.Accuracy = hero.Agility = hero.Endurance = 99;
+    hero.Skills[1] = 99;
+    hero.Weapon = 7;
+    hero.HP = 30000;
+    UpdateEquipment(1);
+    PartyY = 28;
+    w.Keys("{enter}{enter*300}");
+    try {
+        SpecialSquare();
+    } catch (const ScriptExhausted&) {
+    }
+    EXPECT_TRUE(IsSet(Bit::TarnTreasuryGuards));
+    EXPECT_TRUE(w.Said("경비병들은 모두 쓰러졌다."));
+}
+
+TEST(TarnSouthGate, OpensOnceTheKeyIsFoundAndStaysOpen) {
+    World w;
+    w.Enter(6, 8, 48);
+    bump(51, 86, 0, 1);
+    TalkTo();
+    EXPECT_GE(MapTile(51, 87), 48);
+    PartyX = 78;
+    PartyY = 85;
+    SpecialSquare();
+    EXPECT_TRUE(IsSet(Bit::TarnKeyFound));
+    bump(51, 86, 0, 1);
+    TalkTo();
+    EXPECT_EQ(MapTile(51, 87), 47);
+    w.Walk("{down}{down}{enter}");
+    EXPECT_EQ(Party.MapNumber, 1) << "the south gate leads out too";
+}
+
+TEST(HiddenComrade, SpeaksOnlyToAMindThatReadsHisAndTellsHisStoryOnce) {
+    World w;
+    w.Enter(7, 38, 63);
+    bump(55, 56, -1, 0);
+    TalkTo();
+    EXPECT_FALSE(IsSet(Bit::BellatrixStory));
+    Party.Flags[FlagMindReading] = 3;
+    w.Forget();
+    w.Keys("{enter}{enter}{enter}{down}{enter}");
+    TalkTo();
+    EXPECT_TRUE(IsSet(Bit::BellatrixStory));
+    EXPECT_FALSE(IsSet(Bit::Bellatrix)) << "he was turned down";
+    int storyLines = 0;
+    for (const std::string& line : w.lines) storyLines += line.find("아무키나") == std::string::npos;
+    EXPECT_GE(storyLines, 46);
+    w.Forget();
+    w.Keys("{enter}");
+    TalkTo();
+    EXPECT_TRUE(IsSet(Bit::Bellatrix));
+    EXPECT_EQ(MapTile(54, 56), 47);
+    EXPECT_FALSE(w.Said("26년 동안")) << "the story is told once";
+}
+
+TEST(LastDitchSquares, TheWalledCaveAndTheGateNoticeSpeak) {
+    World w;
+    w.Enter(7, 7, 12);
+    w.Walk("{up}");
+    EXPECT_TRUE(w.Said("동굴의 입구는 커다란 돌로 단단히 막혀"));
+    EXPECT_EQ(PartyY, 12);
+    w.Enter(7, 38, 42);
+    w.Walk("{up}");
+    EXPECT_TRUE(w.Said("성문에 방이 붙어 있다."));
+    EXPECT_EQ(PartyY, 41);
+}
+
+}  // namespace
+}  // namespace vela

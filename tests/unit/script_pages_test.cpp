@@ -1,0 +1,96 @@
+// Every block of every scripted map, at every story stage, with and without
+// mind reading: no page of text may run past the bottom of the message
+// window (the window would scroll the first lines away unread).
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "game/events/event_dispatch.h"
+#include "game/events/map_script.h"
+#include "game/state/party.h"
+#include "platform/headless_platform.h"
+#include "screen/johab.h"
+#include "screen/text_output.h"
+#include "shell/key_queue.h"
+#include "world_fixture.h"
+
+namespace vela {
+namespace {
+
+struct Arrival {
+    int map, x, y;
+};
+constexpr Arrival kArrivals[] = {{1, 20, 12}, {6, 8, 48}, {7, 38, 63}, {9, 25, 40}};
+
+// Squares for the blocks that answer anywhere.
+Square sampleSquare(int map, Handler h) {
+    if (map == 9) return {40, 13};
+    if (map == 7 && h == Handler::Entrance) return {7, 11};
+    return {0, 0};
+}
+
+void runHandler(Handler h) {
+    switch (h) {
+        case Handler::Special: SpecialSquare(); break;
+        case Handler::Entrance: EnterPlace(); break;
+        case Handler::Sign: ReadSign(); break;
+        case Handler::Talk: TalkTo(); break;
+    }
+}
+
+TEST(ScriptPages, NoSpeechRunsPastTheBottomOfTheWindow) {
+    test::World w;
+    int lastY = 0;
+    std::string lastText, overflow;
+    SetTextObserver([&](int x, int y, int, std::string_view johab) {
+        if (x < 241 || y > 256) return;
+        // A message line drawn on the last line again means the window scrolled.
+        if (y == lastY && y >= 240 && overflow.empty()) overflow = JohabToUtf8(lastText) + " / " + JohabToUtf8(johab);
+        lastY = y;
+        lastText = std::string(johab);
+    });
+    int runs = 0;
+    for (const Arrival& a : kArrivals) {
+        const MapScript& script = *ScriptOfMap(a.map);
+        for (Handler h : {Handler::Special, Handler::Entrance, Handler::Sign, Handler::Talk}) {
+            for (const Block& block : BlocksOf(script, h)) {
+                std::vector<Square> squares = block.squares;
+                if (squares.empty()) squares.push_back(sampleSquare(a.map, h));
+                for (Square s : squares) {
+                    for (int stage = 0; stage <= 16; ++stage) {
+                        for (int mind : {0, 5}) {
+                            for (uint8_t& flag : Party.Flags) flag = 0;
+                            Party.Flags[FlagStoryStage] = uint8_t(stage);
+                            Party.Flags[FlagMindReading] = uint8_t(mind);
+                            for (int slot = 2; slot <= kMemberSlots; ++slot) Member[slot].Name.set("");
+                            Member[1].HP = 150;
+                            Member[1].Dead = Member[1].Unconscious = 0;
+                            w.Enter(a.map, a.x, a.y);
+                            bool stood = h == Handler::Special;
+                            PartyX = s.x;
+                            PartyY = stood ? s.y : s.y + 1;
+                            StepDX = 0;
+                            StepDY = stood ? 1 : -1;
+                            w.Keys("{enter*60}");
+                            lastY = 0;
+                            overflow.clear();
+                            try {
+                                runHandler(h);
+                            } catch (...) {
+                            }
+                            w.platform.SetScript({});
+                            ResetKeyQueue();
+                            ++runs;
+                            EXPECT_TRUE(overflow.empty()) << "map " << a.map << " (" << s.x << "," << s.y << ") stage "
+                                                          << stage << ": " << overflow;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(runs, 3000);
+}
+
+}  // namespace
+}  // namespace vela

@@ -1,0 +1,50 @@
+#include "world_fixture.h"
+
+#include <cstring>
+
+#include "game/events/primitives.h"
+#include "game/state/enemy_table.h"
+#include "game/state/party.h"
+#include "game/world/exploration.h"
+#include "screen/johab.h"
+#include "screen/text_output.h"
+#include "shell/key_queue.h"
+
+namespace vela::test {
+
+World::World() {
+    LoadEnemyTable();
+    AddMember(kHeroSlot, "레온", kFighterFamily, 1, 1);
+    InitNewGame();
+    SetTextObserver([this](int, int, int, std::string_view johab) { lines.push_back(JohabToUtf8(johab)); });
+}
+
+void World::AddMember(int slot, const char* utf8Name, int family, int cls, int level) {
+    if (slot < 1 || slot > kMemberSlots) return;
+    MemberRecord& m = Member[slot];
+    std::memset(&m, 0, sizeof m);
+    m.Name.set(Utf8ToJohab(utf8Name));
+    m.Family = uint8_t(family);
+    m.Class = uint8_t(cls);
+    m.Strength = m.Mentality = m.Concentration = m.Endurance = m.Resistance = 15;
+    m.Agility = m.Accuracy = m.Luck = 15;
+    m.Level = uint8_t(level);
+    m.HP = int16_t(m.Endurance * level * 10);
+}
+
+void World::Enter(int map, int x, int y) { ChangeMap(map, x, y); }
+
+void World::Walk(const std::string& keys) {
+    platform.AppendKeys(keys);
+    while (!platform.ScriptDone() || QueuedKeyCount() > 0) MapStep();
+}
+
+void World::Keys(const std::string& keys) { platform.AppendKeys(keys); }
+
+bool World::Said(std::string_view utf8) const {
+    for (const std::string& line : lines)
+        if (line.find(utf8) != std::string::npos) return true;
+    return false;
+}
+
+}  // namespace vela::test

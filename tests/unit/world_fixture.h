@@ -1,0 +1,32 @@
+// A game in a built map for event and service tests: a session with the
+// data files, a level-1 fighter as the hero, the transcript of every text
+// drawn (as UTF-8), and helpers that walk the party with scripted keys.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "session.h"
+
+namespace vela::test {
+
+class World : public Session {
+public:
+    World();
+
+    std::vector<std::string> lines;  // every text drawn since the last Forget()
+
+    // Loads the map with the party at (x, y).
+    void Enter(int map, int x, int y);
+    // Plays the keys through the exploration step until they are used up.
+    void Walk(const std::string& keys);
+    // Queues keys for a screen called directly.
+    void Keys(const std::string& keys);
+    bool Said(std::string_view utf8) const;
+    void Forget() { lines.clear(); }
+    // Adds a named member in the slot with the family, class and level.
+    static void AddMember(int slot, const char* utf8Name, int family, int cls, int level);
+};
+
+}  // namespace vela::test

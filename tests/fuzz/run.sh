@@ -1,7 +1,8 @@
 #!/bin/bash
 # Runs every loader fuzz target for the given seconds, each with a corpus
 # seeded from the built data. usage: run.sh BUILD_DIR SECONDS
-# Prints each target's executions; exits non-zero when any target finds a
+# HEADLESS names the harness that makes the saved-game seeds (default
+# BUILD_DIR/vela-headless). Prints each target's executions; exits non-zero when any target finds a
 # fault (its reproducer is left in BUILD_DIR/fuzz-findings).
 set -u
 BUILD=$(realpath "$1")
@@ -22,7 +23,7 @@ seed() {  # seed TARGET FILE...
 # A saved game made by the game itself, for the player-file and saved-map seeds.
 work=$(mktemp -d)
 cp "$DATA"/* "$work"/
-(cd "$work" && "$BUILD/vela-headless" --seed 1 --keys "{right*2}G{down*5}{enter}{down}{enter}{enter}" >/dev/null 2>&1)
+(cd "$work" && "${HEADLESS:-$BUILD/vela-headless}" --seed 1 --keys "{right*2}G{down*5}{enter}{down}{enter}{enter}" >/dev/null 2>&1)
 seed fuzz_player_file "$work/player1.dat" "$HERE/../scenarios/files/healer_party.dat"
 seed fuzz_saved_map "$work/save1.map"
 seed fuzz_map_file "$DATA"/*.map

@@ -4,7 +4,14 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 GAME_DIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/vela
 
-.PHONY: all deps build play test bench balance soak clean
+SAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 30
+# Leaks inside the system's D-Bus library (reached by SDL at exit) are not ours.
+SAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp
+
+.PHONY: all deps build play test bench balance soak clean sanitize sanitize-build fuzz-build fuzz
 
 all: build
 
@@ -31,6 +38,23 @@ play: build
 test: build
 	@cd $(BUILD) && ctest --output-on-failure
 
+# The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize-build: deps
+	@cmake -S . -B $(SAN_BUILD) -DCMAKE_CXX_COMPILER=g++ -DVELA_SANITIZE=ON >/dev/null
+	@cmake --build $(SAN_BUILD) -j $(JOBS)
+
+sanitize: sanitize-build
+	@cd $(SAN_BUILD) && $(SAN_ENV) ctest --output-on-failure
+
+# Each loader's libFuzzer target (clang) for FUZZ_SECONDS seconds.
+fuzz-build: deps
+	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DVELA_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+
+# The game's own saves seed the saved-game targets: the harness of the plain build makes them.
+fuzz: fuzz-build build
+	@$(SAN_ENV) HEADLESS=$(CURDIR)/$(BUILD)/vela-headless tests/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 bench: build
 	@$(BUILD)/vela-bench
 
@@ -45,4 +69,4 @@ balance: build
 	@grep "fights meet" docs/BALANCE.md
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)

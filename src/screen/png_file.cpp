@@ -6,6 +6,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "files/durable_file.h"
+
 namespace vela {
 
 namespace {
@@ -63,9 +65,8 @@ bool WritePng(const std::string& path, const RgbImage& image) {
     putChunk(file, "IDAT", packed);
     putChunk(file, "IEND", {});
 
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
-    return bool(out);
+    std::string error;
+    return ReplaceFile(path, file, error);
 }
 
 bool ReadPng(const std::string& path, RgbImage& image) {

@@ -1,15 +1,19 @@
 // vela-headless: the game without a window, driven by a key script.
-//   vela-headless [--keys TEXT | --keys-file F] [--seed N] [--realtime]
+//   vela-headless [--keys TEXT | --keys-file F] [--seed N] [--realtime] [--save-step-ms N]
 //                 [--shot F.png] [--transcript F.txt] [--state F.json]
 //                 [--sample NAME] [game arguments such as /g]
 // Exit status: 0 when the script ran out while the game waited, 3 when the
 // game halted, 4 on an error.
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "files/durable_file.h"
+#include "game/save/saved_game.h"
 #include "game/state/random.h"
 #include "game/state/state_json.h"
 #include "game/world/map_data.h"
@@ -31,13 +35,14 @@ struct Options {
     std::string keys, shot, transcript, state, sample;
     uint64_t seed = 0;
     bool realtime = false;
+    int saveStepMs = 0;  // the crash test stretches each step of a save
     std::vector<std::string> gameArgs;
 };
 
 bool writeShot(const std::string& path) { return WritePng(path, RgbFrom555(Screen.data(), 640, 480)); }
 
 int usage() {
-    std::cerr << "usage: vela-headless [--keys TEXT | --keys-file F] [--seed N] [--realtime] [--shot F.png]\n"
+    std::cerr << "usage: vela-headless [--keys TEXT | --keys-file F] [--seed N] [--realtime] [--save-step-ms N] [--shot F.png]\n"
                  "                     [--transcript F.txt] [--state F.json] [--sample text|image] [/g]\n";
     return 4;
 }
@@ -66,6 +71,10 @@ int main(int argc, char** argv) {
             opt.seed = std::stoull(n);
         } else if (a == "--realtime") {
             opt.realtime = true;
+        } else if (a == "--save-step-ms") {
+            std::string n = value();
+            if (n.empty() || n.find_first_not_of("0123456789") != std::string::npos) return usage();
+            opt.saveStepMs = std::stoi(n);
         } else if (a == "--shot") {
             opt.shot = value();
         } else if (a == "--transcript") {
@@ -89,6 +98,11 @@ int main(int argc, char** argv) {
         return 4;
     }
     SetPlatform(&platform);
+    if (opt.saveStepMs > 0)
+        SetSaveFaultHook([ms = opt.saveStepMs](SaveStep) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+            return false;
+        });
     SeedRandom(uint32_t(opt.seed));
     platform.onShot = [](const std::string& name) { writeShot(name + ".png"); };
 
@@ -125,10 +139,14 @@ int main(int argc, char** argv) {
     }
 
     if (!opt.shot.empty() && !writeShot(opt.shot)) status = 4;
-    if (!opt.state.empty()) {
-        std::ofstream out(opt.state);
-        out << StateJson(MapKind, MapWidth, MapHeight) << '\n';
-        if (!out) status = 4;
+    std::string error;
+    if (!opt.state.empty() && !ReplaceFile(opt.state, StateJson(MapKind, MapWidth, MapHeight) + '\n', error)) {
+        std::cerr << "vela-headless: " << error << '\n';
+        status = 4;
+    }
+    if (transcript.is_open()) {
+        transcript.close();
+        if (!transcript) status = 4;
     }
     return status;
 }

@@ -1,6 +1,8 @@
 #include "shell/play_game.h"
 
 #include "audio/music.h"
+#include "game/battle/enemy_group.h"
+#include "game/camp/rest.h"
 #include "game/state/enemy_table.h"
 #include "game/state/party.h"
 #include "game/state/random.h"
@@ -25,8 +27,10 @@ uint8_t ShowTitle = 1;
 void StartGame() {
     Randomize();
     SoundOn = 1;
+    AttackUnconscious = 1;
     MapLoaded = 0;
     SaveSlot = '1';
+    RestHours = 6;
     LoadEnemyTable();
     LoadMap();
     SetFillStyle(1, 8);

@@ -10,10 +10,13 @@
 #                      class 1) through the creation screens
 #   args ARGS          extra game arguments (e.g. /g)
 #   status N           expected exit status (default 0)
-#   file NAME          copy tests/scenarios/files/NAME into the game folder first
+#   file NAME [AS]     copy tests/scenarios/files/NAME into the game folder
+#                      first (under the name AS when given)
 #   state TEXT         the state JSON contains TEXT
 #   transcript TEXT    a transcript line contains TEXT ("x y colour text")
 #   stderr TEXT        the harness printed TEXT to standard error (message boxes)
+#   same A B           files A and B of the game folder are equal byte for byte
+#   absent NAME        the game folder holds no file NAME
 #   golden NAME        the screen {shot:NAME} saved, or the final screen when
 #                      the keys take no such shot, equals tests/golden/NAME.png
 #                      (VELA_UPDATE_GOLDEN=1 rewrites it)
@@ -40,7 +43,7 @@ for scenario in "$HERE"/*.scn; do
         keys="$(grep -v "^#" "$HERE/hero.keys" | tr -d "\r\n")$keys"
     fi
     want=$(sed -n 's/^status //p' "$scenario")
-    for f in $(sed -n 's/^file //p' "$scenario"); do cp "$HERE/files/$f" "$work/"; done
+    sed -n 's/^file //p' "$scenario" | while read -r f as; do cp "$HERE/files/$f" "$work/${as:-$(basename "$f")}"; done
     (cd "$work" && timeout 60 "$HEADLESS" --seed 1 --keys "$keys" --shot shot.png \
         --transcript transcript.txt --state state.json $args >stdout.txt 2>stderr.txt)
     status=$?
@@ -51,6 +54,8 @@ for scenario in "$HERE"/*.scn; do
         case "$kind" in
             state) grep -qF -- "$text" "$work/state.json" || fail "$name" "state lacks $text" ;;
             transcript) grep -qF -- "$text" "$work/transcript.txt" || fail "$name" "transcript lacks '$text'" ;;
+            same) cmp -s "$work/${text%% *}" "$work/${text#* }" || fail "$name" "$text differ" ;;
+            absent) [ ! -e "$work/$text" ] || fail "$name" "$text exists" ;;
             stderr) grep -qF -- "$text" "$work/stderr.txt" || fail "$name" "stderr lacks '$text'" ;;
             exists) [ -e "$work/$text" ] || fail "$name" "the game folder lacks $text" ;;
             golden)

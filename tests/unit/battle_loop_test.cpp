@@ -55,9 +55,22 @@ TEST_F(BattleLoopTest, FightersTurnMagicIntoBlowsExceptAClass7Healer) {
     EXPECT_EQ(ActionTable[1].Target, 1);
 
     Fighter(2, 7, 10, 1, 15, 10);
-    session.platform.AppendKeys("{down*4}{enter}");  // heal the party
+    session.platform.AppendKeys("{down*4}{enter}{esc}");  // heal the party, then no one to heal
     ChooseCommand(2);
     EXPECT_EQ(ActionTable[2].Action, ActHeal);
+    EXPECT_TRUE(session.platform.ScriptDone());
+}
+
+TEST_F(BattleLoopTest, HerbsAreTheCampsItemMenuWithTheMedicinesOnly) {
+    Fighter(1, 1, 10, 1, 15, 10).HP = 100;
+    Dummy(1);
+    PartyFate() = kFateBattle;
+    Party.Items[1] = 2;
+    session.platform.AppendKeys("{down*7}{enter}{enter}{enter}");  // herbs, a healing potion, the key wait
+    ChooseCommand(1);
+    EXPECT_EQ(ActionTable[1].Action, ActHerbs);
+    EXPECT_EQ(+Member[1].HP, 500);
+    EXPECT_EQ(Party.Items[1], 1);
     EXPECT_TRUE(session.platform.ScriptDone());
 }
 
@@ -106,7 +119,7 @@ TEST_F(BattleLoopTest, EveryActionOfABowUserSpendsAnArrow) {
     Dummy(1);
     session.platform.AppendKeys("{enter}{enter}{enter}{enter}{enter}{enter}");
     EXPECT_THROW(Battle(true, false), ScriptExhausted);
-    EXPECT_EQ(Party.Arrows, 0);
+    EXPECT_EQ(+Party.Arrows, 0);
     EXPECT_EQ(Count("검사는 활로 "), 1) << "one shot, with the rieul particle";
     EXPECT_EQ(Count("화살이 다 떨어져 공격할 수 없었다"), 1);
 }
@@ -120,10 +133,10 @@ TEST_F(BattleLoopTest, PoisonWearsDownBothSides) {
     // Three rounds in which the member closes the menu.
     session.platform.AppendKeys("{esc}{enter}{enter}{esc}{enter}{enter}{esc}{enter}");
     EXPECT_THROW(Battle(true, false), ScriptExhausted);
-    EXPECT_EQ(Member[1].HP, 485) << "5 a round";
-    EXPECT_EQ(e.HP, -40) << "50 a round: down after the second";
-    EXPECT_EQ(e.Unconscious, 1);
-    EXPECT_EQ(e.Dead, 1) << "poison kills a foe that is down";
+    EXPECT_EQ(+Member[1].HP, 485) << "5 a round";
+    EXPECT_EQ(+e.HP, -40) << "50 a round: down after the second";
+    EXPECT_EQ(+e.Unconscious, 1);
+    EXPECT_EQ(+e.Dead, 1) << "poison kills a foe that is down";
     EXPECT_EQ(Count("잠시 주저했다"), 3) << "a closed menu hesitates";
 }
 

@@ -46,7 +46,7 @@ TEST_F(BattleTest, WeaponDamageByClassPowerAndSpread) {
     lines.clear();
     Order(1, ActWeapon, 0, 1);
     MemberAttack();
-    EXPECT_EQ(Enemy[1].HP, 1000);
+    EXPECT_EQ(+Enemy[1].HP, 1000);
     EXPECT_TRUE(Said("그러나, 적은 그의 공격을 막았다"));
     EXPECT_FALSE(Said("만큼의 피해를 입었다"));
     // 10 x 35 x 15 / 10 = 525: the spread takes random(50) percent of it.
@@ -59,7 +59,7 @@ TEST_F(BattleTest, WeaponDamageByClassPowerAndSpread) {
     Foe(1, 30, 100000);
     Order(1, ActWeapon, 3, 1);
     MemberAttack();
-    EXPECT_EQ(100000 - Enemy[1].HP, 525 - spread * 525 / 100);
+    EXPECT_EQ(100000 - +Enemy[1].HP, 525 - spread * 525 / 100);
 }
 
 TEST_F(BattleTest, RetargetOnlyMovesForward) {
@@ -71,19 +71,19 @@ TEST_F(BattleTest, RetargetOnlyMovesForward) {
     Order(1, ActWeapon, 6, 2);
     MemberAttack();
     EXPECT_EQ(ActionTable[1].Target, 3);
-    EXPECT_LT(Enemy[3].HP, 50000);
-    EXPECT_EQ(Enemy[1].HP, 50000);
+    EXPECT_LT(+Enemy[3].HP, 50000);
+    EXPECT_EQ(+Enemy[1].HP, 50000);
 
     Enemy[3].Unconscious = 1;
     Order(1, ActWeapon, 6, 3);
     MemberAttack();
-    EXPECT_EQ(Enemy[1].HP, 50000) << "aimed at the last slot, the blow is lost";
-    EXPECT_EQ(Enemy[2].Dead + Enemy[3].Dead, 0);
+    EXPECT_EQ(+Enemy[1].HP, 50000) << "aimed at the last slot, the blow is lost";
+    EXPECT_EQ(+Enemy[2].Dead + +Enemy[3].Dead, 0);
 
     AttackUnconscious = 1;  // with the option on, it finishes the foe off
     Order(1, ActWeapon, 6, 3);
     MemberAttack();
-    EXPECT_EQ(Enemy[3].Dead, 1);
+    EXPECT_EQ(+Enemy[3].Dead, 1);
 }
 
 TEST_F(BattleTest, ExperienceIsPaidTwice) {
@@ -93,15 +93,15 @@ TEST_F(BattleTest, ExperienceIsPaidTwice) {
     int32_t worth = 40 * 40 * 40 / 8;
     Order(1, ActWeapon, 6, 1);
     MemberAttack();
-    EXPECT_EQ(Enemy[1].Unconscious, 1);
-    EXPECT_EQ(Member[1].Experience, worth) << "the striker, with the message";
-    EXPECT_EQ(Member[2].Experience, 0);
+    EXPECT_EQ(+Enemy[1].Unconscious, 1);
+    EXPECT_EQ(+Member[1].Experience, worth) << "the striker, with the message";
+    EXPECT_EQ(+Member[2].Experience, 0);
     EXPECT_TRUE(Said("만큼 경험치를 얻었다 !"));
     Order(2, ActWeapon, 6, 1);
     MemberAttack();
-    EXPECT_EQ(Enemy[1].Dead, 1);
-    EXPECT_EQ(Member[1].Experience, 2 * worth) << "the finishing blow pays everyone able";
-    EXPECT_EQ(Member[2].Experience, worth);
+    EXPECT_EQ(+Enemy[1].Dead, 1);
+    EXPECT_EQ(+Member[1].Experience, 2 * worth) << "the finishing blow pays everyone able";
+    EXPECT_EQ(+Member[2].Experience, worth);
     EXPECT_EQ(ExperienceFor(1), 1);
 }
 
@@ -131,7 +131,7 @@ TEST_F(BattleTest, AttackSpellCostsRoundToEvenAndAreePaidPerSlot) {
     for (int s = 1; s <= 3; ++s) Foe(s, 30, 100000);
     Order(1, ActSpellAll, 3, 0);
     CastGroupSpell();
-    EXPECT_EQ(Member[1].SP, 3);
+    EXPECT_EQ(+Member[1].SP, 3);
     EXPECT_TRUE(Said("마법 지수가 부족했다"));
 
     // Finishing an unconscious foe costs nothing.
@@ -139,8 +139,8 @@ TEST_F(BattleTest, AttackSpellCostsRoundToEvenAndAreePaidPerSlot) {
     Enemy[2].Unconscious = 1;
     Order(1, ActSpellOne, 10, 2);
     CastAttackSpell();
-    EXPECT_EQ(Enemy[2].Dead, 1);
-    EXPECT_EQ(Member[1].SP, 0);
+    EXPECT_EQ(+Enemy[2].Dead, 1);
+    EXPECT_EQ(+Member[1].SP, 0);
 }
 
 TEST_F(BattleTest, SpecialSpellsStopAtTheirFloorsAndTheGroupFormNeedsMoreThanTheCost) {
@@ -156,7 +156,7 @@ TEST_F(BattleTest, SpecialSpellsStopAtTheirFloorsAndTheGroupFormNeedsMoreThanThe
         lines.clear();
         Order(1, ActSpecialSpell, 3, 1);
         CastSpecialSpell();
-        EXPECT_EQ(m.SP, 0) << "magic points equal to the cost are enough for one foe";
+        EXPECT_EQ(+m.SP, 0) << "magic points equal to the cost are enough for one foe";
         landed = Said("의 전체적인 능력이 저하되었다");
         if (landed) {
             EXPECT_EQ(e.Resistance, 0);
@@ -170,10 +170,10 @@ TEST_F(BattleTest, SpecialSpellsStopAtTheirFloorsAndTheGroupFormNeedsMoreThanThe
     m.SP = 50;
     Order(1, ActSpecialSpell, 7, 1);  // every foe: strictly more than 50 needed
     CastSpecialSpell();
-    EXPECT_EQ(m.SP, 50);
+    EXPECT_EQ(+m.SP, 50);
     m.SP = 51;
     CastSpecialSpell();
-    EXPECT_EQ(m.SP, 1);
+    EXPECT_EQ(+m.SP, 1);
     EXPECT_EQ(Enemy[1].ArmourClass, 0) << "armour class stops at 0";
 }
 
@@ -188,7 +188,7 @@ TEST_F(BattleTest, FoesPickAbleMembersAndFallBackOnAnyone) {
         e.SpecialAttack = 0;
         e.SpecialAbility = 0;
         EnemyTurn(1);
-        EXPECT_LT(Member[3].HP, 500) << "the only able member takes every blow";
+        EXPECT_LT(+Member[3].HP, 500) << "the only able member takes every blow";
     }
     // With nobody able, the blow deepens someone's unconsciousness; a
     // party of one with its member down cannot be missed into empty slots.
@@ -225,7 +225,7 @@ TEST_F(BattleTest, CallUpReusesADeadSlotInAFullGroup) {
         if (called) {
             EXPECT_GE(Enemy[2].Number, 10);
             EXPECT_LE(Enemy[2].Number, 13);
-            EXPECT_EQ(Enemy[2].HP, FullEnemyHP(Enemy[2]));
+            EXPECT_EQ(+Enemy[2].HP, FullEnemyHP(Enemy[2]));
         }
     }
     EXPECT_TRUE(called);
@@ -248,7 +248,7 @@ TEST_F(BattleTest, MindReadingWinsOnlyItsSetAndEnemy70ReadsAsLevel17) {
         lines.clear();
         Order(1, ActEsp, 3, 1);
         UseEsp();
-        EXPECT_EQ(m.SP, 0);
+        EXPECT_EQ(+m.SP, 0);
         return Said("적의 마음을 끌어들이기에는 아직 능력이 부족했다");
     };
     bool refused = false;
@@ -258,8 +258,8 @@ TEST_F(BattleTest, MindReadingWinsOnlyItsSetAndEnemy70ReadsAsLevel17) {
     }
     EXPECT_TRUE(refused) << "a level-16 reader is sometimes too weak whatever the slot's level";
     EXPECT_EQ(Member[kCompanionSlot].Name.str(), EnemyRecordOf(70).Name) << "won over without experience";
-    EXPECT_EQ(Member[1].Experience, 0);
-    EXPECT_EQ(Enemy[1].Dead, 1);
+    EXPECT_EQ(+Member[1].Experience, 0);
+    EXPECT_EQ(+Enemy[1].Dead, 1);
 }
 
 TEST_F(BattleTest, FusionFinishesTheFallenAndPowersBelowTheirSkillCostNothing) {
@@ -270,15 +270,15 @@ TEST_F(BattleTest, FusionFinishesTheFallenAndPowersBelowTheirSkillCostNothing) {
     Foe(2, 8, 30);
     Order(1, ActEsp, 6, 0);
     UseEsp();
-    EXPECT_EQ(m.SP, 100) << "below the skill, nothing is paid";
-    EXPECT_EQ(Enemy[1].Dead, 0);
+    EXPECT_EQ(+m.SP, 100) << "below the skill, nothing is paid";
+    EXPECT_EQ(+Enemy[1].Dead, 0);
 
     m.Skills[5] = 20;
     UseEsp();
-    EXPECT_EQ(m.SP, 0);
-    EXPECT_EQ(Enemy[1].Dead, 1) << "an unconscious foe dies";
-    EXPECT_EQ(Enemy[2].Unconscious, 1) << "10 x 5 = 50 knocks out a foe of 30";
-    EXPECT_EQ(m.Experience, 2 * ExperienceFor(8));
+    EXPECT_EQ(+m.SP, 0);
+    EXPECT_EQ(+Enemy[1].Dead, 1) << "an unconscious foe dies";
+    EXPECT_EQ(+Enemy[2].Unconscious, 1) << "10 x 5 = 50 knocks out a foe of 30";
+    EXPECT_EQ(+m.Experience, 2 * ExperienceFor(8));
     UseEsp();
     EXPECT_TRUE(Said("초감각 지수가 부족했다"));
     EXPECT_EQ(TelekinesisPowers(19), 0);
@@ -297,7 +297,7 @@ TEST_F(BattleTest, SummonedCreaturesFollowTheirTables) {
         std::string name = JohabToUtf8(c.Name.str());
         EXPECT_EQ(c.Family, 4) << name;
         EXPECT_EQ(c.Level, 9);
-        EXPECT_EQ(c.HP, c.Endurance * 9 * 10);
+        EXPECT_EQ(+c.HP, c.Endurance * 9 * 10);
         EXPECT_GE(c.Luck, 5);
         EXPECT_LE(c.Luck, 15);
         EXPECT_EQ(c.AC, c.BaseAC);
@@ -318,7 +318,7 @@ TEST_F(BattleTest, SummonedCreaturesFollowTheirTables) {
     m.Skills[6] = 4;
     Order(1, ActSummon, 1, 1);
     Summon();
-    EXPECT_EQ(Member[kCompanionSlot].HP, 0);
+    EXPECT_EQ(+Member[kCompanionSlot].HP, 0);
     EXPECT_FALSE(IsActive(kCompanionSlot)) << "a level-0 creature cannot act";
 }
 
@@ -344,11 +344,11 @@ protected:
 
 TEST_F(ScriptedBattleTest, APartyDownLosesEvenWhenEveryFoeFell) {
     Battle(true, false);
-    EXPECT_EQ(Enemy[1].Unconscious, 1);
-    EXPECT_EQ(Member[1].Unconscious, 1);
+    EXPECT_EQ(+Enemy[1].Unconscious, 1);
+    EXPECT_EQ(+Member[1].Unconscious, 1);
     EXPECT_EQ(ReadBattleOutcome(), BattleOutcome::Lost);
     EXPECT_EQ(PartyFate(), kFateNone);
-    EXPECT_EQ(Party.Gold, 0) << "a lost fight pays no gold";
+    EXPECT_EQ(+Party.Gold, 0) << "a lost fight pays no gold";
     EXPECT_FALSE(Said("일행은 모두 전투에서 패했다 !!"));
 }
 

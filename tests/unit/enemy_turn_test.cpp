@@ -45,8 +45,8 @@ TEST_F(EnemyTurnTest, SpecialAttacksNeedFourFoesStandingAndCanBeDodged) {
         died = Member[1].Dead > 0;
     }
     EXPECT_TRUE(died);
-    EXPECT_EQ(Member[1].Dead, 1);
-    EXPECT_LE(Member[1].HP, 0);
+    EXPECT_EQ(+Member[1].Dead, 1);
+    EXPECT_LE(+Member[1].HP, 0);
     EXPECT_TRUE(Said("검사는 죽었다 !!"));
 
     // Luck 20 dodges every time: random(20) is always below it.
@@ -71,11 +71,11 @@ TEST_F(EnemyTurnTest, HealingRaisesTheFallenOneStepAndStopsAtFullHealth) {
     EnemyHeal(1, 2, 500);
     EnemyHeal(1, 3, 500);
     EnemyHeal(1, 1, 1000000);
-    EXPECT_EQ(dead.Dead, 0);
-    EXPECT_EQ(dead.Unconscious, 1) << "the dead come back unconscious";
-    EXPECT_EQ(down.Unconscious, 0);
-    EXPECT_EQ(down.HP, 1) << "an unconscious foe wakes with at least 1";
-    EXPECT_EQ(healer.HP, FullEnemyHP(healer));
+    EXPECT_EQ(+dead.Dead, 0);
+    EXPECT_EQ(+dead.Unconscious, 1) << "the dead come back unconscious";
+    EXPECT_EQ(+down.Unconscious, 0);
+    EXPECT_EQ(+down.HP, 1) << "an unconscious foe wakes with at least 1";
+    EXPECT_EQ(+healer.HP, FullEnemyHP(healer));
     EXPECT_TRUE(Said("자신을 치료했다"));
 }
 
@@ -86,9 +86,9 @@ TEST_F(EnemyTurnTest, GroupMagicHitsEveryMemberPresent) {
     caster.MagicAccuracy = 20;
     caster.Mentality = 30;  // 화염폭풍, power 8 x level x 5
     EnemyCastAll(1);
-    EXPECT_LT(Member[1].HP, 500);
-    EXPECT_GT(Member[2].Unconscious, 1) << "an unconscious member sinks deeper";
-    EXPECT_LT(Member[4].HP, 500);
+    EXPECT_LT(+Member[1].HP, 500);
+    EXPECT_GT(+Member[2].Unconscious, 1) << "an unconscious member sinks deeper";
+    EXPECT_LT(+Member[4].HP, 500);
     EXPECT_TRUE(Said("일행 모두에게 '화염폭풍'마법을 사용했다"));
 }
 
@@ -112,7 +112,7 @@ TEST_F(EnemyTurnTest, AStolenCompanionFightsAsEnemyNumberOne) {
     EXPECT_EQ(JohabToUtf8(turned.Name.str()), "늑대");
     EXPECT_EQ(turned.Resistance, 99) << "30 x 5, at most 99";
     EXPECT_EQ(turned.SpecialAttack, 2) << "a class-7 member knocks out";
-    EXPECT_EQ(turned.HP, FullEnemyHP(turned));
+    EXPECT_EQ(+turned.HP, FullEnemyHP(turned));
     EXPECT_TRUE(Said("자기편으로 끌어들였다"));
 }
 
@@ -127,7 +127,7 @@ TEST_F(EnemyTurnTest, AFoeWithNeitherStrengthNorMagicDoesNothing) {
         SeedRandom(seed);
         EnemyTurn(1);
     }
-    EXPECT_EQ(Member[1].HP, 500);
+    EXPECT_EQ(+Member[1].HP, 500);
     EXPECT_TRUE(lines.empty());
 }
 

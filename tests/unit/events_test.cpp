@@ -55,7 +55,7 @@ TEST(Gifts, CountersStopAtTheirCapsAndFindsComeOnce) {
     EXPECT_EQ(Party.Food, 255);
     Party.Arrows = 32760;
     AddArrows(100);
-    EXPECT_EQ(Party.Arrows, 32767);
+    EXPECT_EQ(+Party.Arrows, 32767);
     Party.Items[3] = 252;
     FindItem(Bit::TarnVault1, 3, 5);
     EXPECT_EQ(Party.Items[3], 255);
@@ -63,10 +63,10 @@ TEST(Gifts, CountersStopAtTheirCapsAndFindsComeOnce) {
     FindItem(Bit::TarnVault1, 3, 5);
     Party.Gold = std::numeric_limits<int32_t>::max() - 10;
     AddGold(1000);
-    EXPECT_EQ(Party.Gold, std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(+Party.Gold, std::numeric_limits<int32_t>::max());
     Member[1].Experience = std::numeric_limits<int32_t>::max() - 5;
     GiveExperience(1000000);
-    EXPECT_EQ(Member[1].Experience, std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(+Member[1].Experience, std::numeric_limits<int32_t>::max());
 }
 
 TEST(TarnSpecialSquares, TreasuresPayOnceAndTheExitAsksFirst) {
@@ -76,12 +76,12 @@ TEST(TarnSpecialSquares, TreasuresPayOnceAndTheExitAsksFirst) {
     PartyY = 40;
     SpecialSquare();
     SpecialSquare();
-    EXPECT_EQ(Party.Gold, 2000);
+    EXPECT_EQ(+Party.Gold, 2000);
     EXPECT_TRUE(w.Said("당신은 금화 2000 개를 발견했다."));
     PartyX = 91;
     PartyY = 52;
     SpecialSquare();
-    EXPECT_EQ(Party.Gold, 7000);
+    EXPECT_EQ(+Party.Gold, 7000);
 
     // The west gate: "no" steps the party back, "yes" leaves for the Ground.
     w.Enter(6, 6, 48);
@@ -152,15 +152,15 @@ TEST(Ruler, FirstMissionPaysAndTheWaitsRunOnTheSameTalkOnceTheDateHasPassed) {
     w.Keys("{enter}");
     TalkTo();
     EXPECT_EQ(Party.Flags[FlagStoryStage], 1);
-    EXPECT_EQ(Party.Gold, 1000);
-    EXPECT_EQ(Member[1].Experience, 10000);
+    EXPECT_EQ(+Party.Gold, 1000);
+    EXPECT_EQ(+Member[1].Experience, 10000);
     EXPECT_TRUE(w.Said("[ 경험치 + 10000 ] [ 황금 + 1000 ]"));
     EXPECT_TRUE(IsSet(Bit::TarnRulersOrders));
 
     Party.Flags[FlagStoryStage] = 7;
     TalkTo();
     EXPECT_EQ(Party.Flags[FlagStoryStage], 8);
-    EXPECT_EQ(Party.Gold, 101000);
+    EXPECT_EQ(+Party.Gold, 101000);
     w.Forget();
     TalkTo();
     EXPECT_EQ(Party.Flags[FlagStoryStage], 8);
@@ -179,9 +179,9 @@ TEST(Ruler, FirstMissionPaysAndTheWaitsRunOnTheSameTalkOnceTheDateHasPassed) {
     TalkTo();
     EXPECT_EQ(Party.Hour, 9);
     EXPECT_EQ(Party.Minute, 0);
-    EXPECT_EQ(Party.Day, 40);
+    EXPECT_EQ(+Party.Day, 40);
     EXPECT_EQ(Party.Flags[FlagTorch], 0);
-    EXPECT_EQ(Member[1].Experience, 510000);
+    EXPECT_EQ(+Member[1].Experience, 510000);
     EXPECT_TRUE(w.Said("아침이 밝았다."));
 
     Party.Flags[FlagStoryStage] = 14;
@@ -208,8 +208,8 @@ TEST(BankVault, SurrenderStripsTheArmsAndRefusalEndsTheGame) {
     bump(89, 47, 1, 0);
     w.Keys("{down}{enter}{enter}{down}{enter}");
     EXPECT_THROW(TalkTo(), ProgramHalt);
-    EXPECT_EQ(Member[1].HP, -9999);
-    EXPECT_EQ(Member[1].Dead, 9999);
+    EXPECT_EQ(+Member[1].HP, -9999);
+    EXPECT_EQ(+Member[1].Dead, 9999);
     EXPECT_EQ(PartyFate(), kFateBattle);
 }
 
@@ -264,8 +264,8 @@ TEST(LastDitchLord, WaitsForBothDeedsBeforeHisFourthBranch) {
     SetBit(Bit::ClueObject);
     TalkTo();
     EXPECT_EQ(Party.Flags[FlagStorySubStage], 4);
-    EXPECT_EQ(Party.Gold, 15000);
-    EXPECT_EQ(Member[1].Experience, 100000);
+    EXPECT_EQ(+Party.Gold, 15000);
+    EXPECT_EQ(+Member[1].Experience, 100000);
     Party.Flags[FlagStorySubStage] = 5;
     TalkTo();
     EXPECT_EQ(Party.Flags[FlagStoryStage], 6);

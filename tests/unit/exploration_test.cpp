@@ -127,9 +127,9 @@ TEST(Terrain, PoisonCostsOneHitPointEveryTenSteps) {
     Member[1].Poison = 1;
     press(s, "{right*10}");
     EXPECT_EQ(Member[1].Poison, 1);
-    EXPECT_EQ(Member[1].HP, 99);
+    EXPECT_EQ(+Member[1].HP, 99);
     press(s, "{right}");
-    EXPECT_EQ(Member[1].HP, 99);
+    EXPECT_EQ(+Member[1].HP, 99);
     EXPECT_EQ(Member[1].Poison, 2);
 }
 
@@ -172,9 +172,9 @@ TEST(Terrain, LavaBurnsEveryoneAndDeathDepthStopsAtThirtyThousand) {
     Member[2].Dead = 29900;
     addMember(3, 30000);  // someone must stay standing
     press(s, "{right}");
-    EXPECT_EQ(Member[1].Unconscious, 1);
-    EXPECT_LE(Member[1].HP, 30 - 400);
-    EXPECT_EQ(Member[2].Dead, 30000);
+    EXPECT_EQ(+Member[1].Unconscious, 1);
+    EXPECT_LE(+Member[1].HP, 30 - 400);
+    EXPECT_EQ(+Member[2].Dead, 30000);
 }
 
 TEST(Terrain, SwampPoisonsByLuckUnlessTheSpellHolds) {

@@ -111,8 +111,8 @@ TEST_F(GameState, SavedImageFieldsSitAtTheirFileOffsets) {
 
     LoadSavedGameImage(image);
 
-    EXPECT_EQ(Party.Year, 774);
-    EXPECT_EQ(Party.Day, -2);
+    EXPECT_EQ(+Party.Year, 774);
+    EXPECT_EQ(+Party.Day, -2);
     EXPECT_EQ(Party.Hour, 23);
     EXPECT_EQ(Party.Minute, 58);
     EXPECT_EQ(Party.Second, 7);
@@ -120,8 +120,8 @@ TEST_F(GameState, SavedImageFieldsSitAtTheirFileOffsets) {
     EXPECT_EQ(Party.SavedX, 200);
     EXPECT_EQ(Party.SavedY, 101);
     EXPECT_EQ(Party.Food, 250);
-    EXPECT_EQ(Party.Gold, -5000);
-    EXPECT_EQ(Party.Arrows, 65000);
+    EXPECT_EQ(+Party.Gold, -5000);
+    EXPECT_EQ(+Party.Arrows, 65000);
     EXPECT_EQ(Party.PartyChecksum, 0xA5);
     EXPECT_EQ(Party.MemberChecksum, 0x5A);
     EXPECT_EQ(Party.Items[1], 11);
@@ -138,14 +138,14 @@ TEST_F(GameState, SavedImageFieldsSitAtTheirFileOffsets) {
     EXPECT_EQ(a.Strength, 31);
     EXPECT_EQ(a.Luck, 38);
     EXPECT_EQ(a.Poison, 4);
-    EXPECT_EQ(a.Unconscious, 3);
-    EXPECT_EQ(a.Dead, 2);
-    EXPECT_EQ(a.HP, -12);
-    EXPECT_EQ(a.SP, 345);
+    EXPECT_EQ(+a.Unconscious, 3);
+    EXPECT_EQ(+a.Dead, 2);
+    EXPECT_EQ(+a.HP, -12);
+    EXPECT_EQ(+a.SP, 345);
     EXPECT_EQ(a.AC, 9);
     EXPECT_EQ(a.Level, 40);
-    EXPECT_EQ(a.Experience, -1);
-    EXPECT_EQ(a.TrainedExperience, 70000000);
+    EXPECT_EQ(+a.Experience, -1);
+    EXPECT_EQ(+a.TrainedExperience, 70000000);
     EXPECT_EQ(a.Weapon, 26);
     EXPECT_EQ(a.Shield, 5);
     EXPECT_EQ(a.Armour, 255);
@@ -170,14 +170,14 @@ TEST_F(GameState, ShortImageKeepsWhatItDoesNotCover) {
     image[129 + 38] = 5;
     LoadSavedGameImage(image);
     EXPECT_EQ(Party.MapNumber, 9);
-    EXPECT_EQ(Party.Gold, 0);
+    EXPECT_EQ(+Party.Gold, 0);
     EXPECT_EQ(Member[1].Level, 5);
-    EXPECT_EQ(Member[3].HP, 77);
+    EXPECT_EQ(+Member[3].HP, 77);
 
     Party.Gold = 1234;
     LoadSavedGameImage(std::vector<uint8_t>(10, 0));  // offsets 0..9 only
     EXPECT_EQ(Party.MapNumber, 0);
-    EXPECT_EQ(Party.Gold, 1234);
+    EXPECT_EQ(+Party.Gold, 1234);
     EXPECT_EQ(Member[1].Level, 5);
 }
 
@@ -213,19 +213,19 @@ TEST_F(GameState, StatusSettlesUnconsciousThenDead) {
     m.Level = 3;
     m.HP = 0;
     EXPECT_EQ(U(StatusName(1)), "의식 불명");
-    EXPECT_EQ(m.Unconscious, 1);
-    EXPECT_EQ(m.Dead, 0);
+    EXPECT_EQ(+m.Unconscious, 1);
+    EXPECT_EQ(+m.Dead, 0);
 
     m.Unconscious = 6;  // equal to Endurance x Level: still alive
     EXPECT_EQ(U(StatusName(1)), "의식 불명");
-    EXPECT_EQ(m.Dead, 0);
+    EXPECT_EQ(+m.Dead, 0);
 
     m.Unconscious = 7;
     EXPECT_EQ(U(StatusName(1)), "죽은 상태");
-    EXPECT_EQ(m.Dead, 1);
+    EXPECT_EQ(+m.Dead, 1);
     m.Dead = 4;
     StatusName(1);
-    EXPECT_EQ(m.Dead, 4);  // an existing depth of death is kept
+    EXPECT_EQ(+m.Dead, 4);  // an existing depth of death is kept
 }
 
 TEST_F(GameState, StatusWordsKeepTheirLeadingBlanks) {
@@ -233,7 +233,7 @@ TEST_F(GameState, StatusWordsKeepTheirLeadingBlanks) {
     EXPECT_EQ(StatusName(2), J("   좋음"));
     m.Poison = 1;
     EXPECT_EQ(StatusName(2), J("   중독"));
-    EXPECT_EQ(m.Unconscious, 0);
+    EXPECT_EQ(+m.Unconscious, 0);
 }
 
 TEST_F(GameState, ActiveMembersAndTheAliveCheck) {
@@ -460,13 +460,13 @@ TEST_F(GameState, ClockCarriesUpToTheYear) {
     Party.Hour = 23;
     Party.Minute = 30;
     AddTime(1, 0, 0);
-    EXPECT_EQ(Party.Day, 360);
-    EXPECT_EQ(Party.Year, 774);
+    EXPECT_EQ(+Party.Day, 360);
+    EXPECT_EQ(+Party.Year, 774);
     EXPECT_EQ(Party.Hour, 0);
     Party.Hour = 23;
     AddTime(1, 0, 0);
-    EXPECT_EQ(Party.Day, 1);
-    EXPECT_EQ(Party.Year, 775);
+    EXPECT_EQ(+Party.Day, 1);
+    EXPECT_EQ(+Party.Year, 775);
 
     Party.Hour = 23;
     Party.Minute = 59;
@@ -475,7 +475,7 @@ TEST_F(GameState, ClockCarriesUpToTheYear) {
     EXPECT_EQ(Party.Second, 0);
     EXPECT_EQ(Party.Minute, 0);
     EXPECT_EQ(Party.Hour, 0);
-    EXPECT_EQ(Party.Day, 2);
+    EXPECT_EQ(+Party.Day, 2);
 }
 
 TEST_F(GameState, LongRestsDoNotLoseTime) {
@@ -485,11 +485,11 @@ TEST_F(GameState, LongRestsDoNotLoseTime) {
     EXPECT_EQ(Party.Hour, 5);
     EXPECT_EQ(Party.Minute, 50);
     AddTime(24 * 400, 0, 0);
-    EXPECT_EQ(Party.Day, 50);
-    EXPECT_EQ(Party.Year, 1);
+    EXPECT_EQ(+Party.Day, 50);
+    EXPECT_EQ(+Party.Year, 1);
     AddTime(24 * 670, 0, 0);  // lands on day 720: one year on, day 360 of it
-    EXPECT_EQ(Party.Day, 360);
-    EXPECT_EQ(Party.Year, 2);
+    EXPECT_EQ(+Party.Day, 360);
+    EXPECT_EQ(+Party.Year, 2);
 }
 
 // ---------------------------------------------------------------- joining and new game
@@ -526,18 +526,18 @@ TEST_F(GameState, CreatureJoinsFromItsEnemyRecord) {
     EXPECT_EQ(m.Resistance, 22);
     EXPECT_EQ(m.Luck, 10);
     EXPECT_EQ(m.Level, 8);
-    EXPECT_EQ(m.HP, 2400);
-    EXPECT_EQ(m.SP, 960);
+    EXPECT_EQ(+m.HP, 2400);
+    EXPECT_EQ(+m.SP, 960);
     EXPECT_EQ(m.AC, 7);
     EXPECT_EQ(m.ArmourValue, 7);
     EXPECT_EQ(m.Weapon, kCreatureWeapon);
     EXPECT_EQ(m.Shield, kCreatureShield);
     EXPECT_EQ(m.Armour, kCreatureArmour);
     EXPECT_EQ(m.WeaponPower, 26);
-    EXPECT_EQ(m.Experience, 0);
+    EXPECT_EQ(+m.Experience, 0);
     EXPECT_EQ(m.Family, 4);
     EXPECT_EQ(m.BaseAC, 3);
-    EXPECT_EQ(m.TrainedExperience, 99);
+    EXPECT_EQ(+m.TrainedExperience, 99);
     EXPECT_EQ(m.Skills[2], 17);
     EXPECT_TRUE(IsActive(6));
     EXPECT_EQ(U(WeaponName(m.Weapon)), "불확실한 무기");
@@ -562,31 +562,31 @@ TEST_F(GameState, NewGameStartsTheHeroAndTheStory) {
     EXPECT_EQ(U(hero.Name.str()), "시험");
     EXPECT_EQ(hero.BaseAC, 0);
     EXPECT_EQ(hero.Level, 1);
-    EXPECT_EQ(hero.HP, 120);
-    EXPECT_EQ(hero.SP, 140);
+    EXPECT_EQ(+hero.HP, 120);
+    EXPECT_EQ(+hero.SP, 140);
     EXPECT_EQ(hero.Weapon, 0);
     EXPECT_EQ(hero.WeaponPower, 2);
-    EXPECT_EQ(hero.Experience, 0);
+    EXPECT_EQ(+hero.Experience, 0);
     for (int slot = 2; slot <= 7; ++slot) EXPECT_TRUE(Member[slot].Name.empty()) << slot;
     std::vector<uint8_t> image = SavedGameImage();
     for (std::size_t i = 129 + 61; i < 556; ++i) ASSERT_EQ(image[i], 0) << i;
 
-    EXPECT_EQ(Party.Year, 774);
-    EXPECT_EQ(Party.Day, 18);
+    EXPECT_EQ(+Party.Year, 774);
+    EXPECT_EQ(+Party.Day, 18);
     EXPECT_EQ(Party.Hour, 10);
     EXPECT_EQ(Party.Minute, 10);
     EXPECT_EQ(Party.Second, 42);
     EXPECT_EQ(Party.MapNumber, 6);
     EXPECT_EQ(Party.SavedX, 10);
     EXPECT_EQ(Party.SavedY, 48);
-    EXPECT_EQ(Party.Gold, 0);
+    EXPECT_EQ(+Party.Gold, 0);
     EXPECT_EQ(Party.Flags[10], 0);
     EXPECT_EQ(Party.Items[3], 0);
 
     hero.Family = kFighterFamily;
     InitNewGame();
     EXPECT_EQ(hero.BaseAC, 2);
-    EXPECT_EQ(hero.SP, 0);
+    EXPECT_EQ(+hero.SP, 0);
 }
 
 // ---------------------------------------------------------------- position

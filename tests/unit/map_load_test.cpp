@@ -90,13 +90,18 @@ TEST(LoadMap, MissingOrBrokenFilesAreReportedByNameAndHalt) {
     struct Case {
         const char* what;
         std::string file;  // empty: no map file at all
+        std::string report;
     };
     const Case cases[] = {
-        {"missing", ""},
-        {"short", mapFile(30, 30, [](int, int) { return 44; }).substr(0, 500)},
-        {"wider than the buffer", std::string{char(201), char(10)} + std::string(2010, char(44))},
-        {"higher than the buffer", std::string{char(10), char(126)} + std::string(1260, char(44))},
-        {"a tile without a picture", mapFile(30, 30, [](int x, int) { return x == 7 ? 56 : 44; })},
+        {"missing", "", "ERROR: \"Tarn.map\" not found."},
+        {"short", mapFile(30, 30, [](int, int) { return 44; }).substr(0, 500),
+         "ERROR: \"Tarn.map\" is damaged: it is short: 498 of 900 cells."},
+        {"wider than the buffer", std::string{char(201), char(10)} + std::string(2010, char(44)),
+         "ERROR: \"Tarn.map\" is damaged: its size 201 x 10 does not fit 200 x 125."},
+        {"higher than the buffer", std::string{char(10), char(126)} + std::string(1260, char(44)),
+         "ERROR: \"Tarn.map\" is damaged: its size 10 x 126 does not fit 200 x 125."},
+        {"a tile without a picture", mapFile(30, 30, [](int x, int) { return x == 7 ? 56 : 44; }),
+         "ERROR: \"Tarn.map\" is damaged: a cell holds tile 56, which has no picture."},
     };
     for (const Case& c : cases) {
         test::Session s;
@@ -105,7 +110,7 @@ TEST(LoadMap, MissingOrBrokenFilesAreReportedByNameAndHalt) {
         MapCells.fill(9);
         enterMap(6, 10, 10);
         EXPECT_THROW(LoadMap(), ProgramHalt) << c.what;
-        EXPECT_EQ(lastMessage(s), "ERROR: \"Tarn.map\" not found.") << c.what;
+        EXPECT_EQ(lastMessage(s), c.report) << c.what;
         EXPECT_EQ(MapCells[0], 9) << c.what << ": nothing may be written before the refusal";
     }
 }
@@ -137,7 +142,7 @@ TEST(LoadMap, AContinuedGameReadsThePartyAndTheSavedMapOfSlotOne) {
     MapLoaded = 0;
     RestorePending = 1;
     LoadMap();
-    EXPECT_EQ(Party.Gold, 777);
+    EXPECT_EQ(+Party.Gold, 777);
     EXPECT_EQ(PartyX, 12);
     EXPECT_EQ(MapWidth, 50);
     EXPECT_EQ(MapCells[11 * 125 + 33], 128 | 30);

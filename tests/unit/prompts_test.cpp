@@ -332,13 +332,13 @@ TEST_F(PromptTest, GoldAndFixedAnswers) {
     WriteMessage(15, "이전"_j);
     WriteMessage(15, "이전"_j);
     GainGold(250);
-    EXPECT_EQ(Party.Gold, 350);
+    EXPECT_EQ(+Party.Gold, 350);
     EXPECT_EQ(LineInk(48), std::set<int>{7});
     EXPECT_TRUE(LineInk(64).empty()) << "the window was cleared first";
 
     Party.Gold = 2147483000;
     GainGold(1000);
-    EXPECT_EQ(Party.Gold, 2147483647) << "the purse saturates instead of wrapping";
+    EXPECT_EQ(+Party.Gold, 2147483647) << "the purse saturates instead of wrapping";
 
     for (auto say : {SayAsYouWish, SayNotEnoughMoney, SayThankYou}) {
         WriteMessage(15, "이전"_j);
@@ -468,8 +468,8 @@ TEST_F(PanelTest, RowsColumnsAndConditionColours) {
     EXPECT_EQ(rowInk(1, 480, 503), std::set<int>{15});
     EXPECT_EQ(rowInk(1, 540, 639), std::set<int>{15}) << "good condition in white";
     for (int slot : {2, 3, 4}) EXPECT_EQ(rowInk(slot, 540, 639), std::set<int>{12}) << "slot " << slot;
-    EXPECT_EQ(Member[2].Unconscious, 1);
-    EXPECT_EQ(Member[4].Dead, 1);
+    EXPECT_EQ(+Member[2].Unconscious, 1);
+    EXPECT_EQ(+Member[4].Dead, 1);
     EXPECT_TRUE(rowInk(5, 241, 639).empty()) << "an empty slot stays blank";
     EXPECT_EQ(rowInk(6, 260, 388), std::set<int>{15}) << "the companion has a row";
     EXPECT_EQ(GetColor(), 15);
@@ -540,11 +540,11 @@ TEST_F(EndOfGameTest, QuitQuestionHaltsOnlyOnYes) {
 
 TEST_F(EndOfGameTest, LostPartyCannotReturnToPlayWithoutASavedGame) {
     PartyFate() = kFateBattle;
-    EXPECT_EQ(RunDialog("{enter}"), 0) << "restore finds nothing, so the game ends";
+    EXPECT_EQ(RunDialog("{enter}{down}{enter}{enter}"), 0) << "restore finds nothing, so the game ends";
     PartyFate() = kFateBattle;
     EXPECT_EQ(RunDialog("{esc}"), 0);
     PartyFate() = kFateLost;
-    EXPECT_EQ(RunDialog("x"), 0);
+    EXPECT_EQ(RunDialog("x{esc}"), 0);
 }
 
 TEST_F(EndOfGameTest, DialogTexts) {
@@ -565,7 +565,7 @@ TEST_F(EndOfGameTest, DialogTexts) {
         EXPECT_EQ(InkIn(245, 50, 625, 65), std::set<int>{13});
         EXPECT_EQ(InkIn(245, 272, 625, 287), std::set<int>{14}) << "waits for any key";
     });
-    RunDialog("{shot:dead}{enter}");
+    RunDialog("{shot:dead}{enter}{esc}");
 }
 
 TEST_F(EndOfGameTest, EndCommandKeepsItsNameOnEveryQuit) {

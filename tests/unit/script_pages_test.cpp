@@ -22,9 +22,10 @@ namespace {
 struct Arrival {
     int map, x, y;
 };
-constexpr Arrival kArrivals[] = {{1, 20, 12},  {6, 8, 48},   {7, 38, 63},  {9, 25, 40},  {3, 51, 51},
-                                 {4, 30, 84},  {5, 20, 18},  {8, 25, 9},   {10, 9, 44},  {13, 20, 41},
-                                 {14, 39, 43}, {15, 30, 42}, {16, 28, 43}, {17, 14, 49}, {18, 25, 44}};
+constexpr Arrival kArrivals[] = {{1, 20, 12},  {6, 8, 48},   {7, 38, 63},  {9, 25, 40},  {2, 100, 98},
+                                 {10, 9, 44},  {11, 21, 34}, {12, 21, 7},  {3, 51, 51},  {4, 30, 84},
+                                 {5, 20, 18},  {8, 25, 9},   {13, 20, 41}, {14, 39, 43}, {15, 30, 42},
+                                 {16, 28, 43}, {17, 14, 49}, {18, 25, 44}};
 
 // Squares for the blocks that answer anywhere.
 Square sampleSquare(int map, Handler h) {
@@ -63,6 +64,8 @@ TEST(ScriptPages, NoSpeechRunsPastTheBottomOfTheWindow) {
                 if (squares.empty()) squares.push_back(sampleSquare(a.map, h));
                 for (Square s : squares) {
                     for (int stage = 0; stage <= 16; ++stage) {
+                        // The fiends' battle in 메너스 scrolls its own messages.
+                        if (a.map == 10 && stage == 3 && h == Handler::Special) continue;
                         for (int mind : {0, 5}) {
                             for (uint8_t& flag : Party.Flags) flag = 0;
                             Party.Flags[FlagStoryStage] = uint8_t(stage);

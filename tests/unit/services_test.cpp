@@ -18,7 +18,7 @@ TEST(Shops, FoodWithExactGoldStopsAt255Rations) {
     Party.Food = 250;
     w.Keys("{down}{enter}");
     FoodShop();
-    EXPECT_EQ(Party.Gold, 0);
+    EXPECT_EQ(+Party.Gold, 0);
     EXPECT_EQ(Party.Food, 255);
     EXPECT_TRUE(w.Said("매우 고맙습니다."));
 }
@@ -30,7 +30,7 @@ TEST(Shops, ArmsFollowTheEquipmentRules) {
     w.Keys("{enter}{enter}{enter}{esc}{esc}");
     ArmsShop();
     EXPECT_EQ(Member[1].Weapon, 1);
-    EXPECT_EQ(Party.Gold, 0);
+    EXPECT_EQ(+Party.Gold, 0);
 
     // A class-5 fighter is refused every weapon, a class-4 one every shield.
     Party.Gold = 100000;
@@ -45,7 +45,7 @@ TEST(Shops, ArmsFollowTheEquipmentRules) {
     ArmsShop();
     EXPECT_TRUE(w.Said("레온은 이 방패를 사용 할 수 없습니다."));
     EXPECT_EQ(Member[1].Shield, 0);
-    EXPECT_EQ(Party.Gold, 100000);
+    EXPECT_EQ(+Party.Gold, 100000);
 
     // A mage wears leather armour and nothing heavier.
     World::AddMember(2, "마녀", kMageFamily, 1, 1);
@@ -53,7 +53,7 @@ TEST(Shops, ArmsFollowTheEquipmentRules) {
     ArmsShop();
     EXPECT_TRUE(w.Said("마녀는 이 갑옷을 사용 할 수 없습니다."));
     EXPECT_EQ(Member[2].Armour, 1);
-    EXPECT_EQ(Party.Gold, 98000);
+    EXPECT_EQ(+Party.Gold, 98000);
 }
 
 TEST(Shops, TenLotsOfMedicineStopAt255ButCostInFull) {
@@ -63,13 +63,13 @@ TEST(Shops, TenLotsOfMedicineStopAt255ButCostInFull) {
     w.Keys("{enter}{up}{enter}{esc}");
     HerbShop();
     EXPECT_EQ(Party.Items[1], 255);
-    EXPECT_EQ(Party.Gold, 0);
+    EXPECT_EQ(+Party.Gold, 0);
     // Arrows come ten to a lot.
     Party.Gold = 1000;
     w.Keys("{enter}{down}{enter}{esc}");
     GoodsShop();
-    EXPECT_EQ(Party.Arrows, 20);
-    EXPECT_EQ(Party.Gold, 0);
+    EXPECT_EQ(+Party.Arrows, 20);
+    EXPECT_EQ(+Party.Gold, 0);
 }
 
 TEST(Hospital, PricesRoundHalvesToEvenAndRevivalCostsByDeath) {
@@ -87,9 +87,9 @@ TEST(Hospital, PricesRoundHalvesToEvenAndRevivalCostsByDeath) {
     Member[1].Unconscious = 400;
     w.Keys("{enter}{enter}{down*3}{enter}{enter}{esc}{esc}");
     Hospital();
-    EXPECT_EQ(Member[1].Dead, 0);
-    EXPECT_EQ(Member[1].Unconscious, 15);
-    EXPECT_EQ(Party.Gold, 0);
+    EXPECT_EQ(+Member[1].Dead, 0);
+    EXPECT_EQ(+Member[1].Unconscious, 15);
+    EXPECT_EQ(+Party.Gold, 0);
 }
 
 TEST(Schools, TheFirstPointIsFreeAndAClassLearnsOnlyItsSkills) {
@@ -97,7 +97,7 @@ TEST(Schools, TheFirstPointIsFreeAndAClassLearnsOnlyItsSkills) {
     w.Keys("{enter}{enter}{enter}{esc}{esc}");
     FighterSchool();
     EXPECT_EQ(Member[1].Skills[1], 1);
-    EXPECT_EQ(Member[1].Experience, 0);
+    EXPECT_EQ(+Member[1].Experience, 0);
 
     Member[1].Class = 5;
     w.Forget();
@@ -111,8 +111,8 @@ TEST(Schools, TheFirstPointIsFreeAndAClassLearnsOnlyItsSkills) {
     Member[1].Experience = 5000;
     w.Keys("{enter}{enter}");
     FighterSchool();
-    EXPECT_EQ(Member[1].Experience, 0);
-    EXPECT_EQ(Member[1].TrainedExperience, 5000);
+    EXPECT_EQ(+Member[1].Experience, 0);
+    EXPECT_EQ(+Member[1].TrainedExperience, 5000);
 }
 
 TEST(ClassChange, ChoosingOnesOwnClassCostsNothing) {
@@ -120,7 +120,7 @@ TEST(ClassChange, ChoosingOnesOwnClassCostsNothing) {
     Party.Gold = 10000;
     w.Keys("{enter}{enter}{enter}");
     FighterClassChange();
-    EXPECT_EQ(Party.Gold, 10000);
+    EXPECT_EQ(+Party.Gold, 10000);
     EXPECT_EQ(Member[1].Class, 1);
 }
 
@@ -135,13 +135,13 @@ TEST(TrainingGround, HoursRunIntoTheNextYearAndAKeyHurriesThem) {
     Party.Second = 17;
     w.Keys("{down*2}{enter}");
     TrainingGround();
-    EXPECT_EQ(Party.Year, 775);
-    EXPECT_EQ(Party.Day, 0);
+    EXPECT_EQ(+Party.Year, 775);
+    EXPECT_EQ(+Party.Day, 0);
     EXPECT_EQ(Party.Hour, 2);
     EXPECT_EQ(Party.Minute, 0);
     EXPECT_EQ(Party.Second, 17);
-    EXPECT_EQ(Member[1].Experience, 30000);
-    EXPECT_EQ(Party.Gold, 0);
+    EXPECT_EQ(+Member[1].Experience, 30000);
+    EXPECT_EQ(+Party.Gold, 0);
 }
 
 }  // namespace

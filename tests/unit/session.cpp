@@ -11,6 +11,7 @@
 #include "game/world/map_view.h"
 #include "screen/fonts.h"
 #include "screen/gfx.h"
+#include "screen/johab.h"
 #include "screen/text_output.h"
 #include "shell/key_queue.h"
 
@@ -52,6 +53,19 @@ Session::~Session() {
     std::error_code ignored;
     fs::remove_all(dir, ignored);
     SetPlatform(nullptr);
+}
+
+void LoadMapAt(int number, int x, int y) {
+    Party.MapNumber = uint8_t(number);
+    Party.SavedX = uint8_t(x);
+    Party.SavedY = uint8_t(y);
+    MapLoaded = 0;
+    RestorePending = 0;
+    LoadMap();
+}
+
+Transcript::Transcript() {
+    SetTextObserver([this](int, int, int, std::string_view s) { text += JohabToUtf8(s) + "\n"; });
 }
 
 void Session::WriteFile(const std::string& name, const std::string& bytes) const {

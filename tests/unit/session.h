@@ -29,4 +29,14 @@ private:
     std::filesystem::path previous_;
 };
 
+// Loads map number at (x, y) as a fresh game would.
+void LoadMapAt(int number, int x, int y);
+
+// Every text drawn from now on, in UTF-8, one per line.
+struct Transcript {
+    std::string text;
+    Transcript();
+    bool has(const std::string& s) const { return text.find(s) != std::string::npos; }
+};
+
 }  // namespace vela::test

@@ -111,6 +111,14 @@ int main(int argc, char** argv) {
                         p.members.size() == 1 ? "member" : "members", p.members.empty() ? 0 : p.members[0].level,
                         p.reason.c_str());
         }
+        // Hand-written notes on the act's economy follow the measured tables.
+        std::filesystem::path economy = std::filesystem::path(argv[2]) / "economy.md";
+        if (std::FILE* notes = std::fopen(economy.string().c_str(), "rb")) {
+            std::printf("\n");
+            char chunk[4096];
+            for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, notes)) > 0;) std::fwrite(chunk, 1, n, stdout);
+            std::fclose(notes);
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "vela-balance: %s\n", e.what());
         return 1;

@@ -1,5 +1,7 @@
 #include "common.h"
 
+#include "files/durable_file.h"
+
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -46,9 +48,8 @@ std::vector<uint8_t> ReadBinary(const fs::path& path) {
 }
 
 bool WriteBinary(const fs::path& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return bool(out);
+    std::string error;
+    return vela::ReplaceFile(path.string(), bytes, error);
 }
 
 std::vector<std::string> ReadLines(const fs::path& path) {

@@ -6,6 +6,8 @@
 
 #include "game/battle/enemy_group.h"
 #include "game/battle/esp.h"
+#include "game/camp/healing_magic.h"
+#include "game/camp/use_item.h"
 #include "game/state/names.h"
 #include "game/state/particles.h"
 #include "game/state/party.h"
@@ -94,8 +96,13 @@ void ChooseCommand(int member) {
             break;
         case ActHeal:
         case ActHerbs:
-            // Healing and herbs act at once through the camp's menus, which
-            // are not in the game yet; the order itself does nothing later.
+            // Healing and herbs act at once, here, through the camp's menus
+            // (in battle only the five medicines); the order does nothing later.
+            CurrentMember = member;
+            if (command == ActHeal)
+                HealingMagic();
+            else
+                UseItem(kBattleItems);
             order = {uint8_t(command), 0, 0};
             break;
         case ActEsp:

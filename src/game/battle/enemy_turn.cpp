@@ -128,8 +128,9 @@ void enemySpecialAttack(int slot) {
         m.Poison = 1;
         return;
     }
-    int16_t& depth = kind == 2 ? m.Unconscious : m.Dead;
-    if (depth == 0) depth = 1;
+    // Fields of the packed record are set by value, never through a reference.
+    if (kind == 2 && m.Unconscious == 0) m.Unconscious = 1;
+    if (kind != 2 && m.Dead == 0) m.Dead = 1;
     if (m.HP > 0) m.HP = 0;
 }
 

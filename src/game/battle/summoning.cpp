@@ -209,15 +209,17 @@ void summonLycanthrope(int skill) {
 }  // namespace
 
 void Summon() {
-    int skill = Member[CurrentMember].Skills[kSummonSkill];
-    int choice = ActionTable[CurrentMember].Choice;
+    SummonWithSkill(ActionTable[CurrentMember].Choice, Member[CurrentMember].Skills[kSummonSkill]);
+    DrawPartyPanel();
+}
+
+void SummonWithSkill(int choice, int skill) {
     if (choice == 5)
         raiseTheDead(skill);
     else if (choice == 10)
         summonLycanthrope(skill);
     else if (choice >= 1 && choice <= 9)
         summonCreature(kSummonSpells[choice - 1], skill);
-    DrawPartyPanel();
 }
 
 }  // namespace vela

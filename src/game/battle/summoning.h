@@ -6,5 +6,7 @@ namespace vela {
 // The current actor's summoning spell (its Choice): always works, costs
 // nothing, and replaces whatever member 6 was.
 void Summon();
+// Summoning spell 1..10 cast with the skill (the summoning scroll casts 6).
+void SummonWithSkill(int spell, int skill);
 
 }  // namespace vela

@@ -1,5 +1,5 @@
-// 대지 (map 1), the overworld: the hut of 레굴루스 and the gates of 타른 and
-// 라스트디치.
+// 대지 (map 1), the overworld: the hut of 레굴루스, the gates of 타른 and
+// 라스트디치, and the mouths of 메너스 and the pyramid.
 #include "game/events/final_scene.h"
 #include "game/events/map_script.h"
 #include "game/events/primitives.h"
@@ -60,8 +60,9 @@ void lastDitchGate() {
     ChangeMap(7, 38, 63);
 }
 
-// The cave of 메너스; at the last stage it has caved in.
-void menace() {
+// The dens of the first act; at the last stage the cave of 메너스 has
+// caved in and the pyramid has sunk into the sand.
+void menaceGate() {
     if (Stage() != 16) {
         if (AskEnter("메너스"_j)) ChangeMap(10, 9, 44);
         return;
@@ -73,9 +74,11 @@ void menace() {
     SetBit(Bit::ObjectiveMenace);
 }
 
-// The pyramid at the last stage, sunk into the sand.
-void pyramidDestroyed() {
-    if (Stage() != 16) return;
+void pyramidGate() {
+    if (Stage() != 16) {
+        if (AskEnter("알수없는 피라미드"_j)) ChangeMap(2, 100, 98);
+        return;
+    }
     ClearMessages();
     Say(7, {" 피라미드는 무너져 모래 언덕 아래에"_j,
             "묻혀 버렸다. 꼭대기의 돌 몇 개만이 모래"_j,
@@ -90,8 +93,8 @@ const MapScript& GroundScript() {
         {
             {{{20, 11}}, tarnGate},
             {{{76, 57}}, lastDitchGate},
-            {{{17, 89}}, menace},
-            {{{84, 86}}, pyramidDestroyed},
+            {{{17, 89}}, menaceGate},
+            {{{84, 86}}, pyramidGate},
         },
         {},
         {},

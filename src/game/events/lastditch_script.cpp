@@ -4,6 +4,7 @@
 
 #include "game/events/map_script.h"
 #include "game/events/primitives.h"
+#include "game/events/statue_quiz.h"
 #include "game/state/party.h"
 #include "game/town/services.h"
 #include "game/ui/menus.h"
@@ -40,6 +41,11 @@ void lord() {
             AdvanceSubStage();
             break;
         case 1:
+            if (AllStatuesPassed()) {
+                AdvanceSubStage();
+                lord();
+                break;
+            }
             Say(7, {" 피라미드의 석상들은 지혜를 시험하오."_j,
                     "서두르지 말고 하나하나 풀어 보시오."_j});
             break;

@@ -43,8 +43,11 @@ const MapScript& GroundScript();
 const MapScript& TarnScript();
 const MapScript& LastDitchScript();
 const MapScript& RegulusScript();
-// The descents and the underworld.
+const MapScript& PyramidScript();
 const MapScript& MenaceScript();
+const MapScript& EvidenceScript();
+const MapScript& ClueScript();
+// The descents and the underworld.
 const MapScript& Underworld1Script();
 const MapScript& Underworld2Script();
 const MapScript& MakersHallScript();

@@ -1,40 +1,120 @@
-// 메너스 (map 10): the cave of the black altar. Once the sages have opened
-// the way, the altar takes the party down: to 지하 세계 1 at the first and
-// second descents, to 지하 세계 2 at the last. Row 45 is the cave's mouth.
+// 메너스 (map 10): the cave of the black altar. The altar's two squares play
+// the story by stage (the first look, the fiends, the ways down); the cave
+// mouth on row 45 leads out.
+#include "game/battle/battle.h"
+#include "game/battle/scripted_battle.h"
 #include "game/events/map_script.h"
 #include "game/events/primitives.h"
 #include "game/events/underworld.h"
 #include "game/state/party.h"
 #include "game/ui/messages.h"
+#include "game/ui/party_panel.h"
+#include "game/world/exploration.h"
+#include "game/world/map_data.h"
 #include "screen/johab.h"
+#include "shell/key_queue.h"
 
 namespace vela {
 
 namespace {
 
-void leave() { LeavePlace(1, 17, 88); }
+constexpr int kFiend = 9, kFiendLeader = 14;
+constexpr int kFacingDown = 4;  // the den figure facing south
 
-// The descents: the altar stone opens under the party's feet.
-void altar() {
-    int stage = Stage();
-    if (stage != 9 && stage != 12 && stage != 15) return;
+void firstLook() {
+    ClearMessages();
+    Say(7, {" 동굴의 가장 깊은 곳에 검은 돌로 된 제단이"_j, "놓여 있다."_j,
+            " 제단 틈에서 차가운 바람이 새어 나와"_j, "횃불이 흔들렸다. 그 밖에는 아무것도"_j,
+            "보이지 않았다."_j});
+    WriteMessage(7, "");
+    Say(7, {" 성주님께 본 것을 알려야 할 것 같다."_j});
+    AdvanceStage();
+}
+
+// Members the fiends left on the ground come to with a little life.
+void comeTo() {
+    for (int slot = 1; slot <= kLastPersonSlot; ++slot) {
+        MemberRecord& m = Member[slot];
+        if (m.Name.empty() || m.Dead > 0) continue;
+        if (m.Unconscious > 0 || m.HP <= 0) {
+            m.Unconscious = 0;
+            m.HP = 1;
+        }
+    }
+    DrawVitals();
+}
+
+void fiends() {
+    ClearMessages();
+    Say(7, {" 제단에 다가가자 제단 틈의 바람이 갑자기"_j, "거세졌다."_j});
+    Delay(2000);
+    PartySprite = kFacingDown;
+    for (int row = 42; row >= 40; --row) {
+        MoveParty(PartyX, row);
+        Delay(2000);
+    }
+    Say(7, {" 보이지 않는 힘이 일행을 제단에서"_j, "밀어내고 있다!"_j});
+    Delay(5000);
+    SetFoeCount(8);
+    for (int s = 1; s <= 7; ++s) SetFoe(s, kFiend);
+    SetFoe(8, kFiendLeader);
+    ShowFoes();
+    ClearMessages();
+    Say(13, {" 크크크... 26년을 기다렸다."_j, " 봉인의 아이가 제 발로 찾아오다니!"_j,
+             " 우리 주인께 바칠 첫 제물이 되어라!"_j});
+    PressAnyKey();
+    BattleOutcome outcome;
+    do {
+        Battle(false, false);
+        outcome = ReadBattleOutcome();
+    } while (outcome == BattleOutcome::Fled);
+    if (outcome == BattleOutcome::Restored) return;
+    MoveParty(PartyX, PartyY);
+    ClearMessages();
+    if (outcome == BattleOutcome::Lost) {
+        comeTo();
+        Say(7, {" 얼마나 지났을까. 정신을 차려 보니 마귀들은"_j, "사라지고 없었다."_j});
+    } else {
+        Say(7, {" 마지막 마귀가 쓰러지며 검은 연기가 되어"_j, "제단 틈으로 빨려 들어갔다."_j});
+    }
+    Say(7, {" 제단 위에 붉은 별빛 같은 것이 잠시"_j, "어른거리다 꺼졌다."_j,
+            " 이 일을 어서 성주님께 알려야 한다."_j});
+    AdvanceStage();
+}
+
+// The ways down that the sages open: the first descent lands in the ring of
+// broken statues, the second in the ring of obelisks.
+void descend(int x, int y, uint8_t mark) {
+    ClearMessages();
+    Say(7, {" 현자들이 열어 놓은 제단의 틈으로 일행은"_j, "땅 밑 깊이 내려갔다."_j});
+    NextPage();
+    Party.Flags[FlagStoryObjectives] |= mark;
+    ChangeMap(3, x, y);
+}
+
+// The last way down leads past the first underworld to the second.
+void lastDescent() {
     ClearMessages();
     Say(7, {" 검은 제단이 낮게 울리더니, 현자들이 새긴"_j,
             "빛의 문양이 제단 위에 떠올랐다. 발밑의"_j,
-            "돌이 갈라지며 끝없는 계단이 드러났다."_j,
-            "",
-            " 일행은 한 사람씩 어둠 속으로 내려갔다."_j});
-    PressAnyKey();
+            "돌이 갈라지며 더 깊은 계단이 드러났다."_j});
+    NextPage();
     Curtain();
-    if (stage == 15) {
-        EnterUnderworld2(30, 84);
-        return;
+    EnterUnderworld2(30, 84);
+}
+
+void altar() {
+    switch (Stage()) {
+        case 1: firstLook(); break;
+        case 3: fiends(); break;
+        case 9: descend(51, 51, 0x01); break;
+        case 12: descend(14, 24, 0x10); break;
+        case 15: lastDescent(); break;
+        default:
+            ClearMessages();
+            Say(7, {" 검은 제단은 차갑게 침묵하고 있다."_j});
+            break;
     }
-    SetBit(stage == 9 ? Bit::ObjectiveMenace : Bit::ObjectiveSecondGate);
-    if (stage == 9)
-        ChangeMap(3, 51, 51);
-    else
-        ChangeMap(3, 14, 24);
 }
 
 }  // namespace
@@ -43,7 +123,7 @@ const MapScript& MenaceScript() {
     static const MapScript script{
         {
             {{{25, 43}, {26, 43}}, altar},
-            {{{8, 45}, {9, 45}, {10, 45}}, leave},
+            {{{8, 45}, {9, 45}, {10, 45}}, [] { LeaveFor(1, 17, 88); }},
         },
         {},
         {},

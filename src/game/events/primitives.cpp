@@ -111,6 +111,13 @@ void ChangeMap(int number, int x, int y) {
     DrawMapView(true);
 }
 
+void LeaveFor(int number, int x, int y) {
+    if (AskLeave())
+        ChangeMap(number, x, y);
+    else
+        StepOffSquare();
+}
+
 void Curtain() {
     constexpr int left = 24, right = 239, top = 24, bottom = 287;
     SetFillStyle(1, 0);

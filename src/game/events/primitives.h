@@ -43,6 +43,8 @@ void MoveParty(int x, int y);
 // Loads another map with the party at (x, y), puts back the tiles its
 // one-shot bits remember, and draws the view.
 void ChangeMap(int number, int x, int y);
+// An exit square: asks to leave, then changes the map or steps back off.
+void LeaveFor(int number, int x, int y);
 
 // Closes the map view with two black bars from the edges to the middle.
 void Curtain();

@@ -3,7 +3,7 @@
 #include "game/state/party.h"
 #include "game/ui/menus.h"
 #include "game/ui/messages.h"
-#include "game/ui/restore_game.h"
+#include "game/save/save_dialogs.h"
 #include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"

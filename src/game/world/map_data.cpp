@@ -1,14 +1,16 @@
 #include "game/world/map_data.h"
 
-#include <filesystem>
 #include <fstream>
 #include <vector>
 
+#include "files/durable_file.h"
+#include "game/save/saved_game.h"
 #include "game/state/party.h"
 #include "game/world/exploration.h"
 #include "game/world/map_view.h"
 #include "platform/platform.h"
 #include "screen/gfx.h"
+#include "screen/johab.h"
 #include "screen/image_cache.h"
 #include "shell/halt.h"
 
@@ -52,17 +54,26 @@ std::vector<uint8_t> readUpTo(const std::string& name, std::size_t limit, bool& 
     return bytes;
 }
 
-// A file read whole into a fixed buffer; a missing or short file is reported.
+// A file read whole into a fixed buffer; a missing file is reported as
+// missing, a short one as damaged.
 template <std::size_t N>
 void readImages(const std::string& name, std::array<uint8_t, N>& into) {
     bool opened = false;
     std::vector<uint8_t> bytes = readUpTo(name, N, opened);
-    if (bytes.size() != N) ReportMissingFile(name);
+    if (!opened) ReportMissingFile(name);
+    if (bytes.size() != N) ReportDamagedFile(name, "it holds " + std::to_string(bytes.size()) + " bytes, not " + std::to_string(N));
     std::copy(bytes.begin(), bytes.end(), into.begin());
     ImagesChanged(into.data(), N);
 }
 
-void readSavedParty(const std::string& name) {
+// The slot's player file, found whatever the case of its name; one whose
+// values the game cannot play on is reported as damaged before anything of
+// it is taken.
+void readSavedParty(char slot) {
+    std::string name = FindFileNoCase(".", PlayerFileName(slot));
+    if (name.empty()) ReportMissingFile(PlayerFileName(slot));
+    if (std::string problem = CheckSavedGame(slot); !problem.empty())
+        ReportDamagedFile(name, JohabToUtf8(problem) + "; the previous save is in " + PlayerFileName(slot) + ".bak");
     bool opened = false;
     std::vector<uint8_t> bytes = readUpTo(name, kSavedGameBytes, opened);
     if (!opened) ReportMissingFile(name);
@@ -83,16 +94,22 @@ void readSavedMap(const std::string& name) {
 
 // A map file: width, height, then the cells row by row. A file whose size
 // does not fit the buffer, that is short, or whose cells name a tile without
-// a picture is refused before anything is written into the map.
+// a picture is refused as damaged before anything is written into the map.
 void readMapFile(const std::string& name) {
     bool opened = false;
     std::vector<uint8_t> bytes = readUpTo(name, 2 + std::size_t(kMapColumns) * kMapRows, opened);
-    if (bytes.size() < 2) ReportMissingFile(name);
+    if (!opened) ReportMissingFile(name);
+    if (bytes.size() < 2) ReportDamagedFile(name, "it has no size bytes");
     int width = bytes[0], height = bytes[1];
-    if (width < 1 || width > kMapColumns || height < 1 || height > kMapRows) ReportMissingFile(name);
-    if (bytes.size() < 2 + std::size_t(width) * height) ReportMissingFile(name);
+    if (width < 1 || width > kMapColumns || height < 1 || height > kMapRows)
+        ReportDamagedFile(name, "its size " + std::to_string(width) + " x " + std::to_string(height) +
+                                    " does not fit 200 x 125");
+    if (bytes.size() < 2 + std::size_t(width) * height)
+        ReportDamagedFile(name, "it is short: " + std::to_string(bytes.size() - 2) + " of " +
+                                    std::to_string(width * height) + " cells");
     for (std::size_t i = 0; i < std::size_t(width) * height; ++i)
-        if ((bytes[2 + i] & 127) > kTileWithImageLimit) ReportMissingFile(name);
+        if ((bytes[2 + i] & 127) > kTileWithImageLimit)
+            ReportDamagedFile(name, "a cell holds tile " + std::to_string(bytes[2 + i] & 127) + ", which has no picture");
     MapWidth = uint8_t(width);
     MapHeight = uint8_t(height);
     for (int y = 1; y <= height; ++y)
@@ -102,7 +119,8 @@ void readMapFile(const std::string& name) {
 void readPalette(const std::string& name) {
     bool opened = false;
     std::vector<uint8_t> bytes = readUpTo(name, 48, opened);
-    if (bytes.size() != 48) ReportMissingFile(name);
+    if (!opened) ReportMissingFile(name);
+    if (bytes.size() != 48) ReportDamagedFile(name, "it holds " + std::to_string(bytes.size()) + " of 48 bytes");
     for (int i = 0; i < 16; ++i) SetPaletteEntry(i, bytes[i * 3], bytes[i * 3 + 1], bytes[i * 3 + 2]);
 }
 
@@ -143,14 +161,20 @@ void ReportMissingFile(const std::string& fileName) {
     throw ProgramHalt{1};
 }
 
+void ReportDamagedFile(const std::string& fileName, const std::string& problem) {
+    CurrentPlatform().MessageBox("ERROR", "\"" + fileName + "\" is damaged: " + problem + ".");
+    throw ProgramHalt{1};
+}
+
 void LoadMap() {
-    std::string slot(1, SaveSlot);
+    bool restoring = MapLoaded == 0 && RestorePending == 1;
+    if (restoring) RecoverSlot(SaveSlot);
     if (MapLoaded == 0) {
-        if (RestorePending == 1) readSavedParty("player" + slot + ".dat");
+        if (RestorePending == 1) readSavedParty(SaveSlot);
         readImages("chara.fnt", SpriteImages);
     }
-    std::string savedMap = "save" + slot + ".map";
-    if (MapLoaded == 0 && RestorePending == 1 && std::filesystem::exists(savedMap))
+    std::string savedMap = FindFileNoCase(".", SavedMapName(SaveSlot));
+    if (restoring && !savedMap.empty())
         readSavedMap(savedMap);
     else
         readMapFile(std::string(MapInfoOf(Party.MapNumber).name) + ".map");

@@ -46,6 +46,9 @@ void BlankTileImage(int tile);
 void LoadMap();
 // Shows "<name>" not found. in a box captioned ERROR, then halts.
 [[noreturn]] void ReportMissingFile(const std::string& fileName);
+// Shows "<name>" is damaged: <problem>. in a box captioned ERROR, then halts:
+// the file is there, so "not found" would send the player looking for it.
+[[noreturn]] void ReportDamagedFile(const std::string& fileName, const std::string& problem);
 
 // Start-up and tests: an empty map, nothing loaded.
 void ResetMapState();

@@ -1,16 +1,13 @@
 #include <cctype>
 
+#include "game/camp/camp_menu.h"
 #include "game/events/event_dispatch.h"
 #include "game/state/party.h"
-#include "game/ui/menus.h"
-#include "game/ui/messages.h"
-#include "game/state/particles.h"
 #include "game/world/exploration.h"
 #include "game/world/map_catalogue.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
 #include "game/world/terrain.h"
-#include "screen/johab.h"
 #include "shell/key_queue.h"
 
 namespace vela {
@@ -37,30 +34,6 @@ void handleSquare(TileClass cls) {
     }
 }
 
-// The member chosen for U cannot use items.
-void sayCannotUseItems() {
-    std::string name = (" " + Member[CurrentMember].Name.str()).substr(0, 18);
-    WriteMessage(7, name + SubjectParticle(name) + std::string(" 물품을 사용할 수 있는 상태가 아닙니다."_j));
-}
-
-// The camp dialogs (party and member views, spells, powers, rest, items,
-// options) open from these keys once the camp is in the game; for now only
-// the use-item key asks for its member.
-void runCommand(uint8_t key) {
-    ClearMessages();
-    if (key == 'U') {
-        CurrentMember = SelectMember(false);
-        if (CurrentMember > 0 && !IsActive(CurrentMember)) sayCannotUseItems();
-    }
-}
-
-bool isCommandKey(uint8_t key) {
-    switch (key) {
-        case 'C': case 'E': case 'G': case 'P': case 'Q': case 'R': case 'U': case 'V': return true;
-        default: return false;
-    }
-}
-
 }  // namespace
 
 void MapStep() {
@@ -69,8 +42,7 @@ void MapStep() {
     if (!KeyPressed(IdleWait::kUntilEvent)) return;  // nothing on the map moves by itself
     LastKey = ReadKey();
     uint8_t upper = uint8_t(std::toupper(LastKey));
-    if (isCommandKey(upper)) {
-        runCommand(upper);
+    if (RunCampKey(upper)) {
         StepDX = StepDY = 0;
         Acted = 1;
     }
@@ -94,8 +66,8 @@ void MapStep() {
         if (Party.MapNumber == kSpecialMap && sprite >= 0) PartySprite += 4;
     }
     if (LastKey == kKeySpace) {
-        // The camp menu opens here once it is in the game.
         PartyFate() = 0;
+        CampMenu();
         StepDX = StepDY = 0;
         Acted = 1;
     }

@@ -1,0 +1,31 @@
+// Writing files so that a crash or a full disk never leaves a torn one, and
+// finding files the way the game's folder search does (ignoring letter case).
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace vela {
+
+// Creates (or truncates) the file, writes every byte, flushes it to disk and
+// closes it. True only when all of that succeeded; otherwise error says why.
+bool WriteAndSync(const std::string& path, std::span<const uint8_t> bytes, std::string& error);
+
+// Replaces the file as a whole: the bytes go to a temporary file beside it,
+// which is flushed and then renamed over it. A reader sees the old file or
+// the new one, never a part. True only when the new file is in place.
+bool ReplaceFile(const std::string& path, std::span<const uint8_t> bytes, std::string& error);
+bool ReplaceFile(const std::string& path, std::string_view text, std::string& error);
+
+// Renames from over to; true on success.
+bool RenameFile(const std::string& from, const std::string& to, std::string& error);
+
+// Flushes the folder's entries (names created or renamed) to disk.
+bool SyncFolder(const std::string& folder, std::string& error);
+
+// The name of the file in the folder that equals name ignoring ASCII letter
+// case; an exact match wins. Empty when there is none.
+std::string FindFileNoCase(const std::string& folder, const std::string& name);
+
+}  // namespace vela

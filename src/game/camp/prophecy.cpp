@@ -1,0 +1,73 @@
+#include "game/camp/prophecy.h"
+
+#include "game/state/party.h"
+#include "screen/johab.h"
+
+namespace vela {
+
+// Each fits the prophecy line after " # 당신은 " and before " 것이다".
+const std::array<std::string_view, 21> ProphecyPhrases = {
+    "성주 헤베온을 만나게 될"_j,  // 1
+    "메너스에서 검은 제단을 볼"_j,  // 2
+    "성주에게 돌아가 알리게 될"_j,  // 3
+    "메너스에서 마물과 싸우게 될"_j,  // 4
+    "라스트디치의 영주를 만날"_j,  // 5
+    "알수없는 피라미드로 갈"_j,  // 6
+    "석상들의 시험을 풀게 될"_j,  // 7
+    "흉성의 증거에서 석판을 읽을"_j,  // 8
+    "흉성의 단서에서 답을 찾을"_j,  // 9
+    "스무 날 뒤 지하로 내려갈"_j,  // 10
+    "메너스 아래 지하로 내려갈"_j,  // 11
+    "빛의 지붕에서 죽음을 볼"_j,  // 12
+    "빛의 사원에서 무기를 얻을"_j,  // 13
+    "필멸의 생존에서 옛일을 들을"_j,  // 14
+    "지상으로 돌아가는 길을 찾을"_j,  // 15
+    "하룻밤 쉬고 성주를 만날"_j,  // 16
+    "베리알의 수호자들과 싸울"_j,  // 17
+    "몰록의 거울 앞에 설"_j,  // 18
+    "마지막으로 지하에 내려갈"_j,  // 19
+    "아스모데우스의 지렛대를 풀"_j,  // 20
+    "메피스토펠레스의 요새에 들"_j,  // 21
+};
+
+namespace {
+
+// The phrase of the lowest clear bit among the listed ones, or allSet.
+int firstClear(uint8_t bits, std::initializer_list<std::pair<int, int>> bitPhrases, int allSet) {
+    for (auto [bit, phrase] : bitPhrases)
+        if ((bits & (1 << bit)) == 0) return phrase;
+    return allSet;
+}
+
+}  // namespace
+
+int ProphecyIndex() {
+    uint8_t stage = Party.Flags[FlagStoryStage], sub = Party.Flags[FlagStorySubStage];
+    uint8_t bits = Party.Flags[FlagStoryObjectives];
+    switch (stage) {
+        case 0: case 7: return 1;
+        case 1: return 2;
+        case 2: case 6: case 10: case 13: return 3;
+        case 3: return 4;
+        case 4: return 5;
+        case 5:
+            switch (sub) {
+                case 0: return 6;
+                case 1: return 7;
+                case 2: case 4: return 8;
+                case 3: return 9;
+                case 5: return 3;
+                default: return 0;
+            }
+        case 8: return 10;
+        case 9: return firstClear(bits, {{0, 11}, {1, 12}, {2, 13}, {3, 14}}, 15);
+        case 11: return 16;
+        case 12: return firstClear(bits, {{4, 11}, {5, 17}, {6, 18}}, 15);
+        case 14: return 19;
+        case 15: return firstClear(bits, {{0, 11}, {1, 20}, {2, 21}}, 22);
+        case 16: return 22;
+        default: return 0;
+    }
+}
+
+}  // namespace vela

@@ -1,0 +1,117 @@
+#include "game/camp/teleport.h"
+
+#include <algorithm>
+
+#include "game/camp/map_squares.h"
+#include "game/camp/number_selector.h"
+#include "game/state/party.h"
+#include "game/ui/messages.h"
+#include "game/world/map_catalogue.h"
+#include "game/world/map_data.h"
+#include "game/world/map_view.h"
+#include "screen/gfx.h"
+#include "screen/johab.h"
+#include "screen/text_output.h"
+#include "shell/key_queue.h"
+
+namespace vela {
+
+namespace {
+
+bool inEvilCave() { return Party.MapNumber >= 15 && Party.MapNumber <= 17; }
+
+// The overview colour of a tile on the current map.
+int overviewColour(int tile) {
+    auto pick = [tile](std::initializer_list<std::pair<int, int>> singles, int above, int aboveColour, int fallback) {
+        for (auto [t, c] : singles)
+            if (tile == t) return c;
+        return tile >= above ? aboveColour : fallback;
+    };
+    switch (MapKind) {
+        case kTown:
+            if (tile == 0 || tile == 19 || (tile >= 27 && tile <= 47)) return 0;
+            if (tile <= 21) return 15;
+            return pick({{22, 10}, {23, 11}, {24, 9}, {25, 3}, {26, 12}}, 48, 13, 0);
+        case kGround:
+            if (tile == 0) return Party.MapNumber == 4 ? 15 : 0;
+            if (tile >= 24 && tile <= 47) return 0;
+            if (tile <= 20) return 15;
+            return pick({{21, 10}, {22, 11}, {23, 3}, {48, 9}, {49, 3}, {50, 12}}, 51, 10, 0);
+        default: {
+            int firstFloor = MapKind == kDen ? 41 : 40;
+            if (tile == 52) return Party.MapNumber == 2 ? 9 : 0;
+            if (tile == 0 || (tile >= firstFloor && tile <= 47)) return 0;
+            if (tile < firstFloor || tile == 51) return 15;
+            return pick({{48, 9}, {49, 3}, {50, 12}, {53, 11}, {54, 10}}, 55, 13, 0);
+        }
+    }
+}
+
+// The first cell of a window of size cells around the party, kept inside
+// the map.
+int windowStart(int centre, int half, int size, int mapSize) {
+    if (mapSize <= size) return 1;
+    return std::clamp(centre - half, 1, mapSize - size + 1);
+}
+
+}  // namespace
+
+bool Teleport() {
+    if (inEvilCave()) {
+        WriteMessage(7, "이 동굴의 악의 힘이 공간 이동을 방해 합니다."_j);
+        return false;
+    }
+    int choice = ChooseDirection();
+    if (choice == 0) return false;
+    WriteMessage(11, "당신의 공간 이동력을 지정"_j);
+    SetColor(15);
+    WriteAt(266, 70, "## ", false);
+    WriteAt(298, 70, std::string("000 공간 이동력"_j), false);
+    int distance = ChooseNumber(290, 70, 5, 1, 9, 1);
+    if (distance < 0) {
+        ClearMessages();
+        return false;
+    }
+    ClearMessages();
+    Direction d = DirectionOf(choice);
+    int x = PartyX + d.dx * distance, y = PartyY + d.dy * distance;
+    if (!InPlayableArea(x, y)) {
+        WriteMessage(7, "공간 이동이 통하지 않습니다."_j);
+        return false;
+    }
+    if (IsForbiddenSquare(x, y)) {
+        WriteMessage(7, "알수없는 힘이 당신을 배척합니다."_j);
+        return true;
+    }
+    if (!IsOpenForTeleport(x, y)) {
+        WriteMessage(7, "공간 이동 장소로 부적합 합니다."_j);
+        return false;
+    }
+    for (int i = 1; i <= distance; ++i) {
+        PartyX += d.dx;
+        PartyY += d.dy;
+        DrawMapView(true);
+    }
+    WriteMessage(15, "공간 이동 마법이 성공했습니다."_j);
+    DrawMapView(true);
+    return true;
+}
+
+void WatcherEye() {
+    int x0 = windowStart(PartyX, 50, 100, MapWidth), y0 = windowStart(PartyY, 40, 80, MapHeight);
+    int x1 = std::min<int>(MapWidth, x0 + 99), y1 = std::min<int>(MapHeight, y0 + 79);
+    for (int x = x0; x <= x1; ++x)
+        for (int y = y0; y <= y1; ++y) PutPixel(32 + 2 * (x - x0), 305 + 2 * (y - y0), overviewColour(MapTile(x, y)));
+    int px = 32 + 2 * (PartyX - x0), py = 305 + 2 * (PartyY - y0);
+    DiscardKeys();
+    bool lit = false;
+    while (!KeyPressed()) {
+        lit = !lit;
+        PutPixel(px, py, lit ? 14 : 8);
+        Delay(200);
+    }
+    PutPixel(px, py, 8);
+    DiscardKeys();
+}
+
+}  // namespace vela

@@ -1,0 +1,91 @@
+#include "game/save/save_dialogs.h"
+
+#include "files/durable_file.h"
+#include "game/save/saved_game.h"
+#include "game/state/party.h"
+#include "game/ui/menus.h"
+#include "game/ui/messages.h"
+#include "game/ui/party_panel.h"
+#include "game/world/map_data.h"
+#include "game/world/map_view.h"
+#include "screen/gfx.h"
+#include "screen/johab.h"
+#include "screen/text_output.h"
+
+namespace vela {
+
+namespace {
+
+// Item 1 is "none"; items 2..10 are slots '1'..'9'.
+int32_t chooseSlot(std::string_view title, bool clearBefore) {
+    SetMenuItems(title, {"없습니다"_j, "본 게임 데이타"_j, "게임 데이타 1 (부)"_j, "게임 데이타 2 (부)"_j,
+                         "게임 데이타 3 (부)"_j, "게임 데이타 4 (부)"_j, "게임 데이타 5 (부)"_j,
+                         "게임 데이타 6 (부)"_j, "게임 데이타 7 (부)"_j, "게임 데이타 8 (부)"_j});
+    return Select(65, 10, 10, clearBefore, true);
+}
+
+char slotOfAnswer(int32_t answer) { return char(answer + 47); }
+
+void sayDamaged(const std::string& problem) {
+    std::string player = PlayerFileName(SaveSlot);
+    SetColor(12);
+    WriteLine(280, 80, "저장된 게임이 손상되었습니다 !"_j);
+    WriteMessage(7, problem);
+    WriteMessage(7, std::string("이전의 저장은 "_j) + player + ".bak" + std::string(" 에 있습니다"_j));
+}
+
+}  // namespace
+
+void SaveDialog() {
+    int32_t answer = chooseSlot("게임의 저장 장소를 선택하십시오."_j, false);
+    if (answer < 2) return;
+    SaveSlot = slotOfAnswer(answer);
+    SetColor(12);
+    WriteLine(312, 80, "현재의 게임을 저장합니다"_j);
+    std::string error;
+    if (SaveGame(error)) {
+        SetColor(7);
+        WriteLine(360, 102, "성공했습니다"_j);
+    } else {
+        // The game goes on: ending it here would lose what was not saved.
+        SetColor(12);
+        WriteLine(300, 102, "저장하지 못했습니다 !"_j);
+        WriteMessage(7, "이전의 저장은 그대로 남아 있습니다."_j);
+        WriteMessage(7, error.substr(0, 48));
+    }
+    SaveSlot = '1';
+    PressAnyKey();
+}
+
+bool RestoreGame() {
+    MenuResult = chooseSlot("불러 내고 싶은 게임을 선택하십시오."_j, true);
+    if (MenuResult < 2) return false;
+    SaveSlot = slotOfAnswer(MenuResult);
+    RecoverSlot(SaveSlot);
+    bool found = !FindFileNoCase(".", std::string("Player") + SaveSlot + ".dat").empty();
+    std::string problem = found ? CheckSavedGame(SaveSlot) : "";
+    if (!found || !problem.empty()) {
+        if (found)
+            sayDamaged(problem);
+        else {
+            SetColor(12);
+            WriteLine(300, 80, "저장된 데이타가 없습니다 !"_j);
+        }
+        SaveSlot = '1';
+        PressAnyKey();
+        return false;
+    }
+    SetColor(11);
+    WriteLine(280, 80, "저장했던 게임을 다시 불러옵니다"_j);
+    MapLoaded = 0;
+    RestorePending = 1;
+    LoadMap();
+    DrawMapView(true);
+    DrawPartyPanel();
+    SaveSlot = '1';
+    PartyFate() = kFateLoaded;
+    ClearMessages();
+    return true;
+}
+
+}  // namespace vela

@@ -1,0 +1,14 @@
+// The save and restore dialogs of the game options menu; the restore dialog
+// is also offered by the end-of-game dialog.
+#pragma once
+
+namespace vela {
+
+// Lets the player pick a slot and saves the game there; a save that cannot
+// be written says so and leaves the slot's previous save whole.
+void SaveDialog();
+// Lets the player pick a saved game and loads it; true when one was loaded
+// (PartyFate is then 254).
+bool RestoreGame();
+
+}  // namespace vela

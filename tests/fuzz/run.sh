@@ -1,0 +1,57 @@
+#!/bin/bash
+# Runs every loader fuzz target for the given seconds, each with a corpus
+# seeded from the built data. usage: run.sh BUILD_DIR SECONDS
+# HEADLESS names the harness that makes the saved-game seeds (default
+# BUILD_DIR/vela-headless). Prints each target's executions; exits non-zero when any target finds a
+# fault (its reproducer is left in BUILD_DIR/fuzz-findings).
+set -u
+BUILD=$(realpath "$1")
+SECONDS_EACH=${2:-30}
+HERE=$(cd "$(dirname "$0")" && pwd)
+DATA="$BUILD/data"
+CORPUS="$BUILD/fuzz-corpus"
+FINDINGS="$BUILD/fuzz-findings"
+mkdir -p "$FINDINGS"
+
+seed() {  # seed TARGET FILE...
+    mkdir -p "$CORPUS/$1"
+    shift_target=$1
+    shift
+    cp "$@" "$CORPUS/$shift_target/" 2>/dev/null || true
+}
+
+# A saved game made by the game itself, for the player-file and saved-map seeds.
+work=$(mktemp -d)
+cp "$DATA"/* "$work"/
+(cd "$work" && "${HEADLESS:-$BUILD/vela-headless}" --seed 1 --keys "{right*2}G{down*5}{enter}{down}{enter}{enter}" >/dev/null 2>&1)
+seed fuzz_player_file "$work/player1.dat" "$HERE/../scenarios/files/healer_party.dat"
+seed fuzz_saved_map "$work/save1.map"
+seed fuzz_map_file "$DATA"/*.map
+seed fuzz_tile_file "$DATA/town.fnt" "$DATA/ground.fnt" "$DATA/den.fnt" "$DATA/keep.fnt"
+seed fuzz_palette "$DATA"/*.pal
+seed fuzz_sprite_file "$DATA/chara.fnt"
+seed fuzz_enemy_table "$DATA/foedata.dat"
+mkdir -p "$CORPUS/fuzz_font"
+for set in 0 1 2; do
+    { printf "\\x0$set"; cat "$DATA/tarn$set.fnt"; } >"$CORPUS/fuzz_font/tarn$set"
+done
+{ printf '\x03'; cat "$DATA/ascii.fnt"; } >"$CORPUS/fuzz_font/ascii"
+rm -rf "$work"
+
+status=0
+for bin in "$BUILD"/fuzz_*; do
+    [ -x "$bin" ] || continue
+    name=$(basename "$bin")
+    log="$BUILD/$name.log"
+    "$bin" -max_total_time="$SECONDS_EACH" -print_final_stats=1 -artifact_prefix="$FINDINGS/$name-" \
+        "$CORPUS/$name" >"$log" 2>&1
+    result=$?
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+    rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
+    echo "$name: ${runs:-?} executions, ${rate:-?} a second, exit $result"
+    if [ "$result" -ne 0 ]; then
+        tail -30 "$log"
+        status=1
+    fi
+done
+exit $status

@@ -8,7 +8,7 @@ SAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 30
 # Leaks inside the system's D-Bus library (reached by SDL at exit) are not ours.
-SAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 \
+SAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:verify_asan_link_order=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp
 
 .PHONY: all deps build play test bench balance soak clean sanitize sanitize-build fuzz-build fuzz

@@ -60,13 +60,13 @@ TEST(Statues, SleepUntilTheStoneIsReadThenAskEveryQuestionAndPayOnce) {
     EXPECT_TRUE(w.Said("험을 통과한것으로 간주하겠소."));
     EXPECT_TRUE(w.Said("만약 나의 3 가지 질문을 모두 통과하면 이 시"));
     EXPECT_FALSE(IsSet(Bit::StatuePhysics));
-    EXPECT_EQ(Member[1].Experience, 0);
+    EXPECT_EQ(+Member[1].Experience, 0);
 
     w.Keys(answers({3, 4, 2}));
     standOn(171, 94);
     EXPECT_TRUE(IsSet(Bit::StatuePhysics));
     EXPECT_TRUE(w.Said("[ 경험치 + 50000 ]"));
-    EXPECT_EQ(Member[1].Experience, 50000);
+    EXPECT_EQ(+Member[1].Experience, 50000);
 
     // Every later visit is the offer; Esc at the member list leaves it.
     for (int visit = 0; visit < 2; ++visit) {
@@ -75,7 +75,7 @@ TEST(Statues, SleepUntilTheStoneIsReadThenAskEveryQuestionAndPayOnce) {
         standOn(171, 94);
         EXPECT_TRUE(w.Said("중의 한사람의 체력을 한 단계 올려 주겠소."));
     }
-    EXPECT_EQ(Member[1].Experience, 50000);
+    EXPECT_EQ(+Member[1].Experience, 50000);
 
     // The other four with their fixed answers; the last one opens the lord's
     // next branch.
@@ -92,7 +92,7 @@ TEST(Statues, SleepUntilTheStoneIsReadThenAskEveryQuestionAndPayOnce) {
     standOn(186, 108);
     EXPECT_TRUE(AllStatuesPassed());
     EXPECT_EQ(SubStage(), 2);
-    EXPECT_EQ(Member[1].Experience, 250000);
+    EXPECT_EQ(+Member[1].Experience, 250000);
 
     // The broken statue only stammers.
     w.Forget();
@@ -114,21 +114,21 @@ TEST(StatForGold, PricesCapsAndShortGold) {
     Party.Gold = 90;
     offer(Ability::Accuracy);
     EXPECT_EQ(hero.Accuracy, 1);
-    EXPECT_EQ(Party.Gold, 30) << "accuracy from 0 pays the price of step 1";
+    EXPECT_EQ(+Party.Gold, 30) << "accuracy from 0 pays the price of step 1";
     offer(Ability::Agility);
     EXPECT_EQ(hero.Agility, 1);
-    EXPECT_EQ(Party.Gold, 0);
+    EXPECT_EQ(+Party.Gold, 0);
 
     offer(Ability::Agility);
     EXPECT_TRUE(w.Said("일행은 60 개의 황금이 필요합니다."));
     EXPECT_EQ(hero.Agility, 1);
-    EXPECT_EQ(Party.Gold, 0);
+    EXPECT_EQ(+Party.Gold, 0);
 
     Party.Gold = 10000000;
     hero.Accuracy = 19;
     offer(Ability::Accuracy);
     EXPECT_EQ(hero.Accuracy, 20);
-    EXPECT_EQ(Party.Gold, 10000000 - 384000);
+    EXPECT_EQ(+Party.Gold, 10000000 - 384000);
     offer(Ability::Accuracy);
     EXPECT_EQ(hero.Accuracy, 20);
     EXPECT_TRUE(w.Said(" 지금 최고의 정확성 수치입니다."));
@@ -162,13 +162,13 @@ TEST(PyramidSquares, TheLavaTrapATeleportTheStairsAndTheFinds) {
 
     standOn(144, 56);
     standOn(144, 56);
-    EXPECT_EQ(Party.Gold, 5000);
+    EXPECT_EQ(+Party.Gold, 5000);
     standOn(146, 57);
-    EXPECT_EQ(Party.Items[8], 5);
+    EXPECT_EQ(+Party.Items[8], 5);
 
     w.Keys("{enter}");
     bumpFrom(100, 99, 0, 1);
-    EXPECT_EQ(Party.MapNumber, 1);
+    EXPECT_EQ(+Party.MapNumber, 1);
     EXPECT_EQ(PartyX, 84);
     EXPECT_EQ(PartyY, 85);
 }
@@ -233,16 +233,16 @@ TEST(MenaceAltar, PlaysByStage) {
     EXPECT_EQ(Stage(), 4);
     EXPECT_EQ(PartyX, 26);
     EXPECT_EQ(PartyY, 40);
-    EXPECT_GT(Member[1].HP, 0);
+    EXPECT_GT(+Member[1].HP, 0);
 
     // The first way down, once the sages have opened it.
     Party.Flags[FlagStoryStage] = 9;
     w.Keys("{enter}");
     standOn(25, 43);
-    EXPECT_EQ(Party.MapNumber, 3);
+    EXPECT_EQ(+Party.MapNumber, 3);
     EXPECT_EQ(PartyX, 51);
     EXPECT_EQ(PartyY, 51);
-    EXPECT_EQ(Party.Flags[FlagStoryObjectives], 0x01);
+    EXPECT_EQ(+Party.Flags[FlagStoryObjectives], 0x01);
 }
 
 }  // namespace
@@ -286,7 +286,7 @@ TEST(PyramidBranches, TheLordWaitsForTheStatuesAndBothFindsThenTheRulerSetsTheTw
     talkTo(51, 28);
     talkTo(51, 28);
     EXPECT_EQ(Stage(), 8);
-    EXPECT_EQ(Party.Flags[36] | (Party.Flags[37] << 8), 120);
+    EXPECT_EQ(+Party.Flags[36] | (Party.Flags[37] << 8), 120);
     talkTo(51, 28);
     EXPECT_EQ(Stage(), 8) << "the sages are not ready";
     Party.Day = 121;

@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: vela-balance DATA_DIR TABLES_DIR [BATTLES]\n");
         return 2;
     }
-    int battles = argc > 3 ? std::stoi(argv[3]) : 200;
+    int battles = argc > 3 ? std::stoi(argv[3]) : 600;
     try {
         Tables tables = ReadTables(argv[2]);
         std::filesystem::path here = std::filesystem::current_path();

@@ -54,7 +54,7 @@ void throne() {
              "그 말부터가 거짓이다. 내가 쓰러져도"_j,
              "문은 열려 있고, 그분은 오신다."_j});
     PressAnyKey();
-    if (!WonOnSquare(FightOn({40, 40, 62, 62}))) return;
+    if (!WonOnSquare(FightOn({40, 62, 62}))) return;
     ClearMessages();
     Say(13, {" 제법이구나. 하지만 이번엔 내가 직접"_j, "상대해 주마!"_j});
     PressAnyKey();

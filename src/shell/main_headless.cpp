@@ -1,7 +1,10 @@
 // vela-headless: the game without a window, driven by a key script.
 //   vela-headless [--keys TEXT | --keys-file F] [--seed N] [--realtime] [--save-step-ms N]
 //                 [--shot F.png] [--transcript F.txt] [--state F.json]
-//                 [--sample NAME] [game arguments such as /g]
+//                 [--sample NAME] [--route X,Y] [game arguments such as /g]
+//
+// --route prints, once the keys are spent, the keys that walk the party from
+// where it stands to square X,Y of its map (empty when there is no such walk).
 // Exit status: 0 when the script ran out while the game waited, 3 when the
 // game halted, 4 on an error.
 #include <chrono>
@@ -24,6 +27,7 @@
 #include "screen/text_output.h"
 #include "shell/halt.h"
 #include "shell/key_queue.h"
+#include "shell/route.h"
 #include "shell/play_game.h"
 #include "shell/samples.h"
 
@@ -32,7 +36,7 @@ namespace {
 using namespace vela;
 
 struct Options {
-    std::string keys, shot, transcript, state, sample;
+    std::string keys, shot, transcript, state, sample, route;
     uint64_t seed = 0;
     bool realtime = false;
     int saveStepMs = 0;  // the crash test stretches each step of a save
@@ -43,7 +47,7 @@ bool writeShot(const std::string& path) { return WritePng(path, RgbFrom555(Scree
 
 int usage() {
     std::cerr << "usage: vela-headless [--keys TEXT | --keys-file F] [--seed N] [--realtime] [--save-step-ms N] [--shot F.png]\n"
-                 "                     [--transcript F.txt] [--state F.json] [--sample text|image] [/g]\n";
+                 "                     [--transcript F.txt] [--state F.json] [--sample text|image] [--route X,Y] [/g]\n";
     return 4;
 }
 
@@ -81,6 +85,8 @@ int main(int argc, char** argv) {
             opt.transcript = value();
         } else if (a == "--state") {
             opt.state = value();
+        } else if (a == "--route") {
+            opt.route = value();
         } else if (a == "--sample") {
             opt.sample = value();
         } else if (a == "--help" || a == "-h") {
@@ -143,6 +149,14 @@ int main(int argc, char** argv) {
     if (!opt.state.empty() && !ReplaceFile(opt.state, StateJson(MapKind, MapWidth, MapHeight) + '\n', error)) {
         std::cerr << "vela-headless: " << error << '\n';
         status = 4;
+    }
+    if (!opt.route.empty()) {
+        int x = 0, y = 0;
+        if (std::sscanf(opt.route.c_str(), "%d,%d", &x, &y) != 2) {
+            std::cerr << "vela-headless: --route wants X,Y\n";
+            return 2;
+        }
+        std::cout << RouteKeys(x, y) << '\n';
     }
     if (transcript.is_open()) {
         transcript.close();

@@ -1,0 +1,275 @@
+#!/usr/bin/env python3
+"""Turns a stage plan into the stage's keys by playing it in the harness.
+
+usage: compile.py VELA_HEADLESS BUILT_DATA_DIR STAGE.plan [...]
+
+Each plan (stages/NN_name.plan) becomes stages/NN_name.keys. The keys of the
+stages before it (every .keys file that sorts before the plan) are played
+first, from the title with seed 1, exactly as run.sh plays them; so plans are
+compiled in order and a later plan is recompiled when an earlier stage
+changes. A plan holds one command a line; # starts a note:
+
+  keys TEXT       these keys as they are (harness syntax)
+  go X Y          walk to square X,Y of the current map over plain floor,
+                  fighting every foe met on the way (auto-battle); ends on X,Y
+  flee | fight    from now on, try to run from foes met on the way (when
+                  that fails, fight) or fight them (the default)
+  rest            camp for a day (Space, rest, 24 hours)
+  heal on | off   after every fight on the way, rest while a member is down
+                  or below three quarters of full health (at most four days in a row)
+  bump X Y        walk next to square X,Y and step into it: a person talks,
+                  a door or a sign answers (the walk avoids such squares)
+  clear           press Enter until no battle runs and no message waits
+  note TEXT       a line of the note at the head of the .keys file
+
+The compiled keys are what the game really needs, so the playthrough itself
+only replays them and never depends on this script.
+"""
+import glob
+import json
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+
+ENCOUNTER = "적이 출현했다 !!!"
+DEFEAT = ("일행은 모두 전투에서 패했다", "모험중에 모두 목숨을 잃었다")
+WAITING = "아무키나 누르십시오"
+AUTO = "일행에게 무조건 공격 할 것을 지시"
+CHUNK = 12  # steps walked per run before looking again
+FIGHTING = 5  # the index of the battle flag in the state's flags
+
+
+class Game:
+    def __init__(self, headless, data):
+        self.headless = headless
+        self.work = tempfile.mkdtemp(prefix="vela-plan-")
+        self.data = data
+        self.runs = 0
+
+    def play(self, keys, route=None):
+        for f in glob.glob(os.path.join(self.work, "*")):
+            os.remove(f)
+        for f in glob.glob(os.path.join(self.data, "*")):
+            shutil.copy(f, self.work)
+        cmd = [self.headless, "--seed", "1", "--keys", keys, "--state", "state.json", "--transcript", "t.txt"]
+        if route:
+            cmd += ["--route", "%d,%d" % route]
+        done = subprocess.run(cmd, cwd=self.work, capture_output=True, text=True, timeout=300)
+        self.runs += 1
+        if done.returncode not in (0, 3):
+            sys.exit("harness failed (%d): %s" % (done.returncode, done.stderr.strip()))
+        with open(os.path.join(self.work, "state.json")) as f:
+            state = json.load(f)
+        with open(os.path.join(self.work, "t.txt"), encoding="utf-8") as f:
+            lines = [l.rstrip("\n").split(" ", 3)[-1] for l in f]
+        return state, lines, done.stdout.strip()
+
+
+def fighting(state):
+    return state["party"]["Flags"][FIGHTING] == 1
+
+
+def check_alive(lines, where):
+    tail = "\n".join(lines[-12:])
+    if any(d in tail for d in DEFEAT):
+        sys.exit("the party was beaten %s; the screen ends:\n  %s" % (where, "\n  ".join(lines[-40:])))
+
+
+class Compiler:
+    def __init__(self, game, prefix):
+        self.game = game
+        self.prefix = prefix
+        self.keys = ""
+        self.hero = None
+        self.flee = False
+        self.heal = False
+        self.met = 0  # foes met so far, as the transcript counts them
+
+    def meeting(self, lines):
+        """True while the party is asked whether to fight foes just met."""
+        return sum(ENCOUNTER in l for l in lines) > self.met
+
+    def play(self, route=None):
+        state, lines, out = self.game.play(self.prefix + self.keys, route)
+        self.hero = self.hero or state["members"][0]["Name"]
+        return state, lines, out
+
+    def fight(self, state, lines):
+        """Presses through a running battle or a waiting message."""
+        auto = False
+        if self.meeting(lines):
+            self.met += 1
+            self.keys += "{down}{enter}" if self.flee else "{enter}"
+            state, lines, _ = self.play()
+        for _ in range(400):
+            if not fighting(state):
+                return self.recover(state, lines) if self.heal else (state, lines)
+            check_alive(lines, "in a fight after %d keys of the plan" % len(self.keys))
+            titles = [i for i, l in enumerate(lines) if "전투 모드 ===>" in l]
+            hero_menu = titles and lines[titles[-1]].strip().startswith(self.hero) and \
+                any(AUTO in l for l in lines[titles[-1]:])
+            if hero_menu and not auto:
+                self.keys += "{down*8}{enter}"
+                auto = True
+            else:
+                self.keys += "{enter}"
+            state, lines, _ = self.play()
+        sys.exit("a fight did not end")
+
+    def rest(self):
+        self.keys += "{space}{down*5}{enter}{up*23}{enter}"
+        return self.clear()
+
+    def recover(self, state, lines):
+        for _ in range(4):
+            hurt = [m for m in state["members"][:5] if m["Name"] and not m["Dead"] and
+                    (m["Unconscious"] or m["HP"] * 4 < m["Endurance"] * m["Level"] * 30)]
+            if not hurt or state["party"]["Food"] == 0:
+                break
+            state, lines = self.rest()
+        return state, lines
+
+    def bump(self, x, y):
+        state, lines, route = self.play((x, y))
+        steps = walk(route)
+        if not steps:
+            sys.exit("no walk to (%d,%d)" % (x, y))
+        if len(steps) > 1:
+            dx, dy = STEP[steps[-1]]
+            self.go(x - dx, y - dy)
+            steps = walk(self.play((x, y))[2])
+        self.keys += "{%s}" % steps[-1]
+
+    def clear(self):
+        state, lines, _ = self.play()
+        for _ in range(100):
+            if fighting(state) or self.meeting(lines):
+                state, lines = self.fight(state, lines)
+            elif lines and WAITING in lines[-1]:
+                self.keys += "{enter}"
+                state, lines, _ = self.play()
+            else:
+                return state, lines
+        sys.exit("clear: messages without end")
+
+    def go(self, x, y):
+        last = None
+        for _ in range(2000):
+            state, lines, route = self.play((x, y))
+            where = (state["party"]["MapNumber"], state["PartyX"], state["PartyY"])
+            if where == last and not fighting(state):
+                sys.exit("stuck at map %d (%d,%d) on the way to (%d,%d); the screen ends:\n  %s" %
+                         (where + (x, y, "\n  ".join(lines[-6:]))))
+            last = where
+            if fighting(state) or self.meeting(lines):
+                self.fight(state, lines)
+                last = None
+                continue
+            if (state["PartyX"], state["PartyY"]) == (x, y):
+                return
+            if not route:
+                if lines and WAITING in lines[-1]:
+                    self.keys += "{enter}"
+                    last = None
+                    continue
+                sys.exit("no walk from (%d,%d) to (%d,%d) on map %d" %
+                         (state["PartyX"], state["PartyY"], x, y, state["party"]["MapNumber"]))
+            flat = walk(route)
+            encounters = self.met
+            chunk = flat[:CHUNK]
+            trial = self.keys + "".join("{%s}" % s for s in chunk)
+            _, after, _ = self.game.play(self.prefix + trial)
+            if sum(ENCOUNTER in l for l in after) > encounters:
+                # A foe met on the way: step by step up to the meeting.
+                for s in chunk:
+                    self.keys += "{%s}" % s
+                    _, after, _ = self.play()
+                    if sum(ENCOUNTER in l for l in after) > encounters:
+                        break
+            else:
+                self.keys = trial
+        sys.exit("could not reach (%d,%d)" % (x, y))
+
+
+STEP = {"up": (0, -1), "down": (0, 1), "left": (-1, 0), "right": (1, 0)}
+
+
+def walk(route):
+    return [name for name, n in re.findall(r"\{(\w+)(?:\*(\d+))?\}", route) for _ in range(int(n or 1))]
+
+
+def wrap(keys, width=100):
+    return "\n".join(keys[i:i + width] for i in range(0, len(keys), width))
+
+
+def compile_plan(game, path):
+    folder = os.path.dirname(os.path.abspath(path))
+    name = os.path.basename(path)[:-len(".plan")]
+    prefix = ""
+    for k in sorted(glob.glob(os.path.join(folder, "*.keys"))):
+        if os.path.basename(k)[:-len(".keys")] >= name:
+            break
+        with open(k) as f:
+            prefix += "".join(l.strip("\r\n") for l in f if not l.startswith("#"))
+    c = Compiler(game, prefix)
+    _, lines, _ = c.play()
+    c.met = sum(ENCOUNTER in l for l in lines)
+    notes = []
+    try:
+        run_plan(c, path, notes)
+    except SystemExit:
+        # What was played so far, for a look with the harness.
+        with open(os.path.join(tempfile.gettempdir(), name + ".failed.keys"), "w") as f:
+            f.write(prefix + c.keys)
+        raise
+    with open(os.path.join(folder, name + ".keys"), "w", encoding="utf-8") as f:
+        f.write("\n".join(notes + ["# Compiled from %s.plan by compile.py." % name, wrap(c.keys)]) + "\n")
+    state, _, _ = c.play()
+    print("%s: %d keys, %d runs; map %d at (%d,%d)" % (name, len(c.keys), game.runs, state["party"]["MapNumber"],
+                                                     state["PartyX"], state["PartyY"]))
+
+
+def run_plan(c, path, notes):
+    with open(path, encoding="utf-8") as f:
+        for number, line in enumerate(f, 1):
+            line = line.split("#", 1)[0].strip() if not line.startswith("note") else line.strip()
+            if not line:
+                continue
+            word, _, rest = line.partition(" ")
+            if word == "note":
+                notes.append("# " + rest)
+            elif word == "keys":
+                c.keys += rest.strip()
+            elif word == "go":
+                x, y = (int(v) for v in rest.split())
+                c.go(x, y)
+            elif word in ("flee", "fight"):
+                c.flee = word == "flee"
+            elif word == "heal":
+                c.heal = rest.strip() == "on"
+            elif word == "rest":
+                c.rest()
+            elif word == "bump":
+                c.bump(*(int(v) for v in rest.split()))
+            elif word == "clear":
+                c.clear()
+            else:
+                sys.exit("%s:%d: unknown command %s" % (path, number, word))
+
+
+def main():
+    if len(sys.argv) < 4:
+        sys.exit(__doc__)
+    game = Game(os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2]))
+    try:
+        for plan in sys.argv[3:]:
+            compile_plan(game, plan)
+    finally:
+        shutil.rmtree(game.work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()

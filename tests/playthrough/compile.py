@@ -11,7 +11,8 @@ changes. A plan holds one command a line; # starts a note:
 
   keys TEXT       these keys as they are (harness syntax)
   go X Y          walk to square X,Y of the current map over plain floor,
-                  fighting every foe met on the way (auto-battle); ends on X,Y
+                  fighting every foe met on the way; ends on X,Y once what
+                  the square starts is over (messages and fights)
   flee | fight    from now on, try to run from foes met on the way (when
                   that fails, fight) or fight them (the default)
   rest            camp for a day (Space, rest, 24 hours)
@@ -19,6 +20,9 @@ changes. A plan holds one command a line; # starts a note:
                   or below three quarters of full health (at most four days in a row)
   bump X Y        walk next to square X,Y and step into it: a person talks,
                   a door or a sign answers (the walk avoids such squares)
+  tries N         give the next go or bump N tries: when the party is beaten
+                  on the way, play again from before it, first stepping off
+                  and back once more each time (the foes met change with it)
   clear           press Enter until no battle runs and no message waits
   note TEXT       a line of the note at the head of the .keys file
 
@@ -37,7 +41,8 @@ import tempfile
 ENCOUNTER = "적이 출현했다 !!!"
 DEFEAT = ("일행은 모두 전투에서 패했다", "모험중에 모두 목숨을 잃었다")
 WAITING = "아무키나 누르십시오"
-AUTO = "일행에게 무조건 공격 할 것을 지시"
+MENU = "의 전투 모드 ===>"
+MAGE = 1  # the family number of mages
 CHUNK = 12  # steps walked per run before looking again
 FIGHTING = 5  # the index of the battle flag in the state's flags
 
@@ -72,10 +77,14 @@ def fighting(state):
     return state["party"]["Flags"][FIGHTING] == 1
 
 
+class Beaten(Exception):
+    pass
+
+
 def check_alive(lines, where):
     tail = "\n".join(lines[-12:])
     if any(d in tail for d in DEFEAT):
-        sys.exit("the party was beaten %s; the screen ends:\n  %s" % (where, "\n  ".join(lines[-40:])))
+        raise Beaten("the party was beaten %s; the screen ends:\n  %s" % (where, "\n  ".join(lines[-40:])))
 
 
 class Compiler:
@@ -83,10 +92,34 @@ class Compiler:
         self.game = game
         self.prefix = prefix
         self.keys = ""
-        self.hero = None
         self.flee = False
         self.heal = False
         self.met = 0  # foes met so far, as the transcript counts them
+        self.tries = 1
+
+    def attempt(self, action, *args):
+        """Runs a go or bump, played again with a detour when the party falls."""
+        tries, self.tries = self.tries, 1
+        keys, met = self.keys, self.met
+        for attempt in range(tries):
+            try:
+                return action(*args)
+            except Beaten as beaten:
+                if attempt == tries - 1:
+                    sys.exit(str(beaten))
+                self.keys, self.met = keys, met
+                self.keys += self.detour() * (attempt + 1)
+                print("  beaten; trying again with %d detours" % (attempt + 1))
+
+    def detour(self):
+        """One step to a neighbouring floor square and back."""
+        state, _, _ = self.play()
+        x, y = state["PartyX"], state["PartyY"]
+        back = {"up": "down", "down": "up", "left": "right", "right": "left"}
+        for name, (dx, dy) in STEP.items():
+            if walk(self.play((x + dx, y + dy))[2]) == [name]:
+                return "{%s}{%s}" % (name, back[name])
+        sys.exit("no square to step off to at (%d,%d)" % (x, y))
 
     def meeting(self, lines):
         """True while the party is asked whether to fight foes just met."""
@@ -94,28 +127,40 @@ class Compiler:
 
     def play(self, route=None):
         state, lines, out = self.game.play(self.prefix + self.keys, route)
-        self.hero = self.hero or state["members"][0]["Name"]
         return state, lines, out
 
+    def orders(self, state, lines):
+        """The keys for the member whose battle menu waits, or None when no menu
+        waits: a mage casts the strongest spell its skill allows at the first
+        foe, everyone else strikes the first foe with the weapon in hand; but
+        when the party is down to a third of its health, the first member
+        who can tries to run (a scripted fight can then be met again rested)."""
+        titles = [i for i, l in enumerate(lines) if l.endswith(MENU)]
+        if not titles or any(l.endswith(("다", "다.", "...")) for l in lines[titles[-1] + 1:]):
+            return None
+        name = lines[titles[-1]][:-len(MENU)]
+        member = next((m for m in state["members"] if m["Name"] == name), None)
+        members = [m for m in state["members"][:5] if m["Name"] and not m["Dead"]]
+        health = sum(max(m["HP"], 0) for m in members if not m["Unconscious"])
+        full = sum(m["Endurance"] * m["Level"] * 10 for m in members)
+        if member and member is not state["members"][0] and health * 3 < full:
+            return "{down*8}{enter}"
+        if member and member["Family"] == MAGE and member["Skills"][0] >= 10 and member["SP"] > 0:
+            best = min(member["Skills"][0] // 10, 10)
+            return "{down}{enter}%s{enter}{enter}" % ("{down*%d}" % (best - 1) if best > 1 else "")
+        return "{enter}{enter}"
+
     def fight(self, state, lines):
-        """Presses through a running battle or a waiting message."""
-        auto = False
+        """Plays a battle to its end, or a waiting message away."""
         if self.meeting(lines):
             self.met += 1
             self.keys += "{down}{enter}" if self.flee else "{enter}"
             state, lines, _ = self.play()
-        for _ in range(400):
+        for _ in range(1000):
             if not fighting(state):
                 return self.recover(state, lines) if self.heal else (state, lines)
             check_alive(lines, "in a fight after %d keys of the plan" % len(self.keys))
-            titles = [i for i, l in enumerate(lines) if "전투 모드 ===>" in l]
-            hero_menu = titles and lines[titles[-1]].strip().startswith(self.hero) and \
-                any(AUTO in l for l in lines[titles[-1]:])
-            if hero_menu and not auto:
-                self.keys += "{down*8}{enter}"
-                auto = True
-            else:
-                self.keys += "{enter}"
+            self.keys += self.orders(state, lines) or "{enter}"
             state, lines, _ = self.play()
         sys.exit("a fight did not end")
 
@@ -169,6 +214,7 @@ class Compiler:
                 last = None
                 continue
             if (state["PartyX"], state["PartyY"]) == (x, y):
+                self.clear()  # what the square starts, fights too, is part of the walk
                 return
             if not route:
                 if lines and WAITING in lines[-1]:
@@ -219,7 +265,10 @@ def compile_plan(game, path):
     c.met = sum(ENCOUNTER in l for l in lines)
     notes = []
     try:
-        run_plan(c, path, notes)
+        try:
+            run_plan(c, path, notes)
+        except Beaten as beaten:
+            sys.exit(str(beaten))
     except SystemExit:
         # What was played so far, for a look with the harness.
         with open(os.path.join(tempfile.gettempdir(), name + ".failed.keys"), "w") as f:
@@ -244,8 +293,9 @@ def run_plan(c, path, notes):
             elif word == "keys":
                 c.keys += rest.strip()
             elif word == "go":
-                x, y = (int(v) for v in rest.split())
-                c.go(x, y)
+                c.attempt(c.go, *(int(v) for v in rest.split()))
+            elif word == "tries":
+                c.tries = int(rest)
             elif word in ("flee", "fight"):
                 c.flee = word == "flee"
             elif word == "heal":
@@ -253,7 +303,7 @@ def run_plan(c, path, notes):
             elif word == "rest":
                 c.rest()
             elif word == "bump":
-                c.bump(*(int(v) for v in rest.split()))
+                c.attempt(c.bump, *(int(v) for v in rest.split()))
             elif word == "clear":
                 c.clear()
             else:

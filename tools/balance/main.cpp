@@ -43,17 +43,23 @@ std::string fixed1(double v) {
     return buffer;
 }
 
-std::string foesText(const Fight& f) {
-    if (f.map > 0) return "map " + std::to_string(f.map) + " table";
+std::string waveText(const std::vector<int>& foes) {
     std::string s;
-    for (std::size_t i = 0; i < f.foes.size();) {
+    for (std::size_t i = 0; i < foes.size();) {
         std::size_t j = i;
-        while (j < f.foes.size() && f.foes[j] == f.foes[i]) ++j;
+        while (j < foes.size() && foes[j] == foes[i]) ++j;
         if (!s.empty()) s += " ";
-        s += f.foes[i] < 0 ? "copy of member " + std::to_string(-f.foes[i]) : std::to_string(f.foes[i]);
+        s += foes[i] < 0 ? "copy of member " + std::to_string(-foes[i]) : std::to_string(foes[i]);
         if (j - i > 1) s += " x" + std::to_string(j - i);
         i = j;
     }
+    return s;
+}
+
+std::string foesText(const Fight& f) {
+    if (f.map > 0) return "map " + std::to_string(f.map) + " table";
+    std::string s;
+    for (const std::vector<int>& wave : f.waves) s += (s.empty() ? "" : ", then ") + waveText(wave);
     return s;
 }
 

@@ -107,8 +107,9 @@ void placeParty(const ReferenceParty& party) {
     }
 }
 
-// The foes, and whether the party strikes first.
-bool placeFoes(const Fight& fight) {
+// The foes of one wave (a random draw for an encounter), and whether the
+// party strikes first.
+bool placeFoes(const Fight& fight, const std::vector<int>& wave) {
     if (fight.map > 0) {
         EncounterRange range = EncounterRangeOf(fight.map);
         int count = std::min(Random(kEncounterLimit) + 1, kEncounterLimit);
@@ -123,9 +124,9 @@ bool placeFoes(const Fight& fight) {
             if (!Member[m].Name.empty()) partyAgility += Member[m].Agility, ++members;
         return agility / count < partyAgility / members;
     }
-    SetFoeCount(int(fight.foes.size()));
-    for (std::size_t i = 0; i < fight.foes.size(); ++i) {
-        int kind = fight.foes[i];
+    SetFoeCount(int(wave.size()));
+    for (std::size_t i = 0; i < wave.size(); ++i) {
+        int kind = wave[i];
         if (kind < 0)
             FoeFromMember(-kind, int(i) + 1);
         else
@@ -160,19 +161,25 @@ Outcome Simulate(const Fight& fight, const ReferenceParty& party, int battles, u
         SeedRandom(seed + unsigned(b));
         ResetKeyQueue();
         placeParty(party);
-        bool partyFirst = placeFoes(fight);
         std::vector<int> start(kLastFightingSlot + 1, 0);
         for (int m = 1; m <= kLastPersonSlot; ++m) start[m] = Member[m].HP;
         platform.waits = 0;
-        bool won = false;
-        try {
-            Battle(partyFirst, false);
-            won = ReadBattleOutcome() == BattleOutcome::Won;
-        } catch (const Stalemate&) {
+        bool won = true;
+        int fightRounds = 0;
+        for (const std::vector<int>& wave : fight.map > 0 ? std::vector<std::vector<int>>{{}} : fight.waves) {
+            bool partyFirst = placeFoes(fight, wave);
+            try {
+                Battle(partyFirst, false);
+                won = ReadBattleOutcome() == BattleOutcome::Won;
+            } catch (const Stalemate&) {
+                won = false;
+            }
+            fightRounds += BattleRound;
+            if (!won) break;
         }
         ++out.battles;
         out.wins += won;
-        rounds += BattleRound;
+        rounds += fightRounds;
         losses.push_back(hpLost(start));
         for (int m = 1; m <= kLastPersonSlot; ++m) experience += Member[m].Experience;
         gold += Party.Gold;

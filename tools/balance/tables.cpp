@@ -89,7 +89,7 @@ Tables ReadTables(const std::string& folder) {
         if (f[2].rfind("map ", 0) == 0)
             fight.map = number(f[2].substr(4));
         else
-            fight.foes = foeList(f[2]);
+            for (const std::string& wave : split(f[2], '|')) fight.waves.push_back(foeList(wave));
         fight.party = f[3];
         fight.weaker = f[4];
         fight.note = f[5];

@@ -26,7 +26,9 @@ struct Fight {
     std::string name;
     std::string kind;     // "encounter", "boss", "scene" or "final"
     int map = 0;          // random encounters: the map whose table is drawn
-    std::vector<int> foes;  // scripted: enemy numbers, -m for a copy of member m
+    // Scripted: the waves of foes fought one after another with no rest between
+    // (most fights have one); enemy numbers, -m for a copy of member m.
+    std::vector<std::vector<int>> waves;
     std::string party;    // the party expected there
     std::string weaker;   // the party one phase weaker ("-" for none)
     std::string note;

@@ -29,11 +29,14 @@ void hallOfChains() {
                {31, 62, 62});
 }
 
-// The last guard falls and the throne's door opens onto 베리알 himself.
+// The last guard falls and the throne's door opens onto 베리알 himself. The
+// door's guard, his own guard and he fight one after another with no rest
+// between, so the two guards are gladiators only: the nightmares' fire storm
+// in all three left a prepared party one chance in sixteen.
 void throneDoor() {
     if (!GuardFight(Bit::BelialGuard3,
                     {" 거짓의 왕께 가려거든 우리의 시체를"_j, "밟고 가라!"_j},
-                    {40, 62, 62}))
+                    {62, 62}))
         return;
     if (IsSet(Bit::BelialSlain)) return;
     SetBit(Bit::ObjectiveBelial);
@@ -54,7 +57,7 @@ void throne() {
              "그 말부터가 거짓이다. 내가 쓰러져도"_j,
              "문은 열려 있고, 그분은 오신다."_j});
     PressAnyKey();
-    if (!WonOnSquare(FightOn({40, 62, 62}))) return;
+    if (!WonOnSquare(FightOn({62, 62}))) return;
     ClearMessages();
     Say(13, {" 제법이구나. 하지만 이번엔 내가 직접"_j, "상대해 주마!"_j});
     PressAnyKey();

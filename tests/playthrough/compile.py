@@ -12,7 +12,8 @@ changes. A plan holds one command a line; # starts a note:
   keys TEXT       these keys as they are (harness syntax)
   go X Y          walk to square X,Y of the current map over plain floor,
                   fighting every foe met on the way; ends on X,Y once what
-                  the square starts is over (messages and fights)
+                  the square starts is over (messages and fights), or on
+                  another map when a square on the way leads there
   flee | fight    from now on, try to run from foes met on the way (when
                   that fails, fight) or fight them (the default)
   rest            camp for a day (Space, rest, 24 hours)
@@ -202,9 +203,14 @@ class Compiler:
 
     def go(self, x, y):
         last = None
+        start = None
         for _ in range(2000):
             state, lines, route = self.play((x, y))
             where = (state["party"]["MapNumber"], state["PartyX"], state["PartyY"])
+            start = start or where[0]
+            if where[0] != start:  # a square on the way moved the party to another map
+                self.clear()
+                return
             if where == last and not fighting(state):
                 sys.exit("stuck at map %d (%d,%d) on the way to (%d,%d); the screen ends:\n  %s" %
                          (where + (x, y, "\n  ".join(lines[-6:]))))
@@ -227,13 +233,22 @@ class Compiler:
             encounters = self.met
             chunk = flat[:CHUNK]
             trial = self.keys + "".join("{%s}" % s for s in chunk)
-            _, after, _ = self.game.play(self.prefix + trial)
-            if sum(ENCOUNTER in l for l in after) > encounters:
-                # A foe met on the way: step by step up to the meeting.
-                for s in chunk:
-                    self.keys += "{%s}" % s
-                    _, after, _ = self.play()
-                    if sum(ENCOUNTER in l for l in after) > encounters:
+            moved, after, _ = self.game.play(self.prefix + trial)
+
+            def interrupted(moved, after, steps):
+                """A foe met, or the party not where the steps lead (an event moved it)."""
+                x, y = where[1], where[2]
+                for step in steps:
+                    x, y = x + STEP[step][0], y + STEP[step][1]
+                place = (moved["party"]["MapNumber"], moved["PartyX"], moved["PartyY"])
+                return sum(ENCOUNTER in l for l in after) > encounters or place != (where[0], x, y)
+
+            if interrupted(moved, after, chunk):
+                # Step by step up to what stopped the walk.
+                for n, step in enumerate(chunk, 1):
+                    self.keys += "{%s}" % step
+                    moved, after, _ = self.play()
+                    if interrupted(moved, after, chunk[:n]):
                         break
             else:
                 self.keys = trial

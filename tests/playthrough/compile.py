@@ -196,7 +196,10 @@ class Compiler:
                 state, lines = self.fight(state, lines)
             elif lines and WAITING in lines[-1]:
                 self.keys += "{enter}"
+                before = len(lines)
                 state, lines, _ = self.play()
+                if len(lines) == before:  # nothing new drawn: the message was already gone
+                    return state, lines
             else:
                 return state, lines
         sys.exit("clear: messages without end")

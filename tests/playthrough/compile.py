@@ -17,10 +17,13 @@ changes. A plan holds one command a line; # starts a note:
   flee | fight    from now on, try to run from foes met on the way (when
                   that fails, fight) or fight them (the default)
   rest            camp for a day (Space, rest, 24 hours)
-  heal on | off   after every fight on the way, rest while a member is down
-                  or below three quarters of full health (at most four days in a row)
+  heal on | off   after every fight on the way, raise the dead when a mage
+                  can, and rest while a member is down or below three quarters
+                  of full health (at most four days in a row)
   bump X Y        walk next to square X,Y and step into it: a person talks,
                   a door or a sign answers (the walk avoids such squares)
+  win X Y STAGE   go to X,Y until the story stage reaches STAGE: a party that
+                  runs from the fight there recovers and comes back (8 times)
   tries N         give the next go or bump N tries: when the party is beaten
                   on the way, play again from before it, first stepping off
                   and back once more each time (the foes met change with it)
@@ -44,6 +47,7 @@ DEFEAT = ("일행은 모두 전투에서 패했다", "모험중에 모두 목숨
 WAITING = "아무키나 누르십시오"
 MENU = "의 전투 모드 ===>"
 MAGE = 1  # the family number of mages
+STAGE = 9  # the index of the story stage in the state's flags
 CHUNK = 12  # steps walked per run before looking again
 FIGHTING = 5  # the index of the battle flag in the state's flags
 
@@ -169,7 +173,26 @@ class Compiler:
         self.keys += "{space}{down*5}{enter}{up*23}{enter}"
         return self.clear()
 
+    def cast_healing(self, healer, target, spell):
+        """Camp magic: the healer's healing spell (1 heal, 3 wake, 4 revive) on one member."""
+        down = lambda n: "{down*%d}" % n if n > 1 else "{down}" if n == 1 else ""
+        self.keys += "c%s{enter}{enter}%s{enter}%s{enter}{enter}" % (down(healer - 1), down(target - 1), down(spell - 1))
+
+    def raise_fallen(self, state):
+        """A mage whose healing skill reaches 40 brings back the dead and wakes them."""
+        members = state["members"][:5]
+        healer = next((i for i, m in enumerate(members, 1) if m["Name"] and m["Family"] == MAGE and
+                       m["Skills"][2] >= 40 and not m["Dead"] and not m["Unconscious"]), None)
+        if not healer:
+            return state
+        for k, m in enumerate(members, 1):
+            if m["Name"] and m["Dead"]:
+                self.cast_healing(healer, k, 4)
+                self.cast_healing(healer, k, 3)
+        return self.play()[0]
+
     def recover(self, state, lines):
+        state = self.raise_fallen(state)
         for _ in range(4):
             hurt = [m for m in state["members"][:5] if m["Name"] and not m["Dead"] and
                     (m["Unconscious"] or m["HP"] * 4 < m["Endurance"] * m["Level"] * 30)]
@@ -188,6 +211,20 @@ class Compiler:
             self.go(x - dx, y - dy)
             steps = walk(self.play((x, y))[2])
         self.keys += "{%s}" % steps[-1]
+
+    def win(self, x, y, stage):
+        """Walks onto a fight's square until the story reaches the stage: a
+        party that ran steps off, recovers and comes back."""
+        for _ in range(8):
+            self.tries = 4
+            self.attempt(self.go, x, y)
+            state, lines, _ = self.play()
+            if state["party"]["Flags"][STAGE] >= stage:
+                return
+            self.recover(state, lines)
+            there_and_back = self.detour()
+            self.keys += there_and_back[:there_and_back.index("}") + 1]  # one step off the square
+        sys.exit("(%d,%d) never brought stage %d" % (x, y, stage))
 
     def clear(self):
         state, lines, _ = self.play()
@@ -312,6 +349,8 @@ def run_plan(c, path, notes):
                 c.keys += rest.strip()
             elif word == "go":
                 c.attempt(c.go, *(int(v) for v in rest.split()))
+            elif word == "win":
+                c.win(*(int(v) for v in rest.split()))
             elif word == "tries":
                 c.tries = int(rest)
             elif word in ("flee", "fight"):

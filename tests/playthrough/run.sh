@@ -4,9 +4,13 @@
 #
 # stages/NN_name.keys holds the keys of one stage (harness syntax; line ends
 # only lay it out, lines starting with # are notes). stages/NN_name.expect
-# holds lines of text the state JSON must contain after that stage. Stage N
-# is checked by playing the keys of stages 1..N in one fresh game folder, so
-# every stage starts where the one before it ended.
+# holds lines of text the state JSON must contain after that stage; a line
+# "status N" sets the exit status the stage must end with (0 unless said: the
+# keys ran out while the game waited), and a line "text WORDS" names words
+# the transcript must hold. Stage N is checked by playing the keys of stages
+# 1..N in one fresh game folder, so every stage starts where the one before
+# it ended. Stages written as plans (.plan) are turned into keys by
+# compile.py; this script only replays the keys.
 set -u
 HEADLESS=$(realpath "$1")
 DATA=$(realpath "$2")
@@ -22,13 +26,20 @@ for stage in "$HERE"/stages/*.keys; do
     (cd "$work" && timeout 120 "$HEADLESS" --seed 1 --keys "$keys" --state state.json \
         --transcript transcript.txt >stdout.txt 2>stderr.txt)
     status=$?
-    if [ "$status" != 0 ]; then
-        echo "FAIL $name: exit status $status: $(head -3 "$work/stderr.txt")"
+    wanted=$(sed -n 's/^status //p' "$HERE/stages/$name.expect")
+    if [ "$status" != "${wanted:-0}" ]; then
+        echo "FAIL $name: exit status $status, not ${wanted:-0}: $(head -3 "$work/stderr.txt")"
         failures=$((failures + 1))
     fi
     while IFS= read -r want; do
         [ -z "$want" ] || [ "${want:0:1}" = "#" ] && continue
-        grep -qF -- "$want" "$work/state.json" || { echo "FAIL $name: state lacks $want"; failures=$((failures + 1)); }
+        case "$want" in
+            "status "*) ;;
+            "text "*) grep -qF -- "${want#text }" "$work/transcript.txt" ||
+                { echo "FAIL $name: transcript lacks ${want#text }"; failures=$((failures + 1)); } ;;
+            *) grep -qF -- "$want" "$work/state.json" ||
+                { echo "FAIL $name: state lacks $want"; failures=$((failures + 1)); } ;;
+        esac
     done <"$HERE/stages/$name.expect"
     rm -rf "$work"
 done

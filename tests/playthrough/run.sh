@@ -18,15 +18,26 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 failures=0
 keys=""
 
-for stage in "$HERE"/stages/*.keys; do
+keysOf() { grep -v '^#' "$1" | tr -d '\r\n'; }
+
+# A branch (branches/NN_name.keys) is played after every stage numbered
+# below NN, instead of the stages from NN on: the story's other choices.
+for stage in "$HERE"/stages/*.keys "$HERE"/branches/*.keys; do
     name=$(basename "$stage" .keys)
-    keys="$keys$(grep -v '^#' "$stage" | tr -d '\r\n')"
+    folder=$(dirname "$stage")
+    if [ "$(basename "$folder")" = branches ]; then
+        keys=""
+        for before in "$HERE"/stages/*.keys; do
+            [[ "$(basename "$before")" < "${name%%_*}" ]] && keys="$keys$(keysOf "$before")"
+        done
+    fi
+    keys="$keys$(keysOf "$stage")"
     work=$(mktemp -d)
     cp "$DATA"/* "$work"/
     (cd "$work" && timeout 120 "$HEADLESS" --seed 1 --keys "$keys" --state state.json \
         --transcript transcript.txt >stdout.txt 2>stderr.txt)
     status=$?
-    wanted=$(sed -n 's/^status //p' "$HERE/stages/$name.expect")
+    wanted=$(sed -n 's/^status //p' "$folder/$name.expect")
     if [ "$status" != "${wanted:-0}" ]; then
         echo "FAIL $name: exit status $status, not ${wanted:-0}: $(head -3 "$work/stderr.txt")"
         failures=$((failures + 1))
@@ -40,7 +51,7 @@ for stage in "$HERE"/stages/*.keys; do
             *) grep -qF -- "$want" "$work/state.json" ||
                 { echo "FAIL $name: state lacks $want"; failures=$((failures + 1)); } ;;
         esac
-    done <"$HERE/stages/$name.expect"
+    done <"$folder/$name.expect"
     rm -rf "$work"
 done
 

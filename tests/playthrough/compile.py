@@ -14,8 +14,6 @@ changes. A plan holds one command a line; # starts a note:
                   fighting every foe met on the way; ends on X,Y once what
                   the square starts is over (messages and fights), or on
                   another map when a square on the way leads there
-  flee | fight    from now on, try to run from foes met on the way (when
-                  that fails, fight) or fight them (the default)
   rest            camp for a day (Space, rest, 24 hours)
   heal on | off   after every fight on the way, raise the dead when a mage
                   can, and rest while a member is down or below three quarters
@@ -97,7 +95,6 @@ class Compiler:
         self.game = game
         self.prefix = prefix
         self.keys = ""
-        self.flee = False
         self.heal = False
         self.met = 0  # foes met so far, as the transcript counts them
         self.tries = 1
@@ -159,7 +156,7 @@ class Compiler:
         """Plays a battle to its end, or a waiting message away."""
         if self.meeting(lines):
             self.met += 1
-            self.keys += "{down}{enter}" if self.flee else "{enter}"
+            self.keys += "{enter}"  # fight them
             state, lines, _ = self.play()
         for _ in range(1000):
             if not fighting(state):
@@ -353,8 +350,6 @@ def run_plan(c, path, notes):
                 c.win(*(int(v) for v in rest.split()))
             elif word == "tries":
                 c.tries = int(rest)
-            elif word in ("flee", "fight"):
-                c.flee = word == "flee"
             elif word == "heal":
                 c.heal = rest.strip() == "on"
             elif word == "rest":

@@ -167,6 +167,7 @@ class Compiler:
         sys.exit("a fight did not end")
 
     def rest(self):
+        self.clear()  # a message still waiting would take Space, and the rest would walk
         self.keys += "{space}{down*5}{enter}{up*23}{enter}"
         return self.clear()
 

@@ -17,7 +17,6 @@
 #include <string>
 
 #include "game/state/party.h"
-#include "game/world/exploration.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
 #include "platform/headless_platform.h"
@@ -26,7 +25,7 @@
 #include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 
 namespace {
 

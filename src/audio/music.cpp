@@ -1,6 +1,6 @@
 #include "audio/music.h"
 
-#include "platform/platform.h"
+#include "runtime/platform.h"
 
 namespace vela {
 

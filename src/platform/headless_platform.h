@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "runtime/platform.h"
 
 namespace vela {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "screen/png_file.h"
-#include "shell/halt.h"
+#include "runtime/halt.h"
 
 namespace vela {
 

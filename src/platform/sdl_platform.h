@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/platform.h"
+#include "runtime/platform.h"
 #include "platform/sdl_present.h"
 
 struct SDL_Window;

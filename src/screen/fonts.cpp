@@ -3,7 +3,7 @@
 #include <fstream>
 #include <string>
 
-#include "shell/halt.h"
+#include "runtime/halt.h"
 
 namespace vela {
 

@@ -5,10 +5,10 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/platform.h"
+#include "runtime/platform.h"
 #include "screen/image_cache.h"
-#include "shell/halt.h"
-#include "shell/presenter.h"
+#include "runtime/halt.h"
+#include "runtime/presenter.h"
 
 namespace vela {
 

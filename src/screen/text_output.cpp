@@ -2,7 +2,7 @@
 
 #include "screen/fonts.h"
 #include "screen/gfx.h"
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 
 namespace vela {
 

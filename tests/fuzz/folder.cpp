@@ -12,7 +12,7 @@
 #include "screen/fonts.h"
 #include "screen/gfx.h"
 #include "screen/text_output.h"
-#include "shell/halt.h"
+#include "runtime/halt.h"
 
 namespace vela::fuzz {
 

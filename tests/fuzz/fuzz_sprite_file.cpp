@@ -1,7 +1,7 @@
 // The sprite file read by the loader of 타른, then the view drawn with the
 // party's figure in one of its sprites.
 #include "folder.h"
-#include "game/world/exploration.h"
+#include "game/state/party.h"
 #include "game/world/map_view.h"
 
 using namespace vela;

@@ -13,14 +13,14 @@
 #include "game/battle/party_attack.h"
 #include "game/battle/rewards.h"
 #include "game/battle/scripted_battle.h"
-#include "game/battle/summoning.h"
+#include "game/acts/summoning.h"
 #include "game/state/enemy_table.h"
 #include "game/state/party.h"
 #include "game/state/random.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
 #include "battle_fixture.h"
-#include "shell/halt.h"
+#include "runtime/halt.h"
 
 namespace vela {
 namespace {

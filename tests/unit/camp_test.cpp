@@ -8,16 +8,16 @@
 #include "game/camp/camp_esp.h"
 #include "game/camp/change_magic.h"
 #include "game/camp/game_options.h"
-#include "game/camp/healing_magic.h"
+#include "game/acts/healing_magic.h"
 #include "game/camp/prophecy.h"
 #include "game/camp/rest.h"
-#include "game/camp/use_item.h"
+#include "game/acts/use_item.h"
 #include "game/state/party.h"
 #include "game/state/rules.h"
 #include "game/world/map_data.h"
 #include "screen/johab.h"
 #include "session.h"
-#include "shell/play_game.h"
+#include "app/play_game.h"
 
 namespace vela {
 namespace {

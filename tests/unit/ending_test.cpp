@@ -7,11 +7,10 @@
 #include "game/ending/ending.h"
 #include "game/events/event_dispatch.h"
 #include "game/state/party.h"
-#include "game/world/exploration.h"
 #include "game/world/map_data.h"
 #include "screen/gfx.h"
 #include "screen/johab.h"
-#include "shell/halt.h"
+#include "runtime/halt.h"
 #include "world_fixture.h"
 
 namespace vela {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "screen/johab.h"
-#include "shell/halt.h"
+#include "runtime/halt.h"
 
 namespace vela {
 namespace {

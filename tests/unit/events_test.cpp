@@ -11,7 +11,7 @@
 #include "platform/headless_platform.h"
 #include "game/world/map_data.h"
 #include "screen/johab.h"
-#include "shell/halt.h"
+#include "runtime/halt.h"
 #include "world_fixture.h"
 
 namespace vela {

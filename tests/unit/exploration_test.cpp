@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "game/state/party.h"
-#include "game/world/exploration.h"
+#include "game/explore/map_step.h"
 #include "game/world/map_data.h"
-#include "game/world/terrain.h"
+#include "game/explore/terrain.h"
 #include "session.h"
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 
 namespace vela {
 namespace {

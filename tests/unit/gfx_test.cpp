@@ -4,8 +4,8 @@
 
 #include "screen/gfx.h"
 #include "session.h"
-#include "shell/halt.h"
-#include "shell/presenter.h"
+#include "runtime/halt.h"
+#include "runtime/presenter.h"
 
 namespace vela {
 namespace {

@@ -5,12 +5,12 @@
 #include <string>
 
 #include "game/state/party.h"
-#include "game/world/exploration.h"
+#include "game/explore/map_step.h"
 #include "game/world/map_data.h"
 #include "screen/gfx.h"
 #include "screen/image_cache.h"
 #include "session.h"
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 
 namespace vela {
 namespace {

@@ -2,8 +2,8 @@
 
 #include "screen/gfx.h"
 #include "session.h"
-#include "shell/key_queue.h"
-#include "shell/presenter.h"
+#include "runtime/key_queue.h"
+#include "runtime/presenter.h"
 
 namespace vela {
 namespace {

@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "game/save/saved_game.h"
 #include "game/state/party.h"
-#include "game/world/exploration.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
 #include "session.h"
-#include "shell/halt.h"
+#include "runtime/halt.h"
 
 namespace vela {
 namespace {
@@ -141,21 +141,21 @@ TEST(LoadMap, AContinuedGameReadsThePartyAndTheSavedMapOfSlotOne) {
     ResetGameState();
     MapLoaded = 0;
     RestorePending = 1;
-    LoadMap();
+    LoadMapOrRestore();
     EXPECT_EQ(+Party.Gold, 777);
     EXPECT_EQ(PartyX, 12);
     EXPECT_EQ(MapWidth, 50);
     EXPECT_EQ(MapCells[11 * 125 + 33], 128 | 30);
     // Later loads read the map file again.
     s.WriteFile("Tarn.map", mapFile(30, 30, [](int, int) { return 44; }));
-    LoadMap();
+    LoadMapOrRestore();
     EXPECT_EQ(MapWidth, 30);
 }
 
 TEST(LoadMap, AContinuedGameWithoutASavedPartyEndsWithItsName) {
     test::Session s;
     RestorePending = 1;
-    EXPECT_THROW(LoadMap(), ProgramHalt);
+    EXPECT_THROW(LoadMapOrRestore(), ProgramHalt);
     EXPECT_EQ(lastMessage(s), "ERROR: \"player1.dat\" not found.");
 }
 

@@ -3,7 +3,6 @@
 #include <fstream>
 
 #include "game/state/party.h"
-#include "game/world/exploration.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
 #include "golden.h"

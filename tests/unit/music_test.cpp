@@ -11,7 +11,7 @@
 #include "game/state/party.h"
 #include "game/world/map_data.h"
 #include "session.h"
-#include "shell/play_game.h"
+#include "app/play_game.h"
 
 namespace vela {
 namespace {

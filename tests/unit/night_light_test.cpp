@@ -7,7 +7,6 @@
 #include <cstdio>
 
 #include "game/state/party.h"
-#include "game/world/exploration.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
 #include "screen/gfx.h"

@@ -13,20 +13,19 @@
 
 #include "game/state/names.h"
 #include "game/state/party.h"
-#include "game/ui/end_of_game.h"
+#include "game/save/end_of_game.h"
 #include "game/ui/menus.h"
 #include "game/ui/messages.h"
 #include "game/ui/party_panel.h"
-#include "game/world/exploration.h"
 #include "golden.h"
 #include "platform/headless_platform.h"
 #include "screen/fonts.h"
 #include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
-#include "shell/halt.h"
-#include "shell/key_queue.h"
-#include "shell/quit.h"
+#include "runtime/halt.h"
+#include "runtime/key_queue.h"
+#include "game/ui/quit.h"
 
 namespace vela {
 namespace {

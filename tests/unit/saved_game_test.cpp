@@ -12,13 +12,13 @@
 #include "game/save/save_dialogs.h"
 #include "game/save/saved_game.h"
 #include "game/state/party.h"
-#include "game/ui/end_of_game.h"
+#include "game/save/end_of_game.h"
 #include "game/world/map_data.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
 #include "session.h"
-#include "shell/halt.h"
-#include "shell/key_queue.h"
+#include "runtime/halt.h"
+#include "runtime/key_queue.h"
 
 namespace vela {
 namespace {
@@ -286,7 +286,7 @@ TEST(RestoreGame, AContinuedGameFromADamagedSaveEndsNamingTheFileAndItsBackup) {
     std::vector<uint8_t> image = SavedGameImage();
     s.WriteFile("player1.dat", std::string(image.begin(), image.end()));
     RestorePending = 1;
-    EXPECT_THROW(LoadMap(), ProgramHalt);
+    EXPECT_THROW(LoadMapOrRestore(), ProgramHalt);
     ASSERT_FALSE(s.platform.messages.empty());
     EXPECT_EQ(s.platform.messages.back(),
               "ERROR: \"player1.dat\" is damaged: 위치 (2,48)가 맵 밖입니다; the previous save is in player1.dat.bak.");

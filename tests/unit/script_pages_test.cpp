@@ -13,7 +13,7 @@
 #include "platform/headless_platform.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 #include "world_fixture.h"
 
 namespace vela {

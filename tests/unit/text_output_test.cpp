@@ -7,7 +7,7 @@
 #include "screen/johab.h"
 #include "screen/text_output.h"
 #include "session.h"
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 
 namespace vela {
 namespace {

@@ -5,10 +5,10 @@
 #include "game/events/primitives.h"
 #include "game/state/enemy_table.h"
 #include "game/state/party.h"
-#include "game/world/exploration.h"
+#include "game/explore/map_step.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 
 namespace vela::test {
 

@@ -14,7 +14,7 @@
 #include "game/state/rules.h"
 #include "platform/headless_platform.h"
 #include "screen/johab.h"
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 
 namespace vela::balance {
 

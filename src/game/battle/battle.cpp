@@ -11,16 +11,16 @@
 #include "game/battle/esp.h"
 #include "game/battle/party_attack.h"
 #include "game/battle/rewards.h"
-#include "game/battle/summoning.h"
+#include "game/acts/summoning.h"
 #include "game/state/party.h"
 #include "game/state/random.h"
-#include "game/ui/end_of_game.h"
+#include "game/save/end_of_game.h"
 #include "game/ui/messages.h"
 #include "game/ui/party_panel.h"
 #include "game/world/map_view.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 
 namespace vela {
 

@@ -6,8 +6,8 @@
 
 #include "game/battle/enemy_group.h"
 #include "game/battle/esp.h"
-#include "game/camp/healing_magic.h"
-#include "game/camp/use_item.h"
+#include "game/acts/healing_magic.h"
+#include "game/acts/use_item.h"
 #include "game/state/names.h"
 #include "game/state/particles.h"
 #include "game/state/party.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "game/acts/summoning.h"
 #include "game/battle/action_sentence.h"
 #include "game/battle/enemy_group.h"
 #include "game/battle/party_attack.h"
@@ -10,6 +11,7 @@
 #include "game/state/particles.h"
 #include "game/state/party.h"
 #include "game/state/random.h"
+#include "game/state/rules.h"
 #include "game/ui/messages.h"
 #include "game/ui/party_panel.h"
 #include "screen/johab.h"
@@ -182,6 +184,12 @@ void CastSpecialSpell() {
             if (m.SP > specialSpell(single).cost) castSpecialOn(m, single, slot);
     }
     DrawEnemyList(false);
+}
+
+void Summon() {
+    constexpr int kSummonSkill = 6;
+    SummonWithSkill(ActionTable[CurrentMember].Choice, Member[CurrentMember].Skills[kSummonSkill]);
+    DrawPartyPanel();
 }
 
 }  // namespace vela

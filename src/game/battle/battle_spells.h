@@ -15,5 +15,8 @@ void CastGroupSpell();
 // Special spells 1..5 on the target, 6..10 on every slot while the caster
 // can pay strictly more than the single spell's cost.
 void CastSpecialSpell();
+// The current actor's summoning spell (its Choice): always works, costs
+// nothing, and replaces whatever member 6 was.
+void Summon();
 
 }  // namespace vela

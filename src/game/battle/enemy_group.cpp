@@ -5,7 +5,7 @@
 #include "game/state/enemy_table.h"
 #include "screen/gfx.h"
 #include "screen/text_output.h"
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 
 namespace vela {
 

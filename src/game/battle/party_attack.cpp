@@ -7,6 +7,7 @@
 #include "game/battle/rewards.h"
 #include "game/state/party.h"
 #include "game/state/random.h"
+#include "game/state/rules.h"
 #include "game/ui/messages.h"
 #include "screen/johab.h"
 
@@ -93,12 +94,6 @@ void companionSweep() {
 }
 
 }  // namespace
-
-int RoundHalfEven(long long n, long long d) {
-    long long q = n / d, r = n % d;
-    if (2 * r > d || (2 * r == d && (q & 1))) ++q;
-    return int(q);
-}
 
 bool IsFairTarget(int slot) {
     const BattleEnemy& e = Enemy[slot];

@@ -4,9 +4,6 @@
 
 namespace vela {
 
-// n / d rounded to nearest, ties to even; n >= 0, d > 0.
-int RoundHalfEven(long long n, long long d);
-
 // Whether a slot can take a blow or a spell: not dead, and not unconscious
 // unless the party finishes off unconscious foes.
 bool IsFairTarget(int slot);

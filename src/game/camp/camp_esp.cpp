@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "game/camp/map_squares.h"
-#include "game/camp/member_limits.h"
+#include "game/acts/map_squares.h"
+#include "game/acts/member_limits.h"
 #include "game/camp/prophecy.h"
 #include "game/state/names.h"
 #include "game/state/particles.h"
@@ -12,7 +12,6 @@
 #include "game/ui/menus.h"
 #include "game/ui/messages.h"
 #include "game/ui/party_panel.h"
-#include "game/world/exploration.h"
 #include "game/world/map_catalogue.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
@@ -20,7 +19,7 @@
 #include "screen/image_cache.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 
 namespace vela {
 

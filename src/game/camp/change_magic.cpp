@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "game/camp/map_squares.h"
-#include "game/camp/member_limits.h"
-#include "game/camp/teleport.h"
+#include "game/acts/map_squares.h"
+#include "game/acts/member_limits.h"
+#include "game/acts/teleport.h"
 #include "game/state/names.h"
 #include "game/state/party.h"
 #include "game/ui/menus.h"

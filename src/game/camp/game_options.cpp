@@ -7,7 +7,7 @@
 #include "game/save/save_dialogs.h"
 #include "game/state/names.h"
 #include "game/state/party.h"
-#include "game/ui/end_of_game.h"
+#include "game/save/end_of_game.h"
 #include "game/ui/menus.h"
 #include "game/ui/messages.h"
 #include "game/ui/party_panel.h"

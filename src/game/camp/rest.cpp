@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "game/camp/member_limits.h"
-#include "game/camp/number_selector.h"
+#include "game/acts/member_limits.h"
+#include "game/acts/number_selector.h"
 #include "game/state/party.h"
 #include "game/state/rules.h"
 #include "game/ui/messages.h"

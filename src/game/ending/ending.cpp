@@ -4,18 +4,17 @@
 #include <string_view>
 
 #include "audio/music.h"
-#include "game/events/primitives.h"
+#include "game/ui/speech.h"
 #include "game/state/party.h"
 #include "game/state/random.h"
 #include "game/ui/messages.h"
-#include "game/world/exploration.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
 #include "screen/fonts.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
-#include "shell/key_queue.h"
-#include "shell/quit.h"
+#include "runtime/key_queue.h"
+#include "game/ui/quit.h"
 
 namespace vela {
 

@@ -9,10 +9,9 @@
 #include "game/state/party.h"
 #include "game/ui/messages.h"
 #include "game/ui/party_panel.h"
-#include "game/world/exploration.h"
 #include "game/world/map_data.h"
 #include "screen/johab.h"
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 
 namespace vela {
 

@@ -17,7 +17,7 @@
 #include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 
 namespace vela {
 
@@ -36,40 +36,6 @@ void SetBit(Bit bit) { Party.Flags[entryOf(bit).flag] |= entryOf(bit).mask; }
 void ReapplyTileChanges(int map) {
     for (const OneShotBit& b : kOneShotBits)
         if (b.map == map && IsSet(b.bit)) SetMapTile(b.x, b.y, b.tile);
-}
-
-void Say(int colour, std::initializer_list<std::string_view> lines) {
-    for (std::string_view line : lines) WriteMessage(colour, line);
-}
-
-void NextPage() { PressAnyKey(); }
-
-void Heading(std::string_view heading) {
-    TextCursor.y -= 16;
-    WriteMessage(7, heading);
-    WriteMessage(7, "");
-    WriteMessage(7, "");
-}
-
-void AddGold(int32_t amount) {
-    int64_t gold = int64_t(Party.Gold) + amount;
-    Party.Gold = int32_t(std::clamp<int64_t>(gold, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
-
-void AddFood(int amount) { Party.Food = capped(Party.Food + amount, 255); }
-
-void AddArrows(int amount) { Party.Arrows = uint16_t(std::clamp(Party.Arrows + amount, 0, 32767)); }
-
-void AddItem(int kind, int count) { Party.Items[kind] = capped(Party.Items[kind] + count, 255); }
-
-void GiveExperienceTo(int slot, int32_t amount) {
-    int64_t sum = int64_t(Member[slot].Experience) + amount;
-    Member[slot].Experience = int32_t(std::min<int64_t>(sum, std::numeric_limits<int32_t>::max()));
-}
-
-void GiveExperience(int32_t amount) {
-    for (int slot = 1; slot <= kLastPersonSlot; ++slot)
-        if (!Member[slot].Name.empty()) GiveExperienceTo(slot, amount);
 }
 
 void FindGold(Bit bit, int32_t amount) {
@@ -116,17 +82,6 @@ void LeaveFor(int number, int x, int y) {
         ChangeMap(number, x, y);
     else
         StepOffSquare();
-}
-
-void Curtain() {
-    constexpr int left = 24, right = 239, top = 24, bottom = 287;
-    SetFillStyle(1, 0);
-    for (int step = 0; step < 109; ++step) {
-        Bar(left + step, top, left + step + 1, bottom);
-        Bar(right - step - 1, top, right - step, bottom);
-        Delay(5);
-    }
-    SetFillStyle(1, 8);
 }
 
 void PassTheNight() {

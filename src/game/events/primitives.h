@@ -10,26 +10,14 @@
 #include <string_view>
 
 #include "game/events/one_shot_bits.h"
+#include "game/state/party_goods.h"
+#include "game/ui/speech.h"
 
 namespace vela {
 
-// Lines in one colour, each on its own message line.
-void Say(int colour, std::initializer_list<std::string_view> lines);
-// The any-key prompt between the pages of a long speech.
-void NextPage();
-// What signs and gravestones open with: the heading and two empty lines,
-// starting a line higher than other text.
-void Heading(std::string_view heading);
+// Speech (game/ui/speech.h) and gifts (game/state/party_goods.h) are part of
+// every script too.
 
-// Gifts. Gold is signed 32-bit and saturates; food and item counts stop at
-// 255, arrows at 32767.
-void AddGold(int32_t amount);
-void AddFood(int amount);
-void AddArrows(int amount);
-void AddItem(int kind, int count);
-// Spendable experience for every member of 1..5 who has a name.
-void GiveExperience(int32_t amount);
-void GiveExperienceTo(int slot, int32_t amount);
 // One-shot finds: nothing when the bit is already set.
 void FindGold(Bit bit, int32_t amount);
 void FindItem(Bit bit, int kind, int count);
@@ -46,8 +34,6 @@ void ChangeMap(int number, int x, int y);
 // An exit square: asks to leave, then changes the map or steps back off.
 void LeaveFor(int number, int x, int y);
 
-// Closes the map view with two black bars from the edges to the middle.
-void Curtain();
 // The night at the castle: curtain, torch out, the clock runs to 9 o'clock.
 void PassTheNight();
 

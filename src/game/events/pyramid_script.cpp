@@ -12,7 +12,7 @@
 #include "game/ui/messages.h"
 #include "game/world/map_data.h"
 #include "screen/johab.h"
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 
 namespace vela {
 

@@ -8,7 +8,7 @@
 #include "game/state/party.h"
 #include "game/state/rules.h"
 #include "game/town/services.h"
-#include "game/ui/end_of_game.h"
+#include "game/save/end_of_game.h"
 #include "game/ui/menus.h"
 #include "game/ui/messages.h"
 #include "game/ui/party_panel.h"

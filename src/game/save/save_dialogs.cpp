@@ -79,7 +79,7 @@ bool RestoreGame() {
     WriteLine(280, 80, "저장했던 게임을 다시 불러옵니다"_j);
     MapLoaded = 0;
     RestorePending = 1;
-    LoadMap();
+    LoadMapOrRestore();
     DrawMapView(true);
     DrawPartyPanel();
     SaveSlot = '1';

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "files/durable_file.h"
+#include "files/file_bytes.h"
 #include "game/state/party.h"
 #include "game/world/map_catalogue.h"
 #include "game/world/map_data.h"
@@ -28,15 +29,6 @@ bool exists(const std::string& name) {
     return std::filesystem::exists(name, ec);
 }
 
-std::vector<uint8_t> readUpTo(const std::string& name, std::size_t limit) {
-    std::ifstream in(name, std::ios::binary);
-    std::vector<uint8_t> bytes(limit);
-    if (!in) return {};
-    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(limit));
-    bytes.resize(std::size_t(in.gcount()));
-    return bytes;
-}
-
 // One step of a save: its own failure, or one the test hook injects.
 bool step(SaveStep which, bool ok, std::string& error) {
     if (!ok) return false;
@@ -55,7 +47,7 @@ bool backup(const std::string& name, std::string& error) {
         std::remove((name + ".bak").c_str());
         return true;
     }
-    std::vector<uint8_t> bytes = readUpTo(current, std::size_t(1) << 20);
+    std::vector<uint8_t> bytes = ReadUpTo(current, std::size_t(1) << 20);
     return ReplaceFile(name + ".bak", bytes, error);
 }
 
@@ -140,7 +132,7 @@ std::string CheckSavedGame(char slot) {
     if (player.empty()) return "";  // reported as missing by the loader
     // A short player file fills only what it holds; the rest stays as it is.
     std::vector<uint8_t> image = SavedGameImage();
-    std::vector<uint8_t> stored = readUpTo(player, kSavedGameBytes);
+    std::vector<uint8_t> stored = ReadUpTo(player, kSavedGameBytes);
     std::copy(stored.begin(), stored.end(), image.begin());
     PartyRecord party;
     std::memcpy(&party, image.data(), sizeof party);
@@ -152,10 +144,10 @@ std::string CheckSavedGame(char slot) {
     std::string savedMap = FindFileNoCase(".", SavedMapName(slot));
     std::vector<uint8_t> head;
     if (!savedMap.empty()) {
-        head = readUpTo(savedMap, kSavedMapBytes);
+        head = ReadUpTo(savedMap, kSavedMapBytes);
         if (head.size() != kSavedMapBytes) return savedMap + std::string(" 파일이 잘려 있습니다"_j);
     } else {
-        head = readUpTo(std::string(MapInfoOf(party.MapNumber).name) + ".map", 2);
+        head = ReadUpTo(std::string(MapInfoOf(party.MapNumber).name) + ".map", 2);
     }
     int width = head.size() >= 2 ? head[0] : 0, height = head.size() >= 2 ? head[1] : 0;
     if (width == 0) return "";  // the map file itself is missing: the loader names it
@@ -166,5 +158,38 @@ std::string CheckSavedGame(char slot) {
 }
 
 void SetSaveFaultHook(std::function<bool(SaveStep)> hook) { faultHook = std::move(hook); }
+
+namespace {
+
+// The slot's player file, found whatever the case of its name; one whose
+// values the game cannot play on is reported as damaged before anything of
+// it is taken.
+void readSavedParty(char slot) {
+    std::string name = FindFileNoCase(".", PlayerFileName(slot));
+    if (name.empty()) ReportMissingFile(PlayerFileName(slot));
+    if (std::string problem = CheckSavedGame(slot); !problem.empty())
+        ReportDamagedFile(name, JohabToUtf8(problem) + "; the previous save is in " + PlayerFileName(slot) + ".bak");
+    bool opened = false;
+    std::vector<uint8_t> bytes = ReadUpTo(name, kSavedGameBytes, &opened);
+    if (!opened) ReportMissingFile(name);
+    // A short file fills what it holds; the rest keeps its contents.
+    LoadSavedGameImage(bytes);
+}
+
+}  // namespace
+
+void LoadMapOrRestore() {
+    if (MapLoaded != 0 || RestorePending != 1) {
+        LoadMap();
+        return;
+    }
+    RecoverSlot(SaveSlot);
+    readSavedParty(SaveSlot);
+    std::string savedMap = FindFileNoCase(".", SavedMapName(SaveSlot));
+    if (savedMap.empty())
+        LoadMap();
+    else
+        LoadSavedMap(savedMap);
+}
 
 }  // namespace vela

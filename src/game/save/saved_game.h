@@ -43,6 +43,12 @@ void RecoverSlot(char slot);
 // files pass; otherwise what is wrong, in Johab.
 std::string CheckSavedGame(char slot);
 
+// The first map load of a game. Right after start-up or a restore
+// (RestorePending) it finishes a cut save of SaveSlot, takes the slot's
+// player file (a missing or damaged one is reported and halts) and its saved
+// map when there is one; otherwise, and for a new hero, it is LoadMap.
+void LoadMapOrRestore();
+
 // Tests: called after each step of a save with the step's name. Returning
 // true makes that step fail; throwing abandons the save where it stands, as
 // a killed process would.

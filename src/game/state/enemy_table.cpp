@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "shell/halt.h"
+#include "runtime/halt.h"
 
 namespace vela {
 

@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "game/state/enemy_table.h"
-#include "game/ui/end_of_game.h"
 #include "screen/johab.h"
 
 namespace vela {
@@ -18,6 +17,9 @@ int32_t CurrentMember = 0;
 char SaveSlot = '1';
 uint8_t LastKey = 0;
 int32_t MenuResult = 0;
+uint8_t Acted = 0;
+uint8_t PartySprite = 0;
+uint8_t SoundOn = 1;
 std::string HeSheText;
 
 static_assert(sizeof(Member) == kMemberBytes);
@@ -55,11 +57,11 @@ bool IsActive(int slot) {
     return !m.Name.empty() && m.Unconscious == 0 && m.Dead == 0 && m.HP > 0;
 }
 
-void CheckPartyAlive() {
+bool CheckPartyAlive() {
     for (int slot = 1; slot <= kLastFightingSlot; ++slot)
-        if (IsActive(slot)) return;
+        if (IsActive(slot)) return true;
     PartyFate() = kFateLost;
-    EndOfGameDialog();
+    return false;
 }
 
 void HeShe() {

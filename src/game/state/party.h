@@ -214,6 +214,9 @@ extern char SaveSlot;             // '1'..'9'
 extern uint8_t LastKey;
 extern int32_t MenuResult;        // last menu answer
 extern std::string HeSheText;     // set by HeShe: "그녀" or "그"
+extern uint8_t Acted;             // this pass of the map loop produced a step or a command
+extern uint8_t PartySprite;       // the party's figure in SpriteImages
+extern uint8_t SoundOn;           // footstep and battle sounds
 
 // Zeroes the records, the position and the scratch values (SaveSlot back to
 // '1', as at start-up). For tests and a fresh start.
@@ -227,9 +230,9 @@ void LoadSavedGameImage(std::span<const uint8_t> image);
 
 // A member who can act: has a name, is conscious, alive and has hit points.
 bool IsActive(int slot);
-// When nobody in slots 1..6 can act, PartyFate becomes 255 and the
-// end-of-game dialog runs.
-void CheckPartyAlive();
+// When nobody in slots 1..6 can act, PartyFate becomes 255 and the answer is
+// false; the caller then runs the end-of-game dialog.
+bool CheckPartyAlive();
 // HeSheText := "그녀" when member CurrentMember is female, else "그".
 void HeShe();
 // Turns enemy e (1..75) into the member in the slot; Family, BaseAC,

@@ -45,4 +45,10 @@ bool ClassQualifies(int slot, int cls) {
     return true;
 }
 
+int RoundHalfEven(long long n, long long d) {
+    long long q = n / d, r = n % d;
+    if (2 * r > d || (2 * r == d && (q & 1))) ++q;
+    return int(q);
+}
+
 }  // namespace vela

@@ -13,6 +13,9 @@ extern const std::array<std::array<std::array<uint8_t, 7>, 7>, 4> WeaponPowerTab
 // The table entry for a weapon 1..28 and class 1..7; 0 outside.
 int WeaponPowerOf(int weapon, int cls);
 
+// n / d rounded to nearest, ties to even; n >= 0, d > 0.
+int RoundHalfEven(long long n, long long d);
+
 // Only the fighter family takes up arms; the mage family may wear armour 1
 // and nothing else; other families use nothing.
 bool CanUseWeapon(int slot, int weapon);

@@ -1,7 +1,7 @@
 #include "game/title/grid_select.h"
 
 #include "screen/gfx.h"
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 
 namespace vela {
 

@@ -8,9 +8,9 @@
 #include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
-#include "shell/halt.h"
-#include "shell/key_queue.h"
-#include "shell/quit.h"
+#include "runtime/halt.h"
+#include "runtime/key_queue.h"
+#include "game/ui/quit.h"
 
 namespace vela {
 

@@ -2,7 +2,7 @@
 #include <array>
 #include <string>
 
-#include "game/events/primitives.h"
+#include "game/state/party_goods.h"
 #include "game/state/names.h"
 #include "game/state/party.h"
 #include "game/state/particles.h"

@@ -6,7 +6,7 @@
 #include "game/ui/messages.h"
 #include "game/world/map_view.h"
 #include "screen/johab.h"
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 
 namespace vela {
 

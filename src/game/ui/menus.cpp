@@ -4,11 +4,10 @@
 
 #include "game/state/party.h"
 #include "game/ui/messages.h"
-#include "game/world/exploration.h"
 #include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 
 namespace vela {
 

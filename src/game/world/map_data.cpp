@@ -4,15 +4,14 @@
 #include <vector>
 
 #include "files/durable_file.h"
-#include "game/save/saved_game.h"
+#include "files/file_bytes.h"
 #include "game/state/party.h"
-#include "game/world/exploration.h"
 #include "game/world/map_view.h"
-#include "platform/platform.h"
+#include "runtime/platform.h"
 #include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/image_cache.h"
-#include "shell/halt.h"
+#include "runtime/halt.h"
 
 namespace vela {
 
@@ -44,46 +43,21 @@ std::size_t cellIndex(int x, int y) { return std::size_t(x - 1) * kMapRows + std
 
 bool inBuffer(int x, int y) { return x >= 1 && x <= kMapColumns && y >= 1 && y <= kMapRows; }
 
-std::vector<uint8_t> readUpTo(const std::string& name, std::size_t limit, bool& opened) {
-    std::ifstream in(name, std::ios::binary);
-    opened = bool(in);
-    std::vector<uint8_t> bytes(limit);
-    if (!opened) return {};
-    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(limit));
-    bytes.resize(std::size_t(in.gcount()));
-    return bytes;
-}
-
 // A file read whole into a fixed buffer; a missing file is reported as
 // missing, a short one as damaged.
 template <std::size_t N>
 void readImages(const std::string& name, std::array<uint8_t, N>& into) {
     bool opened = false;
-    std::vector<uint8_t> bytes = readUpTo(name, N, opened);
+    std::vector<uint8_t> bytes = ReadUpTo(name, N, &opened);
     if (!opened) ReportMissingFile(name);
     if (bytes.size() != N) ReportDamagedFile(name, "it holds " + std::to_string(bytes.size()) + " bytes, not " + std::to_string(N));
     std::copy(bytes.begin(), bytes.end(), into.begin());
     ImagesChanged(into.data(), N);
 }
 
-// The slot's player file, found whatever the case of its name; one whose
-// values the game cannot play on is reported as damaged before anything of
-// it is taken.
-void readSavedParty(char slot) {
-    std::string name = FindFileNoCase(".", PlayerFileName(slot));
-    if (name.empty()) ReportMissingFile(PlayerFileName(slot));
-    if (std::string problem = CheckSavedGame(slot); !problem.empty())
-        ReportDamagedFile(name, JohabToUtf8(problem) + "; the previous save is in " + PlayerFileName(slot) + ".bak");
-    bool opened = false;
-    std::vector<uint8_t> bytes = readUpTo(name, kSavedGameBytes, opened);
-    if (!opened) ReportMissingFile(name);
-    // A short file fills what it holds; the rest keeps its contents.
-    LoadSavedGameImage(bytes);
-}
-
 void readSavedMap(const std::string& name) {
     bool opened = false;
-    std::vector<uint8_t> bytes = readUpTo(name, 2 + MapCells.size(), opened);
+    std::vector<uint8_t> bytes = ReadUpTo(name, 2 + MapCells.size(), &opened);
     if (bytes.size() != 2 + MapCells.size()) throw IoError("saved map " + name + " is short or unreadable");
     if (bytes[0] < 1 || bytes[0] > kMapColumns || bytes[1] < 1 || bytes[1] > kMapRows)
         throw IoError("saved map " + name + " has an impossible size");
@@ -97,7 +71,7 @@ void readSavedMap(const std::string& name) {
 // a picture is refused as damaged before anything is written into the map.
 void readMapFile(const std::string& name) {
     bool opened = false;
-    std::vector<uint8_t> bytes = readUpTo(name, 2 + std::size_t(kMapColumns) * kMapRows, opened);
+    std::vector<uint8_t> bytes = ReadUpTo(name, 2 + std::size_t(kMapColumns) * kMapRows, &opened);
     if (!opened) ReportMissingFile(name);
     if (bytes.size() < 2) ReportDamagedFile(name, "it has no size bytes");
     int width = bytes[0], height = bytes[1];
@@ -118,7 +92,7 @@ void readMapFile(const std::string& name) {
 
 void readPalette(const std::string& name) {
     bool opened = false;
-    std::vector<uint8_t> bytes = readUpTo(name, 48, opened);
+    std::vector<uint8_t> bytes = ReadUpTo(name, 48, &opened);
     if (!opened) ReportMissingFile(name);
     if (bytes.size() != 48) ReportDamagedFile(name, "it holds " + std::to_string(bytes.size()) + " of 48 bytes");
     for (int i = 0; i < 16; ++i) SetPaletteEntry(i, bytes[i * 3], bytes[i * 3 + 1], bytes[i * 3 + 2]);
@@ -166,16 +140,12 @@ void ReportDamagedFile(const std::string& fileName, const std::string& problem) 
     throw ProgramHalt{1};
 }
 
-void LoadMap() {
-    bool restoring = MapLoaded == 0 && RestorePending == 1;
-    if (restoring) RecoverSlot(SaveSlot);
-    if (MapLoaded == 0) {
-        if (RestorePending == 1) readSavedParty(SaveSlot);
-        readImages("chara.fnt", SpriteImages);
-    }
-    std::string savedMap = FindFileNoCase(".", SavedMapName(SaveSlot));
-    if (restoring && !savedMap.empty())
-        readSavedMap(savedMap);
+namespace {
+
+void loadMap(const std::string* savedMap) {
+    if (MapLoaded == 0) readImages("chara.fnt", SpriteImages);
+    if (savedMap)
+        readSavedMap(*savedMap);
     else
         readMapFile(std::string(MapInfoOf(Party.MapNumber).name) + ".map");
     RestorePending = 1;
@@ -200,6 +170,12 @@ void LoadMap() {
     SetBackdropMode(backdrop >= 1 && backdrop <= 5 ? backdrop : 0);
     ClearLowerPanel();
 }
+
+}  // namespace
+
+void LoadMap() { loadMap(nullptr); }
+
+void LoadSavedMap(const std::string& savedMapFile) { loadMap(&savedMapFile); }
 
 void ResetMapState() {
     MapCells.fill(0);

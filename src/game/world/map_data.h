@@ -41,9 +41,12 @@ void BlankTileImage(int tile);
 // screen/image_cache.h): code that writes into them other than through
 // LoadMap and BlankTileImage calls ImagesChanged for the bytes it wrote.
 
-// Reads the map named by the party's map number (or the saved game, right
-// after start-up or a restore), its tiles, palette and the sprites.
+// Reads the map named by the party's map number, its tiles and palette, and
+// on the first load after start-up or a restore the sprites too.
 void LoadMap();
+// As LoadMap, but the cells come from a saved map file (width, height, then
+// the cells); a short one or one of an impossible size is an IoError.
+void LoadSavedMap(const std::string& savedMapFile);
 // Shows "<name>" not found. in a box captioned ERROR, then halts.
 [[noreturn]] void ReportMissingFile(const std::string& fileName);
 // Shows "<name>" is damaged: <problem>. in a box captioned ERROR, then halts:

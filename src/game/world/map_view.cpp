@@ -1,10 +1,9 @@
 #include "game/world/map_view.h"
 
 #include "game/state/party.h"
-#include "game/world/exploration.h"
 #include "game/world/map_data.h"
 #include "screen/gfx.h"
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 
 namespace vela {
 

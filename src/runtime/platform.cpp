@@ -1,4 +1,4 @@
-#include "platform/platform.h"
+#include "runtime/platform.h"
 
 #include <cassert>
 

@@ -1,6 +1,7 @@
-#include "game/world/terrain.h"
+#include "game/explore/terrain.h"
 
 #include "game/battle/encounter.h"
+#include "game/save/end_of_game.h"
 #include "game/state/party.h"
 #include "game/state/random.h"
 #include "game/state/rules.h"
@@ -58,7 +59,7 @@ int PoisonTick(bool setCurrentMember) {
 void FloorStep() {
     DrawMapView(true);
     redrawAfterPoison(PoisonTick());
-    CheckPartyAlive();
+    if (!CheckPartyAlive()) EndOfGameDialog();
     if (Party.Flags[FlagMindReading] > 0) --Party.Flags[FlagMindReading];
     if (Random(encounterSetting() * 20) == 0) RandomEncounter();
     if (MapKind == kGround)
@@ -103,7 +104,7 @@ void SwampStep() {
         DrawConditions();
     }
     redrawAfterPoison(ticked);
-    CheckPartyAlive();
+    if (!CheckPartyAlive()) EndOfGameDialog();
 }
 
 void LavaStep() {
@@ -129,7 +130,7 @@ void LavaStep() {
         }
     }
     DrawVitals();
-    CheckPartyAlive();
+    if (!CheckPartyAlive()) EndOfGameDialog();
 }
 
 }  // namespace vela

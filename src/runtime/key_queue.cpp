@@ -1,7 +1,7 @@
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 
-#include "platform/platform.h"
-#include "shell/presenter.h"
+#include "runtime/platform.h"
+#include "runtime/presenter.h"
 
 namespace vela {
 

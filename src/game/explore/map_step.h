@@ -3,13 +3,7 @@
 // handler.
 #pragma once
 
-#include <cstdint>
-
 namespace vela {
-
-extern uint8_t Acted;        // this pass produced a step or a command
-extern uint8_t PartySprite;  // the party's figure in SpriteImages
-extern uint8_t SoundOn;      // footstep and battle sounds
 
 void MapStep();
 

@@ -1,21 +1,17 @@
-#include "game/battle/summoning.h"
+#include "game/acts/summoning.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
 
-#include "game/battle/enemy_group.h"
-#include "game/battle/party_attack.h"
 #include "game/state/party.h"
 #include "game/state/random.h"
-#include "game/ui/party_panel.h"
+#include "game/state/rules.h"
 #include "screen/johab.h"
 
 namespace vela {
 
 namespace {
-
-constexpr int kSummonSkill = 6;
 
 // A value v ± k; k 0 is a fixed value.
 struct Varying {
@@ -207,11 +203,6 @@ void summonLycanthrope(int skill) {
 }
 
 }  // namespace
-
-void Summon() {
-    SummonWithSkill(ActionTable[CurrentMember].Choice, Member[CurrentMember].Skills[kSummonSkill]);
-    DrawPartyPanel();
-}
 
 void SummonWithSkill(int choice, int skill) {
     if (choice == 5)

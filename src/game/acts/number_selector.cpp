@@ -1,10 +1,10 @@
-#include "game/camp/number_selector.h"
+#include "game/acts/number_selector.h"
 
 #include <cstdint>
 
 #include "screen/gfx.h"
 #include "screen/text_output.h"
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 
 namespace vela {
 

@@ -25,11 +25,11 @@
 #include "screen/johab.h"
 #include "screen/png_file.h"
 #include "screen/text_output.h"
-#include "shell/halt.h"
-#include "shell/key_queue.h"
-#include "shell/route.h"
-#include "shell/play_game.h"
-#include "shell/samples.h"
+#include "runtime/halt.h"
+#include "runtime/key_queue.h"
+#include "app/route.h"
+#include "app/play_game.h"
+#include "app/samples.h"
 
 namespace {
 

@@ -1,14 +1,15 @@
-#include "shell/play_game.h"
+#include "app/play_game.h"
 
 #include "audio/music.h"
 #include "game/battle/enemy_group.h"
 #include "game/camp/rest.h"
+#include "game/save/saved_game.h"
 #include "game/state/enemy_table.h"
 #include "game/state/party.h"
 #include "game/state/random.h"
 #include "game/title/title_sequence.h"
 #include "game/ui/party_panel.h"
-#include "game/world/exploration.h"
+#include "game/explore/map_step.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
 #include "screen/fonts.h"
@@ -32,7 +33,7 @@ void StartGame() {
     SaveSlot = '1';
     RestHours = 6;
     LoadEnemyTable();
-    LoadMap();
+    LoadMapOrRestore();
     SetFillStyle(1, 8);
     Bar(0, 0, 639, 479);
     SetColor(11);

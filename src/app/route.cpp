@@ -1,4 +1,4 @@
-#include "shell/route.h"
+#include "app/route.h"
 
 #include <functional>
 #include <queue>

@@ -5,8 +5,8 @@
 
 #include "platform/sdl_platform.h"
 #include "screen/text_output.h"
-#include "shell/halt.h"
-#include "shell/play_game.h"
+#include "runtime/halt.h"
+#include "app/play_game.h"
 
 namespace {
 

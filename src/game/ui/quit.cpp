@@ -1,4 +1,4 @@
-#include "shell/quit.h"
+#include "game/ui/quit.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "screen/gfx.h"
-#include "shell/halt.h"
+#include "runtime/halt.h"
 
 namespace vela {
 

@@ -1,8 +1,8 @@
-#include "shell/presenter.h"
+#include "runtime/presenter.h"
 
 #include <algorithm>
 
-#include "platform/platform.h"
+#include "runtime/platform.h"
 
 namespace vela {
 

@@ -1,4 +1,4 @@
-#include "game/camp/member_limits.h"
+#include "game/acts/member_limits.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "game/camp/map_squares.h"
+#include "game/acts/map_squares.h"
 
 #include "game/ui/menus.h"
 #include "game/world/map_catalogue.h"

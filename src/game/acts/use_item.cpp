@@ -1,11 +1,11 @@
-#include "game/camp/use_item.h"
+#include "game/acts/use_item.h"
 
 #include <algorithm>
 #include <string>
 
-#include "game/battle/summoning.h"
-#include "game/camp/member_limits.h"
-#include "game/camp/teleport.h"
+#include "game/acts/summoning.h"
+#include "game/acts/member_limits.h"
+#include "game/acts/teleport.h"
 #include "game/state/names.h"
 #include "game/state/particles.h"
 #include "game/state/party.h"

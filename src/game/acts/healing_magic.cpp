@@ -1,9 +1,9 @@
-#include "game/camp/healing_magic.h"
+#include "game/acts/healing_magic.h"
 
 #include <algorithm>
 #include <string>
 
-#include "game/camp/member_limits.h"
+#include "game/acts/member_limits.h"
 #include "game/state/names.h"
 #include "game/state/party.h"
 #include "game/ui/menus.h"

@@ -3,18 +3,14 @@
 #include "game/camp/camp_menu.h"
 #include "game/events/event_dispatch.h"
 #include "game/state/party.h"
-#include "game/world/exploration.h"
+#include "game/explore/map_step.h"
 #include "game/world/map_catalogue.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
-#include "game/world/terrain.h"
-#include "shell/key_queue.h"
+#include "game/explore/terrain.h"
+#include "runtime/key_queue.h"
 
 namespace vela {
-
-uint8_t Acted = 0;
-uint8_t PartySprite = 0;
-uint8_t SoundOn = 1;
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "game/camp/teleport.h"
+#include "game/acts/teleport.h"
 
 #include <algorithm>
 
-#include "game/camp/map_squares.h"
-#include "game/camp/number_selector.h"
+#include "game/acts/map_squares.h"
+#include "game/acts/number_selector.h"
 #include "game/state/party.h"
 #include "game/ui/messages.h"
 #include "game/world/map_catalogue.h"
@@ -12,7 +12,7 @@
 #include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
-#include "shell/key_queue.h"
+#include "runtime/key_queue.h"
 
 namespace vela {
 

@@ -1,4 +1,4 @@
-#include "game/ui/end_of_game.h"
+#include "game/save/end_of_game.h"
 
 #include "game/state/party.h"
 #include "game/ui/menus.h"
@@ -7,8 +7,8 @@
 #include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
-#include "shell/key_queue.h"
-#include "shell/quit.h"
+#include "runtime/key_queue.h"
+#include "game/ui/quit.h"
 
 namespace vela {
 

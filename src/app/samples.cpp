@@ -1,4 +1,4 @@
-#include "shell/samples.h"
+#include "app/samples.h"
 
 #include <array>
 

@@ -46,10 +46,11 @@ sanitize-build: deps
 sanitize: sanitize-build
 	@cd $(SAN_BUILD) && $(SAN_ENV) ctest --output-on-failure
 
-# Each loader's libFuzzer target (clang) for FUZZ_SECONDS seconds.
+# Each loader's libFuzzer target (clang) for FUZZ_SECONDS seconds. The whole
+# game is built with clang there too, map scripts and both programs included.
 fuzz-build: deps
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DVELA_FUZZ=ON >/dev/null
-	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target all fuzzers
 
 # The game's own saves seed the saved-game targets: the harness of the plain build makes them.
 fuzz: fuzz-build build

@@ -45,18 +45,13 @@ int main(int argc, char** argv) {
             args.push_back(arg);  // the game looks for /g among its words
         }
     }
-    // The fonts are read before the window exists; without them there is
-    // no game to show.
-    try {
-        InitTextOutput();
-    } catch (const IoError& e) {
-        SdlPlatform::ErrorBox("벨라", e.what());
-        return 1;
-    }
     try {
         SdlPlatform platform(way);
         SetPlatform(&platform);
         try {
+            // Missing or damaged fonts are reported in a box like every
+            // other data file, and the game ends.
+            InitTextOutput();
             PlayGame(args);
         } catch (const IoError& e) {
             platform.MessageBox("벨라", e.what());

@@ -18,10 +18,6 @@ struct Step {
 };
 constexpr Step kSteps[] = {{0, -1, "up"}, {0, 1, "down"}, {-1, 0, "left"}, {1, 0, "right"}};
 
-// The squares a step may land on: the walk keeps one square inside the
-// margin the map step refuses.
-bool insideWalk(int x, int y) { return x > 4 && x < MapWidth - 3 && y > 5 && y < MapHeight - 4; }
-
 // What a step onto a square costs the walk: plain floor 1, an event square
 // 40 (crossed only where no floor goes round it), anything else impassable.
 int stepCost(int x, int y) {
@@ -35,7 +31,7 @@ int stepCost(int x, int y) {
 }  // namespace
 
 std::string RouteKeys(int toX, int toY) {
-    if (!insideWalk(toX, toY) || (toX == PartyX && toY == PartyY)) return "";
+    if (!InsideWalkArea(toX, toY) || (toX == PartyX && toY == PartyY)) return "";
     auto index = [](int x, int y) { return size_t(y * MapWidth + x); };
     std::vector<int> from(size_t(MapWidth * MapHeight), -1), cost(from.size(), -1);
     using Entry = std::pair<int, size_t>;  // cost so far, square
@@ -50,7 +46,7 @@ std::string RouteKeys(int toX, int toY) {
         if (x == toX && y == toY) break;
         for (int d = 0; d < 4; ++d) {
             int nx = x + kSteps[d].dx, ny = y + kSteps[d].dy;
-            if (!insideWalk(nx, ny)) continue;
+            if (!InsideWalkArea(nx, ny)) continue;
             int step = nx == toX && ny == toY ? 1 : stepCost(nx, ny);
             size_t next = index(nx, ny);
             if (step < 0 || (cost[next] >= 0 && cost[next] <= c + step)) continue;

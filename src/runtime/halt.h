@@ -13,11 +13,18 @@ struct ProgramHalt {
     int status = 0;
 };
 
-// A file that could not be read or written where the game expects to
-// (fonts, the enemy table, a saved map). The entry point shows it in a
-// message box and ends with a non-zero status.
+// A file that could not be read or written where the game expects to (a
+// saved map that is cut, the end command that cannot be renamed). The entry
+// point shows it in a message box and ends with a non-zero status.
 struct IoError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+
+// A data file the game cannot play without (a font, the enemy table, a map,
+// its tiles, a saved game) that is missing or damaged. Both show the problem
+// in a box captioned ERROR and halt with status 1; a damaged file is never
+// called missing, which would send the player looking for it.
+[[noreturn]] void ReportMissingFile(const std::string& fileName);
+[[noreturn]] void ReportDamagedFile(const std::string& fileName, const std::string& problem);
 
 }  // namespace vela

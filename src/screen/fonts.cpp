@@ -1,8 +1,10 @@
 #include "screen/fonts.h"
 
-#include <fstream>
+#include <algorithm>
 #include <string>
+#include <vector>
 
+#include "files/file_bytes.h"
 #include "runtime/halt.h"
 
 namespace vela {
@@ -14,12 +16,15 @@ namespace {
 
 int loadedSet = -1;
 
+// Read into a copy so a short file never leaves a half-filled font.
 template <std::size_t N>
 void readWhole(const std::string& name, std::array<uint8_t, N>& into) {
-    std::ifstream in(name, std::ios::binary);
-    if (!in) throw IoError("cannot open font file " + name);
-    in.read(reinterpret_cast<char*>(into.data()), N);
-    if (in.gcount() != std::streamsize(N)) throw IoError("font file " + name + " is too short");
+    bool opened = false;
+    std::vector<uint8_t> bytes = ReadUpTo(name, N, &opened);
+    if (!opened) ReportMissingFile(name);
+    if (bytes.size() != N)
+        ReportDamagedFile(name, "it holds " + std::to_string(bytes.size()) + " bytes, not " + std::to_string(N));
+    std::copy(bytes.begin(), bytes.end(), into.begin());
 }
 
 }  // namespace

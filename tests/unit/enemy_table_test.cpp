@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "screen/johab.h"
+#include "platform/headless_platform.h"
 #include "runtime/halt.h"
 
 namespace vela {
@@ -26,6 +27,7 @@ namespace fs = std::filesystem;
 class EnemyFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        SetPlatform(&platform);
         saved = EnemyTable;
         home = fs::current_path();
         char pattern[] = "/tmp/vela-enemies-XXXXXX";
@@ -34,6 +36,7 @@ protected:
         fs::current_path(dir);
     }
     void TearDown() override {
+        SetPlatform(nullptr);
         fs::current_path(home);
         fs::remove_all(dir);
         EnemyTable = saved;
@@ -55,6 +58,8 @@ protected:
     static void write(const std::vector<char>& bytes) {
         std::ofstream("foedata.dat", std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
     }
+    std::string lastMessage() const { return platform.messages.empty() ? "" : platform.messages.back(); }
+    HeadlessPlatform platform;  // where a bad file is reported
     fs::path home, dir;
     std::array<EnemyRecord, kEnemyCount> saved;
 };
@@ -78,27 +83,19 @@ TEST_F(EnemyFileTest, BytesAfterTheLastRecordAreIgnored) {
     EXPECT_EQ(EnemyRecordOf(75).Level, 75);
 }
 
-TEST_F(EnemyFileTest, ShortOrMissingFileIsAnIoErrorNamingTheFile) {
+TEST_F(EnemyFileTest, AShortOrMissingFileIsReportedByNameAndHalts) {
     write(numberedTable(2175));
     LoadEnemyTable();
 
     write(numberedTable(2174));
-    try {
-        LoadEnemyTable();
-        ADD_FAILURE() << "a 2174-byte file loaded";
-    } catch (const IoError& e) {
-        EXPECT_NE(std::string(e.what()).find("foedata.dat"), std::string::npos) << e.what();
-    }
+    EXPECT_THROW(LoadEnemyTable(), ProgramHalt) << "a 2174-byte file loaded";
+    EXPECT_EQ(lastMessage(), "ERROR: \"foedata.dat\" is damaged: it holds 2174 bytes, not 2175.");
     // The failed load leaves the table as it was, never half overwritten.
     EXPECT_EQ(EnemyRecordOf(75).Level, 75);
 
     fs::remove("foedata.dat");
-    try {
-        LoadEnemyTable();
-        ADD_FAILURE() << "a missing file loaded";
-    } catch (const IoError& e) {
-        EXPECT_NE(std::string(e.what()).find("foedata.dat"), std::string::npos) << e.what();
-    }
+    EXPECT_THROW(LoadEnemyTable(), ProgramHalt) << "a missing file loaded";
+    EXPECT_EQ(lastMessage(), "ERROR: \"foedata.dat\" not found.");
     EXPECT_THROW(EnemyRecordOf(0), std::out_of_range);
     EXPECT_THROW(EnemyRecordOf(76), std::out_of_range);
 }

@@ -249,12 +249,15 @@ TEST_F(GameState, ActiveMembersAndTheAliveCheck) {
     m.Dead = 1;
     EXPECT_FALSE(IsActive(1));
 
-    // A living member in slot 6 keeps the party going. (With nobody left the
-    // check opens the end-of-game dialog, which a unit test cannot host.)
+    // A living member in slot 6 keeps the party going; with nobody able to
+    // act the check says so and the party is lost.
     makeMember(6, 2, 0);
     PartyFate() = kFateBattle;
-    CheckPartyAlive();
+    EXPECT_TRUE(CheckPartyAlive());
     EXPECT_EQ(PartyFate(), kFateBattle);
+    Member[6].Unconscious = 1;
+    EXPECT_FALSE(CheckPartyAlive());
+    EXPECT_EQ(PartyFate(), kFateLost);
 }
 
 TEST_F(GameState, HeSheFollowsTheCurrentMember) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "screen/fonts.h"
@@ -7,6 +9,7 @@
 #include "screen/johab.h"
 #include "screen/text_output.h"
 #include "session.h"
+#include "runtime/halt.h"
 #include "runtime/key_queue.h"
 
 namespace vela {
@@ -152,6 +155,21 @@ TEST(TextOutput, TheTranscriptRecordsEachTextOnce) {
     EXPECT_EQ(seen[0].text, "굵게");
     EXPECT_EQ(seen[1].x, 260);
     EXPECT_EQ(seen[1].text, "한 줄");
+}
+
+// A font file that is missing or cut short is reported by name like every
+// other data file, and the font in memory is never half overwritten.
+TEST(Fonts, AMissingOrShortFontIsReportedAndTheLoadedFontStays) {
+    test::Session s;
+    const auto before = HangulFont;
+    std::filesystem::remove("tarn1.fnt");
+    EXPECT_THROW(LoadHangulFont(1), ProgramHalt);
+    EXPECT_EQ(s.platform.messages.back(), "ERROR: \"tarn1.fnt\" not found.");
+    s.WriteFile("tarn1.fnt", std::string(100, '\x55'));
+    EXPECT_THROW(LoadHangulFont(1), ProgramHalt);
+    EXPECT_EQ(s.platform.messages.back(), "ERROR: \"tarn1.fnt\" is damaged: it holds 100 bytes, not 7168.");
+    EXPECT_EQ(HangulFont, before);
+    EXPECT_EQ(LoadedHangulSet(), 2);
 }
 
 }  // namespace

@@ -32,8 +32,6 @@ constexpr int kPoisonBite = 5;       // a member's poison tick
 constexpr int kFoePoisonBite = 50;   // a foe's poison tick
 constexpr int kDeathDepthLimit = 10000;
 
-bool present(int member) { return !Member[member].Name.empty(); }
-
 // The orders of members 1..5; member 6 attacks on its own.
 void commandPhase() {
     ActionTable = {};
@@ -102,7 +100,7 @@ bool memberAction(int m) {
 void poisonParty() {
     for (int t = 1; t <= kLastFightingSlot; ++t) {
         MemberRecord& m = Member[t];
-        if (!present(t) || m.Poison == 0) continue;
+        if (!IsPresent(t) || m.Poison == 0) continue;
         if (m.Dead > 0) {
             if (m.Dead < kDeathDepthLimit) m.Dead = int16_t(m.Dead + kPoisonBite);
         } else if (m.Unconscious == 0) {
@@ -159,7 +157,7 @@ void fled() {
 
 bool PartyBeaten() {
     for (int m = 1; m <= kLastFightingSlot; ++m)
-        if (present(m) && IsActive(m)) return false;
+        if (IsPresent(m) && IsActive(m)) return false;
     return true;
 }
 

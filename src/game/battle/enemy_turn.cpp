@@ -22,8 +22,6 @@ std::string nameOf(int member) { return Member[member].Name.str(); }
 std::string withTopic(const std::string& name) { return name + TopicParticle(name); }
 std::string withObject(const std::string& name) { return name + ObjectParticle(name); }
 
-bool present(int member) { return !Member[member].Name.empty(); }
-
 int ableCount() {
     int n = 0;
     for (int m = 1; m <= kLastFightingSlot; ++m) n += IsActive(m);
@@ -43,8 +41,8 @@ int randomPartyTarget(IsCandidate isCandidate) {
             if (isCandidate(m) && --n == 0) return m;
     }
     int t = Random(6) + 1;
-    if (!present(t)) t = Random(5) + 1;
-    return present(t) ? t : 0;
+    if (!IsPresent(t)) t = Random(5) + 1;
+    return IsPresent(t) ? t : 0;
 }
 
 int randomAbleTarget() { return randomPartyTarget(IsActive); }
@@ -194,7 +192,7 @@ bool hurt(const BattleEnemy& e, int factor) { return e.HP < int32_t(e.Endurance)
 void armourBreaking(int slot) {
     std::string foe = Enemy[slot].Name.str();
     for (int t = 1; t <= kLastFightingSlot; ++t) {
-        if (!present(t)) continue;
+        if (!IsPresent(t)) continue;
         MemberRecord& m = Member[t];
         std::string name = nameOf(t);
         WriteMessage(13, foe + std::string("는 "_j) + name + std::string("의 갑옷파괴를 시도했다"_j));
@@ -211,7 +209,7 @@ void armourBreaking(int slot) {
 bool armourWorthBreaking() {
     int sum = 0, n = 0;
     for (int t = 1; t <= kLastFightingSlot; ++t)
-        if (present(t)) sum += Member[t].AC, ++n;
+        if (IsPresent(t)) sum += Member[t].AC, ++n;
     return n > 0 && sum / n > 4;
 }
 
@@ -226,7 +224,7 @@ void enemyMagic(int slot) {
     BattleEnemy& e = Enemy[slot];
     switch (e.MagicLevel) {
         case 1: {
-            int range = present(kCompanionSlot) ? 6 : 5;
+            int range = IsPresent(kCompanionSlot) ? 6 : 5;
             int t = Random(range) + 1;
             if (!IsActive(t)) t = Random(range) + 1;
             EnemyCastOne(slot, t);
@@ -305,7 +303,7 @@ void DamageMember(int member, int amount) {
 }
 
 void EnemyCastOne(int slot, int member) {
-    if (member == 0 || !present(member)) return;
+    if (member == 0 || !IsPresent(member)) return;
     static const EnemySpell spells[] = {{3, "충격", 1},  {8, "냉기", 2},  {10, "고통", 4},
                                         {14, "혹한", 6}, {18, "화염", 7}, {255, "번개", 10}};
     const BattleEnemy& e = Enemy[slot];
@@ -325,7 +323,7 @@ void EnemyCastAll(int slot) {
     WriteMessage(13, withTopic(e.Name.str()) + std::string(" 일행 모두에게 '"_j) + Utf8ToJohab(spell.name) +
                          std::string("'마법을 사용했다"_j));
     for (int t = 1; t <= kLastFightingSlot; ++t)
-        if (present(t)) spellHit(slot, power, t);
+        if (IsPresent(t)) spellHit(slot, power, t);
 }
 
 void EnemyHeal(int slot, int patient, int amount) {

@@ -1,8 +1,17 @@
 #include "game/events/map_script.h"
 
+#include <utility>
+
 #include "game/state/party.h"
 
 namespace vela {
+
+MapScript::MapScript(std::vector<Block> specialBlocks, std::vector<Block> entranceBlocks,
+                     std::vector<Block> signBlocks, std::vector<Block> talkBlocks)
+    : special(std::move(specialBlocks)),
+      entrance(std::move(entranceBlocks)),
+      sign(std::move(signBlocks)),
+      talk(std::move(talkBlocks)) {}
 
 const std::vector<Block>& BlocksOf(const MapScript& script, Handler handler) {
     switch (handler) {

@@ -20,6 +20,11 @@ struct Block {
 };
 
 struct MapScript {
+    // Not constexpr on purpose: a script is built at run time, and clang 14
+    // crashes when it tries to evaluate a large table as a constant.
+    MapScript(std::vector<Block> specialBlocks, std::vector<Block> entranceBlocks, std::vector<Block> signBlocks,
+              std::vector<Block> talkBlocks);
+
     std::vector<Block> special;   // stood on (StandsAt)
     std::vector<Block> entrance;  // bumped (StepTarget)
     std::vector<Block> sign;

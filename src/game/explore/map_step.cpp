@@ -75,7 +75,7 @@ void MapStep() {
     if (Acted == 0) return;
     PartyX += StepDX;
     PartyY += StepDY;
-    if (PartyX <= 4 || PartyX >= MapWidth - 3 || PartyY <= 5 || PartyY >= MapHeight - 4 || LastKey == kKeyEsc) {
+    if (!InsideWalkArea(PartyX, PartyY) || LastKey == kKeyEsc) {
         UndoStep();
         return;
     }

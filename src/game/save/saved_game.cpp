@@ -10,6 +10,7 @@
 #include "game/state/party.h"
 #include "game/world/map_catalogue.h"
 #include "game/world/map_data.h"
+#include "runtime/halt.h"
 #include "screen/johab.h"
 
 namespace vela {

@@ -1,7 +1,9 @@
 #include "game/state/enemy_table.h"
 
-#include <fstream>
+#include <cstring>
+#include <vector>
 
+#include "files/file_bytes.h"
 #include "runtime/halt.h"
 
 namespace vela {
@@ -10,15 +12,14 @@ std::array<EnemyRecord, kEnemyCount> EnemyTable{};
 
 void LoadEnemyTable() {
     constexpr const char* kFile = "foedata.dat";
-    std::ifstream in(kFile, std::ios::binary);
-    if (!in) throw IoError(std::string("cannot open ") + kFile);
-    // Read into a copy so a short file never leaves a half-filled table.
-    std::array<EnemyRecord, kEnemyCount> records;
-    in.read(reinterpret_cast<char*>(records.data()), sizeof records);
-    if (in.gcount() != std::streamsize(sizeof records))
-        throw IoError(std::string(kFile) + " holds " + std::to_string(in.gcount()) + " bytes; the enemy table needs " +
-                      std::to_string(sizeof records));
-    EnemyTable = records;
+    bool opened = false;
+    std::vector<uint8_t> bytes = ReadUpTo(kFile, sizeof EnemyTable, &opened);
+    if (!opened) ReportMissingFile(kFile);
+    // A short file is refused before anything of it is taken.
+    if (bytes.size() != sizeof EnemyTable)
+        ReportDamagedFile(kFile, "it holds " + std::to_string(bytes.size()) + " bytes, not " +
+                                     std::to_string(sizeof EnemyTable));
+    std::memcpy(EnemyTable.data(), bytes.data(), bytes.size());
 }
 
 const EnemyRecord& EnemyRecordOf(int n) {

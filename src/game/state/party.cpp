@@ -52,6 +52,8 @@ void LoadSavedGameImage(std::span<const uint8_t> image) {
     }
 }
 
+bool IsPresent(int slot) { return !Member[slot].Name.empty(); }
+
 bool IsActive(int slot) {
     const MemberRecord& m = Member[slot];
     return !m.Name.empty() && m.Unconscious == 0 && m.Dead == 0 && m.HP > 0;

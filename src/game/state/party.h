@@ -228,6 +228,8 @@ std::vector<uint8_t> SavedGameImage();
 // rest of the records as they were; bytes past 556 are ignored.
 void LoadSavedGameImage(std::span<const uint8_t> image);
 
+// A member in the slot at all: it has a name, whatever its state.
+bool IsPresent(int slot);
 // A member who can act: has a name, is conscious, alive and has hit points.
 bool IsActive(int slot);
 // When nobody in slots 1..6 can act, PartyFate becomes 255 and the answer is

@@ -108,6 +108,8 @@ void copySlot(int from, int to) {
 
 int MapTile(int x, int y) { return inBuffer(x, y) ? MapCells[cellIndex(x, y)] & 127 : 0; }
 
+bool InsideWalkArea(int x, int y) { return x > 4 && x < MapWidth - 3 && y > 5 && y < MapHeight - 4; }
+
 bool CellLit(int x, int y) { return inBuffer(x, y) && (MapCells[cellIndex(x, y)] & 128); }
 
 void SetMapTile(int x, int y, int tile) {
@@ -128,16 +130,6 @@ void BlankTileImage(int tile) {
     uint8_t* slot = &TileImages[std::size_t(tile) * kImageSlotBytes];
     std::fill_n(slot + 4, kImageSlotBytes - 4, 0);
     ImagesChanged(slot, kImageSlotBytes);
-}
-
-void ReportMissingFile(const std::string& fileName) {
-    CurrentPlatform().MessageBox("ERROR", "\"" + fileName + "\" not found.");
-    throw ProgramHalt{1};
-}
-
-void ReportDamagedFile(const std::string& fileName, const std::string& problem) {
-    CurrentPlatform().MessageBox("ERROR", "\"" + fileName + "\" is damaged: " + problem + ".");
-    throw ProgramHalt{1};
 }
 
 namespace {

@@ -30,6 +30,9 @@ extern std::string MusicName;
 
 
 int MapTile(int x, int y);
+// The squares the party may stand on: a step that would leave x 5..width-4,
+// y 6..height-5 is refused (the view around the party stays on the map).
+bool InsideWalkArea(int x, int y);
 // The cell's lit mark (bit 7): drawn at full colour even where the view is dim.
 bool CellLit(int x, int y);
 void SetMapTile(int x, int y, int tile);
@@ -47,11 +50,6 @@ void LoadMap();
 // As LoadMap, but the cells come from a saved map file (width, height, then
 // the cells); a short one or one of an impossible size is an IoError.
 void LoadSavedMap(const std::string& savedMapFile);
-// Shows "<name>" not found. in a box captioned ERROR, then halts.
-[[noreturn]] void ReportMissingFile(const std::string& fileName);
-// Shows "<name>" is damaged: <problem>. in a box captioned ERROR, then halts:
-// the file is there, so "not found" would send the player looking for it.
-[[noreturn]] void ReportDamagedFile(const std::string& fileName, const std::string& problem);
 
 // Start-up and tests: an empty map, nothing loaded.
 void ResetMapState();

@@ -48,6 +48,20 @@ TEST(DueDates, DayPlusNPastTheYearEndGoesToDayOneOfTheNext) {
     EXPECT_TRUE(DueDatePassed());
 }
 
+TEST(DueDates, ADateInTheNextYearIsNotDueBeforeTheYearEnds) {
+    World w;
+    Party.Year = 774;
+    Party.Day = 355;
+    SetDueDate(30);  // however far past the year end
+    EXPECT_EQ(flagWord(36), 1);
+    EXPECT_EQ(flagWord(38), 775);
+    Party.Day = 360;
+    EXPECT_FALSE(DueDatePassed()) << "the last day of the year is before day 1 of the next";
+    Party.Year = 776;
+    Party.Day = 1;
+    EXPECT_TRUE(DueDatePassed()) << "any day of a later year is past the date";
+}
+
 TEST(Gifts, CountersStopAtTheirCapsAndFindsComeOnce) {
     World w;
     Party.Food = 250;

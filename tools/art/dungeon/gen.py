@@ -19,8 +19,19 @@ from art import CMAP, STATUE, ROBED, CHEST, SKULL, BONE_H, BONE_D, GLYPHS, BRAZI
 K, NB, G, T, R, P, S, L, D, B, LG, C, LR, M, Y, W = range(16)
 
 
-def rng_for(setname, n, salt=0):
-    return random.Random(sum(map(ord, setname)) * 1000 + n * 17 + salt)
+def new_set(setname):
+    """An empty set: its tiles and names by number, the call that adds a tile,
+    and rr(n, salt), the random generator of tile n."""
+    tiles, names = {}, {}
+
+    def add(n, name, tile):
+        tiles[n] = tile
+        names[n] = name
+
+    def rr(n, salt=0):
+        return random.Random(sum(map(ord, setname)) * 1000 + n * 17 + salt)
+
+    return tiles, names, add, rr
 
 
 # ---------------------------------------------------------------- materials
@@ -496,14 +507,7 @@ def mossify(t, r, amount, moss=G, bright=LG, top=True):
 # ---------------------------------------------------------------- den set
 
 def den_tiles():
-    tiles = {}
-    names = {}
-
-    def add(n, name, tile):
-        tiles[n] = tile
-        names[n] = name
-
-    rr = lambda n, s=0: rng_for('den', n, s)  # noqa: E731
+    tiles, names, add, rr = new_set('den')
     fl_stone = stone_floor(rr(41))
     fl_dark = dark_floor(rr(42))
     fl_earth = cave_earth(rr(43))
@@ -654,14 +658,7 @@ def den_tiles():
 # ---------------------------------------------------------------- keep set
 
 def keep_tiles():
-    tiles = {}
-    names = {}
-
-    def add(n, name, tile):
-        tiles[n] = tile
-        names[n] = name
-
-    rr = lambda n, s=0: rng_for('keep', n, s)  # noqa: E731
+    tiles, names, add, rr = new_set('keep')
     fl_flag = stone_floor(rr(40), D, K, (NB, L))
     fl_marble = Tile(NB)
     r = rr(41)

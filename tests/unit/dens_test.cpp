@@ -25,45 +25,26 @@ std::string answers(const std::vector<int>& picks) {
     return keys;
 }
 
-void standOn(int x, int y) {
-    PartyX = x;
-    PartyY = y;
-    SpecialSquare();
-}
-
-void bumpFrom(int x, int y, int dx, int dy) {
-    PartyX = x;
-    PartyY = y;
-    StepDX = dx;
-    StepDY = dy;
-    EnterPlace();
-}
-
 TEST(Statues, SleepUntilTheStoneIsReadThenAskEveryQuestionAndPayOnce) {
     World w;
     w.Enter(2, 100, 98);
-    standOn(171, 94);
+    w.OnSquare(171, 94);
     EXPECT_TRUE(w.lines.empty()) << "a sleeping statue says nothing";
 
-    PartyX = 30;
-    PartyY = 101;
-    StepDX = 0;
-    StepDY = -1;
+    w.Place(30, 101);
     ReadSign();
     ASSERT_TRUE(IsSet(Bit::PyramidStatuesAwake));
 
     // Physics: right, wrong, right. The last right answer does not save it,
     // and nothing says which one was wrong.
     w.Forget();
-    w.Keys(answers({3, 1, 2}));
-    standOn(171, 94);
+    w.OnSquare(171, 94, answers({3, 1, 2}));
     EXPECT_TRUE(w.Said("험을 통과한것으로 간주하겠소."));
     EXPECT_TRUE(w.Said("만약 나의 3 가지 질문을 모두 통과하면 이 시"));
     EXPECT_FALSE(IsSet(Bit::StatuePhysics));
     EXPECT_EQ(+Member[1].Experience, 0);
 
-    w.Keys(answers({3, 4, 2}));
-    standOn(171, 94);
+    w.OnSquare(171, 94, answers({3, 4, 2}));
     EXPECT_TRUE(IsSet(Bit::StatuePhysics));
     EXPECT_TRUE(w.Said("[ 경험치 + 50000 ]"));
     EXPECT_EQ(+Member[1].Experience, 50000);
@@ -71,8 +52,7 @@ TEST(Statues, SleepUntilTheStoneIsReadThenAskEveryQuestionAndPayOnce) {
     // Every later visit is the offer; Esc at the member list leaves it.
     for (int visit = 0; visit < 2; ++visit) {
         w.Forget();
-        w.Keys("{esc}");
-        standOn(171, 94);
+        w.OnSquare(171, 94, "{esc}");
         EXPECT_TRUE(w.Said("중의 한사람의 체력을 한 단계 올려 주겠소."));
     }
     EXPECT_EQ(+Member[1].Experience, 50000);
@@ -81,22 +61,18 @@ TEST(Statues, SleepUntilTheStoneIsReadThenAskEveryQuestionAndPayOnce) {
     // next branch.
     Party.Flags[FlagStoryStage] = 5;
     Party.Flags[FlagStorySubStage] = 1;
-    w.Keys(answers({3, 2, 3, 4}));
-    standOn(157, 94);
-    w.Keys(answers({4, 1, 3, 2}));
-    standOn(157, 108);
-    w.Keys(answers({4, 2, 3}));
-    standOn(170, 108);
+    w.OnSquare(157, 94, answers({3, 2, 3, 4}));
+    w.OnSquare(157, 108, answers({4, 1, 3, 2}));
+    w.OnSquare(170, 108, answers({4, 2, 3}));
     EXPECT_EQ(SubStage(), 1);
-    w.Keys(answers({2, 4, 1}));
-    standOn(186, 108);
+    w.OnSquare(186, 108, answers({2, 4, 1}));
     EXPECT_TRUE(AllStatuesPassed());
     EXPECT_EQ(SubStage(), 2);
     EXPECT_EQ(+Member[1].Experience, 250000);
 
     // The broken statue only stammers.
     w.Forget();
-    standOn(186, 95);
+    w.OnSquare(186, 95);
     EXPECT_TRUE(w.Said(" Program is Terminated !! ($F34DC1:$01BA8) "));
     EXPECT_TRUE(w.Said("로 작동하지 않았다."));
 }
@@ -149,25 +125,24 @@ TEST(PyramidSquares, TheLavaTrapATeleportTheStairsAndTheFinds) {
     EXPECT_EQ(PartyX, 100);
     EXPECT_EQ(PartyY, 98);
 
-    standOn(100, 67);
+    w.OnSquare(100, 67);
     EXPECT_TRUE(w.Said("으로 바뀌고 말았다."));
     for (Square s : {Square{99, 66}, Square{100, 66}, Square{101, 66}, Square{99, 67}, Square{101, 67}, Square{99, 68},
                      Square{101, 68}})
         EXPECT_EQ(MapTile(s.x, s.y), 50);
 
-    standOn(160, 58);
+    w.OnSquare(160, 58);
     EXPECT_TRUE(w.Said("일행은 공간 이동 되어졌다."));
     EXPECT_EQ(PartyX, 172);
     EXPECT_EQ(PartyY, 40);
 
-    standOn(144, 56);
-    standOn(144, 56);
+    w.OnSquare(144, 56);
+    w.OnSquare(144, 56);
     EXPECT_EQ(+Party.Gold, 5000);
-    standOn(146, 57);
+    w.OnSquare(146, 57);
     EXPECT_EQ(+Party.Items[8], 5);
 
-    w.Keys("{enter}");
-    bumpFrom(100, 99, 0, 1);
+    w.EnterFrom(100, 99, 0, 1, "{enter}");
     EXPECT_EQ(+Party.MapNumber, 1);
     EXPECT_EQ(PartyX, 84);
     EXPECT_EQ(PartyY, 85);
@@ -176,43 +151,41 @@ TEST(PyramidSquares, TheLavaTrapATeleportTheStairsAndTheFinds) {
 TEST(ClosedDoors, TheArchiveStaysShutAndTheLeversOpenTheCave) {
     World w;
     w.Enter(11, 21, 34);
-    bumpFrom(25, 8, 0, -1);
+    w.EnterFrom(25, 8, 0, -1);
     EXPECT_TRUE(w.Said("막혀 있다. 누군가 일부러 막아 놓은"));
     EXPECT_EQ(MapTile(25, 7), 54);
 
     // The scene below the stair waits for the tablet and plays once.
-    standOn(25, 12);
+    w.OnSquare(25, 12);
     EXPECT_FALSE(IsSet(Bit::EvidenceScene));
-    standOn(35, 15);
+    w.OnSquare(35, 15);
     EXPECT_TRUE(IsSet(Bit::EvidenceTablet));
-    standOn(26, 12);
+    w.OnSquare(26, 12);
     EXPECT_TRUE(IsSet(Bit::EvidenceScene));
 
     w.Enter(2, 149, 66);
-    w.Keys("{enter}");
-    bumpFrom(149, 66, 0, -1);
+    w.EnterFrom(149, 66, 0, -1, "{enter}");
     ASSERT_EQ(Party.MapNumber, 12);
-    bumpFrom(25, 27, 0, 1);
+    w.EnterFrom(25, 27, 0, 1);
     EXPECT_EQ(MapTile(25, 28), 54) << "three levers short";
-    standOn(8, 8);
-    standOn(37, 8);
-    standOn(6, 25);
+    w.OnSquare(8, 8);
+    w.OnSquare(37, 8);
+    w.OnSquare(6, 25);
     EXPECT_EQ(MapTile(8, 7), 17);
-    bumpFrom(26, 27, 0, 1);
+    w.EnterFrom(26, 27, 0, 1);
     EXPECT_EQ(MapTile(26, 28), 54);
-    standOn(39, 25);
-    bumpFrom(26, 27, 0, 1);
+    w.OnSquare(39, 25);
+    w.EnterFrom(26, 27, 0, 1);
     EXPECT_EQ(MapTile(25, 28), 43);
     EXPECT_EQ(MapTile(26, 28), 43);
 
     // Out and back in: the levers stay pulled and the way stays open.
     w.Enter(2, 149, 66);
-    w.Keys("{enter}");
-    bumpFrom(149, 66, 0, -1);
+    w.EnterFrom(149, 66, 0, -1, "{enter}");
     EXPECT_EQ(MapTile(37, 7), 17);
     EXPECT_EQ(MapTile(25, 28), 43);
     EXPECT_EQ(MapTile(26, 28), 43);
-    standOn(25, 32);
+    w.OnSquare(25, 32);
     EXPECT_TRUE(IsSet(Bit::ClueObject));
 }
 
@@ -220,16 +193,15 @@ TEST(MenaceAltar, PlaysByStage) {
     World w;
     w.Enter(10, 9, 44);
     Party.Flags[FlagStoryStage] = 1;
-    standOn(25, 43);
+    w.OnSquare(25, 43);
     EXPECT_EQ(Stage(), 2);
-    standOn(26, 43);
+    w.OnSquare(26, 43);
     EXPECT_EQ(Stage(), 2) << "the report to the ruler comes first";
 
     // The fiends: the party is pushed up its own column and fights; won or
     // lost, the story goes on.
     Party.Flags[FlagStoryStage] = 3;
-    w.Keys("{enter*400}");
-    standOn(26, 43);
+    w.OnSquare(26, 43, "{enter*400}");
     EXPECT_EQ(Stage(), 4);
     EXPECT_EQ(PartyX, 26);
     EXPECT_EQ(PartyY, 40);
@@ -237,8 +209,7 @@ TEST(MenaceAltar, PlaysByStage) {
 
     // The first way down, once the sages have opened it.
     Party.Flags[FlagStoryStage] = 9;
-    w.Keys("{enter}");
-    standOn(25, 43);
+    w.OnSquare(25, 43, "{enter}");
     EXPECT_EQ(+Party.MapNumber, 3);
     EXPECT_EQ(PartyX, 51);
     EXPECT_EQ(PartyY, 51);
@@ -251,47 +222,37 @@ TEST(MenaceAltar, PlaysByStage) {
 namespace vela {
 namespace {
 
-void talkTo(int x, int y) {
-    PartyX = x;
-    PartyY = y + 1;
-    StepDX = 0;
-    StepDY = -1;
-    TalkTo();
-}
-
 TEST(PyramidBranches, TheLordWaitsForTheStatuesAndBothFindsThenTheRulerSetsTheTwentyDays) {
     World w;
     Party.Flags[FlagStoryStage] = 5;
     Party.Flags[FlagStorySubStage] = 1;
     w.Enter(7, 38, 63);
-    talkTo(38, 17);
+    w.TalkFrom(38, 18, 0, -1);
     EXPECT_EQ(SubStage(), 1) << "the statues are not passed yet";
     for (Bit b : {Bit::StatueAstronomy, Bit::StatueComputers, Bit::StatuePhysics, Bit::StatueChronicle,
                   Bit::StatueMathematics})
         SetBit(b);
-    talkTo(38, 17);
+    w.TalkFrom(38, 18, 0, -1);
     EXPECT_EQ(SubStage(), 3) << "statues passed before the lord heard of them still count";
     SetBit(Bit::EvidenceTablet);
-    talkTo(38, 17);
+    w.TalkFrom(38, 18, 0, -1);
     EXPECT_EQ(SubStage(), 3) << "the clue's object is still missing";
     SetBit(Bit::ClueObject);
     w.Keys("{enter*4}");
-    for (int visit = 0; visit < 3; ++visit) talkTo(38, 17);
+    for (int visit = 0; visit < 3; ++visit) w.TalkFrom(38, 18, 0, -1);
     EXPECT_EQ(Stage(), 6);
 
     w.Enter(6, 51, 29);
     Party.Year = 774;
     Party.Day = 100;
-    w.Keys("{enter*4}");
-    talkTo(51, 28);
-    talkTo(51, 28);
+    w.TalkFrom(51, 29, 0, -1, "{enter*4}");
+    w.TalkFrom(51, 29, 0, -1);
     EXPECT_EQ(Stage(), 8);
     EXPECT_EQ(+Party.Flags[36] | (Party.Flags[37] << 8), 120);
-    talkTo(51, 28);
+    w.TalkFrom(51, 29, 0, -1);
     EXPECT_EQ(Stage(), 8) << "the sages are not ready";
     Party.Day = 121;
-    w.Keys("{enter*4}");
-    talkTo(51, 28);
+    w.TalkFrom(51, 29, 0, -1, "{enter*4}");
     EXPECT_EQ(Stage(), 9);
 }
 

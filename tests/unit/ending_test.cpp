@@ -5,7 +5,6 @@
 
 #include "game/battle/enemy_group.h"
 #include "game/ending/ending.h"
-#include "game/events/event_dispatch.h"
 #include "game/state/party.h"
 #include "game/world/map_data.h"
 #include "screen/gfx.h"
@@ -23,33 +22,21 @@ void atStage16OnTheGround(World& w) {
     Party.Flags[FlagStoryStage] = 16;
 }
 
-void bumpNorthFrom(int x, int y) {
-    PartyX = x;
-    PartyY = y;
-    StepDX = 0;
-    StepDY = -1;
-}
-
 TEST(RuinedWorld, TheOverworldEntrancesShowTheRuinsAtTheLastStageOnly) {
     World w;
     atStage16OnTheGround(w);
-    bumpNorthFrom(76, 58);
-    EnterPlace();
+    w.EnterFrom(76, 58, 0, -1);
     EXPECT_TRUE(w.Said("용암만이"));
-    bumpNorthFrom(84, 87);
-    EnterPlace();
+    w.EnterFrom(84, 87, 0, -1);
     EXPECT_TRUE(w.Said("피라미드는 무너져"));
-    PartyX = 17, PartyY = 88, StepDX = 0, StepDY = 1;
-    EnterPlace();
+    w.EnterFrom(17, 88, 0, 1);
     EXPECT_TRUE(w.Said("메너스의 동굴은 무너져"));
     EXPECT_EQ(Party.Flags[FlagStoryObjectives], 0x01);
     EXPECT_EQ(Party.MapNumber, 1);
 
     // Any earlier stage: 타른's gate is the ordinary one.
     Party.Flags[FlagStoryStage] = 15;
-    bumpNorthFrom(20, 12);
-    w.Keys("{enter}");
-    EnterPlace();
+    w.EnterFrom(20, 12, 0, -1, "{enter}");
     EXPECT_EQ(Party.MapNumber, 6);
 }
 
@@ -58,10 +45,8 @@ TEST(Ending, EitherFirstAnswerOrEscapePlaysTheEndingToTheExit) {
         World w;
         atStage16OnTheGround(w);
         Member[1].Name.set("가온"_j);
-        bumpNorthFrom(20, 12);
-        w.Keys(std::string("{enter*5}") + answer + "{enter*4}");
         try {
-            EnterPlace();
+            w.EnterFrom(20, 12, 0, -1, std::string("{enter*5}") + answer + "{enter*4}");
             ADD_FAILURE() << "the ending returned";
         } catch (const ProgramHalt& halt) {
             EXPECT_EQ(halt.status, 0);
@@ -96,10 +81,8 @@ TEST(Ending, TheFadeRunsFromTheSixteenColoursToWhite) {
 TEST(Refusal, EightAvatarsComeUntilThePartyFalls) {
     World w;
     atStage16OnTheGround(w);
-    bumpNorthFrom(20, 12);
     // Into the ruins, refuse, then fight with the first command every round.
-    w.Keys("{enter*5}{down}{enter}{enter*3}{enter*200}");
-    EXPECT_THROW(EnterPlace(), ProgramHalt);
+    EXPECT_THROW(w.EnterFrom(20, 12, 0, -1, "{enter*5}{down}{enter}{enter*3}{enter*200}"), ProgramHalt);
     EXPECT_TRUE(w.Said("에레보스와 끝까지 싸우겠다"));
     EXPECT_TRUE(w.Said("여덟 개의 그림자가 되어"));
     EXPECT_EQ(EnemyCount, 8);

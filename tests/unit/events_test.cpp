@@ -21,14 +21,6 @@ using test::World;
 
 int flagWord(int k) { return Party.Flags[k] | (Party.Flags[k + 1] << 8); }
 
-// The party stands at (x, y) and bumps the square in the direction.
-void bump(int x, int y, int dx, int dy) {
-    PartyX = x;
-    PartyY = y;
-    StepDX = dx;
-    StepDY = dy;
-}
-
 TEST(DueDates, DayPlusNPastTheYearEndGoesToDayOneOfTheNext) {
     World w;
     Party.Year = 774;
@@ -46,6 +38,20 @@ TEST(DueDates, DayPlusNPastTheYearEndGoesToDayOneOfTheNext) {
     EXPECT_FALSE(DueDatePassed()) << "the due day itself is not later than the date";
     Party.Day = 2;
     EXPECT_TRUE(DueDatePassed());
+}
+
+TEST(DueDates, ADateInTheNextYearIsNotDueBeforeTheYearEnds) {
+    World w;
+    Party.Year = 774;
+    Party.Day = 355;
+    SetDueDate(30);  // however far past the year end
+    EXPECT_EQ(flagWord(36), 1);
+    EXPECT_EQ(flagWord(38), 775);
+    Party.Day = 360;
+    EXPECT_FALSE(DueDatePassed()) << "the last day of the year is before day 1 of the next";
+    Party.Year = 776;
+    Party.Day = 1;
+    EXPECT_TRUE(DueDatePassed()) << "any day of a later year is past the date";
 }
 
 TEST(Gifts, CountersStopAtTheirCapsAndFindsComeOnce) {
@@ -72,15 +78,11 @@ TEST(Gifts, CountersStopAtTheirCapsAndFindsComeOnce) {
 TEST(TarnSpecialSquares, TreasuresPayOnceAndTheExitAsksFirst) {
     World w;
     w.Enter(6, 8, 48);
-    PartyX = 90;
-    PartyY = 40;
-    SpecialSquare();
+    w.OnSquare(90, 40);
     SpecialSquare();
     EXPECT_EQ(+Party.Gold, 2000);
     EXPECT_TRUE(w.Said("당신은 금화 2000 개를 발견했다."));
-    PartyX = 91;
-    PartyY = 52;
-    SpecialSquare();
+    w.OnSquare(91, 52);
     EXPECT_EQ(+Party.Gold, 7000);
 
     // The west gate: "no" steps the party back, "yes" leaves for the Ground.
@@ -116,9 +118,7 @@ TEST(Reentry, TheGatesPutBackOpenedDoorsAndGoneRecruits) {
 TEST(Recruits, JoinTheFirstFreeSlotAndAFullPartyIsRefused) {
     World w;
     w.Enter(6, 8, 48);
-    bump(89, 24, 0, -1);
-    w.Keys("{down}{enter}");
-    TalkTo();
+    w.TalkFrom(89, 24, 0, -1, "{down}{enter}");
     EXPECT_TRUE(w.Said("당신이 바란다면 ..."));
     EXPECT_FALSE(IsSet(Bit::Aldebaran));
 
@@ -130,17 +130,13 @@ TEST(Recruits, JoinTheFirstFreeSlotAndAFullPartyIsRefused) {
     EXPECT_TRUE(IsSet(Bit::Aldebaran));
 
     for (int slot = 3; slot <= 5; ++slot) World::AddMember(slot, "동료", kFighterFamily, 1, 1);
-    bump(21, 34, 0, -1);
-    w.Keys("{enter}");
-    TalkTo();
+    w.TalkFrom(21, 34, 0, -1, "{enter}");
     EXPECT_TRUE(w.Said("벌써 사람이 모두 채워져 있군요."));
     EXPECT_FALSE(IsSet(Bit::Polaris));
     EXPECT_GE(MapTile(21, 33), 48);
 
     // The cackling stranger becomes the companion, never replacing one.
-    bump(40, 16, 0, -1);
-    w.Keys("{enter}");
-    TalkTo();
+    w.TalkFrom(40, 16, 0, -1, "{enter}");
     EXPECT_FALSE(Member[kCompanionSlot].Name.empty());
     EXPECT_TRUE(IsSet(Bit::Goblin));
 }
@@ -148,9 +144,7 @@ TEST(Recruits, JoinTheFirstFreeSlotAndAFullPartyIsRefused) {
 TEST(Ruler, FirstMissionPaysAndTheWaitsRunOnTheSameTalkOnceTheDateHasPassed) {
     World w;
     w.Enter(6, 51, 29);
-    bump(51, 29, 0, -1);
-    w.Keys("{enter}");
-    TalkTo();
+    w.TalkFrom(51, 29, 0, -1, "{enter}");
     EXPECT_EQ(Party.Flags[FlagStoryStage], 1);
     EXPECT_EQ(+Party.Gold, 1000);
     EXPECT_EQ(+Member[1].Experience, 10000);
@@ -197,17 +191,13 @@ TEST(BankVault, SurrenderStripsTheArmsAndRefusalEndsTheGame) {
     w.Enter(6, 8, 48);
     Member[1].Weapon = 3;
     Member[1].Armour = 2;
-    bump(89, 47, 1, 0);
-    w.Keys("{enter}");
-    TalkTo();
+    w.TalkFrom(89, 47, 1, 0, "{enter}");
     EXPECT_EQ(Member[1].Weapon, 0);
     EXPECT_EQ(Member[1].Armour, 0);
     EXPECT_EQ(PartyX, 52);
     EXPECT_EQ(PartyY, 16);
 
-    bump(89, 47, 1, 0);
-    w.Keys("{down}{enter}{enter}{down}{enter}");
-    EXPECT_THROW(TalkTo(), ProgramHalt);
+    EXPECT_THROW(w.TalkFrom(89, 47, 1, 0, "{down}{enter}{enter}{down}{enter}"), ProgramHalt);
     EXPECT_EQ(+Member[1].HP, -9999);
     EXPECT_EQ(+Member[1].Dead, 9999);
     EXPECT_EQ(PartyFate(), kFateBattle);
@@ -235,8 +225,7 @@ TEST(Herbalist, TheNoteSetsTheAppointmentAndTheHutKeepsIt) {
     EXPECT_EQ(MapTile(40, 13), 49);
     EXPECT_TRUE(IsSet(Bit::HutAppointment));
 
-    bump(40, 14, 0, -1);
-    TalkTo();
+    w.TalkFrom(40, 14, 0, -1);
     TalkTo();
     EXPECT_EQ(Party.Items[3], 5) << "the herbs are given once";
     EXPECT_TRUE(w.Said("라스트디치의 병원을"));
@@ -257,8 +246,7 @@ TEST(LastDitchLord, WaitsForBothDeedsBeforeHisFourthBranch) {
     w.Enter(7, 38, 63);
     Party.Flags[FlagStoryStage] = 5;
     Party.Flags[FlagStorySubStage] = 3;
-    bump(38, 18, 0, -1);
-    TalkTo();
+    w.TalkFrom(38, 18, 0, -1);
     EXPECT_EQ(Party.Flags[FlagStorySubStage], 3);
     SetBit(Bit::EvidenceTablet);
     SetBit(Bit::ClueObject);
@@ -274,12 +262,7 @@ TEST(LastDitchLord, WaitsForBothDeedsBeforeHisFourthBranch) {
 TEST(CastleGuards, ARefusedFightLeavesItsBitClearAndAWonOneSetsIt) {
     World w;
     w.Enter(6, 65, 29);
-    PartyX = 65;
-    PartyY = 28;
-    StepDX = 0;
-    StepDY = -1;
-    w.Keys("{down}{enter}");
-    SpecialSquare();
+    w.OnSquare(65, 28, "{down}{enter}");
     EXPECT_FALSE(IsSet(Bit::TarnTreasuryGuards));
     EXPECT_EQ(PartyY, 29) << "refusing steps back off the square";
 
@@ -304,15 +287,11 @@ TEST(CastleGuards, ARefusedFightLeavesItsBitClearAndAWonOneSetsIt) {
 TEST(TarnSouthGate, OpensOnceTheKeyIsFoundAndStaysOpen) {
     World w;
     w.Enter(6, 8, 48);
-    bump(51, 86, 0, 1);
-    TalkTo();
+    w.TalkFrom(51, 86, 0, 1);
     EXPECT_GE(MapTile(51, 87), 48);
-    PartyX = 78;
-    PartyY = 85;
-    SpecialSquare();
+    w.OnSquare(78, 85);
     EXPECT_TRUE(IsSet(Bit::TarnKeyFound));
-    bump(51, 86, 0, 1);
-    TalkTo();
+    w.TalkFrom(51, 86, 0, 1);
     EXPECT_EQ(MapTile(51, 87), 47);
     w.Walk("{down}{down}{enter}");
     EXPECT_EQ(Party.MapNumber, 1) << "the south gate leads out too";
@@ -321,8 +300,7 @@ TEST(TarnSouthGate, OpensOnceTheKeyIsFoundAndStaysOpen) {
 TEST(HiddenComrade, SpeaksOnlyToAMindThatReadsHisAndTellsHisStoryOnce) {
     World w;
     w.Enter(7, 38, 63);
-    bump(55, 56, -1, 0);
-    TalkTo();
+    w.TalkFrom(55, 56, -1, 0);
     EXPECT_FALSE(IsSet(Bit::BellatrixStory));
     Party.Flags[FlagMindReading] = 3;
     w.Forget();

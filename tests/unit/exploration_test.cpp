@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "game/state/enemy_table.h"
 #include "game/state/party.h"
 #include "game/explore/map_step.h"
 #include "game/world/map_data.h"
 #include "game/explore/terrain.h"
+#include "platform/headless_platform.h"
 #include "session.h"
 #include "runtime/key_queue.h"
 
@@ -177,6 +181,26 @@ TEST(Terrain, LavaBurnsEveryoneAndDeathDepthStopsAtThirtyThousand) {
     EXPECT_EQ(+Member[2].Dead, 30000);
 }
 
+TEST(Terrain, LuckSoftensTheLavasBurn) {
+    test::Session s;
+    townOf(40, 40, 20, 20);
+    SetMapTile(21, 20, 26);
+    int least = 790;
+    for (int slot = 1; slot <= kLastFightingSlot; ++slot) {
+        addMember(slot, 1000);
+        Member[slot].Luck = 20;
+    }
+    press(s, "{right}");
+    for (int slot = 1; slot <= kLastFightingSlot; ++slot) {
+        int burn = 1000 - Member[slot].HP;
+        EXPECT_EQ(burn % 10, 0) << slot;
+        EXPECT_GE(burn, (40 - 2 * 19) * 10) << slot;  // no heat, the best luck
+        EXPECT_LE(burn, (40 + 39) * 10) << slot;      // the worst heat, no luck
+        least = std::min(least, burn);
+    }
+    EXPECT_LT(least, 400) << "luck 20 spared none of six members";
+}
+
 TEST(Terrain, SwampPoisonsByLuckUnlessTheSpellHolds) {
     test::Session s;
     townOf(40, 40, 20, 20);
@@ -192,6 +216,38 @@ TEST(Terrain, SwampPoisonsByLuckUnlessTheSpellHolds) {
     press(s, "{left}{right}");
     EXPECT_EQ(Member[1].Poison, 1);
     EXPECT_EQ(Member[2].Poison, 0);
+}
+
+// Steps of one kind meet foes about once in `every` steps: 300 meetings, give
+// or take a fifth, in 300 * every steps. A meeting waits for keys the script
+// does not have.
+void expectMeetingsOnceIn(int every, void (*step)()) {
+    int met = 0;
+    for (int i = 0; i < 300 * every; ++i) {
+        Party.Flags[FlagWalkOnWater] = 1;
+        try {
+            step();
+        } catch (const ScriptExhausted&) {
+            ++met;
+        }
+    }
+    EXPECT_NEAR(met, 300, 60) << "once in " << every << " steps";
+}
+
+TEST(Terrain, FoesComeOnceInTwentyFloorStepsAndThirtyWaterStepsTimesTheTemperament) {
+    test::Session s;
+    LoadEnemyTable();
+    townOf(40, 40, 20, 20);
+    addMember(1, 30000);
+    MapKind = kGround;
+    Party.MapNumber = 2;
+    Party.Flags[FlagMaxEnemies] = 5;
+    Party.Flags[FlagTemperament] = 1;
+    expectMeetingsOnceIn(20, FloorStep);
+    expectMeetingsOnceIn(30, WaterStep);
+    Party.Flags[FlagTemperament] = 3;
+    expectMeetingsOnceIn(60, FloorStep);
+    expectMeetingsOnceIn(90, WaterStep);
 }
 
 }  // namespace

@@ -5,22 +5,18 @@
 
 #include <array>
 #include <bit>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "../../tools/mkdata/glyph_rules.h"
 #include "screen/johab.h"
 #include "screen/syllable_pieces.h"
+#include "session.h"
 
 namespace {
 
-std::vector<uint8_t> ReadFont(const std::string& name) {
-    std::ifstream in(std::string(VELA_DATA_DIR) + "/" + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using vela::test::ReadBuiltData;
 
 // Glyph numbers of the pieces of a Unicode syllable; -1 where the jamo is the fill.
 std::array<int, 3> Pieces(char32_t c) {
@@ -38,13 +34,13 @@ bool Blank(const std::vector<uint8_t>& font, int glyph, int bytes) {
 const char* const kSets[3] = {"tarn0.fnt", "tarn1.fnt", "tarn2.fnt"};
 
 TEST(FontData, FilesHaveTheGameSizes) {
-    EXPECT_EQ(ReadFont("ascii.fnt").size(), 1536u);
-    for (const char* name : kSets) EXPECT_EQ(ReadFont(name).size(), 7168u) << name;
+    EXPECT_EQ(ReadBuiltData("ascii.fnt").size(), 1536u);
+    for (const char* name : kSets) EXPECT_EQ(ReadBuiltData(name).size(), 7168u) << name;
 }
 
 TEST(FontData, EverySyllableKeepsItsPiecesApartAndNoPixelAlone) {
     for (const char* name : kSets) {
-        std::vector<uint8_t> font = ReadFont(name);
+        std::vector<uint8_t> font = ReadBuiltData(name);
         ASSERT_EQ(font.size(), 7168u) << name;
         std::vector<mkdata::GlyphFault> faults;
         mkdata::GlyphCounts counts = mkdata::CheckSyllables(font, &faults);
@@ -56,7 +52,7 @@ TEST(FontData, EverySyllableKeepsItsPiecesApartAndNoPixelAlone) {
 
 TEST(FontData, UsedPiecesHaveInkAndUnusedSlotsAreBlank) {
     for (const char* name : kSets) {
-        std::vector<uint8_t> font = ReadFont(name);
+        std::vector<uint8_t> font = ReadBuiltData(name);
         ASSERT_EQ(font.size(), 7168u) << name;
         std::array<bool, 224> used{};
         for (char32_t c = 0xAC00; c <= 0xD7A3; ++c)
@@ -71,7 +67,7 @@ TEST(FontData, UsedPiecesHaveInkAndUnusedSlotsAreBlank) {
 TEST(FontData, TheThreeCutsAreClearlyDifferent) {
     std::vector<uint8_t> cuts[3];
     for (int n = 0; n < 3; ++n) {
-        cuts[n] = ReadFont(kSets[n]);
+        cuts[n] = ReadBuiltData(kSets[n]);
         ASSERT_EQ(cuts[n].size(), 7168u) << kSets[n];
     }
     int ink[3] = {}, slantedDiffers = 0;
@@ -88,7 +84,7 @@ TEST(FontData, TheThreeCutsAreClearlyDifferent) {
 }
 
 TEST(FontData, AsciiGlyphsSitAtCodeMinus31) {
-    std::vector<uint8_t> ascii = ReadFont("ascii.fnt");
+    std::vector<uint8_t> ascii = ReadBuiltData("ascii.fnt");
     ASSERT_EQ(ascii.size(), 1536u);
     EXPECT_FALSE(Blank(ascii, 0, 16));          // code 31, shown for control codes
     EXPECT_TRUE(Blank(ascii, ' ' - 31, 16));    // space

@@ -346,34 +346,25 @@ TEST_F(GameState, ObsidianArmourIsWorthTwentyToFightersOnly) {
 }
 
 TEST_F(GameState, WeaponPowerComesFromClassAndGroup) {
-    MemberRecord& m = makeMember(1, kFighterFamily, 4);  // 사냥꾼
-    m.Weapon = 26;  // 활
-    UpdateEquipment(1);
-    EXPECT_EQ(m.WeaponPower, 55);
-    m.Weapon = 28;
-    UpdateEquipment(1);
-    EXPECT_EQ(m.WeaponPower, 85);
-    m.Weapon = 9;  // 소형 도끼
-    UpdateEquipment(1);
-    EXPECT_EQ(m.WeaponPower, 37);
-    m.Weapon = 1;  // cutting weapons are not for hunters
-    UpdateEquipment(1);
-    EXPECT_EQ(m.WeaponPower, 5);
-
-    m.Class = 3;  // 검사 with 신월도
-    m.Weapon = 4;
-    UpdateEquipment(1);
-    EXPECT_EQ(m.WeaponPower, 50);
-    m.Class = 6;  // 암살자 with 단도
-    m.Weapon = 15;
-    UpdateEquipment(1);
-    EXPECT_EQ(m.WeaponPower, 20);
-    m.Weapon = 0;
-    UpdateEquipment(1);
-    EXPECT_EQ(m.WeaponPower, 5);
-    m.Weapon = 29;
-    UpdateEquipment(1);
-    EXPECT_EQ(m.WeaponPower, 5);
+    struct Case {
+        int cls, weapon, power;
+        const char* what;
+    } cases[] = {
+        {4, 26, 55, "사냥꾼 with 활"},
+        {4, 28, 85, "사냥꾼 with 아르발레스트"},
+        {4, 9, 37, "사냥꾼 with 소형 도끼"},
+        {4, 1, 5, "cutting weapons are not for hunters"},
+        {3, 4, 50, "검사 with 신월도"},
+        {6, 15, 20, "암살자 with 단도"},
+        {6, 0, 5, "bare hands"},
+        {6, 29, 5, "no such weapon"},
+    };
+    for (const Case& c : cases) {
+        MemberRecord& m = makeMember(1, kFighterFamily, c.cls);
+        m.Weapon = uint8_t(c.weapon);
+        UpdateEquipment(1);
+        EXPECT_EQ(m.WeaponPower, c.power) << c.what;
+    }
 }
 
 TEST_F(GameState, MonksAndMagesFightBareHanded) {
@@ -391,22 +382,20 @@ TEST_F(GameState, MonksAndMagesFightBareHanded) {
 }
 
 TEST_F(GameState, ShieldsCountOnlyForShieldClassesAndNotInArmourClass) {
-    MemberRecord& m = makeMember(1, kFighterFamily, 2);
-    m.Shield = 3;
-    m.BaseAC = 2;
-    m.Armour = 4;
-    UpdateEquipment(1);
-    EXPECT_EQ(m.ShieldValue, 3);
-    EXPECT_EQ(m.AC, 6);
-    m.Class = 4;
-    UpdateEquipment(1);
-    EXPECT_EQ(m.ShieldValue, 0);
-    m.Class = 7;
-    UpdateEquipment(1);
-    EXPECT_EQ(m.ShieldValue, 3);
-    m.Family = kMageFamily;
-    UpdateEquipment(1);
-    EXPECT_EQ(m.ShieldValue, 0);
+    struct Case {
+        int family, cls, shieldValue;
+    } cases[] = {{kFighterFamily, 2, 3}, {kFighterFamily, 4, 0}, {kFighterFamily, 7, 3}, {kMageFamily, 7, 0}};
+    for (const Case& c : cases) {
+        MemberRecord& m = makeMember(1, c.family, c.cls);
+        m.Shield = 3;
+        m.BaseAC = 2;
+        m.Armour = 4;
+        UpdateEquipment(1);
+        EXPECT_EQ(m.ShieldValue, c.shieldValue) << c.family << " " << c.cls;
+        if (c.family == kFighterFamily) {
+            EXPECT_EQ(m.AC, 6) << "base 2 and armour 4, no shield";
+        }
+    }
 }
 
 TEST_F(GameState, CreaturesUseNoArms) {

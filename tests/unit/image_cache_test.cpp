@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <fstream>
 #include <string>
 
 #include "game/state/party.h"
@@ -37,12 +36,6 @@ int colourIn(const uint8_t* image, int planeBytes, int x, int y) {
     return ::testing::AssertionSuccess();
 }
 
-void loadTileFile(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    in.read(reinterpret_cast<char*>(TileImages.data()), kImageFileBytes);
-    ImagesChanged(TileImages.data(), kImageFileBytes);
-}
-
 // A map of one tile, width x height, written into the session folder.
 void writeMap(test::Session& s, const std::string& name, int width, int height, uint8_t tile) {
     std::string bytes{char(width), char(height)};
@@ -54,7 +47,7 @@ TEST(ImageCache, EveryTileAndSpriteDrawsAsItsPlanesSay) {
     test::Session s;
     for (const char* set : {"town.fnt", "ground.fnt", "den.fnt", "keep.fnt", "chara.fnt"}) {
         SCOPED_TRACE(set);
-        loadTileFile(set);
+        test::LoadTileFile(set);
         for (int tile = 0; tile < kImageSlots; ++tile) {
             const uint8_t* image = &TileImages[std::size_t(tile) * kImageSlotBytes];
             PutTile(0, 0, image, false);
@@ -77,17 +70,13 @@ TEST(ImageCache, ImagesRewrittenByTheGameDrawAsRewritten) {
     // by another den with slot 52 as the file has it.
     writeMap(s, "Menace", 30, 30, 1);
     writeMap(s, "Pyramid", 30, 30, 1);
-    Party.SavedX = Party.SavedY = 15;
-    RestorePending = 0;
-    Party.MapNumber = 10;
-    LoadMap();
+    test::LoadMapAt(10, 15, 15);
     std::array<uint8_t, kImageSlotBytes> fileSlot52;
     std::copy_n(TileImage(52), kImageSlotBytes, fileSlot52.begin());
     PutTile(0, 0, TileImage(52), false);
     ASSERT_TRUE(showsCell(0, 0, fileSlot52.data()));
     ASSERT_FALSE(showsCell(0, 0, TileImage(48)));
-    Party.MapNumber = 2;
-    LoadMap();
+    test::LoadMapAt(2, 15, 15);
     PutTile(0, 0, TileImage(52), false);
     EXPECT_TRUE(showsCell(0, 0, TileImage(48)));
     // Its base tile 44 stands in slot 0.

@@ -20,21 +20,12 @@ std::string mapFile(int width, int height, int (*tileAt)(int x, int y)) {
     return bytes;
 }
 
-void enterMap(int number, int x, int y) {
-    Party.MapNumber = uint8_t(number);
-    Party.SavedX = uint8_t(x);
-    Party.SavedY = uint8_t(y);
-    MapLoaded = 0;
-    RestorePending = 0;
-}
-
 std::string lastMessage(const test::Session& s) { return s.platform.messages.empty() ? "" : s.platform.messages.back(); }
 
 TEST(LoadMap, StoresCellsColumnByColumnAndKeepsTheLitMark) {
     test::Session s;
     s.WriteFile("Tarn.map", mapFile(64, 40, [](int x, int y) { return (x == 64 && y == 40) ? 128 | 33 : (x + y) % 40 + 1; }));
-    enterMap(6, 10, 20);
-    LoadMap();
+    test::LoadMapAt(6, 10, 20);
     EXPECT_EQ(MapWidth, 64);
     EXPECT_EQ(MapHeight, 40);
     EXPECT_EQ(MapCells[63 * 125 + 39], 128 | 33);
@@ -52,11 +43,10 @@ TEST(LoadMap, StoresCellsColumnByColumnAndKeepsTheLitMark) {
 TEST(LoadMap, FacingKindAndOptionsAreSettledOnEveryLoad) {
     test::Session s;
     s.WriteFile("Ground.map", mapFile(40, 40, [](int, int) { return 41; }));
-    enterMap(1, 10, 19);
     Party.Flags[FlagTemperament] = 5;
     Party.Flags[FlagMaxEnemies] = 8;
     Party.Flags[FlagBackdrop] = 9;
-    LoadMap();
+    test::LoadMapAt(1, 10, 19);
     EXPECT_EQ(PartySprite, 4);  // y 19: facing down, outside a town
     EXPECT_EQ(Party.Flags[FlagTemperament], 2);
     EXPECT_EQ(Party.Flags[FlagMaxEnemies], 5);
@@ -69,8 +59,7 @@ TEST(LoadMap, UnknownNumbersLoadTheUnknownKeep) {
     test::Session s;
     s.WriteFile("Unknown.map", mapFile(20, 20, [](int, int) { return 44; }));
     for (int number : {0, 19, 26}) {
-        enterMap(number, 10, 9);
-        LoadMap();
+        test::LoadMapAt(number, 10, 9);
         EXPECT_EQ(MapKind, kKeep);
         EXPECT_EQ(MusicName, "Music5.Bgm");
     }
@@ -80,8 +69,7 @@ TEST(LoadMap, UnknownNumbersLoadTheUnknownKeep) {
 TEST(LoadMap, ThePyramidShowsItsHiddenSquaresAsWater) {
     test::Session s;
     s.WriteFile("Pyramid.map", mapFile(30, 30, [](int, int) { return 44; }));
-    enterMap(2, 10, 10);
-    LoadMap();
+    test::LoadMapAt(2, 10, 10);
     EXPECT_TRUE(std::equal(TileImage(52), TileImage(52) + kImageSlotBytes, TileImage(48)));
     EXPECT_TRUE(std::equal(TileImage(0), TileImage(0) + kImageSlotBytes, TileImage(44)));
 }
@@ -108,8 +96,7 @@ TEST(LoadMap, MissingOrBrokenFilesAreReportedByNameAndHalt) {
         std::filesystem::remove(s.dir / "Tarn.map");
         if (!c.file.empty()) s.WriteFile("Tarn.map", c.file);
         MapCells.fill(9);
-        enterMap(6, 10, 10);
-        EXPECT_THROW(LoadMap(), ProgramHalt) << c.what;
+        EXPECT_THROW(test::LoadMapAt(6, 10, 10), ProgramHalt) << c.what;
         EXPECT_EQ(lastMessage(s), c.report) << c.what;
         EXPECT_EQ(MapCells[0], 9) << c.what << ": nothing may be written before the refusal";
     }
@@ -120,8 +107,7 @@ TEST(LoadMap, MissingImagesAndPalettesAreReportedByName) {
         test::Session s;
         s.WriteFile("Tarn.map", mapFile(30, 30, [](int, int) { return 44; }));
         std::filesystem::remove(s.dir / file);
-        enterMap(6, 10, 10);
-        EXPECT_THROW(LoadMap(), ProgramHalt) << file;
+        EXPECT_THROW(test::LoadMapAt(6, 10, 10), ProgramHalt) << file;
         EXPECT_EQ(lastMessage(s), std::string("ERROR: \"") + file + "\" not found.");
     }
 }

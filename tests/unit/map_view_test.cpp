@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <vector>
 
 #include "game/state/party.h"
 #include "game/world/map_data.h"
@@ -45,11 +45,7 @@ TEST(ViewLight, ByHourKindAndTorch) {
 
 // Tarn as built, the party at the start square.
 void inTarnAt(int x, int y, int hour, int minute) {
-    Party.MapNumber = 6;
-    Party.SavedX = uint8_t(x);
-    Party.SavedY = uint8_t(y);
-    RestorePending = 0;
-    LoadMap();
+    test::LoadMapAt(6, x, y);
     Party.Hour = uint8_t(hour);
     Party.Minute = uint8_t(minute);
     SoundOn = 0;
@@ -70,14 +66,10 @@ TEST(MapViewGolden, ADenShowsOnlyTheLitCellsAndTheLitMarks) {
     test::Session s;
     inTarnAt(10, 48, 12, 0);
     // Tarn's layout drawn with the den tiles and palette, in the dark.
-    std::ifstream tiles("den.fnt", std::ios::binary), palette("den.pal", std::ios::binary);
-    tiles.read(reinterpret_cast<char*>(TileImages.data()), kImageFileBytes);
-    ImagesChanged(TileImages.data(), kImageFileBytes);
-    for (int i = 0; i < 16; ++i) {
-        char rgb[3];
-        palette.read(rgb, 3);
-        SetPaletteEntry(i, rgb[0], rgb[1], rgb[2]);
-    }
+    test::LoadTileFile("den.fnt");
+    std::vector<uint8_t> palette = test::ReadBytes("den.pal");
+    ASSERT_EQ(palette.size(), 48u);
+    for (int i = 0; i < 16; ++i) SetPaletteEntry(i, palette[3 * i], palette[3 * i + 1], palette[3 * i + 2]);
     MapKind = kDen;
     MapCells[(12 - 1) * kMapRows + (47 - 1)] |= 128;
     DrawMapView(true);

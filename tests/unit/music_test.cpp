@@ -18,19 +18,10 @@ namespace {
 
 using Events = std::vector<std::string>;
 
-// Enters map `number` from the step, as an entrance does.
-void loadMapNumber(int number) {
-    Party.MapNumber = uint8_t(number);
-    Party.SavedX = 10;
-    Party.SavedY = 10;
-    LoadMap();
-}
-
 // Plays the first map, then one step that walks into `next`, then stops.
 void playTwoMaps(int first, int next) {
-    RestorePending = 0;
-    loadMapNumber(first);
-    PlayMapWithMusic([&] { loadMapNumber(next); });
+    test::LoadMapAt(first, 10, 10);
+    PlayMapWithMusic([&] { test::LoadMapAt(next, 10, 10); });
     PlayMapWithMusic([] { MapChanged = 1; });
     StopMusic();
 }
@@ -54,10 +45,9 @@ TEST(Music, MissingOrBrokenTunesAreSilenceAndTheGameGoesOn) {
     std::filesystem::remove(s.dir / "_Music2.Bgm");
     s.WriteFile("_Music3.Bgm", "not a tune");
     int steps = 0;
-    RestorePending = 0;
-    loadMapNumber(6);
+    test::LoadMapAt(6, 10, 10);
     PlayMapWithMusic([&] {
-        if (++steps == 3) loadMapNumber(1);
+        if (++steps == 3) test::LoadMapAt(1, 10, 10);
     });
     EXPECT_EQ(steps, 3);
     PlayMapWithMusic([] { MapChanged = 1; });

@@ -53,11 +53,7 @@ struct Night {
 // leaves out squares the party never stands on.
 template <typename Skip>
 Night measureNight(int mapNumber, Skip skip) {
-    Party.MapNumber = uint8_t(mapNumber);
-    Party.SavedX = 10;
-    Party.SavedY = 48;
-    RestorePending = 0;
-    LoadMap();
+    test::LoadMapAt(mapNumber, 10, 48);
     Party.Hour = 23;
     Party.Minute = 0;
     Party.Flags[FlagTorch] = 0;

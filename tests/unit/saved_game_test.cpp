@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -24,11 +22,6 @@ namespace vela {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<uint8_t> fileBytes(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // A fresh game on 타른 at (10, 48), as the story opens.
 void startOnTarn() {
@@ -83,7 +76,7 @@ TEST(SaveGame, WritesTheRecordsAndTheWholeCellBufferByteForByte) {
     Member[kSwapSlot].Name.set("swap");
     ASSERT_TRUE(save('5'));
 
-    std::vector<uint8_t> player = fileBytes("player5.dat");
+    std::vector<uint8_t> player = test::ReadBytes("player5.dat");
     ASSERT_EQ(player.size(), 556u);
     EXPECT_EQ(player[8], 12);
     EXPECT_EQ(player[9], 50);
@@ -92,7 +85,7 @@ TEST(SaveGame, WritesTheRecordsAndTheWholeCellBufferByteForByte) {
     EXPECT_EQ(player, SavedGameImage());
     EXPECT_EQ(player[129 + 6 * 61 + 1], 's') << "slot 7 is saved too";
 
-    std::vector<uint8_t> map = fileBytes("save5.map");
+    std::vector<uint8_t> map = test::ReadBytes("save5.map");
     ASSERT_EQ(map.size(), 25002u);
     EXPECT_EQ(map[0], MapWidth);
     EXPECT_EQ(map[1], MapHeight);
@@ -106,13 +99,13 @@ TEST(SaveGame, KeepsThePreviousPairAsBackup) {
     test::Session s;
     startOnTarn();
     ASSERT_TRUE(save('3'));
-    std::vector<uint8_t> oldPlayer = fileBytes("player3.dat"), oldMap = fileBytes("save3.map");
+    std::vector<uint8_t> oldPlayer = test::ReadBytes("player3.dat"), oldMap = test::ReadBytes("save3.map");
     Party.Gold = 999;
     SetMapTile(11, 48, 31);
     ASSERT_TRUE(save('3'));
-    EXPECT_EQ(fileBytes("player3.dat.bak"), oldPlayer);
-    EXPECT_EQ(fileBytes("save3.map.bak"), oldMap);
-    EXPECT_EQ(fileBytes("player3.dat"), SavedGameImage());
+    EXPECT_EQ(test::ReadBytes("player3.dat.bak"), oldPlayer);
+    EXPECT_EQ(test::ReadBytes("save3.map.bak"), oldMap);
+    EXPECT_EQ(test::ReadBytes("player3.dat"), SavedGameImage());
 }
 
 // Whatever step fails or is cut short, once the slot has been looked at it
@@ -127,7 +120,7 @@ TEST(SaveGame, AFailureOrACrashAtAnyStepNeverTearsTheSlot) {
             test::Session s;
             startOnTarn();
             ASSERT_TRUE(save('2'));
-            std::vector<uint8_t> oldPlayer = fileBytes("player2.dat"), oldMap = fileBytes("save2.map");
+            std::vector<uint8_t> oldPlayer = test::ReadBytes("player2.dat"), oldMap = test::ReadBytes("save2.map");
             Party.Gold = 4321;
             SetMapTile(13, 48, 33);
             SetSaveFaultHook([&](SaveStep at) {
@@ -144,7 +137,7 @@ TEST(SaveGame, AFailureOrACrashAtAnyStepNeverTearsTheSlot) {
             SetSaveFaultHook(nullptr);
             std::vector<uint8_t> newPlayer = SavedGameImage(), newMap = SavedMapImage();
             RecoverSlot('2');
-            std::vector<uint8_t> player = fileBytes("player2.dat"), map = fileBytes("save2.map");
+            std::vector<uint8_t> player = test::ReadBytes("player2.dat"), map = test::ReadBytes("save2.map");
             std::string what = std::string(crash ? "crash" : "failure") + " at step " + std::to_string(int(failAt));
             EXPECT_FALSE(ok) << what;
             bool old = player == oldPlayer && map == oldMap;
@@ -162,7 +155,7 @@ TEST(SaveDialog, AFailedSaveSaysSoAndPlayGoesOn) {
     test::Session s;
     startOnTarn();
     ASSERT_TRUE(save('4'));
-    std::vector<uint8_t> oldPlayer = fileBytes("player4.dat");
+    std::vector<uint8_t> oldPlayer = test::ReadBytes("player4.dat");
     Party.Gold = 55;
     test::Transcript t;
     SetSaveFaultHook([](SaveStep at) { return at == SaveStep::WriteMap; });
@@ -172,7 +165,7 @@ TEST(SaveDialog, AFailedSaveSaysSoAndPlayGoesOn) {
     EXPECT_TRUE(t.has("저장하지 못했습니다 !"));
     EXPECT_TRUE(t.has("이전의 저장은 그대로 남아 있습니다."));
     EXPECT_FALSE(t.has("성공했습니다"));
-    EXPECT_EQ(fileBytes("player4.dat"), oldPlayer);
+    EXPECT_EQ(test::ReadBytes("player4.dat"), oldPlayer);
     EXPECT_EQ(SaveSlot, '1');
 }
 
@@ -188,7 +181,7 @@ TEST(SaveDialog, SavesIntoTheChosenSlotAndEscapeSavesNothing) {
     s.platform.AppendKeys("{down*5}{enter}{enter}");
     SaveDialog();
     EXPECT_TRUE(t.has("성공했습니다"));
-    EXPECT_EQ(fileBytes("player5.dat"), SavedGameImage());
+    EXPECT_EQ(test::ReadBytes("player5.dat"), SavedGameImage());
     EXPECT_EQ(SaveSlot, '1');
 }
 
@@ -200,7 +193,7 @@ TEST(RestoreGame, BringsBackTheSlotByteForByteAndMarksTheLoad) {
     MapCells[0] = 0x80 | 5;
     Party.Gold = 1234;
     ASSERT_TRUE(save('5'));
-    std::vector<uint8_t> saved = fileBytes("player5.dat");
+    std::vector<uint8_t> saved = test::ReadBytes("player5.dat");
     std::vector<uint8_t> savedMap = SavedMapImage();
 
     Party.Gold = 1;
@@ -242,7 +235,7 @@ TEST(RestoreGame, FindsPlayerFilesWhateverTheirCaseAndReadsAShortOnePartly) {
     EXPECT_EQ(+Party.Gold, 500);
     EXPECT_EQ(Member[1].Strength, 17);
     EXPECT_EQ(Member[1].Mentality, 42);
-    EXPECT_EQ(MapWidth, fileBytes("Tarn.map")[0]) << "no saved map: the map file is read";
+    EXPECT_EQ(MapWidth, test::ReadBytes("Tarn.map")[0]) << "no saved map: the map file is read";
 }
 
 TEST(RestoreGame, MissingOrDamagedSavesLeaveTheGameAsItWas) {

@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <regex>
-#include <sstream>
 
 #include "game/events/map_script.h"
 #include "game/events/one_shot_bits.h"
@@ -106,10 +104,8 @@ TEST(ScriptWords, EveryLineFitsTheMessageWindow) {
     const std::regex literal(R"re("((?:[^"\\]|\\.)*)"_j)re");
     int checked = 0;
     for (const auto& entry : std::filesystem::directory_iterator(VELA_SOURCE_DIR "/src/game/events")) {
-        std::ifstream in(entry.path());
-        std::stringstream text;
-        text << in.rdbuf();
-        std::string source = text.str();
+        std::vector<uint8_t> bytes = test::ReadBytes(entry.path());
+        std::string source(bytes.begin(), bytes.end());
         for (std::sregex_iterator it(source.begin(), source.end(), literal), end; it != end; ++it) {
             std::string line = (*it)[1];
             int x = 260;

@@ -1,6 +1,8 @@
 #include "session.h"
 
+#include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <random>
 
 #include "audio/music.h"
@@ -11,6 +13,7 @@
 #include "game/world/map_view.h"
 #include "screen/fonts.h"
 #include "screen/gfx.h"
+#include "screen/image_cache.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
 #include "runtime/key_queue.h"
@@ -63,6 +66,19 @@ void LoadMapAt(int number, int x, int y) {
     RestorePending = 0;
     LoadMap();
 }
+
+void LoadTileFile(const std::string& name) {
+    std::vector<uint8_t> bytes = ReadBytes(name);
+    std::copy_n(bytes.begin(), std::min(bytes.size(), TileImages.size()), TileImages.begin());
+    ImagesChanged(TileImages.data(), TileImages.size());
+}
+
+std::vector<uint8_t> ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<uint8_t> ReadBuiltData(const std::string& name) { return ReadBytes(fs::path(VELA_DATA_DIR) / name); }
 
 Transcript::Transcript() {
     SetTextObserver([this](int, int, int, std::string_view s) { text += JohabToUtf8(s) + "\n"; });

@@ -3,8 +3,10 @@
 // scratch folder that holds copies of the built data files.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/headless_platform.h"
 
@@ -31,6 +33,14 @@ private:
 
 // Loads map number at (x, y) as a fresh game would.
 void LoadMapAt(int number, int x, int y);
+
+// Reads a tile or sprite file of the current folder into the tile images.
+void LoadTileFile(const std::string& name);
+
+// The bytes of a file; none when it cannot be read.
+std::vector<uint8_t> ReadBytes(const std::filesystem::path& path);
+// The bytes of a data file as the build wrote it.
+std::vector<uint8_t> ReadBuiltData(const std::string& name);
 
 // Every text drawn from now on, in UTF-8, one per line.
 struct Transcript {

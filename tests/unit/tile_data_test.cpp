@@ -5,21 +5,18 @@
 #include <array>
 #include <cstdint>
 #include <fstream>
-#include <iterator>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "session.h"
+
 namespace {
+
+using vela::test::ReadBuiltData;
 
 constexpr int kSlot = 294;
 constexpr int kSlots = 56;
-
-std::vector<uint8_t> readBuilt(const std::string& name) {
-    std::ifstream in(std::string(VELA_DATA_DIR) + "/" + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Pixel (x, y) of a slot, read as the screen reads a four-plane image:
 // plane 0 holds the colour's bit 3, plane 3 its bit 0.
@@ -47,7 +44,7 @@ std::map<int, std::vector<std::string>> readSource(const std::string& file, cons
 
 TEST(TileData, EveryTileFileHoldsFiftySixTwentyFourPixelSlots) {
     for (const char* name : {"town.fnt", "ground.fnt", "den.fnt", "keep.fnt", "chara.fnt"}) {
-        auto file = readBuilt(name);
+        auto file = ReadBuiltData(name);
         ASSERT_EQ(file.size(), std::size_t(kSlots * kSlot)) << name;
         for (int n = 0; n < kSlots; ++n) {
             const uint8_t* slot = &file[std::size_t(n) * kSlot];
@@ -58,7 +55,7 @@ TEST(TileData, EveryTileFileHoldsFiftySixTwentyFourPixelSlots) {
 }
 
 TEST(TileData, TownTilesShowTheColoursWrittenInTheSource) {
-    auto file = readBuilt("town.fnt");
+    auto file = ReadBuiltData("town.fnt");
     auto source = readSource("town.txt", "tile");
     ASSERT_EQ(file.size(), std::size_t(kSlots * kSlot));
     ASSERT_EQ(source.size(), std::size_t(kSlots));
@@ -73,8 +70,8 @@ TEST(TileData, TownTilesShowTheColoursWrittenInTheSource) {
 // Through that rule every sprite must show the ground exactly where its
 // source has '.', and its own colour everywhere else, on any ground.
 TEST(TileData, PartyFigureComposesOverAnyGroundAsDrawn) {
-    auto chara = readBuilt("chara.fnt");
-    auto town = readBuilt("town.fnt");
+    auto chara = ReadBuiltData("chara.fnt");
+    auto town = ReadBuiltData("town.fnt");
     auto source = readSource("chara.txt", "sprite");
     ASSERT_EQ(chara.size(), std::size_t(kSlots * kSlot));
     ASSERT_EQ(town.size(), std::size_t(kSlots * kSlot));
@@ -104,7 +101,7 @@ TEST(TileData, EveryMapPaletteKeepsTheMessageWindowColours) {
                                                          {21, 21, 21}, {10, 10, 60}, {10, 60, 10}, {10, 60, 60},
                                                          {63, 21, 21}, {60, 10, 60}, {60, 60, 10}, {60, 60, 60}}};
     for (const char* name : {"town.pal", "ground.pal", "den.pal", "keep.pal"}) {
-        auto pal = readBuilt(name);
+        auto pal = ReadBuiltData(name);
         ASSERT_EQ(pal.size(), 48u) << name;
         for (uint8_t v : pal) EXPECT_LE(v, 63) << name;
         for (int index : {0, 7, 8, 10, 11, 12, 13, 14, 15})

@@ -15,62 +15,36 @@ namespace {
 
 using test::World;
 
-void standOn(int x, int y) {
-    PartyX = x;
-    PartyY = y;
-    StepDX = 0;
-    StepDY = -1;
-}
-
-void bump(int x, int y, int dx, int dy) {
-    PartyX = x;
-    PartyY = y;
-    StepDX = dx;
-    StepDY = dy;
-}
-
 uint8_t objectives() { return Party.Flags[FlagStoryObjectives]; }
 
 TEST(FirstDescent, TheThreeDeedsOpenTheWayUpAndRaiseTheStage) {
     World w;
     w.Enter(10, 9, 44);
     Party.Flags[FlagStoryStage] = 9;
-    standOn(25, 43);
-    w.Keys("{enter}");
-    SpecialSquare();
+    w.OnSquare(25, 43, "{enter}");
     EXPECT_EQ(Party.MapNumber, 3);
     EXPECT_EQ(objectives(), 0x01);
 
     // Before the deeds the return square only offers the way up.
-    standOn(51, 51);
-    w.Keys("{down}{enter}");
-    SpecialSquare();
+    w.OnSquare(51, 51, "{down}{enter}");
     EXPECT_EQ(Stage(), 9);
     EXPECT_EQ(Party.MapNumber, 3);
 
     w.Enter(8, 25, 9);
-    bump(39, 18, 0, -1);
-    w.Keys("{enter}");
-    TalkTo();
+    w.TalkFrom(39, 18, 0, -1, "{enter}");
     EXPECT_EQ(objectives(), 0x03);
 
     w.Enter(13, 20, 41);
-    standOn(20, 8);
-    w.Keys("{enter}");
-    SpecialSquare();
+    w.OnSquare(20, 8, "{enter}");
     EXPECT_EQ(Member[1].Weapon, 7);
     EXPECT_EQ(objectives(), 0x07);
 
     w.Enter(14, 39, 43);
-    standOn(11, 8);
-    w.Keys("{enter*7}");
-    SpecialSquare();
+    w.OnSquare(11, 8, "{enter*7}");
     EXPECT_EQ(objectives(), 0x0F);
 
     w.Enter(3, 51, 52);
-    standOn(51, 51);
-    w.Keys("{enter}");
-    SpecialSquare();
+    w.OnSquare(51, 51, "{enter}");
     EXPECT_EQ(Stage(), 10);
     EXPECT_EQ(objectives(), 0);
     EXPECT_EQ(Party.MapNumber, 1);
@@ -82,9 +56,7 @@ TEST(SecondDescent, MolochsMirrorTakesThePartyToTheReturnSquareWhichRunsAtOnce) 
     World w;
     w.Enter(10, 9, 44);
     Party.Flags[FlagStoryStage] = 12;
-    standOn(26, 43);
-    w.Keys("{enter}");
-    SpecialSquare();
+    w.OnSquare(26, 43, "{enter}");
     EXPECT_EQ(Party.MapNumber, 3);
     EXPECT_EQ(PartyX, 14);
     EXPECT_EQ(PartyY, 24);
@@ -96,9 +68,7 @@ TEST(SecondDescent, MolochsMirrorTakesThePartyToTheReturnSquareWhichRunsAtOnce) 
     SetBit(Bit::MolochSlain);
     w.Enter(16, 28, 43);
     EXPECT_EQ(MapTile(28, 7), 42);
-    standOn(28, 9);
-    w.Keys("{enter}");
-    SpecialSquare();
+    w.OnSquare(28, 9, "{enter}");
     EXPECT_EQ(Stage(), 13);
     EXPECT_EQ(objectives(), 0);
     EXPECT_EQ(Party.MapNumber, 1);
@@ -114,7 +84,7 @@ TEST(AsmodeusCave, EachLeverRewritesItsPictureAndSevenTilesOnce) {
                             {31, 14, 31, 15, 37, 43, 9, 40, 43},  {56, 8, 57, 8, 48, 54, 16, 13, 41}};
     // Each visit starts with the levers up.
     w.Enter(4, 9, 22);
-    bump(9, 22, 0, -1);
+    w.Place(9, 22, 0, -1);
     Party.Flags[43] = 0x3F;
     w.Keys("{enter}");
     EnterPlace();
@@ -124,8 +94,7 @@ TEST(AsmodeusCave, EachLeverRewritesItsPictureAndSevenTilesOnce) {
         w.Enter(17, 14, 49);
         EXPECT_EQ(MapTile(l.px, l.py), 16) << l.x;
         for (int x = l.fromX; x <= l.toX; ++x) EXPECT_EQ(MapTile(x, l.row), l.was) << l.x << " " << x;
-        standOn(l.x, l.y);
-        SpecialSquare();
+        w.OnSquare(l.x, l.y);
         EXPECT_EQ(MapTile(l.px, l.py), 17) << l.x;
         for (int x = l.fromX; x <= l.toX; ++x) EXPECT_EQ(MapTile(x, l.row), l.becomes) << l.x << " " << x;
     }
@@ -136,7 +105,7 @@ TEST(BelialCave, TheThroneDoorLeadsStraightIntoTheLordsScene) {
     World w;
     w.Enter(15, 30, 42);
     SetBit(Bit::BelialGuard3);
-    standOn(30, 15);
+    w.Place(30, 15);
     w.Keys("{enter}{enter*40}");
     EXPECT_ANY_THROW(SpecialSquare());  // a lone beginner falls to his guard
     EXPECT_TRUE(w.Said("베리알, 거짓의 왕이다."));
@@ -148,14 +117,11 @@ TEST(Underworld2, TheLeverLaysTheBridgeAndEveryArrivalLaysItAgain) {
     World w;
     w.Enter(4, 30, 84);
     EXPECT_EQ(MapTile(27, 12), 50);
-    standOn(9, 66);
-    SpecialSquare();
+    w.OnSquare(9, 66);
     for (int y = 11; y <= 13; ++y) EXPECT_EQ(MapTile(27, y), 31);
     // Out of the north mouth of 아스모데우스's cave: the map is loaded anew.
     w.Enter(17, 10, 8);
-    standOn(10, 6);
-    w.Keys("{enter}");
-    SpecialSquare();
+    w.OnSquare(10, 6, "{enter}");
     EXPECT_EQ(Party.MapNumber, 4);
     for (int y = 11; y <= 13; ++y) EXPECT_EQ(MapTile(27, y), 31);
 }
@@ -165,13 +131,9 @@ TEST(MakersHall, TheCameoLeadsInAndTheDoorBackToTheUnderworldOfTheStage) {
         World w;
         Party.Flags[FlagStoryStage] = uint8_t(stage);
         w.Enter(stage == 9 ? 3 : 4, stage == 9 ? 84 : 47, stage == 9 ? 42 : 29);
-        standOn(stage == 9 ? 84 : 47, stage == 9 ? 41 : 28);
-        w.Keys("{enter}{enter}");
-        SpecialSquare();
+        w.OnSquare(stage == 9 ? 84 : 47, stage == 9 ? 41 : 28, "{enter}{enter}");
         EXPECT_EQ(Party.MapNumber, 5);
-        standOn(20, 25);
-        w.Keys("{enter}");
-        SpecialSquare();
+        w.OnSquare(20, 25, "{enter}");
         EXPECT_EQ(Party.MapNumber, stage == 9 ? 3 : 4);
         EXPECT_EQ(PartyX, stage == 9 ? 84 : 48);
     }
@@ -181,9 +143,7 @@ TEST(MolochRoad, ThePrisonerOffersToJoinOnceTheRoadIsClear) {
     World w;
     w.Enter(3, 88, 21);
     SetBit(Bit::Underworld1Fight4);
-    standOn(88, 20);
-    w.Keys("{enter}{enter}");
-    SpecialSquare();
+    w.OnSquare(88, 20, "{enter}{enter}");
     EXPECT_TRUE(w.Said("빛의 지붕 경비대장 알니람."));
     EXPECT_EQ(Member[2].Level, 9);
     EXPECT_TRUE(IsSet(Bit::Alnilam));
@@ -196,9 +156,7 @@ TEST(TempleWeapon, StaysOnTheAltarForAMemberWhoCannotWieldIt) {
     World w;
     World::AddMember(1, "세라", kMageFamily, 1, 5);
     w.Enter(13, 20, 41);
-    standOn(20, 8);
-    w.Keys("{enter}");
-    SpecialSquare();
+    w.OnSquare(20, 8, "{enter}");
     EXPECT_EQ(Member[1].Weapon, 0);
     EXPECT_FALSE(IsSet(Bit::TempleWeapon));
     EXPECT_TRUE(w.Said(" 이 검을 다룰 수 없습니다."));

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "game/events/event_dispatch.h"
 #include "game/events/primitives.h"
 #include "game/state/enemy_table.h"
 #include "game/state/party.h"
@@ -40,6 +41,31 @@ void World::Walk(const std::string& keys) {
 }
 
 void World::Keys(const std::string& keys) { platform.AppendKeys(keys); }
+
+void World::Place(int x, int y, int dx, int dy) {
+    PartyX = x;
+    PartyY = y;
+    StepDX = dx;
+    StepDY = dy;
+}
+
+void World::OnSquare(int x, int y, const std::string& keys) {
+    Place(x, y);
+    Keys(keys);
+    SpecialSquare();
+}
+
+void World::TalkFrom(int x, int y, int dx, int dy, const std::string& keys) {
+    Place(x, y, dx, dy);
+    Keys(keys);
+    TalkTo();
+}
+
+void World::EnterFrom(int x, int y, int dx, int dy, const std::string& keys) {
+    Place(x, y, dx, dy);
+    Keys(keys);
+    EnterPlace();
+}
 
 bool World::Said(std::string_view utf8) const {
     for (const std::string& line : lines)

@@ -23,6 +23,14 @@ public:
     void Walk(const std::string& keys);
     // Queues keys for a screen called directly.
     void Keys(const std::string& keys);
+    // Puts the party on (x, y), its last step (dx, dy).
+    void Place(int x, int y, int dx = 0, int dy = -1);
+    // The party steps north onto (x, y) and the square's event plays with the keys.
+    void OnSquare(int x, int y, const std::string& keys = "");
+    // The party on (x, y) bumps the square in the direction (dx, dy) with the
+    // keys: talks to whoever stands there, or enters the place there.
+    void TalkFrom(int x, int y, int dx, int dy, const std::string& keys = "");
+    void EnterFrom(int x, int y, int dx, int dy, const std::string& keys = "");
     bool Said(std::string_view utf8) const;
     void Forget() { lines.clear(); }
     // Adds a named member in the slot with the family, class and level.

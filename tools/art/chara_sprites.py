@@ -10,6 +10,8 @@ a torch, only the colours every map palette keeps), 8..11 for the special map
 """
 import sys
 
+from artkit import N, write_tile_set
+
 # Letters in the drawings; each variant maps them to palette indices.
 #   k outline  h hair/hood  s skin  e eye  t tunic  T tunic shade  c cape  C cape shade
 #   b belt  l leg  L leg shade  o boot  w blade  W blade light  g hilt  f flame  F flame core
@@ -130,7 +132,7 @@ def paint(rows, overlay):
     for (x, y) in list(overlay):
         for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)):
             xx, yy = x + dx, y + dy
-            if 0 <= xx < 24 and 0 <= yy < 24 and grid[yy][xx] == '.':
+            if 0 <= xx < N and 0 <= yy < N and grid[yy][xx] == '.':
                 grid[yy][xx] = 'k'
     return [''.join(r) for r in grid]
 
@@ -174,21 +176,15 @@ NAMES = ["down", "up", "right", "left"]
 
 
 def main():
-    out = sys.stdout
-    out.write("# Party sprites: 24 x 24, one hex digit per pixel, '.' transparent.\n")
-    out.write("# 0..3 towns, 4..7 other maps, 8..11 the special map; facing down, up, right, left.\n")
-    out.write("# Drawn by tools/art/chara_sprites.py. Masks are derived by the builder.\n")
     sword = facings(SWORD_DOWN, SWORD_UP, SWORD_RIGHT)
     torch = facings({**SWORD_DOWN, **TORCH_DOWN}, {**SWORD_UP, **TORCH_UP}, {**SWORD_RIGHT, **TORCH_RIGHT})
     sets = [("town figure", sword, TOWN, False), ("hooded figure with a torch", torch, FIELD, False),
             ("ghostly figure", sword, GHOST, True)]
-    n = 0
-    for name, figs, table, fade in sets:
-        for facing, rows in zip(NAMES, figs):
-            out.write("\nsprite %d  %s, facing %s\n" % (n, name, facing))
-            for row in colour(rows, table, fade):
-                out.write(row + "\n")
-            n += 1
+    write_tile_set(sys.stdout, ["Party sprites: 24 x 24, one hex digit per pixel, '.' transparent.",
+                                "0..3 towns, 4..7 other maps, 8..11 the special map; facing down, up, right, left.",
+                                "Drawn by tools/art/chara_sprites.py. Masks are derived by the builder."],
+                   [("%s, facing %s" % (name, facing), colour(rows, table, fade))
+                    for name, figs, table, fade in sets for facing, rows in zip(NAMES, figs)], kind='sprite')
 
 
 if __name__ == "__main__":

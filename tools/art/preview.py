@@ -8,18 +8,8 @@ Draws the chosen tiles (default: all) side by side at S x scale; with
 tiles seamlessly. A '.' pixel (sprites) is drawn magenta-grey checkered.
 """
 import argparse
-import struct
-import zlib
 
-
-def read_palette(path):
-    pal = [(0, 0, 0)] * 16
-    for line in open(path):
-        body = line.split('#')[0].split()
-        if len(body) == 4:
-            i, r, g, b = map(int, body)
-            pal[i] = ((r * 4) & 0xF8, (g * 4) & 0xF8, (b * 4) & 0xF8)
-    return pal
+from artkit import read_palette, write_png
 
 
 def read_tiles(path):
@@ -33,17 +23,6 @@ def read_tiles(path):
         elif cur is not None and len(line) == 24 and not line.startswith('#'):
             cur.append(line)
     return tiles
-
-
-def write_png(path, w, h, rgb):
-    raw = b''.join(b'\0' + bytes(rgb[y * w * 3:(y + 1) * w * 3]) for y in range(h))
-
-    def chunk(tag, data):
-        return struct.pack('>I', len(data)) + tag + data + struct.pack('>I', zlib.crc32(tag + data) & 0xffffffff)
-
-    with open(path, 'wb') as f:
-        f.write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', w, h, 8, 2, 0, 0, 0)) +
-                chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
 
 
 def main():

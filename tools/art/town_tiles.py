@@ -11,84 +11,10 @@ import math
 import random
 import sys
 
-N = 24
+from artkit import HEX, N, Tile, write_tile_set
+
 BLACK, DBLUE, DGREEN, GREEN, RED, SKIN, OCHRE, GREY, DGREY, STONE, LGREEN, CYAN, LRED, MAGENTA, YELLOW, WHITE = range(16)
 PALE = SKIN  # pale plaster and the lightest stone share the skin colour
-
-
-class Tile:
-    def __init__(self, fill=0):
-        self.p = [[fill] * N for _ in range(N)]
-
-    def copy(self):
-        t = Tile()
-        t.p = [row[:] for row in self.p]
-        return t
-
-    def px(self, x, y, c):
-        if 0 <= x < N and 0 <= y < N:
-            self.p[y][x] = c
-
-    def wpx(self, x, y, c):  # wrapping, for seamless floors
-        self.p[y % N][x % N] = c
-
-    def get(self, x, y):
-        return self.p[y % N][x % N]
-
-    def rect(self, x0, y0, x1, y1, c):
-        for y in range(y0, y1 + 1):
-            for x in range(x0, x1 + 1):
-                self.px(x, y, c)
-
-    def hline(self, x0, x1, y, c):
-        self.rect(x0, y, x1, y, c)
-
-    def vline(self, x, y0, y1, c):
-        self.rect(x, y0, x, y1, c)
-
-    def frame(self, x0, y0, x1, y1, c):
-        self.hline(x0, x1, y0, c)
-        self.hline(x0, x1, y1, c)
-        self.vline(x0, y0, y1, c)
-        self.vline(x1, y0, y1, c)
-
-    def disc(self, cx, cy, r, c, ry=None):
-        ry = r if ry is None else ry
-        for y in range(N):
-            for x in range(N):
-                if ((x - cx) / r) ** 2 + ((y - cy) / ry) ** 2 <= 1.0:
-                    self.px(x, y, c)
-
-    def line(self, x0, y0, x1, y1, c):
-        steps = max(abs(x1 - x0), abs(y1 - y0), 1)
-        for i in range(steps + 1):
-            self.px(round(x0 + (x1 - x0) * i / steps), round(y0 + (y1 - y0) * i / steps), c)
-
-    def specks(self, seed, colours, count, on=None):
-        r = random.Random(seed)
-        for _ in range(count):
-            x, y = r.randrange(N), r.randrange(N)
-            if on is None or self.p[y][x] in on:
-                self.p[y][x] = r.choice(colours)
-
-    def sprite(self, rows, x0=0, y0=0):
-        """Paints a picture given as strings of hex digits; '.' leaves the pixel."""
-        for dy, row in enumerate(rows):
-            for dx, ch in enumerate(row):
-                if ch != '.':
-                    self.px(x0 + dx, y0 + dy, int(ch, 16))
-
-    def outline(self, inside, colour=BLACK, base=None):
-        """Draws colour around every pixel marked in `inside` (a set of (x, y))."""
-        for y in range(N):
-            for x in range(N):
-                if (x, y) in inside:
-                    continue
-                if any((x + dx, y + dy) in inside for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1))):
-                    self.px(x, y, colour)
-
-    def rows(self):
-        return [''.join('0123456789abcdef'[c] for c in row) for row in self.p]
 
 
 # ---------------------------------------------------------------- floors
@@ -99,19 +25,19 @@ def grass(seed=1, base=GREEN, blades=(DGREEN, LGREEN), count=70):
     for _ in range(count):
         x, y = r.randrange(N), r.randrange(N)
         c = blades[0] if r.random() < 0.7 else blades[1]
-        t.wpx(x, y, c)
-        t.wpx(x + 1, y - 1, c)
+        t.put(x, y, c, wrap=True)
+        t.put(x + 1, y - 1, c, wrap=True)
     return t
 
 
 def grass_flowers():
     t = grass(2)
     for i, (x, y, c) in enumerate(((4, 4, YELLOW), (15, 7, WHITE), (9, 15, LRED), (20, 18, YELLOW), (2, 20, WHITE))):
-        t.wpx(x, y - 1, c)
-        t.wpx(x - 1, y, c)
-        t.wpx(x + 1, y, c)
-        t.wpx(x, y + 1, c)
-        t.wpx(x, y, YELLOW if c != YELLOW else OCHRE)
+        t.put(x, y - 1, c, wrap=True)
+        t.put(x - 1, y, c, wrap=True)
+        t.put(x + 1, y, c, wrap=True)
+        t.put(x, y + 1, c, wrap=True)
+        t.put(x, y, YELLOW if c != YELLOW else OCHRE, wrap=True)
     return t
 
 
@@ -131,9 +57,9 @@ def dirt_path():
     r = random.Random(5)
     for _ in range(7):
         x, y = r.randrange(N), r.randrange(N)
-        t.wpx(x, y, PALE)
-        t.wpx(x + 1, y, STONE)
-        t.wpx(x, y + 1, BLACK)
+        t.put(x, y, PALE, wrap=True)
+        t.put(x + 1, y, STONE, wrap=True)
+        t.put(x, y + 1, BLACK, wrap=True)
     return t
 
 
@@ -150,13 +76,13 @@ def sand():
     for y in range(N):
         for x in range(N):
             if r.random() < 0.3:
-                t.p[y][x] = YELLOW
+                t[y][x] = YELLOW
     # wind ripples
     for y0 in (3, 11, 19):
         for x in range(N):
             y = y0 + (1 if x % 12 in (3, 4, 5, 6, 7, 8) else 0)
-            t.wpx(x, y, YELLOW)
-            t.wpx(x, y + 1, RED if x % 3 else OCHRE)
+            t.put(x, y, YELLOW, wrap=True)
+            t.put(x, y + 1, RED if x % 3 else OCHRE, wrap=True)
     t.specks(9, [WHITE], 6, on=[YELLOW])
     return t
 
@@ -169,19 +95,19 @@ def stones(cw, ch, fill, edge, hi, gap, offset=True, round_corners=True):
         for bx in range(0, N, cw):
             x0 = bx + shift
             for i in range(cw):
-                t.wpx(x0 + i, by, gap)
+                t.put(x0 + i, by, gap, wrap=True)
             for j in range(ch):
-                t.wpx(x0, by + j, gap)
+                t.put(x0, by + j, gap, wrap=True)
             for i in range(1, cw):
-                t.wpx(x0 + i, by + 1, hi)
+                t.put(x0 + i, by + 1, hi, wrap=True)
             for j in range(1, ch):
-                t.wpx(x0 + 1, by + j, hi)
+                t.put(x0 + 1, by + j, hi, wrap=True)
             for i in range(1, cw):
-                t.wpx(x0 + i, by + ch - 1, edge)
+                t.put(x0 + i, by + ch - 1, edge, wrap=True)
             for j in range(2, ch):
-                t.wpx(x0 + cw - 1, by + j, edge)
+                t.put(x0 + cw - 1, by + j, edge, wrap=True)
             if round_corners:
-                t.wpx(x0 + 1, by + 1, gap)
+                t.put(x0 + 1, by + 1, gap, wrap=True)
     return t
 
 
@@ -200,12 +126,12 @@ def cobbles(light=False):
                     c = fill
                     if j == size - 2 or i == size - 2:
                         c = edge
-                    t.wpx(bx + shift + i, by + j, c)
+                    t.put(bx + shift + i, by + j, c, wrap=True)
             if not light:
                 for i, j in ((1, 1), (2, 1), (1, 2), (3, 1)):
-                    t.wpx(bx + shift + i, by + j, hi)
+                    t.put(bx + shift + i, by + j, hi, wrap=True)
             if r.random() < 0.3:
-                t.wpx(bx + shift + 3, by + 2, edge)
+                t.put(bx + shift + 3, by + 2, edge, wrap=True)
     return t
 
 
@@ -221,14 +147,14 @@ def planks():
         t.vline(x0 + 1, 0, N - 1, PALE if board % 2 else OCHRE)
         joint = (board * 11 + 7) % N
         t.hline(x0 + 1, x0 + width - 1, joint, RED)
-        t.px(x0 + 3, (joint + 2) % N, STONE)
-        t.px(x0 + 3, (joint - 2) % N, STONE)
+        t.put(x0 + 3, (joint + 2) % N, STONE)
+        t.put(x0 + 3, (joint - 2) % N, STONE)
         for _ in range(2):
             x = x0 + 2 + r.randrange(width - 2)
             y = r.randrange(N)
             for k in range(r.randrange(4, 9)):
                 if t.get(x, y + k) == OCHRE:
-                    t.wpx(x, y + k, STONE)
+                    t.put(x, y + k, STONE, wrap=True)
     return t
 
 
@@ -238,15 +164,15 @@ def carpet(base, motif, dot):
         for x in range(N):
             d = abs((x % 12) - 6) + abs((y % 12) - 6)
             if d == 5:
-                t.p[y][x] = motif
+                t[y][x] = motif
             elif d == 2:
-                t.p[y][x] = dot
+                t[y][x] = dot
             elif d == 0:
-                t.p[y][x] = motif
+                t[y][x] = motif
     for y in range(N):
         for x in range(N):
             if (x % 12 == 0) and (y % 12 == 0):
-                t.p[y][x] = dot
+                t[y][x] = dot
     return t
 
 
@@ -256,9 +182,9 @@ def stone_tiles():
     for y in range(N):
         for x in range(N):
             if x % 8 == 0 or y % 8 == 0:
-                t.p[y][x] = STONE
+                t[y][x] = STONE
             elif x % 8 == 7 and y % 8 > 1:
-                t.p[y][x] = STONE if (x + y) % 2 else PALE
+                t[y][x] = STONE if (x + y) % 2 else PALE
     t.specks(13, [STONE], 8, on=[PALE])
     return t
 
@@ -271,20 +197,20 @@ def bridge():
         if y % 4 == 0:
             t.hline(2, 21, y, YELLOW if y % 8 == 0 else OCHRE)
     for y in range(N):
-        t.px(0, y, DBLUE)
-        t.px(23, y, DBLUE)
-        t.px(1, y, RED)
-        t.px(22, y, RED)
-        t.px(2, y, BLACK)
-        t.px(21, y, BLACK)
+        t.put(0, y, DBLUE)
+        t.put(23, y, DBLUE)
+        t.put(1, y, RED)
+        t.put(22, y, RED)
+        t.put(2, y, BLACK)
+        t.put(21, y, BLACK)
     for y in (4, 16):
         t.rect(0, y, 2, y + 2, RED)
         t.rect(21, y, 23, y + 2, RED)
-        t.px(1, y, OCHRE)
-        t.px(22, y, OCHRE)
+        t.put(1, y, OCHRE)
+        t.put(22, y, OCHRE)
     for y in range(0, N, 4):
-        t.px(4, y + 1, DGREY)
-        t.px(19, y + 1, DGREY)
+        t.put(4, y + 1, DGREY)
+        t.put(19, y + 1, DGREY)
     return t
 
 
@@ -292,13 +218,13 @@ def marble():
     t = Tile()
     for y in range(N):
         for x in range(N):
-            t.p[y][x] = PALE if ((x // 6) + (y // 6)) % 2 == 0 else OCHRE
+            t[y][x] = PALE if ((x // 6) + (y // 6)) % 2 == 0 else OCHRE
     r = random.Random(30)
     for _ in range(6):
         x, y = r.randrange(N), r.randrange(N)
         for k in range(4):
             c = t.get(x + k, y + k // 2)
-            t.wpx(x + k, y + k // 2, STONE if c == PALE else RED)
+            t.put(x + k, y + k // 2, STONE if c == PALE else RED, wrap=True)
     return t
 
 
@@ -311,10 +237,10 @@ def stairs():
         t.hline(0, 23, y0 + 2, RED)
         t.hline(0, 23, y0 + 3, BLACK)
     for y in range(N):
-        t.px(0, y, BLACK)
-        t.px(1, y, RED)
-        t.px(22, y, RED)
-        t.px(23, y, BLACK)
+        t.put(0, y, BLACK)
+        t.put(1, y, RED)
+        t.put(22, y, RED)
+        t.put(23, y, BLACK)
     return t
 
 
@@ -324,9 +250,9 @@ def gravel():
     for _ in range(90):
         x, y = r.randrange(N), r.randrange(N)
         c = r.choice([PALE, PALE, OCHRE, RED, BLACK])
-        t.wpx(x, y, c)
+        t.put(x, y, c, wrap=True)
         if c != BLACK and r.random() < 0.5:
-            t.wpx(x + 1, y, c)
+            t.put(x + 1, y, c, wrap=True)
     return t
 
 
@@ -342,8 +268,8 @@ def tilled():
     for y in range(2, N, 4):
         for x in range(1, N, 4):
             off = r.randrange(2)
-            t.px(x + off, y, GREEN)
-            t.px(x + off, y - 1, LGREEN if r.random() < 0.4 else GREEN)
+            t.put(x + off, y, GREEN)
+            t.put(x + off, y - 1, LGREEN if r.random() < 0.4 else GREEN)
     t.specks(42, [BLACK], 10, on=[RED])
     return t
 
@@ -359,14 +285,14 @@ def brick_paving():
                     for i in range(4):
                         x, y = (bx + j, by + k * 4 + i) if across else (bx + k * 4 + i, by + j)
                         edge = i == 3 or j == 7
-                        t.px(x, y, OCHRE if edge else RED)
+                        t.put(x, y, OCHRE if edge else RED)
     return t
 
 
 def dark_flags():
     t = Tile(RED)
     for y in range(N):
-        t.px(0, y, DGREY)
+        t.put(0, y, DGREY)
     t.hline(0, 23, 0, DGREY)
     t.hline(0, 13, 9, DGREY)
     t.hline(14, 23, 14, DGREY)
@@ -386,9 +312,9 @@ def square_paving():
         for x in range(N):
             xx, yy = x % 12, y % 12
             if xx == 0 or yy == 0:
-                t.p[y][x] = RED
+                t[y][x] = RED
             elif (xx == 1 or yy == 1) and ((x // 12) + (y // 12)) % 2 == 0:
-                t.p[y][x] = PALE
+                t[y][x] = PALE
     t.specks(60, [OCHRE], 8, on=[STONE])
     t.specks(61, [RED], 5, on=[STONE])
     return t
@@ -400,12 +326,12 @@ def hall_floor():
         for x in range(N):
             xx, yy = x % 12, y % 12
             if xx == 0 or yy == 0:
-                t.p[y][x] = STONE
+                t[y][x] = STONE
             elif xx == 11 or yy == 11:
-                t.p[y][x] = STONE if (x + y) % 2 else PALE
+                t[y][x] = STONE if (x + y) % 2 else PALE
             d = abs(xx - 6) + abs(yy - 6)
             if d <= 2:
-                t.p[y][x] = LRED if d == 0 else RED
+                t[y][x] = LRED if d == 0 else RED
     return t
 
 
@@ -419,16 +345,16 @@ def grey_wall():
         x = r.randrange(4)
         for w in widths[row]:
             for i in range(w):
-                t.wpx(x + i, y, BLACK)
+                t.put(x + i, y, BLACK, wrap=True)
             for j in range(6):
-                t.wpx(x, y + j, BLACK)
+                t.put(x, y + j, BLACK, wrap=True)
             for i in range(1, w):
-                t.wpx(x + i, y + 1, PALE)
-                t.wpx(x + i, y + 3, RED if i % 3 == 0 else STONE)
-                t.wpx(x + i, y + 4, RED)
-                t.wpx(x + i, y + 5, RED)
+                t.put(x + i, y + 1, PALE, wrap=True)
+                t.put(x + i, y + 3, RED if i % 3 == 0 else STONE, wrap=True)
+                t.put(x + i, y + 4, RED, wrap=True)
+                t.put(x + i, y + 5, RED, wrap=True)
             for j in range(1, 5):
-                t.wpx(x + w - 1, y + j + 1, RED)
+                t.put(x + w - 1, y + j + 1, RED, wrap=True)
             x += w
         y += 6
     return t
@@ -448,18 +374,18 @@ def castle_wall():
         for col in range(2):
             x0 = col * 12 + shift
             for i in range(12):
-                t.wpx(x0 + i, y0, BLACK)
-                t.wpx(x0 + i, y0 + 1, PALE)
-                t.wpx(x0 + i, y0 + 5, RED)
-                t.wpx(x0 + i, y0 + 6, RED)
-                t.wpx(x0 + i, y0 + 7, BLACK)
+                t.put(x0 + i, y0, BLACK, wrap=True)
+                t.put(x0 + i, y0 + 1, PALE, wrap=True)
+                t.put(x0 + i, y0 + 5, RED, wrap=True)
+                t.put(x0 + i, y0 + 6, RED, wrap=True)
+                t.put(x0 + i, y0 + 7, BLACK, wrap=True)
             for j in range(8):
-                t.wpx(x0, y0 + j, BLACK)
+                t.put(x0, y0 + j, BLACK, wrap=True)
                 if 0 < j < 5:
-                    t.wpx(x0 + 1, y0 + j, PALE)
+                    t.put(x0 + 1, y0 + j, PALE, wrap=True)
                 if 1 < j:
-                    t.wpx(x0 + 10, y0 + j, RED)
-                    t.wpx(x0 + 11, y0 + j, RED)
+                    t.put(x0 + 10, y0 + j, RED, wrap=True)
+                    t.put(x0 + 11, y0 + j, RED, wrap=True)
     t.specks(72, [RED], 10, on=[STONE])
     return t
 
@@ -469,8 +395,8 @@ def timber_wall():
     t.specks(73, [STONE], 40, on=[PALE])
     for y in range(N):
         for x in range(N):
-            if (x + y) % 7 == 0 and t.p[y][x] == PALE and y % 3 == 0:
-                t.p[y][x] = STONE
+            if (x + y) % 7 == 0 and t[y][x] == PALE and y % 3 == 0:
+                t[y][x] = STONE
     # posts and beams of the frame; the plaster panels between them
     for x0 in (0, 12):
         t.vline(x0, 0, 23, BLACK)
@@ -482,14 +408,14 @@ def timber_wall():
         t.hline(0, 23, y0 + 2, BLACK)
     # a brace in each lower panel
     for i in range(8):
-        t.px(3 + i, 22 - i, RED)
-        t.px(4 + i, 22 - i, RED)
-        t.px(22 - i, 22 - i, RED)
-        t.px(21 - i, 22 - i, RED)
-        t.px(5 + i, 22 - i, BLACK)
-        t.px(20 - i, 22 - i, BLACK)
-    t.px(12, 5, OCHRE)
-    t.px(1, 5, OCHRE)
+        t.put(3 + i, 22 - i, RED)
+        t.put(4 + i, 22 - i, RED)
+        t.put(22 - i, 22 - i, RED)
+        t.put(21 - i, 22 - i, RED)
+        t.put(5 + i, 22 - i, BLACK)
+        t.put(20 - i, 22 - i, BLACK)
+    t.put(12, 5, OCHRE)
+    t.put(1, 5, OCHRE)
     return t
 
 
@@ -502,10 +428,10 @@ def window_wall():
     t.vline(11, 5, 17, OCHRE)
     t.vline(12, 5, 17, RED)
     t.hline(6, 17, 11, OCHRE)
-    t.px(7, 6, CYAN)
-    t.px(8, 7, CYAN)
-    t.px(14, 12, CYAN)
-    t.px(7, 12, WHITE)
+    t.put(7, 6, CYAN)
+    t.put(8, 7, CYAN)
+    t.put(14, 12, CYAN)
+    t.put(7, 12, WHITE)
     # shutters and sill
     t.rect(2, 4, 4, 18, OCHRE)
     t.rect(19, 4, 21, 18, OCHRE)
@@ -521,8 +447,8 @@ def tree():
     t.disc(12, 21, 8, DGREEN, ry=2.5)  # shadow
     t.rect(10, 15, 13, 21, RED)
     t.vline(10, 15, 21, BLACK)
-    t.px(12, 17, OCHRE)
-    t.px(12, 18, OCHRE)
+    t.put(12, 17, OCHRE)
+    t.put(12, 18, OCHRE)
     inside = set()
     for y in range(N):
         for x in range(N):
@@ -530,17 +456,17 @@ def tree():
                 inside.add((x, y))
     t.outline(inside)
     for (x, y) in inside:
-        t.px(x, y, DGREEN)
+        t.put(x, y, DGREEN)
     r = random.Random(81)
     for (x, y) in sorted(inside):
         d = ((x - 9) ** 2 + (y - 6) ** 2) ** 0.5
         v = r.random()
         if d < 5 and v < 0.6:
-            t.px(x, y, LGREEN if v < 0.25 else GREEN)
+            t.put(x, y, LGREEN if v < 0.25 else GREEN)
         elif d < 9 and v < 0.45:
-            t.px(x, y, GREEN)
+            t.put(x, y, GREEN)
         elif v < 0.08:
-            t.px(x, y, BLACK)
+            t.put(x, y, BLACK)
     return t
 
 
@@ -555,17 +481,17 @@ def hedge():
                 inside.add((x, y))
     t.rect(0, 20, 23, 21, BLACK)
     for (x, y) in inside:
-        t.px(x, y, DGREEN)
+        t.put(x, y, DGREEN)
     r = random.Random(83)
     for (x, y) in sorted(inside):
         top = min(((x - cx) ** 2 + (y - cy) ** 2) ** 0.5 - r0 for cx, cy, r0 in lumps)
         v = r.random()
         if top < -1.5 and v < 0.5 and y < 14:
-            t.px(x, y, GREEN if v > 0.15 else LGREEN)
+            t.put(x, y, GREEN if v > 0.15 else LGREEN)
         elif v < 0.18:
-            t.px(x, y, GREEN)
+            t.put(x, y, GREEN)
         elif v < 0.26:
-            t.px(x, y, BLACK)
+            t.put(x, y, BLACK)
     t.outline(inside)
     t.hline(0, 23, 22, DGREEN)
     return t
@@ -589,10 +515,10 @@ def table():
         t.hline(x, x + 2, 9 + (x % 3), RED)
     # a mug and a plate
     t.rect(6, 8, 8, 11, GREY)
-    t.px(9, 9, GREY)
-    t.px(7, 8, WHITE)
+    t.put(9, 9, GREY)
+    t.put(7, 8, WHITE)
     t.disc(15, 10, 2.6, WHITE)
-    t.px(15, 10, GREY)
+    t.put(15, 10, GREY)
     return t
 
 
@@ -611,7 +537,7 @@ def counter():
     t.hline(0, 23, 22, DGREY)
     # goods on the counter
     t.disc(5, 6, 1.8, YELLOW)
-    t.px(5, 6, OCHRE)
+    t.put(5, 6, OCHRE)
     t.rect(15, 4, 19, 7, LRED)
     t.hline(15, 19, 4, WHITE)
     t.frame(15, 4, 19, 8, BLACK)
@@ -625,12 +551,12 @@ def throne():
     t.rect(6, 2, 17, 19, YELLOW)
     t.rect(8, 3, 15, 12, LRED)
     t.rect(9, 4, 14, 11, RED)
-    t.px(11, 1, YELLOW)
-    t.px(12, 1, YELLOW)
-    t.px(11, 0, LRED)
-    t.px(12, 0, LRED)
-    t.px(6, 1, YELLOW)
-    t.px(17, 1, YELLOW)
+    t.put(11, 1, YELLOW)
+    t.put(12, 1, YELLOW)
+    t.put(11, 0, LRED)
+    t.put(12, 0, LRED)
+    t.put(6, 1, YELLOW)
+    t.put(17, 1, YELLOW)
     t.rect(6, 13, 17, 14, OCHRE)
     t.rect(8, 14, 15, 18, LRED)
     t.hline(8, 15, 14, WHITE)
@@ -640,10 +566,10 @@ def throne():
     t.vline(19, 12, 19, OCHRE)
     t.frame(4, 11, 6, 20, BLACK)
     t.frame(17, 11, 19, 20, BLACK)
-    t.px(11, 7, YELLOW)
-    t.px(12, 7, YELLOW)
-    t.px(11, 8, YELLOW)
-    t.px(12, 8, YELLOW)
+    t.put(11, 7, YELLOW)
+    t.put(12, 7, YELLOW)
+    t.put(11, 8, YELLOW)
+    t.put(12, 8, YELLOW)
     return t
 
 
@@ -684,18 +610,18 @@ def barrel():
             c = RED
         if x >= 18:
             c = RED
-        t.px(x, y, c)
+        t.put(x, y, c)
     for y in (4, 11, 19):
         for x in range(4, 20):
             if (x, y) in inside:
-                t.px(x, y, DGREY)
-                t.px(x, y + 1, GREY if x < 11 else DGREY)
+                t.put(x, y, DGREY)
+                t.put(x, y + 1, GREY if x < 11 else DGREY)
     # top rim seen from above
     t.hline(6, 17, 2, RED)
     t.hline(7, 16, 3, YELLOW)
-    t.px(9, 7, YELLOW)
-    t.px(9, 8, YELLOW)
-    t.px(9, 14, YELLOW)
+    t.put(9, 7, YELLOW)
+    t.put(9, 8, YELLOW)
+    t.put(9, 14, YELLOW)
     return t
 
 
@@ -721,7 +647,7 @@ def bookshelf():
                 x += w
                 continue
             t.rect(x, y0 + 6 - h, x + w - 1, y0 + 5, c)
-            t.px(x, y0 + 6 - h + 1, BLACK if c != BLACK else WHITE)
+            t.put(x, y0 + 6 - h + 1, BLACK if c != BLACK else WHITE)
             x += w
         t.hline(2, 21, y0, BLACK)
     return t
@@ -752,7 +678,7 @@ def pillar():
         ".eecceecceccfce.",
         "eccfcccfccccccce",
     ]
-    t.sprite(flame, 4, 0)
+    t.stamp(flame, HEX, 4, 0)
     return t
 
 
@@ -769,8 +695,8 @@ def fence():
         t.frame(x - 1, 2, x + 4, 21, BLACK)
         t.rect(x, 3, x + 2, 20, OCHRE)
         t.hline(x, x + 2, 3, YELLOW)
-        t.px(x + 1, 9, DGREY)
-        t.px(x + 1, 16, DGREY)
+        t.put(x + 1, 9, DGREY)
+        t.put(x + 1, 16, DGREY)
         t.hline(x - 1, x + 4, 22, DGREEN)
     return t
 
@@ -782,17 +708,17 @@ def well():
     t.disc(12, 13, 7.5, DGREY, ry=7)
     t.disc(12, 13, 6.5, DBLUE, ry=6)
     t.disc(12, 14, 5, GREY, ry=4)
-    t.px(10, 12, WHITE)
-    t.px(11, 12, CYAN)
-    t.px(14, 15, CYAN)
+    t.put(10, 12, WHITE)
+    t.put(11, 12, CYAN)
+    t.put(14, 15, CYAN)
     t.disc(12, 14, 1.5, WHITE)
     # jet of the fountain
     t.vline(12, 6, 13, CYAN)
-    t.px(12, 5, WHITE)
-    t.px(11, 6, WHITE)
-    t.px(13, 6, WHITE)
+    t.put(12, 5, WHITE)
+    t.put(11, 6, WHITE)
+    t.put(13, 6, WHITE)
     for x, y in ((5, 6), (18, 6), (3, 13), (21, 13), (6, 20), (17, 20), (12, 3)):
-        t.px(x, y, WHITE)
+        t.put(x, y, WHITE)
     return t
 
 
@@ -807,10 +733,10 @@ def gravestone():
             inside.add((x, y))
     t.outline(inside)
     for (x, y) in inside:
-        t.px(x, y, GREY)
+        t.put(x, y, GREY)
     for y in range(3, 19):
-        t.px(16, y, DGREY)
-        t.px(17, y, DGREY)
+        t.put(16, y, DGREY)
+        t.put(17, y, DGREY)
     t.vline(7, 4, 18, WHITE)
     t.rect(11, 5, 12, 14, DGREY)
     t.rect(9, 7, 14, 8, DGREY)
@@ -826,15 +752,15 @@ def iron_bars():
         t.vline(x, 0, 23, DGREY)
         t.vline(x + 1, 0, 23, GREY)
         t.vline(x + 2, 0, 23, DGREY)
-        t.px(x + 1, 5, WHITE)
-        t.px(x + 1, 17, WHITE)
+        t.put(x + 1, 5, WHITE)
+        t.put(x + 1, 17, WHITE)
     for y in (3, 19):
         t.hline(0, 23, y, DGREY)
         t.hline(0, 23, y + 1, GREY)
         t.hline(0, 23, y + 2, BLACK)
     for x in range(2, N, 5):
-        t.px(x, 4, WHITE)
-        t.px(x, 20, WHITE)
+        t.put(x, 4, WHITE)
+        t.put(x, 20, WHITE)
     return t
 
 
@@ -846,16 +772,16 @@ def trapdoor():
     for x in range(4, 20):
         for y in range(3, 21):
             if x % 4 != 3:
-                t.px(x, y, OCHRE)
+                t.put(x, y, OCHRE)
     for y in (5, 18):
         t.hline(3, 20, y, DGREY)
-    t.px(4, 5, GREY)
-    t.px(19, 5, GREY)
-    t.px(4, 18, GREY)
-    t.px(19, 18, GREY)
+    t.put(4, 5, GREY)
+    t.put(19, 5, GREY)
+    t.put(4, 18, GREY)
+    t.put(19, 18, GREY)
     # the ring lying flat, off centre
     ring = [".888.", "8...8", "8...8", ".888."]
-    t.sprite(ring, 13, 10)
+    t.stamp(ring, HEX, 13, 10)
     t.hline(3, 20, 21, RED)
     return t
 
@@ -869,8 +795,8 @@ def portcullis():
     for x in (5, 9, 13, 17):
         t.vline(x, 4, 21, DGREY)
         t.vline(x + 1, 4, 21, GREY)
-        t.px(x + 1, 22, WHITE)
-        t.px(x + 1, 23, GREY)
+        t.put(x + 1, 22, WHITE)
+        t.put(x + 1, 23, GREY)
     for y in (7, 12, 17):
         t.hline(5, 18, y, GREY)
         t.hline(5, 18, y + 1, DGREY)
@@ -896,14 +822,14 @@ def locked_door():
     for y in (7, 18):
         t.hline(6, 17, y, DGREY)
         t.hline(6, 17, y + 1, BLACK)
-        t.px(7, y, GREY)
-        t.px(16, y, GREY)
+        t.put(7, y, GREY)
+        t.put(16, y, GREY)
     t.rect(13, 11, 16, 15, YELLOW)
     t.frame(12, 10, 17, 16, BLACK)
-    t.px(14, 12, BLACK)
-    t.px(14, 13, BLACK)
-    t.px(15, 13, BLACK)
-    t.px(13, 11, WHITE)
+    t.put(14, 12, BLACK)
+    t.put(14, 13, BLACK)
+    t.put(15, 13, BLACK)
+    t.put(13, 11, WHITE)
     return t
 
 
@@ -918,8 +844,8 @@ def open_door():
     # the door leaf swung inward, seen edge-on along the left jamb
     t.rect(6, 4, 8, 21, OCHRE)
     t.vline(8, 4, 21, RED)
-    t.px(7, 8, DGREY)
-    t.px(7, 17, DGREY)
+    t.put(7, 8, DGREY)
+    t.put(7, 17, DGREY)
     t.hline(5, 18, 3, WHITE)
     return t
 
@@ -942,10 +868,10 @@ def signpost():
             board.add((19 + k, y))
     t.outline(board)
     for (x, y) in board:
-        t.px(x, y, YELLOW)
+        t.put(x, y, YELLOW)
     for (x, y) in board:
         if y == 10 or (x, y + 1) not in board:
-            t.px(x, y, OCHRE)
+            t.put(x, y, OCHRE)
     for x, w in ((5, 4), (10, 3), (14, 5)):
         t.hline(x, x + w - 1, 5, BLACK)
     for x, w in ((5, 6), (12, 6)):
@@ -959,11 +885,11 @@ def water():
         for x in range(N):
             phase = (x + 3 * ((y // 6) % 2) * 2) % 12
             if y % 6 == 2 and phase in (0, 1, 2, 3):
-                t.p[y][x] = GREY
+                t[y][x] = GREY
             if y % 6 == 3 and phase in (4, 5):
-                t.p[y][x] = GREY
+                t[y][x] = GREY
             if y % 6 == 1 and phase in (1, 2):
-                t.p[y][x] = CYAN if (x + y) % 5 == 0 else GREY
+                t[y][x] = CYAN if (x + y) % 5 == 0 else GREY
     t.specks(97, [CYAN, WHITE], 5, on=[DBLUE])
     return t
 
@@ -979,15 +905,15 @@ def swamp():
         for y in range(-3, 4):
             for x in range(-6, 7):
                 if (x / rx) ** 2 + (y / ry) ** 2 <= 1:
-                    t.wpx(cx + x, cy + y, DBLUE)
-        t.wpx(cx - 1, cy - 1, GREY)
-        t.wpx(cx, cy - 1, GREY)
+                    t.put(cx + x, cy + y, DBLUE, wrap=True)
+        t.put(cx - 1, cy - 1, GREY, wrap=True)
+        t.put(cx, cy - 1, GREY, wrap=True)
     for _ in range(5):
         x, y = r.randrange(N), r.randrange(N)
         for dx in (0, 2):
             for k in range(4):
-                t.wpx(x + dx, y - k, GREEN if k < 3 else OCHRE)
-        t.wpx(x + 1, y, BLACK)
+                t.put(x + dx, y - k, GREEN if k < 3 else OCHRE, wrap=True)
+        t.put(x + 1, y, BLACK, wrap=True)
     return t
 
 
@@ -999,18 +925,18 @@ def lava():
         for x in range(N):
             v = math.sin(2 * math.pi * (x / 24 + y / 12)) + 0.6 * math.sin(2 * math.pi * (2 * x / 24 - y / 24))
             if v > 0.5:
-                t.p[y][x] = YELLOW
+                t[y][x] = YELLOW
             elif v < -1.1:
-                t.p[y][x] = RED
+                t[y][x] = RED
     for _ in range(4):
         cx, cy = r.randrange(N), r.randrange(N)
         rx, ry = r.uniform(1.5, 3), r.uniform(1, 2)
         for y in range(-3, 4):
             for x in range(-4, 5):
                 if (x / rx) ** 2 + (y / ry) ** 2 <= 1:
-                    t.wpx(cx + x, cy + y, BLACK)
+                    t.put(cx + x, cy + y, BLACK, wrap=True)
                 elif (x / (rx + 1)) ** 2 + (y / (ry + 1)) ** 2 <= 1:
-                    t.wpx(cx + x, cy + y, RED)
+                    t.put(cx + x, cy + y, RED, wrap=True)
     t.specks(101, [WHITE], 8, on=[YELLOW])
     return t
 
@@ -1023,23 +949,16 @@ def person(floor, head, body, legs, extras=None, small=False):
     fig = Tile(16)  # 16 = empty
     shadow = [(x, y) for y in range(21, 24) for x in range(6, 18) if ((x - 11.5) / 6) ** 2 + ((y - 22) / 1.6) ** 2 <= 1]
     for x, y in shadow:
-        t.px(x, y, RED if t.p[y][x] == OCHRE else BLACK)
+        t.put(x, y, RED if t[y][x] == OCHRE else BLACK)
     dy = 4 if small else 0
     for layer, y0 in ((legs, 16), (body, 9), (head, 1)):
-        for j, row in enumerate(layer):
-            for i, ch in enumerate(row):
-                if ch != '.':
-                    fig.px(i, y0 + j + dy, int(ch, 16))
-    if extras:
-        for rows, x0, y0 in extras:
-            for j, row in enumerate(rows):
-                for i, ch in enumerate(row):
-                    if ch != '.':
-                        fig.px(x0 + i, y0 + j + dy, int(ch, 16))
-    inside = {(x, y) for y in range(N) for x in range(N) if fig.p[y][x] != 16}
+        fig.stamp(layer, HEX, 0, y0 + dy)
+    for rows, x0, y0 in extras or ():
+        fig.stamp(rows, HEX, x0, y0 + dy)
+    inside = {(x, y) for y in range(N) for x in range(N) if fig[y][x] != 16}
     t.outline(inside)
     for (x, y) in inside:
-        t.px(x, y, fig.p[y][x])
+        t.put(x, y, fig[y][x])
     return t
 
 
@@ -1325,20 +1244,15 @@ PEOPLE_NAMES = {48: "guard", 49: "old man", 50: "knight", 51: "merchant", 52: "w
 
 
 def main():
-    out = sys.stdout
-    out.write("# Town tile set (map kind 0): 56 tiles of 24 x 24 pixels, one hex digit per pixel,\n")
-    out.write("# colours from data/palettes/town.txt. Drawn by tools/art/town_tiles.py, then touched up.\n")
     pics = {n: f() for n, (_, f) in TILES.items()}
     pics.update(people())
     names = {n: d for n, (d, _) in TILES.items()}
     names.update(PEOPLE_NAMES)
     pics[0] = pics[44]
     names[0] = "hidden event square (the map's base floor is copied over it at load)"
-    for n in range(56):
-        out.write("\ntile %d  %s\n" % (n, names[n]))
-        for row in pics[n].rows():
-            out.write(row + "\n")
-
+    write_tile_set(sys.stdout, ["Town tile set (map kind 0): 56 tiles of 24 x 24 pixels, one hex digit per pixel,",
+                                "colours from data/palettes/town.txt. Drawn by tools/art/town_tiles.py, then touched up."],
+                   [(names[n], pics[n].rows()) for n in range(56)])
 
 if __name__ == "__main__":
     main()

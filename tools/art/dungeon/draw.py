@@ -1,84 +1,10 @@
-"""Small drawing kit for 24 x 24 palette-index tiles (den and keep sets).
+"""Textures of the den and keep sets: masonry, rock, water and patches.
 
-Everything wraps around the tile edges, so textures drawn with it tile
-seamlessly. Colours are palette indices 0..15.
+Everything wraps around the tile edges, so the textures tile seamlessly.
 """
 import math
-import random
 
-N = 24
-
-
-class Tile:
-    def __init__(self, fill=0):
-        self.p = [[fill] * N for _ in range(N)]
-
-    def copy(self):
-        t = Tile()
-        t.p = [row[:] for row in self.p]
-        return t
-
-    def get(self, x, y):
-        return self.p[y % N][x % N]
-
-    def set(self, x, y, c):
-        if c is not None:
-            self.p[y % N][x % N] = c
-
-    def put(self, x, y, c):
-        """Set a pixel only when it lies inside the tile (no wrap)."""
-        if 0 <= x < N and 0 <= y < N and c is not None:
-            self.p[y][x] = c
-
-    def rect(self, x0, y0, x1, y1, c):
-        for y in range(y0, y1 + 1):
-            for x in range(x0, x1 + 1):
-                self.put(x, y, c)
-
-    def frame(self, x0, y0, x1, y1, c):
-        for x in range(x0, x1 + 1):
-            self.put(x, y0, c)
-            self.put(x, y1, c)
-        for y in range(y0, y1 + 1):
-            self.put(x0, y, c)
-            self.put(x1, y, c)
-
-    def line(self, x0, y0, x1, y1, c):
-        n = max(abs(x1 - x0), abs(y1 - y0), 1)
-        for i in range(n + 1):
-            self.put(round(x0 + (x1 - x0) * i / n), round(y0 + (y1 - y0) * i / n), c)
-
-    def disc(self, cx, cy, r, c):
-        for y in range(N):
-            for x in range(N):
-                if (x - cx) ** 2 + (y - cy) ** 2 <= r * r:
-                    self.put(x, y, c)
-
-    def stamp(self, art, cmap, ox=0, oy=0):
-        """Draw ASCII art; '.' and ' ' are transparent."""
-        for dy, row in enumerate(art):
-            for dx, ch in enumerate(row):
-                if ch in '. ':
-                    continue
-                self.put(ox + dx, oy + dy, cmap[ch])
-
-    def recolour(self, mapping, region=None):
-        for y in range(N):
-            for x in range(N):
-                if region and not region(x, y):
-                    continue
-                c = self.p[y][x]
-                if c in mapping:
-                    self.p[y][x] = mapping[c]
-
-    def sprinkle(self, rng, prob, colours, on=None):
-        for y in range(N):
-            for x in range(N):
-                if (on is None or self.p[y][x] in on) and rng.random() < prob:
-                    self.p[y][x] = rng.choice(colours)
-
-    def lines(self):
-        return [''.join('%x' % c for c in row) for row in self.p]
+from artkit import N, Tile
 
 
 def masonry(rng, course_h, block_w, stagger, base, mortar, hi=None, lo=None,
@@ -107,7 +33,7 @@ def masonry(rng, course_h, block_w, stagger, base, mortar, hi=None, lo=None,
                         c = b
                         if spots and rng.random() < spot_prob:
                             c = rng.choice(spots)
-                    t.set(x, y, c)
+                    t.put(x, y, c, wrap=True)
     return t
 
 
@@ -143,7 +69,7 @@ def voronoi(rng, n, crack, dark, mid, light, crack_w=1.0, seeds=None, noise=None
                 c = light if s > light_cut else dark if s < dark_cut else mid
                 if noise and rng.random() < noise_prob:
                     c = rng.choice(noise)
-            t.p[y][x] = c
+            t[y][x] = c
     return t
 
 
@@ -156,9 +82,9 @@ def waves(rng, base, trough, crest, glint, phase=0.0, rows=(3, 9, 15, 21)):
             ln = 7 if seg == 0 else 5
             for i in range(ln):
                 lift = round(math.sin(2 * math.pi * i / ln))
-                t.set(x0 + i, r - lift, crest)
-                t.set(x0 + i, r - lift + 1, trough)
-            t.set(x0 + ln // 2, r - 1, glint if seg == 0 else crest)
+                t.put(x0 + i, r - lift, crest, wrap=True)
+                t.put(x0 + i, r - lift + 1, trough, wrap=True)
+            t.put(x0 + ln // 2, r - 1, glint if seg == 0 else crest, wrap=True)
     return t
 
 
@@ -169,6 +95,6 @@ def blob(t, rng, cx, cy, r, c, wrap=True):
             d = math.hypot(x, y)
             if d <= r - 0.5 or (d <= r + 0.7 and rng.random() < 0.5):
                 if wrap:
-                    t.set(cx + x, cy + y, c)
+                    t.put(cx + x, cy + y, c, wrap=True)
                 else:
                     t.put(cx + x, cy + y, c)

@@ -10,17 +10,28 @@ import os
 import random
 import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from draw import N, Tile, masonry, voronoi, waves, blob, _wrapd  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+from artkit import N, Tile, write_tile_set  # noqa: E402
+from draw import masonry, voronoi, waves, blob, _wrapd  # noqa: E402
 import math  # noqa: E402
-from art import (CMAP, STATUE, ROBED, CHEST, SKULL, BONE_H, BONE_D, GLYPHS,  # noqa: E402
-                 LEVER_UP, BRAZIER_FIRE)
+from art import CMAP, STATUE, ROBED, CHEST, SKULL, BONE_H, BONE_D, GLYPHS, BRAZIER_FIRE  # noqa: E402
 
 K, NB, G, T, R, P, S, L, D, B, LG, C, LR, M, Y, W = range(16)
 
 
-def rng_for(setname, n, salt=0):
-    return random.Random(sum(map(ord, setname)) * 1000 + n * 17 + salt)
+def new_set(setname):
+    """An empty set: its tiles and names by number, the call that adds a tile,
+    and rr(n, salt), the random generator of tile n."""
+    tiles, names = {}, {}
+
+    def add(n, name, tile):
+        tiles[n] = tile
+        names[n] = name
+
+    def rr(n, salt=0):
+        return random.Random(sum(map(ord, setname)) * 1000 + n * 17 + salt)
+
+    return tiles, names, add, rr
 
 
 # ---------------------------------------------------------------- materials
@@ -52,7 +63,7 @@ def obsidian_wall(r):
     for y in range(N):
         for x in range(N):
             if t.get(x, y) == P and t.get(x - 1, y - 1) not in (P, B) and r.random() < 0.5:
-                t.set(x, y, B)
+                t.put(x, y, B, wrap=True)
     return t
 
 
@@ -62,11 +73,11 @@ def stone_floor(r, base=D, joint=K, speck=(L, NB)):
     for y in range(N):
         for x in range(N):
             if y % 12 == 11:
-                t.p[y][x] = joint
+                t[y][x] = joint
             elif (x + (6 if y >= 12 else 0)) % 12 == 11:
-                t.p[y][x] = joint
+                t[y][x] = joint
             elif r.random() < 0.07:
-                t.p[y][x] = r.choice(speck)
+                t[y][x] = r.choice(speck)
     return t
 
 
@@ -81,10 +92,10 @@ def cave_earth(r):
     t.sprinkle(r, 0.05, [R, K])
     for _ in range(6):   # pebbles
         x, y = r.randrange(N), r.randrange(N)
-        t.set(x, y, L)
-        t.set(x + 1, y, D)
-        t.set(x, y + 1, K)
-        t.set(x + 1, y + 1, K)
+        t.put(x, y, L, wrap=True)
+        t.put(x + 1, y, D, wrap=True)
+        t.put(x, y + 1, K, wrap=True)
+        t.put(x + 1, y + 1, K, wrap=True)
     return t
 
 
@@ -93,9 +104,9 @@ def sand_floor(r):
     for y in range(N):
         for x in range(N):
             if y % 12 == 11 or x % 12 == 11:
-                t.p[y][x] = R
+                t[y][x] = R
             elif r.random() < 0.05:
-                t.p[y][x] = R
+                t[y][x] = R
     return t
 
 
@@ -109,7 +120,7 @@ def tiled_floor(r):
                 c = D if ((x // 6) + (y // 6)) % 2 == 0 else NB
                 if (x % 6 == 0 or y % 6 == 0) and c == D:
                     c = L if r.random() < 0.3 else D
-            t.p[y][x] = c
+            t[y][x] = c
     return t
 
 
@@ -120,12 +131,12 @@ def add_bones(t, r, count=3):
             for dy, row in enumerate(BONE_H):
                 for dx, ch in enumerate(row):
                     if ch != '.':
-                        t.set(x + dx, y + dy, CMAP[ch])
+                        t.put(x + dx, y + dy, CMAP[ch], wrap=True)
         else:
             for dy, row in enumerate(BONE_D):
                 for dx, ch in enumerate(row):
                     if ch != '.':
-                        t.set(x + dx, y + dy, CMAP[ch])
+                        t.put(x + dx, y + dy, CMAP[ch], wrap=True)
 
 
 def water(r):
@@ -144,12 +155,12 @@ def swamp(r):
     for _ in range(5):   # reeds
         x, y = r.randrange(N), r.randrange(N)
         for k in range(5):
-            t.set(x, y - k, D if k < 2 else LG if k == 4 else G)
-            t.set(x - 1, y - k + 1, K if k < 2 else None)
+            t.put(x, y - k, D if k < 2 else LG if k == 4 else G, wrap=True)
+            t.put(x - 1, y - k + 1, K if k < 2 else None, wrap=True)
     for _ in range(4):   # bubbles on the pools
         x, y = r.randrange(N), r.randrange(N)
         if t.get(x, y) in (NB, T):
-            t.set(x, y, B)
+            t.put(x, y, B, wrap=True)
     return t
 
 
@@ -170,14 +181,8 @@ def lava(r, crust=R, crust_dark=K, molten=LR, hot=Y):
                 c = crust_dark if (vx + vy) > 1.5 else crust
                 if r.random() < 0.06:
                     c = crust_dark
-            t.p[y][x] = c
+            t[y][x] = c
     t.sprinkle(r, 0.03, [W], on=[hot])
-    return t
-
-
-def on_floor(bg, art, ox=0, oy=0):
-    t = bg.copy()
-    t.stamp(art, CMAP, ox, oy)
     return t
 
 
@@ -474,18 +479,18 @@ def glyph_wall(r, base_fn, glyph_colour=K, shadow=Y, sel=(0, 1, 2, 3), panel=S, 
         for dy, row in enumerate(g):
             for dx, ch in enumerate(row):
                 if ch == 'K':
-                    t.set(ox + dx, oy + dy, glyph_colour)
+                    t.put(ox + dx, oy + dy, glyph_colour, wrap=True)
                     below = dy + 1 < len(g) and g[dy + 1][dx] == 'K'
                     if not below:
-                        t.set(ox + dx, oy + dy + 1, shadow)
+                        t.put(ox + dx, oy + dy + 1, shadow, wrap=True)
     return t
 
 
 def crack(t, r, x, y, length, c=K, lite=None):
     for _ in range(length):
-        t.set(x, y, c)
+        t.put(x, y, c, wrap=True)
         if lite is not None:
-            t.set(x + 1, y, lite)
+            t.put(x + 1, y, lite, wrap=True)
         y += 1
         x += r.choice((-1, 0, 0, 1))
 
@@ -502,14 +507,7 @@ def mossify(t, r, amount, moss=G, bright=LG, top=True):
 # ---------------------------------------------------------------- den set
 
 def den_tiles():
-    tiles = {}
-    names = {}
-
-    def add(n, name, tile):
-        tiles[n] = tile
-        names[n] = name
-
-    rr = lambda n, s=0: rng_for('den', n, s)  # noqa: E731
+    tiles, names, add, rr = new_set('den')
     fl_stone = stone_floor(rr(41))
     fl_dark = dark_floor(rr(42))
     fl_earth = cave_earth(rr(43))
@@ -555,12 +553,12 @@ def den_tiles():
             for dy, line in enumerate(SKULL):
                 for dx, ch in enumerate(line):
                     if ch != '.':
-                        t.set(ox + dx, oy + dy, CMAP[ch])
+                        t.put(ox + dx, oy + dy, CMAP[ch], wrap=True)
     for x in range(N):       # shelves of long bones between the rows
         for row in range(4):
             y = row * 6 + 5
             if t.get(x, y) == K:
-                t.set(x, y, L if x % 6 else W)
+                t.put(x, y, L if x % 6 else W, wrap=True)
     add(23, 'wall of skulls and bones', t)
     t = wall_sand.copy()
     t.rect(5, 2, 18, 23, K)
@@ -623,7 +621,7 @@ def den_tiles():
     for k in range(4):
         x = r.randrange(N)
         for y in range(N):
-            t.set(x, y, R); t.set(x + 1, y, K)
+            t.put(x, y, R, wrap=True); t.put(x + 1, y, K, wrap=True)
             if r.random() < 0.3:
                 x += r.choice((-1, 1))
     add(38, 'rock overgrown with roots', t)
@@ -631,7 +629,8 @@ def den_tiles():
     r = rr(39, 1)
     for k in range(5):
         x, y = r.randrange(N), r.randrange(N)
-        t.set(x, y, C); t.set(x + 1, y, B); t.set(x, y + 1, P); t.set(x + 1, y - 1, W)
+        t.put(x, y, C, wrap=True); t.put(x + 1, y, B, wrap=True)
+        t.put(x, y + 1, P, wrap=True); t.put(x + 1, y - 1, W, wrap=True)
     add(39, 'rock with crystal veins', t)
     add(40, 'cave-in', rubble(rr(40), Tile(K), full=True))
 
@@ -659,28 +658,21 @@ def den_tiles():
 # ---------------------------------------------------------------- keep set
 
 def keep_tiles():
-    tiles = {}
-    names = {}
-
-    def add(n, name, tile):
-        tiles[n] = tile
-        names[n] = name
-
-    rr = lambda n, s=0: rng_for('keep', n, s)  # noqa: E731
+    tiles, names, add, rr = new_set('keep')
     fl_flag = stone_floor(rr(40), D, K, (NB, L))
     fl_marble = Tile(NB)
     r = rr(41)
     for y in range(N):
         for x in range(N):
             if x % 12 == 11 or y % 12 == 11:
-                fl_marble.p[y][x] = K
+                fl_marble[y][x] = K
             elif x % 12 == 0 or y % 12 == 0:
-                fl_marble.p[y][x] = D if r.random() < 0.5 else NB
+                fl_marble[y][x] = D if r.random() < 0.5 else NB
     for k in range(2):       # faint veins
         x, y = r.randrange(N), r.randrange(N)
         for i in range(14):
             if fl_marble.get(x, y) == NB:
-                fl_marble.set(x, y, D if i % 4 else P)
+                fl_marble.put(x, y, D if i % 4 else P, wrap=True)
             x += 1
             y += r.choice((-1, 0, 1, 1))
     fl_carpet = Tile(R)
@@ -688,25 +680,25 @@ def keep_tiles():
         for x in range(N):
             dx, dy = abs((x % 12) - 5.5), abs((y % 12) - 5.5)
             if dx + dy < 1:
-                fl_carpet.p[y][x] = Y
+                fl_carpet[y][x] = Y
             elif dx + dy < 2.5:
-                fl_carpet.p[y][x] = LR
+                fl_carpet[y][x] = LR
             elif abs(dx + dy - 6) < 0.6:
-                fl_carpet.p[y][x] = S
+                fl_carpet[y][x] = S
             elif (x + y) % 2 == 0 and r.random() < 0.08:
-                fl_carpet.p[y][x] = K
+                fl_carpet[y][x] = K
     fl_grate = Tile(K)
     for y in range(N):
         for x in range(N):
             if x % 6 in (0, 1) or y % 6 in (0, 1):
-                fl_grate.p[y][x] = L if (x % 6 == 0 or y % 6 == 0) else T
+                fl_grate[y][x] = L if (x % 6 == 0 or y % 6 == 0) else T
             if x % 6 == 0 and y % 6 == 0:
-                fl_grate.p[y][x] = W
+                fl_grate[y][x] = W
     fl_stone = stone_floor(rr(44), D, K, (L, D, NB))
     for y in range(N):
         for x in range(N):
             if y % 8 == 7 or x % 8 == 7:
-                fl_stone.p[y][x] = K
+                fl_stone[y][x] = K
     fl_tiles = Tile()
     for y in range(N):
         for x in range(N):
@@ -716,7 +708,7 @@ def keep_tiles():
                 c = K
             elif (x % 6 == 0 or y % 6 == 0) and a:
                 c = M if (x % 6 == 0 and y % 6 == 0) else P
-            fl_tiles.p[y][x] = c
+            fl_tiles[y][x] = c
     fl_ash = Tile(D)
     for _ in range(8):
         blob(fl_ash, r, r.randrange(N), r.randrange(N), r.randint(1, 3), NB)
@@ -726,13 +718,13 @@ def keep_tiles():
     for y in range(N):
         for x in range(N):
             if x % 8 == 7 or y % 8 == 7:
-                fl_gold.p[y][x] = R
+                fl_gold[y][x] = R
             elif y % 8 == 0 and x % 8 < 6:
-                fl_gold.p[y][x] = Y
+                fl_gold[y][x] = Y
             elif x % 8 == 6 or y % 8 == 6:
-                fl_gold.p[y][x] = R if (x + y) % 2 else S
+                fl_gold[y][x] = R if (x + y) % 2 else S
             elif (x % 8, y % 8) == (3, 3):
-                fl_gold.p[y][x] = W
+                fl_gold[y][x] = W
 
     def fort_wall(rg):
         return masonry(rg, 6, 12, 6, T, K, hi=L, hi_left=T, lo=D, spots=[D, D, L], spot_prob=0.06)
@@ -825,7 +817,7 @@ def keep_tiles():
     for x in range(N):
         for y in range(N):
             k = x % 6
-            t.p[y][x] = LR if k == 1 else K if k == 5 else R
+            t[y][x] = LR if k == 1 else K if k == 5 else R
     t.rect(0, 0, 23, 2, S); t.rect(0, 3, 23, 3, K)
     add(26, 'red curtain', t)
     t = wall.copy()
@@ -852,7 +844,7 @@ def keep_tiles():
         x = r.randrange(N)
         for y in range(r.randrange(8), N):
             if r.random() < 0.8:
-                t.set(x, y, R)
+                t.put(x, y, R, wrap=True)
             if r.random() < 0.15:
                 x += r.choice((-1, 1))
     blob(t, r, 12, 6, 3, R); blob(t, r, 12, 6, 1, LR)
@@ -936,15 +928,11 @@ def keep_tiles():
 
 def write_set(path, title, tiles, names):
     assert sorted(tiles) == list(range(56)), sorted(set(range(56)) - set(tiles))
-    out = [f'# {title}',
-           '# Each tile: a header "tile N  description", then 24 rows of 24 palette indices (hex).',
-           '# Drawn with tools/art/dungeon/gen.py; edit here or there.']
-    for n in range(56):
-        out.append('')
-        out.append(f'tile {n}  {names[n]}')
-        out.extend(tiles[n].lines())
     with open(path, 'w') as f:
-        f.write('\n'.join(out) + '\n')
+        write_tile_set(f, [title,
+                           'Each tile: a header "tile N  description", then 24 rows of 24 palette indices (hex).',
+                           'Drawn with tools/art/dungeon/gen.py; edit here or there.'],
+                       [(names[n], tiles[n].rows()) for n in range(56)])
 
 
 def main():

@@ -13,11 +13,10 @@ so a field of one floor tile shows no seams.
 """
 import math
 import os
-import struct
 import sys
-import zlib
 
-W = 24
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+from artkit import N, Tile, screen_rgb, write_png, write_tile_set  # noqa: E402
 
 # Palette indices by role.
 K, DB, G, DG, BR, PU, OC, LG, GR, LB, BG, CY, RD, MG, YE, WH = range(16)
@@ -44,14 +43,6 @@ PALETTE = [
 
 # ---------------------------------------------------------------- basics
 
-def new(c=0):
-    return [[c] * W for _ in range(W)]
-
-
-def copy(t):
-    return [r[:] for r in t]
-
-
 def hsh(x, y, s):
     n = (x * 374761393 + y * 668265263 + s * 982451653 + 12345) & 0xFFFFFFFF
     n = ((n ^ (n >> 13)) * 1274126177) & 0xFFFFFFFF
@@ -61,7 +52,7 @@ def hsh(x, y, s):
 
 def vnoise(x, y, s, cell=6):
     """Periodic value noise in [0, 1); cell must divide 24."""
-    n = W // cell
+    n = N // cell
     gx, gy = x / cell, y / cell
     x0, y0 = int(math.floor(gx)), int(math.floor(gy))
     fx, fy = gx - x0, gy - y0
@@ -74,38 +65,6 @@ def vnoise(x, y, s, cell=6):
     a = v(x0, y0) + (v(x0 + 1, y0) - v(x0, y0)) * fx
     b = v(x0, y0 + 1) + (v(x0 + 1, y0 + 1) - v(x0, y0 + 1)) * fx
     return a + (b - a) * fy
-
-
-def put(t, x, y, c, wrap=True):
-    if wrap:
-        t[y % W][x % W] = c
-    elif 0 <= x < W and 0 <= y < W:
-        t[y][x] = c
-
-
-def get(t, x, y):
-    return t[y % W][x % W]
-
-
-def rect(t, x0, y0, x1, y1, c, wrap=False):
-    """Fills x0..x1, y0..y1 inclusive."""
-    for y in range(y0, y1 + 1):
-        for x in range(x0, x1 + 1):
-            put(t, x, y, c, wrap)
-
-
-def hline(t, x0, x1, y, c, wrap=False):
-    rect(t, x0, y, x1, y, c, wrap)
-
-
-def vline(t, x, y0, y1, c, wrap=False):
-    rect(t, x, y0, x, y1, c, wrap)
-
-
-def line(t, x0, y0, x1, y1, c, wrap=False):
-    n = max(abs(x1 - x0), abs(y1 - y0), 1)
-    for i in range(n + 1):
-        put(t, round(x0 + (x1 - x0) * i / n), round(y0 + (y1 - y0) * i / n), c, wrap)
 
 
 def ellipse_mask(cx, cy, rx, ry):
@@ -145,11 +104,6 @@ def rect_mask(x0, y0, x1, y1):
     return {(x, y) for y in range(y0, y1 + 1) for x in range(x0, x1 + 1)}
 
 
-def paint(t, mask, c, wrap=False):
-    for (x, y) in mask:
-        put(t, x, y, c, wrap)
-
-
 def edge(mask, x, y):
     return any((x + dx, y + dy) not in mask for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)))
 
@@ -180,7 +134,7 @@ def shade_blob(t, mask, light, mid, dark, outline, wrap=False, hi=None, lx=-0.7,
             c = dark
         else:
             c = mid
-        put(t, x, y, c, wrap)
+        t.put(x, y, c, wrap)
 
 
 def shadow(t, mask, c, dx=1, dy=1, wrap=False):
@@ -188,35 +142,35 @@ def shadow(t, mask, c, dx=1, dy=1, wrap=False):
     for (x, y) in mask:
         p = (x + dx, y + dy)
         if p not in mask:
-            put(t, p[0], p[1], c, wrap)
+            t.put(p[0], p[1], c, wrap)
 
 
 # ---------------------------------------------------------------- floors
 
 def grass(seed=1, base=G, tuft=DG, hi=BG, tufts=7, his=5):
-    t = new(base)
+    t = Tile(base)
     # faint clumps of darker grass
-    for y in range(W):
-        for x in range(W):
+    for y in range(N):
+        for x in range(N):
             if vnoise(x, y, seed + 50, 8) > 0.72 and hsh(x, y, seed + 51) < 0.35:
-                put(t, x, y, tuft)
+                t.put(x, y, tuft, wrap=True)
     for i in range(tufts):
-        x = int(hsh(i, 1, seed) * W)
-        y = int(hsh(i, 2, seed) * W)
-        put(t, x, y, tuft)
-        put(t, x + 2, y, tuft)
-        put(t, x + 1, y + 1, tuft)
+        x = int(hsh(i, 1, seed) * N)
+        y = int(hsh(i, 2, seed) * N)
+        t.put(x, y, tuft, wrap=True)
+        t.put(x + 2, y, tuft, wrap=True)
+        t.put(x + 1, y + 1, tuft, wrap=True)
     for i in range(his):
-        x = int(hsh(i, 3, seed) * W)
-        y = int(hsh(i, 4, seed) * W)
-        if get(t, x, y) == base:
-            put(t, x, y, hi)
+        x = int(hsh(i, 3, seed) * N)
+        y = int(hsh(i, 4, seed) * N)
+        if t.get(x, y) == base:
+            t.put(x, y, hi, wrap=True)
     return t
 
 
 def speckle(t, c, density, seed, only=None):
-    for y in range(W):
-        for x in range(W):
+    for y in range(N):
+        for x in range(N):
             if hsh(x, y, seed) < density and (only is None or t[y][x] == only):
                 t[y][x] = c
     return t
@@ -224,10 +178,10 @@ def speckle(t, c, density, seed, only=None):
 
 def tex(base, spots, seed=0, cell=6):
     """Base colour with noise-shaped patches: spots = [(colour, threshold, density)]."""
-    t = new(base)
+    t = Tile(base)
     for k, (c, thr, dens) in enumerate(spots):
-        for y in range(W):
-            for x in range(W):
+        for y in range(N):
+            for x in range(N):
                 if vnoise(x, y, seed + 10 * k, cell) > thr and hsh(x, y, seed + 10 * k + 1) < dens:
                     t[y][x] = c
     return t
@@ -247,26 +201,26 @@ def flowers():
     pos = [(3, 4), (14, 2), (20, 9), (8, 11), (2, 18), (13, 16), (19, 20), (9, 21)]
     for i, (x, y) in enumerate(pos):
         c = cols[i % len(cols)]
-        put(t, x, y - 1, c)
-        put(t, x - 1, y, c)
-        put(t, x + 1, y, c)
-        put(t, x, y + 1, c)
-        put(t, x, y, YE if c != YE else OC)
-        put(t, x, y + 2, DG)
+        t.put(x, y - 1, c, wrap=True)
+        t.put(x - 1, y, c, wrap=True)
+        t.put(x + 1, y, c, wrap=True)
+        t.put(x, y + 1, c, wrap=True)
+        t.put(x, y, YE if c != YE else OC, wrap=True)
+        t.put(x, y + 2, DG, wrap=True)
     return t
 
 
 def small_tree(t, cx, cy, r=4.5, s=0, outline=K):
-    vline(t, cx, cy + int(r) - 1, cy + int(r) + 2, BR)
-    put(t, cx + 1, cy + int(r) + 2, DG)
-    put(t, cx - 1, cy + int(r) + 2, DG)
+    t.vline(cx, cy + int(r) - 1, cy + int(r) + 2, BR)
+    t.put(cx + 1, cy + int(r) + 2, DG, wrap=True)
+    t.put(cx - 1, cy + int(r) + 2, DG, wrap=True)
     m = ellipse_mask(cx + 0.5, cy, r, r * 0.9)
     shadow(t, m, DG, 1, 1)
     shade_blob(t, m, BG, G, DG, outline, hi=None, s=s)
     # leaf texture
     for (x, y) in m:
         if not edge(m, x, y) and hsh(x, y, s + 9) < 0.15:
-            put(t, x, y, DG if get(t, x, y) == G else G)
+            t.put(x, y, DG if t.get(x, y) == G else G, wrap=True)
 
 
 def light_forest():
@@ -279,9 +233,9 @@ def light_forest():
 
 
 def road():
-    t = new(OC)
-    for y in range(W):
-        for x in range(W):
+    t = Tile(OC)
+    for y in range(N):
+        for x in range(N):
             v = vnoise(x, y, 21, 6)
             if v > 0.6 and hsh(x, y, 25) < 0.06:
                 t[y][x] = YE
@@ -289,38 +243,38 @@ def road():
                 t[y][x] = BR
     speckle(t, BR, 0.03, 22)
     for i in range(5):
-        x = int(hsh(i, 1, 23) * W)
-        y = int(hsh(i, 2, 23) * W)
-        put(t, x, y, LG)
-        put(t, x + 1, y, LG if i % 2 else WH)
-        hline(t, x, x + 1, y + 1, BR)
+        x = int(hsh(i, 1, 23) * N)
+        y = int(hsh(i, 2, 23) * N)
+        t.put(x, y, LG, wrap=True)
+        t.put(x + 1, y, LG if i % 2 else WH, wrap=True)
+        t.hline(x, x + 1, y + 1, BR)
     return t
 
 
 def crossing():
     t = road()
     # wheel ruts of two ways crossing, worn into the packed earth
-    for k in range(W):
+    for k in range(N):
         for r in (7, 16):
             for (x, y) in ((r, k), (k, r)):
                 if hsh(x, y, 27) < 0.8:
-                    put(t, x, y, BR)
+                    t.put(x, y, BR, wrap=True)
     for (x, y) in ((7, 7), (16, 7), (7, 16), (16, 16)):
-        put(t, x, y, OC)
+        t.put(x, y, OC, wrap=True)
     return t
 
 
 def sand():
-    t = new(OC)
+    t = Tile(OC)
     speckle(t, YE, 0.03, 33)
     speckle(t, BR, 0.025, 34)
     # wind ripples: a lit crest over a shaded trough
     for i in range(6):
-        x = int(hsh(i, 1, 32) * W)
-        y = int(hsh(i, 2, 32) * W)
+        x = int(hsh(i, 1, 32) * N)
+        y = int(hsh(i, 2, 32) * N)
         n = 4 + int(hsh(i, 3, 32) * 3)
-        hline(t, x + 1, x + n - 2, y, YE, True)
-        hline(t, x, x + n - 1, y + 1, BR, True)
+        t.hline(x + 1, x + n - 2, y, YE, True)
+        t.hline(x, x + n - 1, y + 1, BR, True)
     return t
 
 
@@ -335,27 +289,27 @@ def bridge(ew=True):
     t = water()
     # deck: planks across the way of travel, rails along it
     for y in range(3, 21):
-        for x in range(W):
+        for x in range(N):
             c = OC if x % 4 != 3 else BR
             if x % 4 == 0 and hsh(x, y, 7) < 0.2:
                 c = YE
             if hsh(x // 4, y, 8) < 0.04:
                 c = BR
             t[y][x] = c
-    hline(t, 0, 23, 3, K)
-    hline(t, 0, 23, 4, OC)
-    hline(t, 0, 23, 5, BR)
-    hline(t, 0, 23, 18, OC)
-    hline(t, 0, 23, 19, BR)
-    hline(t, 0, 23, 20, K)
+    t.hline(0, 23, 3, K)
+    t.hline(0, 23, 4, OC)
+    t.hline(0, 23, 5, BR)
+    t.hline(0, 23, 18, OC)
+    t.hline(0, 23, 19, BR)
+    t.hline(0, 23, 20, K)
     for x in (1, 13):  # posts
-        rect(t, x, 2, x + 1, 5, BR)
-        rect(t, x, 17, x + 1, 21, BR)
-        put(t, x, 2, YE)
-        put(t, x, 17, YE)
-    hline(t, 0, 23, 21, DB)
+        t.rect(x, 2, x + 1, 5, BR)
+        t.rect(x, 17, x + 1, 21, BR)
+        t.put(x, 2, YE, wrap=True)
+        t.put(x, 17, YE, wrap=True)
+    t.hline(0, 23, 21, DB)
     if not ew:
-        t = [[t[x][y] for x in range(W)] for y in range(W)]
+        t[:] = [[t[x][y] for x in range(N)] for y in range(N)]
     return t
 
 
@@ -368,22 +322,22 @@ def low_hills():
             c = BG if nx < -0.35 else (G if nx < 0.4 else DG)
             if edge(m, x, y) and y + 0.5 < cy - 0.5:
                 c = BG if nx < 0.2 else DG
-            put(t, x, y, c, True)
-        hline(t, int(cx - rx) + 1, int(cx + rx) - 1, int(cy), DG, True)
+            t.put(x, y, c, True)
+        t.hline(int(cx - rx) + 1, int(cx + rx) - 1, int(cy), DG, True)
     return t
 
 
 def tall_grass():
     t = grass(17, tufts=2, his=0)
     for i in range(26):
-        x = int(hsh(i, 1, 18) * W)
-        y = int(hsh(i, 2, 18) * W)
+        x = int(hsh(i, 1, 18) * N)
+        y = int(hsh(i, 2, 18) * N)
         hgt = 3 + int(hsh(i, 3, 18) * 3)
         for k in range(hgt):
-            put(t, x, y - k, DG if k < 2 else G)
-        put(t, x, y - hgt, BG)
-        put(t, x + 1, y - hgt + 1, BG if i % 2 else G)
-        put(t, x + 1, y, DG)
+            t.put(x, y - k, DG if k < 2 else G, wrap=True)
+        t.put(x, y - hgt, BG, wrap=True)
+        t.put(x + 1, y - hgt + 1, BG if i % 2 else G, wrap=True)
+        t.put(x + 1, y, DG, wrap=True)
     return t
 
 
@@ -391,9 +345,9 @@ def snow():
     t = tex(WH, [(LG, 0.6, 0.3), (LB, 0.68, 0.15)], seed=51, cell=6)
     speckle(t, LG, 0.02, 52)
     for i in range(4):
-        x = int(hsh(i, 1, 53) * W)
-        y = int(hsh(i, 2, 53) * W)
-        hline(t, x, x + 3, y, LG, True)
+        x = int(hsh(i, 1, 53) * N)
+        y = int(hsh(i, 2, 53) * N)
+        t.hline(x, x + 3, y, LG, True)
     return t
 
 
@@ -407,20 +361,20 @@ def ash():
 def cracked():
     t = tex(OC, [(BR, 0.55, 0.4)], seed=71, cell=8)
     # cracks along the borders of a periodic cell pattern
-    pts = [(hsh(i, 1, 72) * W, hsh(i, 2, 72) * W) for i in range(6)]
+    pts = [(hsh(i, 1, 72) * N, hsh(i, 2, 72) * N) for i in range(6)]
 
     def nearest(x, y):
         best = []
         for (px, py) in pts:
-            for ox in (-W, 0, W):
-                for oy in (-W, 0, W):
+            for ox in (-N, 0, N):
+                for oy in (-N, 0, N):
                     d = (x + 0.5 - px - ox) ** 2 + (y + 0.5 - py - oy) ** 2
                     best.append(d)
         best.sort()
         return math.sqrt(best[1]) - math.sqrt(best[0])
 
-    for y in range(W):
-        for x in range(W):
+    for y in range(N):
+        for x in range(N):
             d = nearest(x, y)
             if d < 0.9:
                 t[y][x] = K
@@ -432,9 +386,9 @@ def cracked():
 def stone_paving(ruined=False):
     # big square sandstone flags in a plain grid, flat and light: a floor, not a
     # wall's courses, and warm, so at night it falls dark instead of glowing blue
-    t = new(OC)
-    for y in range(W):
-        for x in range(W):
+    t = Tile(OC)
+    for y in range(N):
+        for x in range(N):
             bx, by = x % 12, y % 12
             if bx == 0 or by == 0:
                 c = BR
@@ -447,8 +401,8 @@ def stone_paving(ruined=False):
             t[y][x] = c
     if ruined:
         # missing and tilted stones with earth and weeds showing through
-        for y in range(W):
-            for x in range(W):
+        for y in range(N):
+            for x in range(N):
                 v = vnoise(x, y, 81, 6)
                 if v > 0.62:
                     t[y][x] = BR if hsh(x, y, 82) < 0.88 else G
@@ -457,9 +411,9 @@ def stone_paving(ruined=False):
                 elif v > 0.57:
                     t[y][x] = K
         for i in range(4):
-            x = int(hsh(i, 1, 84) * W)
-            y = int(hsh(i, 2, 84) * W)
-            line(t, x, y, x + 3, y + 2, K, True)
+            x = int(hsh(i, 1, 84) * N)
+            y = int(hsh(i, 2, 84) * N)
+            t.line(x, y, x + 3, y + 2, K, True)
     return t
 
 
@@ -473,9 +427,9 @@ def scrub():
 
 
 def farmland():
-    t = new(BR)
-    for y in range(W):
-        for x in range(W):
+    t = Tile(BR)
+    for y in range(N):
+        for x in range(N):
             r = y % 4
             c = [OC, BR, BR, K][r]
             if r == 3 and hsh(x, y, 3) < 0.3:
@@ -483,12 +437,12 @@ def farmland():
             if r == 0 and hsh(x, y, 4) < 0.2:
                 c = YE
             t[y][x] = c
-    for y in range(1, W, 4):
-        for x in range(1, W, 3):
+    for y in range(1, N, 4):
+        for x in range(1, N, 3):
             if hsh(x, y, 5) < 0.8:
-                put(t, x, y, BG)
-                put(t, x, y - 1, G)
-                put(t, x + 1, y - 1, BG if hsh(x, y, 6) < 0.5 else G)
+                t.put(x, y, BG, wrap=True)
+                t.put(x, y - 1, G, wrap=True)
+                t.put(x + 1, y - 1, BG if hsh(x, y, 6) < 0.5 else G, wrap=True)
     return t
 
 
@@ -500,40 +454,40 @@ def dark_grass():
 def pebbles():
     t = tex(BR, [(OC, 0.45, 0.5)], seed=101, cell=6)
     for i in range(18):
-        x = int(hsh(i, 1, 102) * W)
-        y = int(hsh(i, 2, 102) * W)
+        x = int(hsh(i, 1, 102) * N)
+        y = int(hsh(i, 2, 102) * N)
         c, d = ((LG, GR), (GR, K), (OC, BR), (LG, GR))[i % 4]
         big = i % 3 == 0
-        hline(t, x, x + (2 if big else 1), y, c, True)
+        t.hline(x, x + (2 if big else 1), y, c, True)
         if big:
-            hline(t, x, x + 2, y + 1, c, True)
-            put(t, x + 3, y + 1, K, True)
-        hline(t, x, x + (2 if big else 1), y + (2 if big else 1), d, True)
-        put(t, x, y, WH if c == LG else c, True)
+            t.hline(x, x + 2, y + 1, c, True)
+            t.put(x + 3, y + 1, K, True)
+        t.hline(x, x + (2 if big else 1), y + (2 if big else 1), d, True)
+        t.put(x, y, WH if c == LG else c, True)
     return t
 
 
 def beach():
-    t = new(OC)
-    for y in range(W):
-        for x in range(W):
+    t = Tile(OC)
+    for y in range(N):
+        for x in range(N):
             if (x + y) % 2 == 0 and vnoise(x, y, 111, 6) > 0.42:
                 t[y][x] = YE
     speckle(t, BR, 0.02, 112)
     for (x, y) in ((5, 6), (17, 14), (9, 19), (20, 3)):
-        put(t, x, y, WH)
-        put(t, x + 1, y, WH)
-        put(t, x + 1, y + 1, LG)
+        t.put(x, y, WH, wrap=True)
+        t.put(x + 1, y, WH, wrap=True)
+        t.put(x + 1, y + 1, LG, wrap=True)
     for (x, y) in ((19, 9), (3, 14)):
-        put(t, x, y, RD)
-        put(t, x + 1, y, BR)
+        t.put(x, y, RD, wrap=True)
+        t.put(x + 1, y, BR, wrap=True)
     return t
 
 
 def scorched():
-    t = new(K)
-    for y in range(W):
-        for x in range(W):
+    t = Tile(K)
+    for y in range(N):
+        for x in range(N):
             v = vnoise(x, y, 121, 6)
             if v > 0.58:
                 t[y][x] = BR if hsh(x, y, 123) < 0.7 else K
@@ -542,13 +496,13 @@ def scorched():
             elif hsh(x, y, 124) < 0.05:
                 t[y][x] = GR
     for i in range(8):
-        x = int(hsh(i, 1, 122) * W)
-        y = int(hsh(i, 2, 122) * W)
-        put(t, x, y, RD)
+        x = int(hsh(i, 1, 122) * N)
+        y = int(hsh(i, 2, 122) * N)
+        t.put(x, y, RD, wrap=True)
         if i % 3 == 0:
-            put(t, x + 1, y, YE)
+            t.put(x + 1, y, YE, wrap=True)
         elif i % 3 == 1:
-            put(t, x, y - 1, LG)
+            t.put(x, y - 1, LG, wrap=True)
     return t
 
 
@@ -560,39 +514,39 @@ def dark_earth():
 
 
 def water(deep=False, seed=141):
-    t = new(DB)
+    t = Tile(DB)
     if deep:
-        for y in range(W):
-            for x in range(W):
+        for y in range(N):
+            for x in range(N):
                 if (x + y) % 2 == 0 and (vnoise(x, y, seed + 3, 8) > 0.2 or y % 4):
                     t[y][x] = K
     pos = [(2, 3), (14, 2), (8, 8), (19, 9), (3, 14), (13, 15), (20, 19), (7, 20)]
     for i, (x, y) in enumerate(pos):
         if deep:
             if i % 2 == 0:
-                hline(t, x + 1, x + 3, y, DB, True)
-                hline(t, x + 2, x + 3, y, LB, True)
-                put(t, x + 1, y + 1, DB, True)
-                put(t, x + 4, y + 1, DB, True)
+                t.hline(x + 1, x + 3, y, DB, True)
+                t.hline(x + 2, x + 3, y, LB, True)
+                t.put(x + 1, y + 1, DB, True)
+                t.put(x + 4, y + 1, DB, True)
         else:
-            hline(t, x + 1, x + 4, y, LB, True)
-            put(t, x, y + 1, LB, True)
-            put(t, x + 5, y + 1, LB, True)
+            t.hline(x + 1, x + 4, y, LB, True)
+            t.put(x, y + 1, LB, True)
+            t.put(x + 5, y + 1, LB, True)
             if i % 2 == 0:
-                put(t, x + 2, y, WH, True)
+                t.put(x + 2, y, WH, True)
     if not deep:
         for i in range(6):
-            x = int(hsh(i, 1, seed) * W)
-            y = int(hsh(i, 2, seed) * W)
-            if get(t, x, y) == DB:
-                put(t, x, y, CY if i % 2 else LB)
+            x = int(hsh(i, 1, seed) * N)
+            y = int(hsh(i, 2, seed) * N)
+            if t.get(x, y) == DB:
+                t.put(x, y, CY if i % 2 else LB, wrap=True)
     return t
 
 
 def swamp():
-    t = new(DG)
-    for y in range(W):
-        for x in range(W):
+    t = Tile(DG)
+    for y in range(N):
+        for x in range(N):
             v = vnoise(x, y, 151, 4)
             if v < 0.36:
                 t[y][x] = DB if (x + y) % 2 == 0 or v < 0.22 else DG
@@ -603,18 +557,18 @@ def swamp():
             elif hsh(x, y, 154) < 0.05:
                 t[y][x] = BR
     for i in range(7):  # glints on the murky water
-        x = int(hsh(i, 1, 155) * W)
-        y = int(hsh(i, 2, 155) * W)
-        if get(t, x, y) in (DB, DG):
-            hline(t, x, x + 1, y, LB, True)
+        x = int(hsh(i, 1, 155) * N)
+        y = int(hsh(i, 2, 155) * N)
+        if t.get(x, y) in (DB, DG):
+            t.hline(x, x + 1, y, LB, True)
     for i in range(8):  # tufts of marsh grass
-        x = int(hsh(i, 3, 155) * W)
-        y = int(hsh(i, 4, 155) * W)
-        put(t, x, y, G)
-        put(t, x, y - 1, BG if i % 2 else G)
-        put(t, x - 1, y - 1, G)
-        put(t, x + 1, y - 2, G)
-        put(t, x, y + 1, K)
+        x = int(hsh(i, 3, 155) * N)
+        y = int(hsh(i, 4, 155) * N)
+        t.put(x, y, G, wrap=True)
+        t.put(x, y - 1, BG if i % 2 else G, wrap=True)
+        t.put(x - 1, y - 1, G, wrap=True)
+        t.put(x + 1, y - 2, G, wrap=True)
+        t.put(x, y + 1, K, wrap=True)
     return t
 
 
@@ -623,54 +577,54 @@ def reeds():
     for (x, y, hgt) in ((4, 20, 11), (7, 19, 14), (10, 21, 9), (15, 12, 9), (18, 13, 12), (20, 11, 7),
                         (3, 8, 6)):
         for k in range(hgt):
-            put(t, x, y - k, G if k < hgt - 3 else BG)
-        put(t, x, y + 1, K)
-        rect(t, x, y - hgt - 2, x, y - hgt + 1, BR)  # cattail head
-        put(t, x + 1, y - hgt, BR)
-        put(t, x, y - hgt - 3, OC)
-        put(t, x - 1, y - hgt // 2, G)
+            t.put(x, y - k, G if k < hgt - 3 else BG, wrap=True)
+        t.put(x, y + 1, K, wrap=True)
+        t.rect(x, y - hgt - 2, x, y - hgt + 1, BR)  # cattail head
+        t.put(x + 1, y - hgt, BR, wrap=True)
+        t.put(x, y - hgt - 3, OC, wrap=True)
+        t.put(x - 1, y - hgt // 2, G, wrap=True)
     return t
 
 
 def lava():
-    t = new(RD)
-    for y in range(W):
-        for x in range(W):
+    t = Tile(RD)
+    for y in range(N):
+        for x in range(N):
             w = vnoise(x, y, 162, 6)
             if abs(w - 0.5) < 0.045:
                 t[y][x] = YE
             elif abs(w - 0.5) < 0.11 and hsh(x, y, 163) < 0.6:
                 t[y][x] = OC
     crust = set()
-    for y in range(W):
-        for x in range(W):
+    for y in range(N):
+        for x in range(N):
             if vnoise(x, y, 161, 8) > 0.66:
                 crust.add((x, y))
     for (x, y) in crust:
-        inside = all(((x + dx) % W, (y + dy) % W) in crust for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)))
+        inside = all(((x + dx) % N, (y + dy) % N) in crust for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)))
         c = BR if inside else K
         if inside and hsh(x, y, 165) < 0.2:
             c = K
-        put(t, x, y, c)
+        t.put(x, y, c, wrap=True)
     for i in range(5):
-        x = int(hsh(i, 1, 164) * W)
-        y = int(hsh(i, 2, 164) * W)
-        if get(t, x, y) == RD:
-            put(t, x, y, YE)
-            put(t, x + 1, y, WH if i % 2 else YE)
+        x = int(hsh(i, 1, 164) * N)
+        y = int(hsh(i, 2, 164) * N)
+        if t.get(x, y) == RD:
+            t.put(x, y, YE, wrap=True)
+            t.put(x + 1, y, WH if i % 2 else YE, wrap=True)
     return t
 
 
 def facets(seed, n, rim, lit, mid, dark, gapc=K, ystretch=1.0, spot=None):
     """Lumps of rock: periodic Voronoi cells, each lit from the top left."""
-    t = new(gapc)
-    pts = [(hsh(i, 1, seed) * W, hsh(i, 2, seed) * W) for i in range(n)]
-    for y in range(W):
-        for x in range(W):
+    t = Tile(gapc)
+    pts = [(hsh(i, 1, seed) * N, hsh(i, 2, seed) * N) for i in range(n)]
+    for y in range(N):
+        for x in range(N):
             ds = []
             for k, (px, py) in enumerate(pts):
-                for ox in (-W, 0, W):
-                    for oy in (-W, 0, W):
+                for ox in (-N, 0, N):
+                    for oy in (-N, 0, N):
                         dx = x + 0.5 - px - ox
                         dy = (y + 0.5 - py - oy) * ystretch
                         ds.append((dx * dx + dy * dy, dx, dy, k))
@@ -696,8 +650,8 @@ def facets(seed, n, rim, lit, mid, dark, gapc=K, ystretch=1.0, spot=None):
 def volcanic_rock():
     t = facets(171, 7, LG, GR, GR, K, spot=PU)
     # darker than plain stone: the faces are dithered towards black
-    for y in range(W):
-        for x in range(W):
+    for y in range(N):
+        for x in range(N):
             if t[y][x] == GR and (x + y) % 2 == 0 and hsh(x, y, 175) < 0.4:
                 t[y][x] = K
     return t
@@ -726,38 +680,38 @@ def mountain(snowy=False):
                 c = dark if not snowy or y >= ay + 9 else LG
             if not left and hsh(x, y, 210 + n) < 0.08:
                 c = K if not snowy else GR
-            put(t, x, y, c, False)
+            t.put(x, y, c, False)
         # gullies running down from the ridge
         for i in range(5):
             y0 = ay + 4 + int(hsh(i, 1, 211 + n) * 14)
             x0 = int(ridge.get(y0, ax)) - 1 - int(hsh(i, 2, 211 + n) * 4)
             for k in range(4):
                 if (x0 - k, y0 + k) in m:
-                    put(t, x0 - k, y0 + k, dark if not (snowy and y0 + k < ay + 9) else LG)
+                    t.put(x0 - k, y0 + k, dark if not (snowy and y0 + k < ay + 9) else LG, wrap=True)
         for (x, y) in m:
             if edge(m, x, y) and y < 24:
                 left = x + 0.5 < ridge.get(y, ax)
-                put(t, x, y, rim if left else K, False)
-        put(t, ax, ay, WH if snowy else rim)
+                t.put(x, y, rim if left else K, False)
+        t.put(ax, ay, WH if snowy else rim, wrap=True)
     return t
 
 
 def forest():
-    t = new(DG)
-    for y in range(W):
-        for x in range(W):
+    t = Tile(DG)
+    for y in range(N):
+        for x in range(N):
             if hsh(x, y, 301) < 0.3:
                 t[y][x] = K
     crowns = [(5, 3), (17, 1), (11, 9), (23, 10), (5, 15), (17, 17), (11, 22), (23, 22)]
     crowns = sorted(crowns, key=lambda p: p[1])
     for i, (cx, cy) in enumerate(crowns):
-        vline(t, cx, cy + 4, cy + 6, BR, True)
+        t.vline(cx, cy + 4, cy + 6, BR, True)
         m = ellipse_mask(cx + 0.5, cy + 0.5, 6.2, 5.4)
         shade_blob(t, m, G, G, DG, K, wrap=True, hi=BG, s=i + 7, tl=0.25, td=-0.1)
         for (x, y) in m:
             if not edge(m, x, y) and hsh(x, y, 302 + i) < 0.12:
-                c = get(t, x, y)
-                put(t, x, y, {G: DG, BG: G, DG: K}.get(c, c), True)
+                c = t.get(x, y)
+                t.put(x, y, {G: DG, BG: G, DG: K}.get(c, c), True)
     return t
 
 
@@ -773,15 +727,15 @@ def boulders():
             x = int(cx - rx / 2 + hsh(i, 1, s) * rx)
             y = int(cy - ry / 3 + hsh(i, 2, s) * ry * 0.8)
             if (x, y) in m and (x + 1, y + 1) in m:
-                put(t, x, y, GR)
-                put(t, x + 1, y + 1, GR)
+                t.put(x, y, GR, wrap=True)
+                t.put(x + 1, y + 1, GR, wrap=True)
     return t
 
 
 def cliff():
     t = facets(223, 9, YE, OC, BR, BR, ystretch=0.6, spot=GR)
     # grassy lip at the top
-    for x in range(W):
+    for x in range(N):
         d = 2 + int(hsh(x // 2, 0, 227) * 2)
         for y in range(d):
             t[y][x] = G if y < d - 1 else DG
@@ -792,9 +746,9 @@ def cliff():
 
 
 def stone_wall():
-    t = new(GR)
-    for y in range(W):
-        for x in range(W):
+    t = Tile(GR)
+    for y in range(N):
+        for x in range(N):
             row = y // 6
             off = 6 if row % 2 else 0
             bx = (x + off) % 12
@@ -817,7 +771,7 @@ def ruined_wall():
     t = grass(231, tufts=5, his=2)
     wall = stone_wall()
     top = [9, 9, 8, 8, 7, 7, 10, 12, 12, 11, 8, 6, 6, 6, 9, 13, 14, 14, 11, 10, 10, 9, 9, 9]
-    for x in range(W):
+    for x in range(N):
         for y in range(top[x], 18):
             t[y][x] = wall[y][x]
         t[top[x]][x] = WH if x % 3 else LG
@@ -825,13 +779,13 @@ def ruined_wall():
         t[19][x] = DG
     # moss
     for (x, y) in ((3, 15), (4, 16), (12, 16), (13, 16), (20, 15), (21, 16), (8, 11)):
-        put(t, x, y, G)
+        t.put(x, y, G, wrap=True)
     # fallen blocks
     for (x, y) in ((7, 3), (18, 9), (2, 21), (14, 21), (20, 21)):
-        rect(t, x, y, x + 2, y + 1, LG)
-        put(t, x, y, WH)
-        hline(t, x, x + 2, y + 2, K)
-        put(t, x + 3, y + 1, DG)
+        t.rect(x, y, x + 2, y + 1, LG)
+        t.put(x, y, WH, wrap=True)
+        t.hline(x, x + 2, y + 2, K)
+        t.put(x + 3, y + 1, DG, wrap=True)
     return t
 
 
@@ -840,20 +794,20 @@ def dead_tree():
     # trunk
     for y in range(9, 22):
         w = 1 if y < 14 else 2
-        rect(t, 11 - (1 if y > 19 else 0), y, 11 + w, y, GR)
-        put(t, 11 - (1 if y > 19 else 0) - 1, y, K)
-        put(t, 12 + w, y, K)
-        put(t, 11, y, LG if y % 3 else GR)
-    hline(t, 8, 16, 22, K)
-    hline(t, 13, 18, 22, DG)
+        t.rect(11 - (1 if y > 19 else 0), y, 11 + w, y, GR)
+        t.put(11 - (1 if y > 19 else 0) - 1, y, K, wrap=True)
+        t.put(12 + w, y, K, wrap=True)
+        t.put(11, y, LG if y % 3 else GR, wrap=True)
+    t.hline(8, 16, 22, K)
+    t.hline(13, 18, 22, DG)
     branches = [((11, 12), (6, 7)), ((6, 7), (4, 3)), ((6, 7), (2, 6)), ((12, 11), (17, 6)), ((17, 6), (20, 2)),
                 ((17, 6), (21, 7)), ((11, 9), (10, 3)), ((10, 3), (8, 1)), ((10, 4), (13, 1)), ((14, 9), (15, 4))]
     for (a, b) in branches:
-        line(t, a[0] + 1, a[1] + 1, b[0] + 1, b[1] + 1, K)
+        t.line(a[0] + 1, a[1] + 1, b[0] + 1, b[1] + 1, K)
     for (a, b) in branches:
-        line(t, a[0], a[1], b[0], b[1], GR)
+        t.line(a[0], a[1], b[0], b[1], GR)
     for (a, b) in branches[::3]:
-        line(t, a[0], a[1] - 1, (a[0] + b[0]) // 2, (a[1] + b[1]) // 2 - 1, LG)
+        t.line(a[0], a[1] - 1, (a[0] + b[0]) // 2, (a[1] + b[1]) // 2 - 1, LG)
     return t
 
 
@@ -870,7 +824,7 @@ def rocky_hills():
                 c = OC if c == LG else BR
             if edge(m, x, y):
                 c = WH if (x + 0.5 < rxl and y < ay + w * 0.6) else K
-            put(t, x, y, c)
+            t.put(x, y, c, wrap=True)
     return t
 
 
@@ -884,22 +838,22 @@ def volcano():
             c = OC
         if edge(cone, x, y):
             c = K if x + 0.5 >= rxl else GR
-        put(t, x, y, c)
-    hline(t, 9, 15, 7, YE)
-    hline(t, 10, 14, 8, RD)
-    put(t, 8, 7, K)
-    put(t, 16, 7, K)
+        t.put(x, y, c, wrap=True)
+    t.hline(9, 15, 7, YE)
+    t.hline(10, 14, 8, RD)
+    t.put(8, 7, K, wrap=True)
+    t.put(16, 7, K, wrap=True)
     for (x0, y0, path) in ((11, 9, [0, 0, -1, -1, 0, -1, -1, 0, 0, -1, 0, -1]), (13, 9, [0, 1, 0, 1, 1, 0, 1, 0, 1])):
         x = x0
         for k, dx in enumerate(path):
             x += dx
-            put(t, x, y0 + k, RD)
-            put(t, x + 1, y0 + k, YE if k % 3 == 0 else RD)
+            t.put(x, y0 + k, RD, wrap=True)
+            t.put(x + 1, y0 + k, YE if k % 3 == 0 else RD, wrap=True)
     # smoke
     for (cx, cy, r) in ((12, 4, 2.6), (15, 2, 2.2), (9, 2, 1.6)):
         m = ellipse_mask(cx, cy, r, r * 0.8)
         shade_blob(t, m, LG, GR, GR, None, s=int(cx))
-    hline(t, 0, 23, 22, K)
+    t.hline(0, 23, 22, K)
     return t
 
 
@@ -917,11 +871,11 @@ def cactus():
             c = DG
         if edge(body, x, y) and (x in (13, 6, 19) or y in (21,)):
             c = K
-        put(t, x, y, c)
+        t.put(x, y, c, wrap=True)
     for (x, y) in ((11, 6), (12, 10), (11, 15), (12, 18), (5, 10), (18, 8)):
-        put(t, x, y, YE)
-    put(t, 11, 2, RD)
-    put(t, 12, 2, MG)
+        t.put(x, y, YE, wrap=True)
+    t.put(11, 2, RD, wrap=True)
+    t.put(12, 2, MG, wrap=True)
     return t
 
 
@@ -931,46 +885,46 @@ def obelisk():
     tip = poly_mask([(9, 6), (11.5, 1), (14, 6)])
     # long shadow to the right
     for k in range(1, 9):
-        hline(t, 15 + k // 2, 16 + k, 21 - k // 2, DG)
+        t.hline(15 + k // 2, 16 + k, 21 - k // 2, DG)
     for (x, y) in body:
         c = LG if x < 12 else GR
         if x == 11:
             c = WH if y % 5 else LG
         if edge(body, x, y):
             c = K
-        put(t, x, y, c)
+        t.put(x, y, c, wrap=True)
     for (x, y) in tip:
-        put(t, x, y, WH if x < 12 else LG)
+        t.put(x, y, WH if x < 12 else LG, wrap=True)
     for (x, y) in tip:
         if edge(tip, x, y) and x >= 12:
-            put(t, x, y, K)
+            t.put(x, y, K, wrap=True)
     # carved glyphs
     for (x, y) in ((10, 9), (12, 9), (10, 12), (11, 13), (10, 16), (12, 16), (11, 18)):
-        put(t, x, y, PU)
-    rect(t, 6, 21, 17, 22, GR)
-    hline(t, 6, 17, 21, LG)
-    hline(t, 6, 17, 23, K)
+        t.put(x, y, PU, wrap=True)
+    t.rect(6, 21, 17, 22, GR)
+    t.hline(6, 17, 21, LG)
+    t.hline(6, 17, 23, K)
     return t
 
 
 def fence():
     t = grass(271, tufts=6, his=2)
     for y in (9, 15):
-        hline(t, 0, 23, y, OC)
-        hline(t, 0, 23, y + 1, BR)
-        hline(t, 0, 23, y + 2, DG)
+        t.hline(0, 23, y, OC)
+        t.hline(0, 23, y + 1, BR)
+        t.hline(0, 23, y + 2, DG)
     for x0 in (4, 16):
-        rect(t, x0, 5, x0 + 2, 19, OC)
-        vline(t, x0 + 2, 5, 19, BR)
-        vline(t, x0 - 1, 5, 19, K)
-        vline(t, x0 + 3, 6, 19, K)
-        hline(t, x0, x0 + 2, 4, K)
-        put(t, x0, 5, YE)
-        hline(t, x0, x0 + 3, 20, DG)
-        hline(t, x0 - 1, x0 + 3, 19, K)
+        t.rect(x0, 5, x0 + 2, 19, OC)
+        t.vline(x0 + 2, 5, 19, BR)
+        t.vline(x0 - 1, 5, 19, K)
+        t.vline(x0 + 3, 6, 19, K)
+        t.hline(x0, x0 + 2, 4, K)
+        t.put(x0, 5, YE, wrap=True)
+        t.hline(x0, x0 + 3, 20, DG)
+        t.hline(x0 - 1, x0 + 3, 19, K)
         for y in (9, 15):
-            put(t, x0 - 1, y, OC)
-            put(t, x0 + 3, y, OC)
+            t.put(x0 - 1, y, OC, wrap=True)
+            t.put(x0 + 3, y, OC, wrap=True)
     return t
 
 
@@ -987,13 +941,13 @@ def tombstones():
             c = LG
             if edge(body, x, y):
                 c = K if (x, y + 1) not in body or (x + 1, y) not in body else WH
-            put(t, x, y, c)
+            t.put(x, y, c, wrap=True)
         if not cross:
-            hline(t, x0 + 2, x0 + 3, y0 + 3, GR)
-            hline(t, x0 + 2, x0 + 3, y0 + 5, GR)
+            t.hline(x0 + 2, x0 + 3, y0 + 3, GR)
+            t.hline(x0 + 2, x0 + 3, y0 + 5, GR)
         # grave mound
-        hline(t, x0, x0 + 5, y0 + 8, BR)
-        hline(t, x0 + 1, x0 + 4, y0 + 9, BR)
+        t.hline(x0, x0 + 5, y0 + 8, BR)
+        t.hline(x0 + 1, x0 + 4, y0 + 9, BR)
     return t
 
 
@@ -1017,16 +971,16 @@ def crystals():
             c = lc if f < -0.35 else (mc if f < 0.35 else dc)
             if edge(m, x, y):
                 c = K
-            put(t, x, y, c)
-        put(t, tx, ty + 2, WH)
-        put(t, tx - 1, ty + 3, WH)
+            t.put(x, y, c, wrap=True)
+        t.put(tx, ty + 2, WH, wrap=True)
+        t.put(tx - 1, ty + 3, WH, wrap=True)
     return t
 
 
 def chasm():
-    t = new(K)
-    for y in range(W):
-        for x in range(W):
+    t = Tile(K)
+    for y in range(N):
+        for x in range(N):
             if y < 5:
                 v = vnoise(x, y, 291, 4)
                 t[y][x] = GR if v > 0.45 else BR
@@ -1043,7 +997,7 @@ def chasm():
                     t[y][x] = PU if y < 10 else K
             elif y < 15 and (x * 3 + y) % 7 == 0:
                 t[y][x] = PU
-    for x in range(W):
+    for x in range(N):
         d = 5 + int(hsh(x // 2, 5, 293) * 2)
         t[d][x] = K
         t[d - 1][x] = GR if x % 3 else BR
@@ -1060,37 +1014,37 @@ def broken_statue():
             c = WH
         elif x >= 16 or y == 21:
             c = GR
-        put(t, x, y, c)
-    hline(t, 4, 18, 22, K)
-    vline(t, 18, 16, 22, K)
+        t.put(x, y, c, wrap=True)
+    t.hline(4, 18, 22, K)
+    t.vline(18, 16, 22, K)
     # two legs and the hips, broken off at the waist
     for x0 in (7, 12):
-        rect(t, x0, 9, x0 + 2, 15, LG)
-        vline(t, x0, 9, 15, WH)
-        vline(t, x0 + 2, 9, 15, GR)
-        vline(t, x0 + 3, 9, 15, K)
-        hline(t, x0 - 1, x0 + 2, 15, LG)
-    rect(t, 6, 5, 15, 9, LG)
-    hline(t, 6, 15, 9, GR)
-    vline(t, 6, 5, 9, WH)
-    vline(t, 15, 5, 9, GR)
-    vline(t, 16, 5, 9, K)
+        t.rect(x0, 9, x0 + 2, 15, LG)
+        t.vline(x0, 9, 15, WH)
+        t.vline(x0 + 2, 9, 15, GR)
+        t.vline(x0 + 3, 9, 15, K)
+        t.hline(x0 - 1, x0 + 2, 15, LG)
+    t.rect(6, 5, 15, 9, LG)
+    t.hline(6, 15, 9, GR)
+    t.vline(6, 5, 9, WH)
+    t.vline(15, 5, 9, GR)
+    t.vline(16, 5, 9, K)
     # jagged break
     for x, y in ((6, 5), (7, 4), (8, 4), (9, 5), (10, 3), (11, 4), (12, 5), (13, 4), (14, 5), (15, 5)):
-        put(t, x, y, GR)
+        t.put(x, y, GR, wrap=True)
         if y < 5:
-            vline(t, x, y + 1, 5, LG)
-    put(t, 10, 4, WH)
+            t.vline(x, y + 1, 5, LG)
+    t.put(10, 4, WH, wrap=True)
     # the fallen head and a hand
     head = ellipse_mask(20.5, 19, 2.6, 2.3)
     shadow(t, head, DG, 1, 1)
     shade_blob(t, head, WH, LG, GR, K, s=6)
-    put(t, 19, 19, GR)
-    put(t, 21, 19, GR)
-    put(t, 20, 20, GR)
-    rect(t, 0, 21, 3, 22, LG)
-    put(t, 0, 21, WH)
-    hline(t, 0, 3, 23, K)
+    t.put(19, 19, GR, wrap=True)
+    t.put(21, 19, GR, wrap=True)
+    t.put(20, 20, GR, wrap=True)
+    t.rect(0, 21, 3, 22, LG)
+    t.put(0, 21, WH, wrap=True)
+    t.hline(0, 3, 23, K)
     return t
 
 
@@ -1102,14 +1056,14 @@ def hut():
         c = OC if x < 17 else BR
         if x in (5, 11, 18) or y == 21:
             c = BR
-        put(t, x, y, c)
+        t.put(x, y, c, wrap=True)
     # door and window
-    rect(t, 12, 15, 15, 21, K)
-    rect(t, 13, 16, 14, 21, BR)
-    put(t, 14, 18, YE)
-    rect(t, 7, 15, 9, 17, K)
-    put(t, 8, 16, YE)
-    hline(t, 4, 19, 22, K)
+    t.rect(12, 15, 15, 21, K)
+    t.rect(13, 16, 14, 21, BR)
+    t.put(14, 18, YE, wrap=True)
+    t.rect(7, 15, 9, 17, K)
+    t.put(8, 16, YE, wrap=True)
+    t.hline(4, 19, 22, K)
     # thatched roof
     roof = poly_mask([(12, 2), (22, 14), (1, 14)])
     shadow(t, roof, DG, 1, 1)
@@ -1119,48 +1073,48 @@ def hut():
             c = BR if (x + y // 2) % 4 else OC
         if edge(roof, x, y):
             c = K if y > 12 or x > 12 else BR
-        put(t, x, y, c)
-    hline(t, 2, 21, 13, BR)
+        t.put(x, y, c, wrap=True)
+    t.hline(2, 21, 13, BR)
     # chimney with smoke
-    rect(t, 16, 3, 17, 7, GR)
-    vline(t, 16, 3, 7, LG)
-    put(t, 18, 1, LG)
-    put(t, 19, 0, GR)
+    t.rect(16, 3, 17, 7, GR)
+    t.vline(16, 3, 7, LG)
+    t.put(18, 1, LG, wrap=True)
+    t.put(19, 0, GR, wrap=True)
     return t
 
 
 def stairs():
     t = stone_paving()
-    rect(t, 3, 2, 20, 21, K)
+    t.rect(3, 2, 20, 21, K)
     # treads going down from the top edge into the dark, nearer is brighter
     treads = [(3, WH, LG, GR), (7, LG, GR, GR), (11, LG, GR, K), (15, GR, K, K), (19, GR, K, K)]
     for i, (y, top, face, side) in enumerate(treads):
         x0, x1 = 4 + i // 2, 19 - i // 2
-        hline(t, x0, x1, y, top)
-        hline(t, x0, x1, y + 1, face)
+        t.hline(x0, x1, y, top)
+        t.hline(x0, x1, y + 1, face)
         if face != K:
-            hline(t, x0, x1, y + 2, side)
+            t.hline(x0, x1, y + 2, side)
     # side walls of the stairwell
     for y in range(2, 22):
-        put(t, 3, y, LG if y < 12 else GR)
-        put(t, 20, y, GR if y < 12 else K)
-    hline(t, 2, 21, 1, WH)
-    hline(t, 2, 21, 22, LG)
-    hline(t, 2, 21, 23, GR)
-    vline(t, 2, 1, 22, WH)
-    vline(t, 21, 1, 22, GR)
+        t.put(3, y, LG if y < 12 else GR, wrap=True)
+        t.put(20, y, GR if y < 12 else K, wrap=True)
+    t.hline(2, 21, 1, WH)
+    t.hline(2, 21, 22, LG)
+    t.hline(2, 21, 23, GR)
+    t.vline(2, 1, 22, WH)
+    t.vline(21, 1, 22, GR)
     # a faint glow far below
-    hline(t, 10, 13, 21, PU)
-    put(t, 11, 20, MG)
+    t.hline(10, 13, 21, PU)
+    t.put(11, 20, MG, wrap=True)
     return t
 
 
 def signpost():
     t = grass(331, tufts=6, his=2)
-    rect(t, 11, 9, 12, 21, BR)
-    vline(t, 11, 9, 21, OC)
-    vline(t, 13, 10, 21, K)
-    hline(t, 10, 14, 22, DG)
+    t.rect(11, 9, 12, 21, BR)
+    t.vline(11, 9, 21, OC)
+    t.vline(13, 10, 21, K)
+    t.hline(10, 14, 22, DG)
     board = rect_mask(3, 4, 20, 10)
     shadow(t, board, DG, 1, 1)
     for (x, y) in board:
@@ -1171,16 +1125,16 @@ def signpost():
             c = K
         elif edge(board, x, y):
             c = BR
-        put(t, x, y, c)
+        t.put(x, y, c, wrap=True)
     # arrow head on the right end and writing
-    put(t, 21, 7, BR)
-    put(t, 21, 6, K)
-    put(t, 21, 8, K)
-    put(t, 22, 7, K)
+    t.put(21, 7, BR, wrap=True)
+    t.put(21, 6, K, wrap=True)
+    t.put(21, 8, K, wrap=True)
+    t.put(22, 7, K, wrap=True)
     for (x0, x1, y) in ((5, 9, 6), (11, 17, 6), (5, 14, 8)):
-        hline(t, x0, x1, y, K)
-    put(t, 11, 4, GR)
-    put(t, 12, 4, GR)
+        t.hline(x0, x1, y, K)
+    t.put(11, 4, GR, wrap=True)
+    t.put(12, 4, GR, wrap=True)
     return t
 
 
@@ -1201,10 +1155,10 @@ def castle():
     wall = rect_mask(3, 11, 20, 21)
     shadow(t, wall, DG, 1, 1)
     for (x, y) in wall:
-        put(t, x, y, stone(x, y, wall))
+        t.put(x, y, stone(x, y, wall), wrap=True)
     for x in range(3, 21, 2):
-        put(t, x, 10, LG)
-    hline(t, 3, 20, 11, WH)
+        t.put(x, 10, LG, wrap=True)
+    t.hline(3, 20, 11, WH)
     # towers
     for x0 in (1, 17):
         tw = rect_mask(x0, 6, x0 + 5, 22)
@@ -1215,13 +1169,13 @@ def castle():
                 c = GR
             if x == x0:
                 c = WH if y % 3 else LG
-            put(t, x, y, c)
+            t.put(x, y, c, wrap=True)
         for x in range(x0, x0 + 6, 2):
-            put(t, x, 5, LG)
-            put(t, x, 4, WH if x == x0 else LG)
-        vline(t, x0 + 6, 4, 22, K)
-        rect(t, x0 + 2, 10, x0 + 3, 12, K)  # arrow slit
-        vline(t, x0 + 2, 10, 12, DB)
+            t.put(x, 5, LG, wrap=True)
+            t.put(x, 4, WH if x == x0 else LG, wrap=True)
+        t.vline(x0 + 6, 4, 22, K)
+        t.rect(x0 + 2, 10, x0 + 3, 12, K)  # arrow slit
+        t.vline(x0 + 2, 10, 12, DB)
     # keep
     keep = rect_mask(8, 3, 15, 12)
     for (x, y) in keep:
@@ -1230,12 +1184,12 @@ def castle():
             c = GR
         if x == 8:
             c = WH
-        put(t, x, y, c)
+        t.put(x, y, c, wrap=True)
     for x in range(8, 16, 2):
-        put(t, x, 2, LG)
-    vline(t, 16, 2, 11, K)
-    rect(t, 11, 5, 12, 7, K)
-    put(t, 11, 5, YE)
+        t.put(x, 2, LG, wrap=True)
+    t.vline(16, 2, 11, K)
+    t.rect(11, 5, 12, 7, K)
+    t.put(11, 5, YE, wrap=True)
     # conical roofs on the towers
     for x0 in (1, 17):
         cone = poly_mask([(x0 + 3, -1), (x0 + 7, 7), (x0 - 1, 7)])
@@ -1246,20 +1200,20 @@ def castle():
                 c = BR if left else K
             if edge(cone, x, y):
                 c = K if (not left or y == 6) else YE
-            put(t, x, y, c)
-        hline(t, x0 - 1, x0 + 6, 7, K)
-    vline(t, 12, -0, 1, GR)
-    hline(t, 13, 14, 0, YE)
+            t.put(x, y, c, wrap=True)
+        t.hline(x0 - 1, x0 + 6, 7, K)
+    t.vline(12, -0, 1, GR)
+    t.hline(13, 14, 0, YE)
     # gate
     gate = rect_mask(9, 15, 14, 21) - {(9, 15), (14, 15)}
     for (x, y) in gate:
-        put(t, x, y, K)
+        t.put(x, y, K, wrap=True)
     for x in (10, 12):
-        vline(t, x, 16, 21, BR)
-    hline(t, 9, 14, 18, BR)
-    hline(t, 8, 15, 14, WH)
-    hline(t, 0, 23, 23, DG)
-    hline(t, 3, 20, 22, K)
+        t.vline(x, 16, 21, BR)
+    t.hline(9, 14, 18, BR)
+    t.hline(8, 15, 14, WH)
+    t.hline(0, 23, 23, DG)
+    t.hline(3, 20, 22, K)
     return t
 
 
@@ -1270,10 +1224,10 @@ def walled_town():
     for (x0, y0, w, rc) in houses:
         hw = w / 2
         roof = poly_mask([(x0 + hw, y0), (x0 + w + 1, y0 + hw + 1.5), (x0 - 1, y0 + hw + 1.5)])
-        rect(t, x0, int(y0 + hw) + 1, x0 + w - 1, 15, OC)
-        vline(t, x0 + w - 1, int(y0 + hw) + 1, 15, BR)
-        rect(t, x0 + 1, int(y0 + hw) + 3, x0 + 2, int(y0 + hw) + 4, K)
-        put(t, x0 + 1, int(y0 + hw) + 3, YE)
+        t.rect(x0, int(y0 + hw) + 1, x0 + w - 1, 15, OC)
+        t.vline(x0 + w - 1, int(y0 + hw) + 1, 15, BR)
+        t.rect(x0 + 1, int(y0 + hw) + 3, x0 + 2, int(y0 + hw) + 4, K)
+        t.put(x0 + 1, int(y0 + hw) + 3, YE, wrap=True)
         for (x, y) in roof:
             left = x + 0.5 < x0 + hw
             c = (RD if left else BR) if rc == RD else (OC if left else BR)
@@ -1281,16 +1235,16 @@ def walled_town():
                 c = BR if c != BR else K
             if edge(roof, x, y):
                 c = K if not left or (x, y + 1) not in roof else (YE if rc == RD else OC)
-            put(t, x, y, c)
+            t.put(x, y, c, wrap=True)
     # church tower with a spire
-    rect(t, 10, 3, 12, 15, LG)
-    vline(t, 12, 3, 15, GR)
-    vline(t, 13, 3, 15, K)
-    put(t, 11, 6, K)
+    t.rect(10, 3, 12, 15, LG)
+    t.vline(12, 3, 15, GR)
+    t.vline(13, 3, 15, K)
+    t.put(11, 6, K, wrap=True)
     spire = poly_mask([(11.5, -1), (13.5, 3.5), (9.5, 3.5)])
     for (x, y) in spire:
-        put(t, x, y, GR if x >= 11 else LG)
-    put(t, 11, 0, YE)
+        t.put(x, y, GR if x >= 11 else LG, wrap=True)
+    t.put(11, 0, YE, wrap=True)
     # the front wall with battlements
     wall = rect_mask(0, 16, 23, 21)
     for (x, y) in wall:
@@ -1299,21 +1253,21 @@ def walled_town():
             c = GR
         if y == 16:
             c = WH
-        put(t, x, y, c)
+        t.put(x, y, c, wrap=True)
     for x in range(0, 24, 3):
-        rect(t, x, 15, x + 1, 15, LG)
-        put(t, x, 15, WH)
-    hline(t, 0, 23, 22, K)
-    hline(t, 0, 23, 23, DG)
+        t.rect(x, 15, x + 1, 15, LG)
+        t.put(x, 15, WH, wrap=True)
+    t.hline(0, 23, 22, K)
+    t.hline(0, 23, 23, DG)
     # gate
     gate = rect_mask(9, 16, 14, 21) - {(9, 16), (14, 16)}
     for (x, y) in gate:
-        put(t, x, y, K)
-    rect(t, 10, 18, 13, 21, BR)
-    vline(t, 11, 18, 21, OC)
-    put(t, 13, 20, YE)
-    hline(t, 10, 13, 22, OC)
-    hline(t, 10, 13, 23, OC)
+        t.put(x, y, K, wrap=True)
+    t.rect(10, 18, 13, 21, BR)
+    t.vline(11, 18, 21, OC)
+    t.put(13, 20, YE, wrap=True)
+    t.hline(10, 13, 22, OC)
+    t.hline(10, 13, 23, OC)
     return t
 
 
@@ -1328,23 +1282,23 @@ def cave():
             c = K
         if edge(hill, x, y):
             c = YE if (x < 12 and y < 14) else K
-        put(t, x, y, c)
+        t.put(x, y, c, wrap=True)
     # mouth
     mouth = ellipse_mask(12, 19, 6, 7.5)
     mouth = {(x, y) for (x, y) in mouth if y <= 21}
     for (x, y) in mouth:
-        put(t, x, y, K)
+        t.put(x, y, K, wrap=True)
     for (x, y) in mouth:
         if edge(mouth, x, y) and y < 21:
-            put(t, x, y - 1, GR if x < 12 else K)
-            put(t, x, y, K)
+            t.put(x, y - 1, GR if x < 12 else K, wrap=True)
+            t.put(x, y, K, wrap=True)
     # teeth of rock at the opening
     for (x, y) in ((9, 13), (13, 12), (15, 14)):
-        put(t, x, y, GR)
-        put(t, x, y + 1, GR)
-    hline(t, 6, 17, 22, K)
-    hline(t, 8, 15, 21, GR)
-    hline(t, 0, 23, 23, DG)
+        t.put(x, y, GR, wrap=True)
+        t.put(x, y + 1, GR, wrap=True)
+    t.hline(6, 17, 22, K)
+    t.hline(8, 15, 21, GR)
+    t.hline(0, 23, 23, DG)
     return t
 
 
@@ -1363,11 +1317,11 @@ def pyramid():
             c = OC
         if edge(m, x, y):
             c = WH if left and y < 20 else K
-        put(t, x, y, c)
+        t.put(x, y, c, wrap=True)
     # entrance
-    rect(t, 11, 17, 13, 20, K)
-    hline(t, 11, 13, 16, BR)
-    hline(t, 0, 23, 22, BR)
+    t.rect(11, 17, 13, 20, K)
+    t.hline(11, 13, 16, BR)
+    t.hline(0, 23, 22, BR)
     return t
 
 
@@ -1375,28 +1329,28 @@ def temple():
     t = dark_earth()
     # stepped base
     for i, (x0, x1, y) in enumerate(((2, 21, 21), (3, 20, 20), (4, 19, 19))):
-        hline(t, x0, x1, y, LG if i else GR)
-        put(t, x1, y, GR)
-    hline(t, 1, 22, 22, K)
+        t.hline(x0, x1, y, LG if i else GR)
+        t.put(x1, y, GR, wrap=True)
+    t.hline(1, 22, 22, K)
     # columns
-    rect(t, 4, 12, 19, 18, GR)
+    t.rect(4, 12, 19, 18, GR)
     for x in (5, 9, 13, 17):
-        rect(t, x, 12, x + 1, 18, WH)
-        put(t, x + 1, 12, LG)
-        vline(t, x + 2, 12, 18, K)
-    rect(t, 11, 15, 12, 18, K)
-    put(t, 11, 15, YE)
-    hline(t, 3, 20, 11, WH)
-    hline(t, 3, 20, 12, LG)
+        t.rect(x, 12, x + 1, 18, WH)
+        t.put(x + 1, 12, LG, wrap=True)
+        t.vline(x + 2, 12, 18, K)
+    t.rect(11, 15, 12, 18, K)
+    t.put(11, 15, YE, wrap=True)
+    t.hline(3, 20, 11, WH)
+    t.hline(3, 20, 12, LG)
     # dome
     dome = {(x, y) for (x, y) in ellipse_mask(12, 11, 8, 9) if y < 11}
     shade_blob(t, dome, WH, CY, LB, K, hi=WH, s=3, lx=-0.8, ly=-0.4)
     for (x, y) in dome:
         if y == 10:
-            put(t, x, y, LG)
-    vline(t, 12, 0, 2, YE)
-    put(t, 11, 1, YE)
-    put(t, 13, 1, YE)
+            t.put(x, y, LG, wrap=True)
+    t.vline(12, 0, 2, YE)
+    t.put(11, 1, YE, wrap=True)
+    t.put(13, 1, YE, wrap=True)
     return t
 
 
@@ -1466,16 +1420,11 @@ def build():
 
 
 def write_sources(root, tiles):
-    lines = ["# Ground tile set: the overworld and the two underworld maps.",
-             "# Each tile: a header 'tile N  description', then 24 rows of 24 palette indices (hex).",
-             "# Painted with tools/art/ground/make_ground.py; hand edits here are welcome.", ""]
-    for i, (name, t) in enumerate(tiles):
-        lines.append("tile %d  %s" % (i, name))
-        for row in t:
-            lines.append("".join("%x" % c for c in row))
-        lines.append("")
     with open(os.path.join(root, "data/tiles/ground.txt"), "w") as f:
-        f.write("\n".join(lines))
+        write_tile_set(f, ["Ground tile set: the overworld and the two underworld maps.",
+                           "Each tile: a header 'tile N  description', then 24 rows of 24 palette indices (hex).",
+                           "Painted with tools/art/ground/make_ground.py; hand edits here are welcome."],
+                       [(name, t.rows()) for name, t in tiles])
     # exactly 16 lines; 0, 7, 8 and 10..15 are the message window's colours on every map
     pl = []
     for i, (r, g, b, name) in enumerate(PALETTE):
@@ -1486,33 +1435,22 @@ def write_sources(root, tiles):
 
 # ---------------------------------------------------------------- preview
 
-def png(path, w, h, rgb):
-    raw = b"".join(b"\x00" + bytes(rgb[y * w * 3:(y + 1) * w * 3]) for y in range(h))
-
-    def chunk(tag, data):
-        c = struct.pack(">I", len(data)) + tag + data
-        return c + struct.pack(">I", zlib.crc32(tag + data) & 0xFFFFFFFF)
-    with open(path, "wb") as f:
-        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 2, 0, 0, 0)) +
-                chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
-
-
 def render(grid, tiles, scale, night=False):
     rows, cols = len(grid), len(grid[0])
-    w, h = cols * W * scale, rows * W * scale
+    w, h = cols * N * scale, rows * N * scale
     rgb = bytearray(w * h * 3)
-    pal = [((r * 4) & 0xF8, (g * 4) & 0xF8, (b * 4) & 0xF8) for (r, g, b, _) in PALETTE]
+    pal = [screen_rgb(r, g, b) for (r, g, b, _) in PALETTE]
     for gy, row in enumerate(grid):
         for gx, n in enumerate(row):
             if n is None:
                 continue
             t = tiles[n][1]
-            for y in range(W * scale):
-                for x in range(W * scale):
+            for y in range(N * scale):
+                for x in range(N * scale):
                     c = pal[t[y // scale][x // scale]]
                     if night:
                         c = (0, 0, c[2])
-                    o = (((gy * W * scale + y) * w) + gx * W * scale + x) * 3
+                    o = (((gy * N * scale + y) * w) + gx * N * scale + x) * 3
                     rgb[o:o + 3] = bytes(c)
     return w, h, rgb
 
@@ -1537,22 +1475,22 @@ def patch_grid():
 
 def preview(prefix, tiles):
     grid = [list(range(r * 8, r * 8 + 8)) for r in range(7)]
-    png(prefix + "-sheet.png", *render(grid, tiles, 2))
+    write_png(prefix + "-sheet.png", *render(grid, tiles, 2))
     scene = patch_grid()
-    png(prefix + "-scene.png", *render(scene, tiles, 2))
-    png(prefix + "-night.png", *render(scene, tiles, 1, night=True))
+    write_png(prefix + "-scene.png", *render(scene, tiles, 2))
+    write_png(prefix + "-night.png", *render(scene, tiles, 1, night=True))
     field = [[n for n in (41, 41, 41, 24, 24, 24, 27, 27, 27, 48, 48, 48)] for _ in range(3)] + \
             [[n for n in (3, 3, 3, 10, 10, 10, 1, 1, 1, 49, 49, 49)] for _ in range(3)] + \
             [[n for n in (50, 50, 50, 35, 35, 35, 36, 36, 36, 45, 45, 45)] for _ in range(3)] + \
             [[n for n in (19, 19, 19, 28, 28, 28, 29, 29, 29, 42, 42, 42)] for _ in range(3)]
-    png(prefix + "-fields.png", *render(field, tiles, 1))
+    write_png(prefix + "-fields.png", *render(field, tiles, 1))
 
 
 def main():
     root = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../.."))
     tiles = build()
     for i, (_, t) in enumerate(tiles):
-        assert len(t) == W and all(len(r) == W and all(0 <= c < 16 for c in r) for r in t), i
+        assert len(t) == N and all(len(r) == N and all(0 <= c < 16 for c in r) for r in t), i
     write_sources(root, tiles)
     if len(sys.argv) > 2 and sys.argv[1] == "--preview":
         preview(sys.argv[2], tiles)

@@ -11,12 +11,14 @@
 #include "game/camp/healing_magic.h"
 #include "game/camp/prophecy.h"
 #include "game/camp/rest.h"
+#include "game/camp/teleport.h"
 #include "game/camp/use_item.h"
 #include "game/state/party.h"
 #include "game/state/rules.h"
 #include "game/world/map_data.h"
 #include "screen/johab.h"
 #include "session.h"
+#include "shell/key_queue.h"
 #include "shell/play_game.h"
 
 namespace vela {
@@ -227,6 +229,23 @@ TEST(ChangeMagic, TeleportPaysOnlyWhenItCounts) {
     EXPECT_EQ(PartyX, 24);
     change(s, "{down*7}{enter}{down*2}{enter}{esc}");
     EXPECT_EQ(+caster.SP, 100);
+}
+
+TEST(ChangeMagic, TheDemonsCavesStopTeleportAndNothingElseDoes) {
+    test::Session s;
+    test::Transcript t;
+    onTarn();
+    const std::string refusal = "이 동굴의 악의 힘이 공간 이동을 방해 합니다.";
+    for (MapId map : {kBelial, kMoloch, kAsmodeus, kUnderworld1, kMortal}) {
+        Party.MapNumber = map;
+        std::size_t before = t.text.size();
+        s.platform.SetScript({});
+        ResetKeyQueue();
+        s.platform.AppendKeys("{esc}");  // elsewhere the direction is asked for
+        EXPECT_FALSE(Teleport());
+        bool refused = t.text.find(refusal, before) != std::string::npos;
+        EXPECT_EQ(refused, map == kBelial || map == kMoloch || map == kAsmodeus) << int(map);
+    }
 }
 
 TEST(ChangeMagic, FoodMakingStopsAt255) {

@@ -41,7 +41,7 @@ void bumpFrom(int x, int y, int dx, int dy) {
 
 TEST(Statues, SleepUntilTheStoneIsReadThenAskEveryQuestionAndPayOnce) {
     World w;
-    w.Enter(2, 100, 98);
+    w.Enter(kPyramid, 100, 98);
     standOn(171, 94);
     EXPECT_TRUE(w.lines.empty()) << "a sleeping statue says nothing";
 
@@ -143,9 +143,9 @@ TEST(StatForGold, PricesCapsAndShortGold) {
 
 TEST(PyramidSquares, TheLavaTrapATeleportTheStairsAndTheFinds) {
     World w;
-    w.Enter(1, 84, 85);
+    w.Enter(kOverworld, 84, 85);
     w.Walk("{down}{enter}");
-    ASSERT_EQ(Party.MapNumber, 2);
+    ASSERT_EQ(Party.MapNumber, kPyramid);
     EXPECT_EQ(PartyX, 100);
     EXPECT_EQ(PartyY, 98);
 
@@ -168,14 +168,14 @@ TEST(PyramidSquares, TheLavaTrapATeleportTheStairsAndTheFinds) {
 
     w.Keys("{enter}");
     bumpFrom(100, 99, 0, 1);
-    EXPECT_EQ(+Party.MapNumber, 1);
+    EXPECT_EQ(Party.MapNumber, kOverworld);
     EXPECT_EQ(PartyX, 84);
     EXPECT_EQ(PartyY, 85);
 }
 
 TEST(ClosedDoors, TheArchiveStaysShutAndTheLeversOpenTheCave) {
     World w;
-    w.Enter(11, 21, 34);
+    w.Enter(kEvidence, 21, 34);
     bumpFrom(25, 8, 0, -1);
     EXPECT_TRUE(w.Said("막혀 있다. 누군가 일부러 막아 놓은"));
     EXPECT_EQ(MapTile(25, 7), 54);
@@ -188,10 +188,10 @@ TEST(ClosedDoors, TheArchiveStaysShutAndTheLeversOpenTheCave) {
     standOn(26, 12);
     EXPECT_TRUE(IsSet(Bit::EvidenceScene));
 
-    w.Enter(2, 149, 66);
+    w.Enter(kPyramid, 149, 66);
     w.Keys("{enter}");
     bumpFrom(149, 66, 0, -1);
-    ASSERT_EQ(Party.MapNumber, 12);
+    ASSERT_EQ(Party.MapNumber, kClue);
     bumpFrom(25, 27, 0, 1);
     EXPECT_EQ(MapTile(25, 28), 54) << "three levers short";
     standOn(8, 8);
@@ -206,7 +206,7 @@ TEST(ClosedDoors, TheArchiveStaysShutAndTheLeversOpenTheCave) {
     EXPECT_EQ(MapTile(26, 28), 43);
 
     // Out and back in: the levers stay pulled and the way stays open.
-    w.Enter(2, 149, 66);
+    w.Enter(kPyramid, 149, 66);
     w.Keys("{enter}");
     bumpFrom(149, 66, 0, -1);
     EXPECT_EQ(MapTile(37, 7), 17);
@@ -218,7 +218,7 @@ TEST(ClosedDoors, TheArchiveStaysShutAndTheLeversOpenTheCave) {
 
 TEST(MenaceAltar, PlaysByStage) {
     World w;
-    w.Enter(10, 9, 44);
+    w.Enter(kMenace, 9, 44);
     Party.Flags[FlagStoryStage] = 1;
     standOn(25, 43);
     EXPECT_EQ(Stage(), 2);
@@ -239,7 +239,7 @@ TEST(MenaceAltar, PlaysByStage) {
     Party.Flags[FlagStoryStage] = 9;
     w.Keys("{enter}");
     standOn(25, 43);
-    EXPECT_EQ(+Party.MapNumber, 3);
+    EXPECT_EQ(Party.MapNumber, kUnderworld1);
     EXPECT_EQ(PartyX, 51);
     EXPECT_EQ(PartyY, 51);
     EXPECT_EQ(+Party.Flags[FlagStoryObjectives], 0x01);
@@ -263,7 +263,7 @@ TEST(PyramidBranches, TheLordWaitsForTheStatuesAndBothFindsThenTheRulerSetsTheTw
     World w;
     Party.Flags[FlagStoryStage] = 5;
     Party.Flags[FlagStorySubStage] = 1;
-    w.Enter(7, 38, 63);
+    w.Enter(kLastDitch, 38, 63);
     talkTo(38, 17);
     EXPECT_EQ(SubStage(), 1) << "the statues are not passed yet";
     for (Bit b : {Bit::StatueAstronomy, Bit::StatueComputers, Bit::StatuePhysics, Bit::StatueChronicle,
@@ -279,7 +279,7 @@ TEST(PyramidBranches, TheLordWaitsForTheStatuesAndBothFindsThenTheRulerSetsTheTw
     for (int visit = 0; visit < 3; ++visit) talkTo(38, 17);
     EXPECT_EQ(Stage(), 6);
 
-    w.Enter(6, 51, 29);
+    w.Enter(kTarn, 51, 29);
     Party.Year = 774;
     Party.Day = 100;
     w.Keys("{enter*4}");

@@ -71,7 +71,7 @@ TEST(Gifts, CountersStopAtTheirCapsAndFindsComeOnce) {
 
 TEST(TarnSpecialSquares, TreasuresPayOnceAndTheExitAsksFirst) {
     World w;
-    w.Enter(6, 8, 48);
+    w.Enter(kTarn, 8, 48);
     PartyX = 90;
     PartyY = 40;
     SpecialSquare();
@@ -84,12 +84,12 @@ TEST(TarnSpecialSquares, TreasuresPayOnceAndTheExitAsksFirst) {
     EXPECT_EQ(+Party.Gold, 7000);
 
     // The west gate: "no" steps the party back, "yes" leaves for the Ground.
-    w.Enter(6, 6, 48);
+    w.Enter(kTarn, 6, 48);
     w.Walk("{left}{down}{enter}");
-    EXPECT_EQ(Party.MapNumber, 6);
+    EXPECT_EQ(Party.MapNumber, kTarn);
     EXPECT_EQ(PartyX, 6);
     w.Walk("{left}{enter}");
-    EXPECT_EQ(Party.MapNumber, 1);
+    EXPECT_EQ(Party.MapNumber, kOverworld);
     EXPECT_EQ(PartyX, 20);
     EXPECT_EQ(PartyY, 12);
 }
@@ -99,15 +99,15 @@ TEST(Reentry, TheGatesPutBackOpenedDoorsAndGoneRecruits) {
     SetBit(Bit::Aldebaran);
     SetBit(Bit::TarnSouthGateOpen);
     SetBit(Bit::Castor);
-    w.Enter(1, 20, 12);
+    w.Enter(kOverworld, 20, 12);
     w.Walk("{up}{enter}");
-    ASSERT_EQ(Party.MapNumber, 6);
+    ASSERT_EQ(Party.MapNumber, kTarn);
     EXPECT_EQ(MapTile(89, 23), 47);
     EXPECT_EQ(MapTile(51, 87), 47);
     EXPECT_GE(MapTile(9, 64), 48) << "a companion not yet recruited still stands there";
-    w.Enter(1, 76, 58);
+    w.Enter(kOverworld, 76, 58);
     w.Walk("{up}{enter}");
-    ASSERT_EQ(Party.MapNumber, 7);
+    ASSERT_EQ(Party.MapNumber, kLastDitch);
     EXPECT_EQ(MapTile(41, 18), 47);
     EXPECT_EQ(PartyX, 38);
     EXPECT_EQ(PartyY, 63);
@@ -115,7 +115,7 @@ TEST(Reentry, TheGatesPutBackOpenedDoorsAndGoneRecruits) {
 
 TEST(Recruits, JoinTheFirstFreeSlotAndAFullPartyIsRefused) {
     World w;
-    w.Enter(6, 8, 48);
+    w.Enter(kTarn, 8, 48);
     bump(89, 24, 0, -1);
     w.Keys("{down}{enter}");
     TalkTo();
@@ -147,11 +147,11 @@ TEST(Recruits, JoinTheFirstFreeSlotAndAFullPartyIsRefused) {
 
 TEST(Ruler, FirstMissionPaysAndTheWaitsRunOnTheSameTalkOnceTheDateHasPassed) {
     World w;
-    w.Enter(6, 51, 29);
+    w.Enter(kTarn, 51, 29);
     bump(51, 29, 0, -1);
     w.Keys("{enter}");
     TalkTo();
-    EXPECT_EQ(Party.Flags[FlagStoryStage], 1);
+    EXPECT_EQ(Stage(), 1);
     EXPECT_EQ(+Party.Gold, 1000);
     EXPECT_EQ(+Member[1].Experience, 10000);
     EXPECT_TRUE(w.Said("[ 경험치 + 10000 ] [ 황금 + 1000 ]"));
@@ -159,16 +159,16 @@ TEST(Ruler, FirstMissionPaysAndTheWaitsRunOnTheSameTalkOnceTheDateHasPassed) {
 
     Party.Flags[FlagStoryStage] = 7;
     TalkTo();
-    EXPECT_EQ(Party.Flags[FlagStoryStage], 8);
+    EXPECT_EQ(Stage(), 8);
     EXPECT_EQ(+Party.Gold, 101000);
     w.Forget();
     TalkTo();
-    EXPECT_EQ(Party.Flags[FlagStoryStage], 8);
+    EXPECT_EQ(Stage(), 8);
     EXPECT_TRUE(w.Said("774년 2월 9일까지는")) << "day 18 + 20 is day 38";
     Party.Day = 39;
     w.Forget();
     TalkTo();
-    EXPECT_EQ(Party.Flags[FlagStoryStage], 9);
+    EXPECT_EQ(Stage(), 9);
     EXPECT_TRUE(w.Said("길이 열렸네."));
 
     // Stage 10: rewards, then the night passes to nine in the morning.
@@ -188,13 +188,13 @@ TEST(Ruler, FirstMissionPaysAndTheWaitsRunOnTheSameTalkOnceTheDateHasPassed) {
     Party.Flags[FlagStoryObjectives] = 0x7F;
     Party.Day = 200;
     TalkTo();
-    EXPECT_EQ(Party.Flags[FlagStoryStage], 15);
+    EXPECT_EQ(Stage(), 15);
     EXPECT_EQ(Party.Flags[FlagStoryObjectives], 0);
 }
 
 TEST(BankVault, SurrenderStripsTheArmsAndRefusalEndsTheGame) {
     World w;
-    w.Enter(6, 8, 48);
+    w.Enter(kTarn, 8, 48);
     Member[1].Weapon = 3;
     Member[1].Armour = 2;
     bump(89, 47, 1, 0);
@@ -215,22 +215,22 @@ TEST(BankVault, SurrenderStripsTheArmsAndRefusalEndsTheGame) {
 
 TEST(Herbalist, TheNoteSetsTheAppointmentAndTheHutKeepsIt) {
     World w;
-    w.Enter(9, 18, 31);
+    w.Enter(kRegulus, 18, 31);
     w.Walk("{up}{down}{enter}");
     EXPECT_EQ(flagWord(33), 28) << "day 18 of the first year plus 10";
     EXPECT_TRUE(w.Said("1월 29일 낮에 돌아오니"));
     EXPECT_EQ(PartyY, 31) << "staying steps back off the note";
     w.Walk("{up}{enter}");
-    ASSERT_EQ(Party.MapNumber, 1);
+    ASSERT_EQ(Party.MapNumber, kOverworld);
 
     // Too early: nobody is home.
     w.Walk("{up}{enter}");
-    ASSERT_EQ(Party.MapNumber, 9);
+    ASSERT_EQ(Party.MapNumber, kRegulus);
     EXPECT_EQ(MapTile(40, 13), 47);
     // On the day, from noon.
     Party.Day = 28;
     Party.Hour = 12;
-    w.Enter(1, 82, 10);
+    w.Enter(kOverworld, 82, 10);
     w.Walk("{up}{enter}");
     EXPECT_EQ(MapTile(40, 13), 49);
     EXPECT_TRUE(IsSet(Bit::HutAppointment));
@@ -247,14 +247,14 @@ TEST(Herbalist, TheNoteSetsTheAppointmentAndTheHutKeepsIt) {
     EXPECT_EQ(MapTile(40, 13), 47);
     EXPECT_TRUE(IsSet(Bit::Vega));
     // Gone for good after that.
-    w.Enter(1, 82, 10);
+    w.Enter(kOverworld, 82, 10);
     w.Walk("{up}{enter}");
     EXPECT_EQ(MapTile(40, 13), 47);
 }
 
 TEST(LastDitchLord, WaitsForBothDeedsBeforeHisFourthBranch) {
     World w;
-    w.Enter(7, 38, 63);
+    w.Enter(kLastDitch, 38, 63);
     Party.Flags[FlagStoryStage] = 5;
     Party.Flags[FlagStorySubStage] = 3;
     bump(38, 18, 0, -1);
@@ -268,12 +268,12 @@ TEST(LastDitchLord, WaitsForBothDeedsBeforeHisFourthBranch) {
     EXPECT_EQ(+Member[1].Experience, 100000);
     Party.Flags[FlagStorySubStage] = 5;
     TalkTo();
-    EXPECT_EQ(Party.Flags[FlagStoryStage], 6);
+    EXPECT_EQ(Stage(), 6);
 }
 
 TEST(CastleGuards, ARefusedFightLeavesItsBitClearAndAWonOneSetsIt) {
     World w;
-    w.Enter(6, 65, 29);
+    w.Enter(kTarn, 65, 29);
     PartyX = 65;
     PartyY = 28;
     StepDX = 0;
@@ -303,7 +303,7 @@ TEST(CastleGuards, ARefusedFightLeavesItsBitClearAndAWonOneSetsIt) {
 
 TEST(TarnSouthGate, OpensOnceTheKeyIsFoundAndStaysOpen) {
     World w;
-    w.Enter(6, 8, 48);
+    w.Enter(kTarn, 8, 48);
     bump(51, 86, 0, 1);
     TalkTo();
     EXPECT_GE(MapTile(51, 87), 48);
@@ -315,12 +315,12 @@ TEST(TarnSouthGate, OpensOnceTheKeyIsFoundAndStaysOpen) {
     TalkTo();
     EXPECT_EQ(MapTile(51, 87), 47);
     w.Walk("{down}{down}{enter}");
-    EXPECT_EQ(Party.MapNumber, 1) << "the south gate leads out too";
+    EXPECT_EQ(Party.MapNumber, kOverworld) << "the south gate leads out too";
 }
 
 TEST(HiddenComrade, SpeaksOnlyToAMindThatReadsHisAndTellsHisStoryOnce) {
     World w;
-    w.Enter(7, 38, 63);
+    w.Enter(kLastDitch, 38, 63);
     bump(55, 56, -1, 0);
     TalkTo();
     EXPECT_FALSE(IsSet(Bit::BellatrixStory));
@@ -343,11 +343,11 @@ TEST(HiddenComrade, SpeaksOnlyToAMindThatReadsHisAndTellsHisStoryOnce) {
 
 TEST(LastDitchSquares, TheWalledCaveAndTheGateNoticeSpeak) {
     World w;
-    w.Enter(7, 7, 12);
+    w.Enter(kLastDitch, 7, 12);
     w.Walk("{up}");
     EXPECT_TRUE(w.Said("동굴의 입구는 커다란 돌로 단단히 막혀"));
     EXPECT_EQ(PartyY, 12);
-    w.Enter(7, 38, 42);
+    w.Enter(kLastDitch, 38, 42);
     w.Walk("{up}");
     EXPECT_TRUE(w.Said("성문에 방이 붙어 있다."));
     EXPECT_EQ(PartyY, 41);

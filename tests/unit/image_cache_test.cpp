@@ -79,14 +79,14 @@ TEST(ImageCache, ImagesRewrittenByTheGameDrawAsRewritten) {
     writeMap(s, "Pyramid", 30, 30, 1);
     Party.SavedX = Party.SavedY = 15;
     RestorePending = 0;
-    Party.MapNumber = 10;
+    Party.MapNumber = kMenace;
     LoadMap();
     std::array<uint8_t, kImageSlotBytes> fileSlot52;
     std::copy_n(TileImage(52), kImageSlotBytes, fileSlot52.begin());
     PutTile(0, 0, TileImage(52), false);
     ASSERT_TRUE(showsCell(0, 0, fileSlot52.data()));
     ASSERT_FALSE(showsCell(0, 0, TileImage(48)));
-    Party.MapNumber = 2;
+    Party.MapNumber = kPyramid;
     LoadMap();
     PutTile(0, 0, TileImage(52), false);
     EXPECT_TRUE(showsCell(0, 0, TileImage(48)));

@@ -46,7 +46,7 @@ TEST(ViewLight, ByHourKindAndTorch) {
 
 // Tarn as built, the party at the start square.
 void inTarnAt(int x, int y, int hour, int minute) {
-    Party.MapNumber = 6;
+    Party.MapNumber = kTarn;
     Party.SavedX = uint8_t(x);
     Party.SavedY = uint8_t(y);
     RestorePending = 0;

@@ -33,7 +33,7 @@ TileClass classOf(Handler h) {
 TEST(ScriptSquares, HaveTheTileClassTheirHandlerNeedsOnTheBuiltMaps) {
     test::World w;
     for (int map : kScriptedMaps) {
-        w.Enter(map, MapInfoOf(map).kind == kGround ? 20 : 25, 40);
+        w.Enter(MapId(map), MapInfoOf(map).kind == kGround ? 20 : 25, 40);
         const MapScript& script = *ScriptOfMap(map);
         for (Handler h : {Handler::Special, Handler::Entrance, Handler::Sign, Handler::Talk}) {
             bool any = false;

@@ -73,7 +73,7 @@ TEST(ScriptPages, NoSpeechRunsPastTheBottomOfTheWindow) {
                             for (int slot = 2; slot <= kMemberSlots; ++slot) Member[slot].Name.set("");
                             Member[1].HP = 150;
                             Member[1].Dead = Member[1].Unconscious = 0;
-                            w.Enter(a.map, a.x, a.y);
+                            w.Enter(MapId(a.map), a.x, a.y);
                             bool stood = h == Handler::Special;
                             PartyX = s.x;
                             PartyY = stood ? s.y : s.y + 1;

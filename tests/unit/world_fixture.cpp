@@ -32,7 +32,7 @@ void World::AddMember(int slot, const char* utf8Name, int family, int cls, int l
     m.HP = int16_t(m.Endurance * level * 10);
 }
 
-void World::Enter(int map, int x, int y) { ChangeMap(map, x, y); }
+void World::Enter(MapId map, int x, int y) { ChangeMap(map, x, y); }
 
 void World::Walk(const std::string& keys) {
     platform.AppendKeys(keys);

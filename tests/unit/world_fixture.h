@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/world/map_catalogue.h"
 #include "session.h"
 
 namespace vela::test {
@@ -18,7 +19,7 @@ public:
     std::vector<std::string> lines;  // every text drawn since the last Forget()
 
     // Loads the map with the party at (x, y).
-    void Enter(int map, int x, int y);
+    void Enter(MapId map, int x, int y);
     // Plays the keys through the exploration step until they are used up.
     void Walk(const std::string& keys);
     // Queues keys for a screen called directly.

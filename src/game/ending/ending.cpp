@@ -104,7 +104,7 @@ void speech() {
 
 void waitUnderLightning() {
     LoadHangulFont(2);
-    Party.MapNumber = 6;
+    Party.MapNumber = kTarn;
     Party.SavedX = 91;
     Party.SavedY = 80;
     lightning(kRest);

@@ -23,7 +23,7 @@ void hut() {
         StepOffSquare();
         return;
     }
-    ChangeMap(9, 25, 40);
+    ChangeMap(kRegulus, 25, 40);
     if (AppointmentDue()) {
         SetMapTile(kHerbalistX, kHerbalistY, 49);
         SetBit(Bit::HutAppointment);
@@ -38,7 +38,7 @@ void tarnGate() {
         FinalChoice();
         return;
     }
-    ChangeMap(6, 8, 48);
+    ChangeMap(kTarn, 8, 48);
     if (Stage() == 4) {
         Say(7, {" 성문 앞에서 성주의 전령이 일행을 맞았다."_j,
                 "",
@@ -57,14 +57,14 @@ void lastDitchGate() {
         return;
     }
     if (!AskEnter("라스트디치 성"_j)) return;
-    ChangeMap(7, 38, 63);
+    ChangeMap(kLastDitch, 38, 63);
 }
 
 // The dens of the first act; at the last stage the cave of 메너스 has
 // caved in and the pyramid has sunk into the sand.
 void menaceGate() {
     if (Stage() != 16) {
-        if (AskEnter("메너스"_j)) ChangeMap(10, 9, 44);
+        if (AskEnter("메너스"_j)) ChangeMap(kMenace, 9, 44);
         return;
     }
     ClearMessages();
@@ -76,7 +76,7 @@ void menaceGate() {
 
 void pyramidGate() {
     if (Stage() != 16) {
-        if (AskEnter("알수없는 피라미드"_j)) ChangeMap(2, 100, 98);
+        if (AskEnter("알수없는 피라미드"_j)) ChangeMap(kPyramid, 100, 98);
         return;
     }
     ClearMessages();

@@ -164,7 +164,7 @@ void hiddenComrade() {
 
 void leaveTown() {
     if (AskLeave())
-        ChangeMap(1, 76, 58);
+        ChangeMap(kOverworld, 76, 58);
     else
         StepOffSquare();
 }

@@ -17,7 +17,7 @@ void door() {
         return;
     }
     if (Stage() <= 14)
-        ChangeMap(3, 84, 44);
+        ChangeMap(kUnderworld1, 84, 44);
     else
         EnterUnderworld2(48, 30);
 }

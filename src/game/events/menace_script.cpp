@@ -89,7 +89,7 @@ void descend(int x, int y, uint8_t mark) {
     Say(7, {" 현자들이 열어 놓은 제단의 틈으로 일행은"_j, "땅 밑 깊이 내려갔다."_j});
     NextPage();
     Party.Flags[FlagStoryObjectives] |= mark;
-    ChangeMap(3, x, y);
+    ChangeMap(kUnderworld1, x, y);
 }
 
 // The last way down leads past the first underworld to the second.
@@ -123,7 +123,7 @@ const MapScript& MenaceScript() {
     static const MapScript script{
         {
             {{{25, 43}, {26, 43}}, altar},
-            {{{8, 45}, {9, 45}, {10, 45}}, [] { LeaveFor(1, 17, 88); }},
+            {{{8, 45}, {9, 45}, {10, 45}}, [] { LeaveFor(kOverworld, 17, 88); }},
         },
         {},
         {},

@@ -53,7 +53,7 @@ void throne() {
             "재 냄새가 실려 왔다."_j});
     PressAnyKey();
     Curtain();
-    ChangeMap(1, 17, 88);
+    ChangeMap(kOverworld, 17, 88);
 }
 
 void blessing() {

@@ -33,7 +33,7 @@ bool IsSet(Bit bit) { return (Party.Flags[entryOf(bit).flag] & entryOf(bit).mask
 
 void SetBit(Bit bit) { Party.Flags[entryOf(bit).flag] |= entryOf(bit).mask; }
 
-void ReapplyTileChanges(int map) {
+void ReapplyTileChanges(MapId map) {
     for (const OneShotBit& b : kOneShotBits)
         if (b.map == map && IsSet(b.bit)) SetMapTile(b.x, b.y, b.tile);
 }
@@ -102,18 +102,18 @@ void MoveParty(int x, int y) {
     DrawMapView(true);
 }
 
-void ChangeMap(int number, int x, int y) {
-    Party.MapNumber = uint8_t(number);
+void ChangeMap(MapId map, int x, int y) {
+    Party.MapNumber = map;
     Party.SavedX = uint8_t(x);
     Party.SavedY = uint8_t(y);
     LoadMap();
-    ReapplyTileChanges(number);
+    ReapplyTileChanges(map);
     DrawMapView(true);
 }
 
-void LeaveFor(int number, int x, int y) {
+void LeaveFor(MapId map, int x, int y) {
     if (AskLeave())
-        ChangeMap(number, x, y);
+        ChangeMap(map, x, y);
     else
         StepOffSquare();
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "game/events/one_shot_bits.h"
+#include "game/world/map_catalogue.h"
 
 namespace vela {
 
@@ -42,9 +43,9 @@ void StepOffSquare();
 void MoveParty(int x, int y);
 // Loads another map with the party at (x, y), puts back the tiles its
 // one-shot bits remember, and draws the view.
-void ChangeMap(int number, int x, int y);
+void ChangeMap(MapId map, int x, int y);
 // An exit square: asks to leave, then changes the map or steps back off.
-void LeaveFor(int number, int x, int y);
+void LeaveFor(MapId map, int x, int y);
 
 // Closes the map view with two black bars from the edges to the middle.
 void Curtain();

@@ -216,7 +216,7 @@ void southGate() {
             " 문을 열어 드리겠습니다. 조심해서"_j,
             "다녀오십시오."_j});
     SetBit(Bit::TarnSouthGateOpen);
-    ReapplyTileChanges(6);
+    ReapplyTileChanges(kTarn);
     DrawMapView(true);
 }
 
@@ -305,7 +305,7 @@ void findKey() {
 
 void leaveTown() {
     if (AskLeave())
-        ChangeMap(1, 20, 12);
+        ChangeMap(kOverworld, 20, 12);
     else
         StepOffSquare();
 }

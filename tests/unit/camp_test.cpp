@@ -336,7 +336,7 @@ TEST(CampEsp, SeeingThroughRestoresTheImagesAndProphecyMayBeBlocked) {
     EXPECT_EQ(std::vector<uint8_t>(TileImage(0), TileImage(0) + kImageSlotBytes), tile0);
     EXPECT_EQ(+m.SP, 90);
 
-    Party.Flags[FlagStoryStage] = 16;
+    test::SetStage(StoryStage::MephistoSlain);
     s.platform.AppendKeys("{enter}{down}{enter}");
     CampEsp();
     EXPECT_TRUE(t.has("당신은 어떤 힘에 의해 예언을 방해 받고 있다"));

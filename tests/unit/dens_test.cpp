@@ -79,7 +79,7 @@ TEST(Statues, SleepUntilTheStoneIsReadThenAskEveryQuestionAndPayOnce) {
 
     // The other four with their fixed answers; the last one opens the lord's
     // next branch.
-    Party.Flags[FlagStoryStage] = 5;
+    test::SetStage(StoryStage::SentToLastDitch);
     Party.Flags[FlagStorySubStage] = 1;
     w.Keys(answers({3, 2, 3, 4}));
     standOn(157, 94);
@@ -87,11 +87,11 @@ TEST(Statues, SleepUntilTheStoneIsReadThenAskEveryQuestionAndPayOnce) {
     standOn(157, 108);
     w.Keys(answers({4, 2, 3}));
     standOn(170, 108);
-    EXPECT_EQ(SubStage(), 1);
+    EXPECT_EQ(SubStage(), LordsTask::SentToPyramid);
     w.Keys(answers({2, 4, 1}));
     standOn(186, 108);
     EXPECT_TRUE(AllStatuesPassed());
-    EXPECT_EQ(SubStage(), 2);
+    EXPECT_EQ(SubStage(), LordsTask::StatuesPassed);
     EXPECT_EQ(+Member[1].Experience, 250000);
 
     // The broken statue only stammers.
@@ -219,24 +219,24 @@ TEST(ClosedDoors, TheArchiveStaysShutAndTheLeversOpenTheCave) {
 TEST(MenaceAltar, PlaysByStage) {
     World w;
     w.Enter(kMenace, 9, 44);
-    Party.Flags[FlagStoryStage] = 1;
+    test::SetStage(StoryStage::SentToMenace);
     standOn(25, 43);
-    EXPECT_EQ(Stage(), 2);
+    EXPECT_EQ(Stage(), StoryStage::SawTheAltar);
     standOn(26, 43);
-    EXPECT_EQ(Stage(), 2) << "the report to the ruler comes first";
+    EXPECT_EQ(Stage(), StoryStage::SawTheAltar) << "the report to the ruler comes first";
 
     // The fiends: the party is pushed up its own column and fights; won or
     // lost, the story goes on.
-    Party.Flags[FlagStoryStage] = 3;
+    test::SetStage(StoryStage::SentBackToMenace);
     w.Keys("{enter*400}");
     standOn(26, 43);
-    EXPECT_EQ(Stage(), 4);
+    EXPECT_EQ(Stage(), StoryStage::FoughtTheFiends);
     EXPECT_EQ(PartyX, 26);
     EXPECT_EQ(PartyY, 40);
     EXPECT_GT(+Member[1].HP, 0);
 
     // The first way down, once the sages have opened it.
-    Party.Flags[FlagStoryStage] = 9;
+    test::SetStage(StoryStage::FirstWayOpen);
     w.Keys("{enter}");
     standOn(25, 43);
     EXPECT_EQ(Party.MapNumber, kUnderworld1);
@@ -261,23 +261,23 @@ void talkTo(int x, int y) {
 
 TEST(PyramidBranches, TheLordWaitsForTheStatuesAndBothFindsThenTheRulerSetsTheTwentyDays) {
     World w;
-    Party.Flags[FlagStoryStage] = 5;
+    test::SetStage(StoryStage::SentToLastDitch);
     Party.Flags[FlagStorySubStage] = 1;
     w.Enter(kLastDitch, 38, 63);
     talkTo(38, 17);
-    EXPECT_EQ(SubStage(), 1) << "the statues are not passed yet";
+    EXPECT_EQ(SubStage(), LordsTask::SentToPyramid) << "the statues are not passed yet";
     for (Bit b : {Bit::StatueAstronomy, Bit::StatueComputers, Bit::StatuePhysics, Bit::StatueChronicle,
                   Bit::StatueMathematics})
         SetBit(b);
     talkTo(38, 17);
-    EXPECT_EQ(SubStage(), 3) << "statues passed before the lord heard of them still count";
+    EXPECT_EQ(SubStage(), LordsTask::SentToTheRooms) << "statues passed before the lord heard of them still count";
     SetBit(Bit::EvidenceTablet);
     talkTo(38, 17);
-    EXPECT_EQ(SubStage(), 3) << "the clue's object is still missing";
+    EXPECT_EQ(SubStage(), LordsTask::SentToTheRooms) << "the clue's object is still missing";
     SetBit(Bit::ClueObject);
     w.Keys("{enter*4}");
     for (int visit = 0; visit < 3; ++visit) talkTo(38, 17);
-    EXPECT_EQ(Stage(), 6);
+    EXPECT_EQ(Stage(), StoryStage::LordsTaskDone);
 
     w.Enter(kTarn, 51, 29);
     Party.Year = 774;
@@ -285,14 +285,14 @@ TEST(PyramidBranches, TheLordWaitsForTheStatuesAndBothFindsThenTheRulerSetsTheTw
     w.Keys("{enter*4}");
     talkTo(51, 28);
     talkTo(51, 28);
-    EXPECT_EQ(Stage(), 8);
-    EXPECT_EQ(+Party.Flags[36] | (Party.Flags[37] << 8), 120);
+    EXPECT_EQ(Stage(), StoryStage::FirstWayPromised);
+    EXPECT_EQ(DueDate().day, 120);
     talkTo(51, 28);
-    EXPECT_EQ(Stage(), 8) << "the sages are not ready";
+    EXPECT_EQ(Stage(), StoryStage::FirstWayPromised) << "the sages are not ready";
     Party.Day = 121;
     w.Keys("{enter*4}");
     talkTo(51, 28);
-    EXPECT_EQ(Stage(), 9);
+    EXPECT_EQ(Stage(), StoryStage::FirstWayOpen);
 }
 
 }  // namespace

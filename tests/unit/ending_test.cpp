@@ -21,7 +21,7 @@ using test::World;
 
 void atStage16OnTheGround(World& w) {
     w.Enter(kOverworld, 20, 12);
-    Party.Flags[FlagStoryStage] = 16;
+    test::SetStage(StoryStage::MephistoSlain);
 }
 
 void bumpNorthFrom(int x, int y) {
@@ -47,7 +47,7 @@ TEST(RuinedWorld, TheOverworldEntrancesShowTheRuinsAtTheLastStageOnly) {
     EXPECT_EQ(Party.MapNumber, kOverworld);
 
     // Any earlier stage: 타른's gate is the ordinary one.
-    Party.Flags[FlagStoryStage] = 15;
+    test::SetStage(StoryStage::LastWayOpen);
     bumpNorthFrom(20, 12);
     w.Keys("{enter}");
     EnterPlace();

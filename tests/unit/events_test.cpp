@@ -34,18 +34,30 @@ TEST(DueDates, DayPlusNPastTheYearEndGoesToDayOneOfTheNext) {
     Party.Year = 774;
     Party.Day = 340;
     SetDueDate(20);  // exactly 360: still this year
-    EXPECT_EQ(flagWord(36), 360);
-    EXPECT_EQ(flagWord(38), 774);
+    EXPECT_EQ(DueDate().day, 360);
+    EXPECT_EQ(DueDate().year, 774);
     EXPECT_FALSE(DueDatePassed());
     Party.Day = 341;
     SetDueDate(20);
-    EXPECT_EQ(flagWord(36), 1);
-    EXPECT_EQ(flagWord(38), 775);
+    EXPECT_EQ(DueDate().day, 1);
+    EXPECT_EQ(DueDate().year, 775);
     Party.Year = 775;
     Party.Day = 1;
     EXPECT_FALSE(DueDatePassed()) << "the due day itself is not later than the date";
     Party.Day = 2;
     EXPECT_TRUE(DueDatePassed());
+}
+
+TEST(StoryStages, StepOneByOneAndStopAtTheLast) {
+    World w;
+    for (int n = 1; n <= int(StoryStage::MephistoSlain); ++n) {
+        AdvanceStage();
+        EXPECT_EQ(int(Stage()), n);
+    }
+    AdvanceStage();
+    EXPECT_EQ(Stage(), StoryStage::MephistoSlain);
+    for (int n = 1; n <= int(LordsTask::LetterWritten) + 1; ++n) AdvanceSubStage();
+    EXPECT_EQ(SubStage(), LordsTask::LetterWritten);
 }
 
 TEST(Gifts, CountersStopAtTheirCapsAndFindsComeOnce) {
@@ -151,28 +163,28 @@ TEST(Ruler, FirstMissionPaysAndTheWaitsRunOnTheSameTalkOnceTheDateHasPassed) {
     bump(51, 29, 0, -1);
     w.Keys("{enter}");
     TalkTo();
-    EXPECT_EQ(Stage(), 1);
+    EXPECT_EQ(Stage(), StoryStage::SentToMenace);
     EXPECT_EQ(+Party.Gold, 1000);
     EXPECT_EQ(+Member[1].Experience, 10000);
     EXPECT_TRUE(w.Said("[ 경험치 + 10000 ] [ 황금 + 1000 ]"));
     EXPECT_TRUE(IsSet(Bit::TarnRulersOrders));
 
-    Party.Flags[FlagStoryStage] = 7;
+    test::SetStage(StoryStage::SagesSummoned);
     TalkTo();
-    EXPECT_EQ(Stage(), 8);
+    EXPECT_EQ(Stage(), StoryStage::FirstWayPromised);
     EXPECT_EQ(+Party.Gold, 101000);
     w.Forget();
     TalkTo();
-    EXPECT_EQ(Stage(), 8);
+    EXPECT_EQ(Stage(), StoryStage::FirstWayPromised);
     EXPECT_TRUE(w.Said("774년 2월 9일까지는")) << "day 18 + 20 is day 38";
     Party.Day = 39;
     w.Forget();
     TalkTo();
-    EXPECT_EQ(Stage(), 9);
+    EXPECT_EQ(Stage(), StoryStage::FirstWayOpen);
     EXPECT_TRUE(w.Said("길이 열렸네."));
 
     // Stage 10: rewards, then the night passes to nine in the morning.
-    Party.Flags[FlagStoryStage] = 10;
+    test::SetStage(StoryStage::FirstDescentDone);
     Party.Flags[FlagTorch] = 200;
     Party.Hour = 20;
     w.Keys("{enter}");
@@ -184,11 +196,11 @@ TEST(Ruler, FirstMissionPaysAndTheWaitsRunOnTheSameTalkOnceTheDateHasPassed) {
     EXPECT_EQ(+Member[1].Experience, 510000);
     EXPECT_TRUE(w.Said("아침이 밝았다."));
 
-    Party.Flags[FlagStoryStage] = 14;
+    test::SetStage(StoryStage::LastWayPromised);
     Party.Flags[FlagStoryObjectives] = 0x7F;
     Party.Day = 200;
     TalkTo();
-    EXPECT_EQ(Stage(), 15);
+    EXPECT_EQ(Stage(), StoryStage::LastWayOpen);
     EXPECT_EQ(Party.Flags[FlagStoryObjectives], 0);
 }
 
@@ -255,20 +267,20 @@ TEST(Herbalist, TheNoteSetsTheAppointmentAndTheHutKeepsIt) {
 TEST(LastDitchLord, WaitsForBothDeedsBeforeHisFourthBranch) {
     World w;
     w.Enter(kLastDitch, 38, 63);
-    Party.Flags[FlagStoryStage] = 5;
+    test::SetStage(StoryStage::SentToLastDitch);
     Party.Flags[FlagStorySubStage] = 3;
     bump(38, 18, 0, -1);
     TalkTo();
-    EXPECT_EQ(Party.Flags[FlagStorySubStage], 3);
+    EXPECT_EQ(SubStage(), LordsTask::SentToTheRooms);
     SetBit(Bit::EvidenceTablet);
     SetBit(Bit::ClueObject);
     TalkTo();
-    EXPECT_EQ(Party.Flags[FlagStorySubStage], 4);
+    EXPECT_EQ(SubStage(), LordsTask::FindsBrought);
     EXPECT_EQ(+Party.Gold, 15000);
     EXPECT_EQ(+Member[1].Experience, 100000);
     Party.Flags[FlagStorySubStage] = 5;
     TalkTo();
-    EXPECT_EQ(Stage(), 6);
+    EXPECT_EQ(Stage(), StoryStage::LordsTaskDone);
 }
 
 TEST(CastleGuards, ARefusedFightLeavesItsBitClearAndAWonOneSetsIt) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "game/state/story.h"
 #include "platform/headless_platform.h"
 
 namespace vela::test {
@@ -31,6 +32,9 @@ private:
 
 // Loads map number at (x, y) as a fresh game would.
 void LoadMapAt(int number, int x, int y);
+
+// Puts the story at the stage.
+inline void SetStage(StoryStage stage) { Party.Flags[FlagStoryStage] = uint8_t(stage); }
 
 // Every text drawn from now on, in UTF-8, one per line.
 struct Transcript {

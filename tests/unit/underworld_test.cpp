@@ -34,7 +34,7 @@ uint8_t objectives() { return Party.Flags[FlagStoryObjectives]; }
 TEST(FirstDescent, TheThreeDeedsOpenTheWayUpAndRaiseTheStage) {
     World w;
     w.Enter(kMenace, 9, 44);
-    Party.Flags[FlagStoryStage] = 9;
+    test::SetStage(StoryStage::FirstWayOpen);
     standOn(25, 43);
     w.Keys("{enter}");
     SpecialSquare();
@@ -45,7 +45,7 @@ TEST(FirstDescent, TheThreeDeedsOpenTheWayUpAndRaiseTheStage) {
     standOn(51, 51);
     w.Keys("{down}{enter}");
     SpecialSquare();
-    EXPECT_EQ(Stage(), 9);
+    EXPECT_EQ(Stage(), StoryStage::FirstWayOpen);
     EXPECT_EQ(Party.MapNumber, kUnderworld1);
 
     w.Enter(kDome, 25, 9);
@@ -71,7 +71,7 @@ TEST(FirstDescent, TheThreeDeedsOpenTheWayUpAndRaiseTheStage) {
     standOn(51, 51);
     w.Keys("{enter}");
     SpecialSquare();
-    EXPECT_EQ(Stage(), 10);
+    EXPECT_EQ(Stage(), StoryStage::FirstDescentDone);
     EXPECT_EQ(objectives(), 0);
     EXPECT_EQ(Party.MapNumber, kOverworld);
     EXPECT_EQ(PartyX, 17);
@@ -81,7 +81,7 @@ TEST(FirstDescent, TheThreeDeedsOpenTheWayUpAndRaiseTheStage) {
 TEST(SecondDescent, MolochsMirrorTakesThePartyToTheReturnSquareWhichRunsAtOnce) {
     World w;
     w.Enter(kMenace, 9, 44);
-    Party.Flags[FlagStoryStage] = 12;
+    test::SetStage(StoryStage::SecondWayOpen);
     standOn(26, 43);
     w.Keys("{enter}");
     SpecialSquare();
@@ -99,7 +99,7 @@ TEST(SecondDescent, MolochsMirrorTakesThePartyToTheReturnSquareWhichRunsAtOnce) 
     standOn(28, 9);
     w.Keys("{enter}");
     SpecialSquare();
-    EXPECT_EQ(Stage(), 13);
+    EXPECT_EQ(Stage(), StoryStage::SecondDescentDone);
     EXPECT_EQ(objectives(), 0);
     EXPECT_EQ(Party.MapNumber, kOverworld);
 }
@@ -161,10 +161,10 @@ TEST(Underworld2, TheLeverLaysTheBridgeAndEveryArrivalLaysItAgain) {
 }
 
 TEST(MakersHall, TheCameoLeadsInAndTheDoorBackToTheUnderworldOfTheStage) {
-    for (int stage : {9, 15}) {
-        bool first = stage == 9;
+    for (StoryStage stage : {StoryStage::FirstWayOpen, StoryStage::LastWayOpen}) {
+        bool first = stage == StoryStage::FirstWayOpen;
         World w;
-        Party.Flags[FlagStoryStage] = uint8_t(stage);
+        test::SetStage(stage);
         w.Enter(first ? kUnderworld1 : kUnderworld2, first ? 84 : 47, first ? 42 : 29);
         standOn(first ? 84 : 47, first ? 41 : 28);
         w.Keys("{enter}{enter}");

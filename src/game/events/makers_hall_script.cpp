@@ -16,7 +16,7 @@ void door() {
         StepOffSquare();
         return;
     }
-    if (Stage() <= 14)
+    if (Stage() <= StoryStage::LastWayPromised)
         ChangeMap(kUnderworld1, 84, 44);
     else
         EnterUnderworld2(48, 30);

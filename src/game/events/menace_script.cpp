@@ -105,11 +105,11 @@ void lastDescent() {
 
 void altar() {
     switch (Stage()) {
-        case 1: firstLook(); break;
-        case 3: fiends(); break;
-        case 9: descend(51, 51, 0x01); break;
-        case 12: descend(14, 24, 0x10); break;
-        case 15: lastDescent(); break;
+        case StoryStage::SentToMenace: firstLook(); break;
+        case StoryStage::SentBackToMenace: fiends(); break;
+        case StoryStage::FirstWayOpen: descend(51, 51, 0x01); break;
+        case StoryStage::SecondWayOpen: descend(14, 24, 0x10); break;
+        case StoryStage::LastWayOpen: lastDescent(); break;
         default:
             ClearMessages();
             Say(7, {" 검은 제단은 차갑게 침묵하고 있다."_j});

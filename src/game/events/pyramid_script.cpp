@@ -120,7 +120,8 @@ void brokenStatue() {
 
 void statue(const Statue& which) {
     StatueTrial(which);
-    if (AllStatuesPassed() && Stage() == 5 && SubStage() == 1) AdvanceSubStage();
+    if (AllStatuesPassed() && Stage() == StoryStage::SentToLastDitch && SubStage() == LordsTask::SentToPyramid)
+        AdvanceSubStage();
 }
 
 void teleport(int x, int y) {

@@ -25,7 +25,7 @@ void goUp() {
 
 // A return square: with the descent's deeds done it raises the stage and
 // takes the party up; before that the way up is open all the same.
-void returnSquare(int from, uint8_t deeds) {
+void returnSquare(StoryStage from, uint8_t deeds) {
     uint8_t& objectives = Party.Flags[FlagStoryObjectives];
     ClearMessages();
     if (Stage() == from && (objectives & deeds) == deeds) {
@@ -48,8 +48,8 @@ void returnSquare(int from, uint8_t deeds) {
         StepOffSquare();
 }
 
-void firstReturn() { returnSquare(9, kFirstDeeds); }
-void secondReturn() { returnSquare(12, kSecondDeeds); }
+void firstReturn() { returnSquare(StoryStage::FirstWayOpen, kFirstDeeds); }
+void secondReturn() { returnSquare(StoryStage::SecondWayOpen, kSecondDeeds); }
 
 void find1() { FindGold(Bit::Underworld1Find1, 50000); }
 void find2() { FindItem(Bit::Underworld1Find2, 5, 3); }

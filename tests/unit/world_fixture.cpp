@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include <gtest/gtest.h>
+
 #include "game/events/primitives.h"
 #include "game/state/enemy_table.h"
 #include "game/state/party.h"
@@ -45,6 +47,14 @@ bool World::Said(std::string_view utf8) const {
     for (const std::string& line : lines)
         if (line.find(utf8) != std::string::npos) return true;
     return false;
+}
+
+mkdata::MapSource MapSourceOf(const std::string& name) {
+    std::string file = VELA_SOURCE_DIR "/data/maps/" + name + ".txt";
+    mkdata::MapSource source;
+    mkdata::Errors errors;
+    EXPECT_TRUE(mkdata::ParseMapSource(mkdata::ReadLines(file), file, source, errors)) << file;
+    return source;
 }
 
 }  // namespace vela::test

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/world/map_catalogue.h"
+#include "../../tools/mkdata/maps.h"
 #include "session.h"
 
 namespace vela::test {
@@ -29,5 +29,10 @@ public:
     // Adds a named member in the slot with the family, class and level.
     static void AddMember(int slot, const char* utf8Name, int family, int cls, int level);
 };
+
+// A map's source (data/maps/<name>.txt) as the builder reads it: its check
+// lines are the squares its script answers, its first entry is where the
+// party arrives.
+mkdata::MapSource MapSourceOf(const std::string& name);
 
 }  // namespace vela::test

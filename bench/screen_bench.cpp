@@ -113,7 +113,7 @@ void BM_MapViewRedraw(benchmark::State& state) {
     HeadlessScreen screen;
     ResetGameState();
     ResetMapState();
-    Party.MapNumber = 6;
+    Party.MapNumber = kTarn;
     Party.SavedX = 10;
     Party.SavedY = 48;
     LoadMap();

@@ -45,7 +45,7 @@ void StartGame() {
 
 void PlayMapWithMusic(const std::function<void()>& step) {
     MapChanged = 0;
-    OpenMusic(MusicName);
+    OpenMusic(MapInfoOf(Party.MapNumber).tune);
     RunMusicLoop(step, MapChanged);
     StopMusic();
 }

@@ -1,4 +1,4 @@
-// Background music: the tune of the current kind of map, played once from
+// Background music: the tune of the current map, played once from
 // its start each time a map is entered. The mixer itself sits behind the
 // platform; a missing or undecodable tune only means silence.
 #pragma once

@@ -74,7 +74,7 @@ void LoadTownWith(const std::string& name, const uint8_t* data, std::size_t size
     bool sprites = name == "chara.fnt";  // read only on a game's first load
     RunLoader([&show, sprites] {
         ResetGameState();
-        Party.MapNumber = 6;
+        Party.MapNumber = kTarn;
         Party.SavedX = 10;
         Party.SavedY = 48;
         MapLoaded = sprites ? 0 : 1;

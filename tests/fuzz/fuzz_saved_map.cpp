@@ -10,7 +10,7 @@ using namespace vela;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::EnterFuzzFolder();
     ResetGameState();
-    Party.MapNumber = 6;
+    Party.MapNumber = kTarn;
     Party.SavedX = 10;
     Party.SavedY = 48;
     std::vector<uint8_t> player = SavedGameImage();

@@ -144,7 +144,7 @@ TEST_F(BattleLoopTest, EncountersDependOnTheMap) {
     Fighter(1, 1, 10, 0, 5, 10).Luck = 0;
     Party.Flags[FlagMaxEnemies] = 5;
     MapKind = kDen;
-    Party.MapNumber = 14;
+    Party.MapNumber = kMortal;
     session.platform.AppendKeys("{down}{enter}");  // run: luck 0 never slips away
     EXPECT_THROW(RandomEncounter(), ScriptExhausted);
     EXPECT_GE(EnemyCount, 1);
@@ -152,7 +152,7 @@ TEST_F(BattleLoopTest, EncountersDependOnTheMap) {
     EXPECT_TRUE(Said("적이 출현했다 !!!"));
 
     lines.clear();
-    Party.MapNumber = 6;  // towns have no wandering foes
+    Party.MapNumber = kTarn;  // towns have no wandering foes
     MapKind = kTown;
     RandomEncounter();
     EXPECT_TRUE(lines.empty());

@@ -11,6 +11,7 @@
 #include "game/acts/healing_magic.h"
 #include "game/camp/prophecy.h"
 #include "game/camp/rest.h"
+#include "game/acts/teleport.h"
 #include "game/acts/use_item.h"
 #include "game/state/party.h"
 #include "game/state/rules.h"
@@ -18,6 +19,7 @@
 #include "screen/johab.h"
 #include "session.h"
 #include "app/play_game.h"
+#include "runtime/key_queue.h"
 
 namespace vela {
 namespace {
@@ -229,6 +231,23 @@ TEST(ChangeMagic, TeleportPaysOnlyWhenItCounts) {
     EXPECT_EQ(+caster.SP, 100);
 }
 
+TEST(ChangeMagic, TheDemonsCavesStopTeleportAndNothingElseDoes) {
+    test::Session s;
+    test::Transcript t;
+    onTarn();
+    const std::string refusal = "이 동굴의 악의 힘이 공간 이동을 방해 합니다.";
+    for (MapId map : {kBelial, kMoloch, kAsmodeus, kUnderworld1, kMortal}) {
+        Party.MapNumber = map;
+        std::size_t before = t.text.size();
+        s.platform.SetScript({});
+        ResetKeyQueue();
+        s.platform.AppendKeys("{esc}");  // elsewhere the direction is asked for
+        EXPECT_FALSE(Teleport());
+        bool refused = t.text.find(refusal, before) != std::string::npos;
+        EXPECT_EQ(refused, map == kBelial || map == kMoloch || map == kAsmodeus) << int(map);
+    }
+}
+
 TEST(ChangeMagic, FoodMakingStopsAt255) {
     test::Session s;
     onTarn();
@@ -317,7 +336,7 @@ TEST(CampEsp, SeeingThroughRestoresTheImagesAndProphecyMayBeBlocked) {
     EXPECT_EQ(std::vector<uint8_t>(TileImage(0), TileImage(0) + kImageSlotBytes), tile0);
     EXPECT_EQ(+m.SP, 90);
 
-    Party.Flags[FlagStoryStage] = 16;
+    test::SetStage(StoryStage::MephistoSlain);
     s.platform.AppendKeys("{enter}{down}{enter}");
     CampEsp();
     EXPECT_TRUE(t.has("당신은 어떤 힘에 의해 예언을 방해 받고 있다"));

@@ -27,7 +27,7 @@ std::string answers(const std::vector<int>& picks) {
 
 TEST(Statues, SleepUntilTheStoneIsReadThenAskEveryQuestionAndPayOnce) {
     World w;
-    w.Enter(2, 100, 98);
+    w.Enter(kPyramid, 100, 98);
     w.OnSquare(171, 94);
     EXPECT_TRUE(w.lines.empty()) << "a sleeping statue says nothing";
 
@@ -59,15 +59,15 @@ TEST(Statues, SleepUntilTheStoneIsReadThenAskEveryQuestionAndPayOnce) {
 
     // The other four with their fixed answers; the last one opens the lord's
     // next branch.
-    Party.Flags[FlagStoryStage] = 5;
+    test::SetStage(StoryStage::SentToLastDitch);
     Party.Flags[FlagStorySubStage] = 1;
     w.OnSquare(157, 94, answers({3, 2, 3, 4}));
     w.OnSquare(157, 108, answers({4, 1, 3, 2}));
     w.OnSquare(170, 108, answers({4, 2, 3}));
-    EXPECT_EQ(SubStage(), 1);
+    EXPECT_EQ(SubStage(), LordsTask::SentToPyramid);
     w.OnSquare(186, 108, answers({2, 4, 1}));
     EXPECT_TRUE(AllStatuesPassed());
-    EXPECT_EQ(SubStage(), 2);
+    EXPECT_EQ(SubStage(), LordsTask::StatuesPassed);
     EXPECT_EQ(+Member[1].Experience, 250000);
 
     // The broken statue only stammers.
@@ -119,9 +119,9 @@ TEST(StatForGold, PricesCapsAndShortGold) {
 
 TEST(PyramidSquares, TheLavaTrapATeleportTheStairsAndTheFinds) {
     World w;
-    w.Enter(1, 84, 85);
+    w.Enter(kOverworld, 84, 85);
     w.Walk("{down}{enter}");
-    ASSERT_EQ(Party.MapNumber, 2);
+    ASSERT_EQ(Party.MapNumber, kPyramid);
     EXPECT_EQ(PartyX, 100);
     EXPECT_EQ(PartyY, 98);
 
@@ -143,14 +143,14 @@ TEST(PyramidSquares, TheLavaTrapATeleportTheStairsAndTheFinds) {
     EXPECT_EQ(+Party.Items[8], 5);
 
     w.EnterFrom(100, 99, 0, 1, "{enter}");
-    EXPECT_EQ(+Party.MapNumber, 1);
+    EXPECT_EQ(Party.MapNumber, kOverworld);
     EXPECT_EQ(PartyX, 84);
     EXPECT_EQ(PartyY, 85);
 }
 
 TEST(ClosedDoors, TheArchiveStaysShutAndTheLeversOpenTheCave) {
     World w;
-    w.Enter(11, 21, 34);
+    w.Enter(kEvidence, 21, 34);
     w.EnterFrom(25, 8, 0, -1);
     EXPECT_TRUE(w.Said("막혀 있다. 누군가 일부러 막아 놓은"));
     EXPECT_EQ(MapTile(25, 7), 54);
@@ -163,9 +163,9 @@ TEST(ClosedDoors, TheArchiveStaysShutAndTheLeversOpenTheCave) {
     w.OnSquare(26, 12);
     EXPECT_TRUE(IsSet(Bit::EvidenceScene));
 
-    w.Enter(2, 149, 66);
+    w.Enter(kPyramid, 149, 66);
     w.EnterFrom(149, 66, 0, -1, "{enter}");
-    ASSERT_EQ(Party.MapNumber, 12);
+    ASSERT_EQ(Party.MapNumber, kClue);
     w.EnterFrom(25, 27, 0, 1);
     EXPECT_EQ(MapTile(25, 28), 54) << "three levers short";
     w.OnSquare(8, 8);
@@ -180,7 +180,7 @@ TEST(ClosedDoors, TheArchiveStaysShutAndTheLeversOpenTheCave) {
     EXPECT_EQ(MapTile(26, 28), 43);
 
     // Out and back in: the levers stay pulled and the way stays open.
-    w.Enter(2, 149, 66);
+    w.Enter(kPyramid, 149, 66);
     w.EnterFrom(149, 66, 0, -1, "{enter}");
     EXPECT_EQ(MapTile(37, 7), 17);
     EXPECT_EQ(MapTile(25, 28), 43);
@@ -191,26 +191,26 @@ TEST(ClosedDoors, TheArchiveStaysShutAndTheLeversOpenTheCave) {
 
 TEST(MenaceAltar, PlaysByStage) {
     World w;
-    w.Enter(10, 9, 44);
-    Party.Flags[FlagStoryStage] = 1;
+    w.Enter(kMenace, 9, 44);
+    test::SetStage(StoryStage::SentToMenace);
     w.OnSquare(25, 43);
-    EXPECT_EQ(Stage(), 2);
+    EXPECT_EQ(Stage(), StoryStage::SawTheAltar);
     w.OnSquare(26, 43);
-    EXPECT_EQ(Stage(), 2) << "the report to the ruler comes first";
+    EXPECT_EQ(Stage(), StoryStage::SawTheAltar) << "the report to the ruler comes first";
 
     // The fiends: the party is pushed up its own column and fights; won or
     // lost, the story goes on.
-    Party.Flags[FlagStoryStage] = 3;
+    test::SetStage(StoryStage::SentBackToMenace);
     w.OnSquare(26, 43, "{enter*400}");
-    EXPECT_EQ(Stage(), 4);
+    EXPECT_EQ(Stage(), StoryStage::FoughtTheFiends);
     EXPECT_EQ(PartyX, 26);
     EXPECT_EQ(PartyY, 40);
     EXPECT_GT(+Member[1].HP, 0);
 
     // The first way down, once the sages have opened it.
-    Party.Flags[FlagStoryStage] = 9;
+    test::SetStage(StoryStage::FirstWayOpen);
     w.OnSquare(25, 43, "{enter}");
-    EXPECT_EQ(+Party.MapNumber, 3);
+    EXPECT_EQ(Party.MapNumber, kUnderworld1);
     EXPECT_EQ(PartyX, 51);
     EXPECT_EQ(PartyY, 51);
     EXPECT_EQ(+Party.Flags[FlagStoryObjectives], 0x01);
@@ -224,36 +224,36 @@ namespace {
 
 TEST(PyramidBranches, TheLordWaitsForTheStatuesAndBothFindsThenTheRulerSetsTheTwentyDays) {
     World w;
-    Party.Flags[FlagStoryStage] = 5;
+    test::SetStage(StoryStage::SentToLastDitch);
     Party.Flags[FlagStorySubStage] = 1;
-    w.Enter(7, 38, 63);
+    w.Enter(kLastDitch, 38, 63);
     w.TalkFrom(38, 18, 0, -1);
-    EXPECT_EQ(SubStage(), 1) << "the statues are not passed yet";
+    EXPECT_EQ(SubStage(), LordsTask::SentToPyramid) << "the statues are not passed yet";
     for (Bit b : {Bit::StatueAstronomy, Bit::StatueComputers, Bit::StatuePhysics, Bit::StatueChronicle,
                   Bit::StatueMathematics})
         SetBit(b);
     w.TalkFrom(38, 18, 0, -1);
-    EXPECT_EQ(SubStage(), 3) << "statues passed before the lord heard of them still count";
+    EXPECT_EQ(SubStage(), LordsTask::SentToTheRooms) << "statues passed before the lord heard of them still count";
     SetBit(Bit::EvidenceTablet);
     w.TalkFrom(38, 18, 0, -1);
-    EXPECT_EQ(SubStage(), 3) << "the clue's object is still missing";
+    EXPECT_EQ(SubStage(), LordsTask::SentToTheRooms) << "the clue's object is still missing";
     SetBit(Bit::ClueObject);
     w.Keys("{enter*4}");
     for (int visit = 0; visit < 3; ++visit) w.TalkFrom(38, 18, 0, -1);
-    EXPECT_EQ(Stage(), 6);
+    EXPECT_EQ(Stage(), StoryStage::LordsTaskDone);
 
-    w.Enter(6, 51, 29);
+    w.Enter(kTarn, 51, 29);
     Party.Year = 774;
     Party.Day = 100;
     w.TalkFrom(51, 29, 0, -1, "{enter*4}");
     w.TalkFrom(51, 29, 0, -1);
-    EXPECT_EQ(Stage(), 8);
-    EXPECT_EQ(+Party.Flags[36] | (Party.Flags[37] << 8), 120);
+    EXPECT_EQ(Stage(), StoryStage::FirstWayPromised);
+    EXPECT_EQ(DueDate().day, 120);
     w.TalkFrom(51, 29, 0, -1);
-    EXPECT_EQ(Stage(), 8) << "the sages are not ready";
+    EXPECT_EQ(Stage(), StoryStage::FirstWayPromised) << "the sages are not ready";
     Party.Day = 121;
     w.TalkFrom(51, 29, 0, -1, "{enter*4}");
-    EXPECT_EQ(Stage(), 9);
+    EXPECT_EQ(Stage(), StoryStage::FirstWayOpen);
 }
 
 }  // namespace

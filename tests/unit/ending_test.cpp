@@ -18,8 +18,8 @@ namespace {
 using test::World;
 
 void atStage16OnTheGround(World& w) {
-    w.Enter(1, 20, 12);
-    Party.Flags[FlagStoryStage] = 16;
+    w.Enter(kOverworld, 20, 12);
+    test::SetStage(StoryStage::MephistoSlain);
 }
 
 TEST(RuinedWorld, TheOverworldEntrancesShowTheRuinsAtTheLastStageOnly) {
@@ -32,12 +32,12 @@ TEST(RuinedWorld, TheOverworldEntrancesShowTheRuinsAtTheLastStageOnly) {
     w.EnterFrom(17, 88, 0, 1);
     EXPECT_TRUE(w.Said("메너스의 동굴은 무너져"));
     EXPECT_EQ(Party.Flags[FlagStoryObjectives], 0x01);
-    EXPECT_EQ(Party.MapNumber, 1);
+    EXPECT_EQ(Party.MapNumber, kOverworld);
 
     // Any earlier stage: 타른's gate is the ordinary one.
-    Party.Flags[FlagStoryStage] = 15;
+    test::SetStage(StoryStage::LastWayOpen);
     w.EnterFrom(20, 12, 0, -1, "{enter}");
-    EXPECT_EQ(Party.MapNumber, 6);
+    EXPECT_EQ(Party.MapNumber, kTarn);
 }
 
 TEST(Ending, EitherFirstAnswerOrEscapePlaysTheEndingToTheExit) {
@@ -57,7 +57,7 @@ TEST(Ending, EitherFirstAnswerOrEscapePlaysTheEndingToTheExit) {
         EXPECT_TRUE(w.Said("가온"));
         EXPECT_TRUE(w.Said("... 어디서 들어 본 이름 같은데."));
         // The peaceful town the ending leaves behind, torch lit and silent.
-        EXPECT_EQ(Party.MapNumber, 6);
+        EXPECT_EQ(Party.MapNumber, kTarn);
         EXPECT_EQ(Party.SavedX, 91);
         EXPECT_EQ(Party.SavedY, 80);
         EXPECT_EQ(Party.Flags[FlagTorch], 255);
@@ -86,7 +86,7 @@ TEST(Refusal, EightAvatarsComeUntilThePartyFalls) {
     EXPECT_TRUE(w.Said("에레보스와 끝까지 싸우겠다"));
     EXPECT_TRUE(w.Said("여덟 개의 그림자가 되어"));
     EXPECT_EQ(EnemyCount, 8);
-    EXPECT_EQ(Party.MapNumber, 1);
+    EXPECT_EQ(Party.MapNumber, kOverworld);
 }
 
 }  // namespace

@@ -26,13 +26,13 @@ TEST(DueDates, DayPlusNPastTheYearEndGoesToDayOneOfTheNext) {
     Party.Year = 774;
     Party.Day = 340;
     SetDueDate(20);  // exactly 360: still this year
-    EXPECT_EQ(flagWord(36), 360);
-    EXPECT_EQ(flagWord(38), 774);
+    EXPECT_EQ(DueDate().day, 360);
+    EXPECT_EQ(DueDate().year, 774);
     EXPECT_FALSE(DueDatePassed());
     Party.Day = 341;
     SetDueDate(20);
-    EXPECT_EQ(flagWord(36), 1);
-    EXPECT_EQ(flagWord(38), 775);
+    EXPECT_EQ(DueDate().day, 1);
+    EXPECT_EQ(DueDate().year, 775);
     Party.Year = 775;
     Party.Day = 1;
     EXPECT_FALSE(DueDatePassed()) << "the due day itself is not later than the date";
@@ -45,13 +45,25 @@ TEST(DueDates, ADateInTheNextYearIsNotDueBeforeTheYearEnds) {
     Party.Year = 774;
     Party.Day = 355;
     SetDueDate(30);  // however far past the year end
-    EXPECT_EQ(flagWord(36), 1);
-    EXPECT_EQ(flagWord(38), 775);
+    EXPECT_EQ(DueDate().day, 1);
+    EXPECT_EQ(DueDate().year, 775);
     Party.Day = 360;
     EXPECT_FALSE(DueDatePassed()) << "the last day of the year is before day 1 of the next";
     Party.Year = 776;
     Party.Day = 1;
     EXPECT_TRUE(DueDatePassed()) << "any day of a later year is past the date";
+}
+
+TEST(StoryStages, StepOneByOneAndStopAtTheLast) {
+    World w;
+    for (int n = 1; n <= int(StoryStage::MephistoSlain); ++n) {
+        AdvanceStage();
+        EXPECT_EQ(int(Stage()), n);
+    }
+    AdvanceStage();
+    EXPECT_EQ(Stage(), StoryStage::MephistoSlain);
+    for (int n = 1; n <= int(LordsTask::LetterWritten) + 1; ++n) AdvanceSubStage();
+    EXPECT_EQ(SubStage(), LordsTask::LetterWritten);
 }
 
 TEST(Gifts, CountersStopAtTheirCapsAndFindsComeOnce) {
@@ -77,7 +89,7 @@ TEST(Gifts, CountersStopAtTheirCapsAndFindsComeOnce) {
 
 TEST(TarnSpecialSquares, TreasuresPayOnceAndTheExitAsksFirst) {
     World w;
-    w.Enter(6, 8, 48);
+    w.Enter(kTarn, 8, 48);
     w.OnSquare(90, 40);
     SpecialSquare();
     EXPECT_EQ(+Party.Gold, 2000);
@@ -86,12 +98,12 @@ TEST(TarnSpecialSquares, TreasuresPayOnceAndTheExitAsksFirst) {
     EXPECT_EQ(+Party.Gold, 7000);
 
     // The west gate: "no" steps the party back, "yes" leaves for the Ground.
-    w.Enter(6, 6, 48);
+    w.Enter(kTarn, 6, 48);
     w.Walk("{left}{down}{enter}");
-    EXPECT_EQ(Party.MapNumber, 6);
+    EXPECT_EQ(Party.MapNumber, kTarn);
     EXPECT_EQ(PartyX, 6);
     w.Walk("{left}{enter}");
-    EXPECT_EQ(Party.MapNumber, 1);
+    EXPECT_EQ(Party.MapNumber, kOverworld);
     EXPECT_EQ(PartyX, 20);
     EXPECT_EQ(PartyY, 12);
 }
@@ -101,15 +113,15 @@ TEST(Reentry, TheGatesPutBackOpenedDoorsAndGoneRecruits) {
     SetBit(Bit::Aldebaran);
     SetBit(Bit::TarnSouthGateOpen);
     SetBit(Bit::Castor);
-    w.Enter(1, 20, 12);
+    w.Enter(kOverworld, 20, 12);
     w.Walk("{up}{enter}");
-    ASSERT_EQ(Party.MapNumber, 6);
+    ASSERT_EQ(Party.MapNumber, kTarn);
     EXPECT_EQ(MapTile(89, 23), 47);
     EXPECT_EQ(MapTile(51, 87), 47);
     EXPECT_GE(MapTile(9, 64), 48) << "a companion not yet recruited still stands there";
-    w.Enter(1, 76, 58);
+    w.Enter(kOverworld, 76, 58);
     w.Walk("{up}{enter}");
-    ASSERT_EQ(Party.MapNumber, 7);
+    ASSERT_EQ(Party.MapNumber, kLastDitch);
     EXPECT_EQ(MapTile(41, 18), 47);
     EXPECT_EQ(PartyX, 38);
     EXPECT_EQ(PartyY, 63);
@@ -117,7 +129,7 @@ TEST(Reentry, TheGatesPutBackOpenedDoorsAndGoneRecruits) {
 
 TEST(Recruits, JoinTheFirstFreeSlotAndAFullPartyIsRefused) {
     World w;
-    w.Enter(6, 8, 48);
+    w.Enter(kTarn, 8, 48);
     w.TalkFrom(89, 24, 0, -1, "{down}{enter}");
     EXPECT_TRUE(w.Said("당신이 바란다면 ..."));
     EXPECT_FALSE(IsSet(Bit::Aldebaran));
@@ -143,30 +155,30 @@ TEST(Recruits, JoinTheFirstFreeSlotAndAFullPartyIsRefused) {
 
 TEST(Ruler, FirstMissionPaysAndTheWaitsRunOnTheSameTalkOnceTheDateHasPassed) {
     World w;
-    w.Enter(6, 51, 29);
+    w.Enter(kTarn, 51, 29);
     w.TalkFrom(51, 29, 0, -1, "{enter}");
-    EXPECT_EQ(Party.Flags[FlagStoryStage], 1);
+    EXPECT_EQ(Stage(), StoryStage::SentToMenace);
     EXPECT_EQ(+Party.Gold, 1000);
     EXPECT_EQ(+Member[1].Experience, 10000);
     EXPECT_TRUE(w.Said("[ 경험치 + 10000 ] [ 황금 + 1000 ]"));
     EXPECT_TRUE(IsSet(Bit::TarnRulersOrders));
 
-    Party.Flags[FlagStoryStage] = 7;
+    test::SetStage(StoryStage::SagesSummoned);
     TalkTo();
-    EXPECT_EQ(Party.Flags[FlagStoryStage], 8);
+    EXPECT_EQ(Stage(), StoryStage::FirstWayPromised);
     EXPECT_EQ(+Party.Gold, 101000);
     w.Forget();
     TalkTo();
-    EXPECT_EQ(Party.Flags[FlagStoryStage], 8);
+    EXPECT_EQ(Stage(), StoryStage::FirstWayPromised);
     EXPECT_TRUE(w.Said("774년 2월 9일까지는")) << "day 18 + 20 is day 38";
     Party.Day = 39;
     w.Forget();
     TalkTo();
-    EXPECT_EQ(Party.Flags[FlagStoryStage], 9);
+    EXPECT_EQ(Stage(), StoryStage::FirstWayOpen);
     EXPECT_TRUE(w.Said("길이 열렸네."));
 
     // Stage 10: rewards, then the night passes to nine in the morning.
-    Party.Flags[FlagStoryStage] = 10;
+    test::SetStage(StoryStage::FirstDescentDone);
     Party.Flags[FlagTorch] = 200;
     Party.Hour = 20;
     w.Keys("{enter}");
@@ -178,17 +190,17 @@ TEST(Ruler, FirstMissionPaysAndTheWaitsRunOnTheSameTalkOnceTheDateHasPassed) {
     EXPECT_EQ(+Member[1].Experience, 510000);
     EXPECT_TRUE(w.Said("아침이 밝았다."));
 
-    Party.Flags[FlagStoryStage] = 14;
+    test::SetStage(StoryStage::LastWayPromised);
     Party.Flags[FlagStoryObjectives] = 0x7F;
     Party.Day = 200;
     TalkTo();
-    EXPECT_EQ(Party.Flags[FlagStoryStage], 15);
+    EXPECT_EQ(Stage(), StoryStage::LastWayOpen);
     EXPECT_EQ(Party.Flags[FlagStoryObjectives], 0);
 }
 
 TEST(BankVault, SurrenderStripsTheArmsAndRefusalEndsTheGame) {
     World w;
-    w.Enter(6, 8, 48);
+    w.Enter(kTarn, 8, 48);
     Member[1].Weapon = 3;
     Member[1].Armour = 2;
     w.TalkFrom(89, 47, 1, 0, "{enter}");
@@ -205,22 +217,22 @@ TEST(BankVault, SurrenderStripsTheArmsAndRefusalEndsTheGame) {
 
 TEST(Herbalist, TheNoteSetsTheAppointmentAndTheHutKeepsIt) {
     World w;
-    w.Enter(9, 18, 31);
+    w.Enter(kRegulus, 18, 31);
     w.Walk("{up}{down}{enter}");
     EXPECT_EQ(flagWord(33), 28) << "day 18 of the first year plus 10";
     EXPECT_TRUE(w.Said("1월 29일 낮에 돌아오니"));
     EXPECT_EQ(PartyY, 31) << "staying steps back off the note";
     w.Walk("{up}{enter}");
-    ASSERT_EQ(Party.MapNumber, 1);
+    ASSERT_EQ(Party.MapNumber, kOverworld);
 
     // Too early: nobody is home.
     w.Walk("{up}{enter}");
-    ASSERT_EQ(Party.MapNumber, 9);
+    ASSERT_EQ(Party.MapNumber, kRegulus);
     EXPECT_EQ(MapTile(40, 13), 47);
     // On the day, from noon.
     Party.Day = 28;
     Party.Hour = 12;
-    w.Enter(1, 82, 10);
+    w.Enter(kOverworld, 82, 10);
     w.Walk("{up}{enter}");
     EXPECT_EQ(MapTile(40, 13), 49);
     EXPECT_TRUE(IsSet(Bit::HutAppointment));
@@ -236,32 +248,32 @@ TEST(Herbalist, TheNoteSetsTheAppointmentAndTheHutKeepsIt) {
     EXPECT_EQ(MapTile(40, 13), 47);
     EXPECT_TRUE(IsSet(Bit::Vega));
     // Gone for good after that.
-    w.Enter(1, 82, 10);
+    w.Enter(kOverworld, 82, 10);
     w.Walk("{up}{enter}");
     EXPECT_EQ(MapTile(40, 13), 47);
 }
 
 TEST(LastDitchLord, WaitsForBothDeedsBeforeHisFourthBranch) {
     World w;
-    w.Enter(7, 38, 63);
-    Party.Flags[FlagStoryStage] = 5;
+    w.Enter(kLastDitch, 38, 63);
+    test::SetStage(StoryStage::SentToLastDitch);
     Party.Flags[FlagStorySubStage] = 3;
     w.TalkFrom(38, 18, 0, -1);
-    EXPECT_EQ(Party.Flags[FlagStorySubStage], 3);
+    EXPECT_EQ(SubStage(), LordsTask::SentToTheRooms);
     SetBit(Bit::EvidenceTablet);
     SetBit(Bit::ClueObject);
     TalkTo();
-    EXPECT_EQ(Party.Flags[FlagStorySubStage], 4);
+    EXPECT_EQ(SubStage(), LordsTask::FindsBrought);
     EXPECT_EQ(+Party.Gold, 15000);
     EXPECT_EQ(+Member[1].Experience, 100000);
     Party.Flags[FlagStorySubStage] = 5;
     TalkTo();
-    EXPECT_EQ(Party.Flags[FlagStoryStage], 6);
+    EXPECT_EQ(Stage(), StoryStage::LordsTaskDone);
 }
 
 TEST(CastleGuards, ARefusedFightLeavesItsBitClearAndAWonOneSetsIt) {
     World w;
-    w.Enter(6, 65, 29);
+    w.Enter(kTarn, 65, 29);
     w.OnSquare(65, 28, "{down}{enter}");
     EXPECT_FALSE(IsSet(Bit::TarnTreasuryGuards));
     EXPECT_EQ(PartyY, 29) << "refusing steps back off the square";
@@ -286,7 +298,7 @@ TEST(CastleGuards, ARefusedFightLeavesItsBitClearAndAWonOneSetsIt) {
 
 TEST(TarnSouthGate, OpensOnceTheKeyIsFoundAndStaysOpen) {
     World w;
-    w.Enter(6, 8, 48);
+    w.Enter(kTarn, 8, 48);
     w.TalkFrom(51, 86, 0, 1);
     EXPECT_GE(MapTile(51, 87), 48);
     w.OnSquare(78, 85);
@@ -294,12 +306,12 @@ TEST(TarnSouthGate, OpensOnceTheKeyIsFoundAndStaysOpen) {
     w.TalkFrom(51, 86, 0, 1);
     EXPECT_EQ(MapTile(51, 87), 47);
     w.Walk("{down}{down}{enter}");
-    EXPECT_EQ(Party.MapNumber, 1) << "the south gate leads out too";
+    EXPECT_EQ(Party.MapNumber, kOverworld) << "the south gate leads out too";
 }
 
 TEST(HiddenComrade, SpeaksOnlyToAMindThatReadsHisAndTellsHisStoryOnce) {
     World w;
-    w.Enter(7, 38, 63);
+    w.Enter(kLastDitch, 38, 63);
     w.TalkFrom(55, 56, -1, 0);
     EXPECT_FALSE(IsSet(Bit::BellatrixStory));
     Party.Flags[FlagMindReading] = 3;
@@ -321,11 +333,11 @@ TEST(HiddenComrade, SpeaksOnlyToAMindThatReadsHisAndTellsHisStoryOnce) {
 
 TEST(LastDitchSquares, TheWalledCaveAndTheGateNoticeSpeak) {
     World w;
-    w.Enter(7, 7, 12);
+    w.Enter(kLastDitch, 7, 12);
     w.Walk("{up}");
     EXPECT_TRUE(w.Said("동굴의 입구는 커다란 돌로 단단히 막혀"));
     EXPECT_EQ(PartyY, 12);
-    w.Enter(7, 38, 42);
+    w.Enter(kLastDitch, 38, 42);
     w.Walk("{up}");
     EXPECT_TRUE(w.Said("성문에 방이 붙어 있다."));
     EXPECT_EQ(PartyY, 41);

@@ -19,7 +19,7 @@ void townOf(int width, int height, int x, int y) {
     MapWidth = uint8_t(width);
     MapHeight = uint8_t(height);
     MapKind = kTown;
-    Party.MapNumber = 6;
+    Party.MapNumber = kTarn;
     for (int cx = 1; cx <= width; ++cx)
         for (int cy = 1; cy <= height; ++cy) SetMapTile(cx, cy, 44);
     PartyX = x;

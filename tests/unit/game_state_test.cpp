@@ -19,6 +19,7 @@
 #include "game/state/random.h"
 #include "game/state/rules.h"
 #include "game/state/state_json.h"
+#include "game/world/map_catalogue.h"
 #include "screen/johab.h"
 
 using namespace vela;
@@ -568,7 +569,7 @@ TEST_F(GameState, NewGameStartsTheHeroAndTheStory) {
     EXPECT_EQ(Party.Hour, 10);
     EXPECT_EQ(Party.Minute, 10);
     EXPECT_EQ(Party.Second, 42);
-    EXPECT_EQ(Party.MapNumber, 6);
+    EXPECT_EQ(Party.MapNumber, kTarn);
     EXPECT_EQ(Party.SavedX, 10);
     EXPECT_EQ(Party.SavedY, 48);
     EXPECT_EQ(+Party.Gold, 0);

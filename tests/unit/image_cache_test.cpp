@@ -70,13 +70,13 @@ TEST(ImageCache, ImagesRewrittenByTheGameDrawAsRewritten) {
     // by another den with slot 52 as the file has it.
     writeMap(s, "Menace", 30, 30, 1);
     writeMap(s, "Pyramid", 30, 30, 1);
-    test::LoadMapAt(10, 15, 15);
+    test::LoadMapAt(kMenace, 15, 15);
     std::array<uint8_t, kImageSlotBytes> fileSlot52;
     std::copy_n(TileImage(52), kImageSlotBytes, fileSlot52.begin());
     PutTile(0, 0, TileImage(52), false);
     ASSERT_TRUE(showsCell(0, 0, fileSlot52.data()));
     ASSERT_FALSE(showsCell(0, 0, TileImage(48)));
-    test::LoadMapAt(2, 15, 15);
+    test::LoadMapAt(kPyramid, 15, 15);
     PutTile(0, 0, TileImage(52), false);
     EXPECT_TRUE(showsCell(0, 0, TileImage(48)));
     // Its base tile 44 stands in slot 0.

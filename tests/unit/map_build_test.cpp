@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "../../tools/mkdata/maps.h"
+#include "game/world/map_catalogue.h"
+#include "world_fixture.h"
 
 namespace {
 
@@ -127,22 +129,19 @@ TEST(MapBuild, MalformedSourcesAreRefused) {
     EXPECT_TRUE(mentions(errorsOf(lines), "Tarn is map 6, not 7"));
 }
 
-// The game's own den maps, read from their sources.
-MapSource denMap(const std::string& name) {
-    Errors errors;
-    MapSource map;
-    std::string file = std::string(VELA_SOURCE_DIR) + "/data/maps/" + name + ".txt";
-    EXPECT_TRUE(mkdata::ParseMapSource(mkdata::ReadLines(file), file, map, errors)) << name;
-    return map;
+TEST(MapBuild, TheBuilderKnowsEveryMapOfTheTableByItsFileName) {
+    for (const vela::MapInfo& info : vela::kMapCatalogue) EXPECT_EQ(mkdata::GameMapNumber(info.name), info.id);
+    EXPECT_EQ(mkdata::GameMapNumber("Unknown"), -1) << "the fallback keep has no source";
+    EXPECT_EQ(mkdata::GameMapNumber("tarn"), -1);
 }
 
 TEST(DenMaps, EveryScriptedSquareCanBeWalkedToFromWhereThePartyArrives) {
     // The builder walks from every arrival square at once; a teleport's landing
-    // place could then hide a part of the den the party can never walk into.
-    // Each den's first entry is where the party comes in: walk from it alone.
-    for (const char* name : {"Pyramid", "Menace", "Evidence", "Clue", "Dome", "LTemple", "Mortal", "Belial", "Moloch",
-                             "Asmodeus", "Mephisto", "Hall_of_the_Vela_Makers_00", "U_World1", "U_World2"}) {
-        MapSource map = denMap(name);
+    // place could then hide a part of a map the party can never walk into.
+    // Each map's first entry is where the party comes in: walk from it alone.
+    for (const vela::MapInfo& info : vela::kMapCatalogue) {
+        const char* name = info.name;
+        MapSource map = vela::test::MapSourceOf(name);
         ASSERT_FALSE(map.entries.empty()) << name;
         map.checks.insert(map.checks.end(), map.entries.begin() + 1, map.entries.end());
         map.entries.resize(1);
@@ -163,10 +162,10 @@ TEST(DenMaps, RowScriptedDensKeepTheirEventSquaresOnTheirRows) {
                 if (mkdata::ClassOf(map.kind, map.tile(x, y)) == mkdata::TileClass::Special) found.emplace_back(x, y);
         return found;
     };
-    auto evidence = specials(denMap("Evidence"));
+    auto evidence = specials(vela::test::MapSourceOf("Evidence"));
     EXPECT_EQ(evidence.size(), 6u);
     for (auto [x, y] : evidence) EXPECT_TRUE(y == 12 || y == 15 || y == 35) << "(" << x << "," << y << ")";
-    for (auto [x, y] : specials(denMap("Menace")))
+    for (auto [x, y] : specials(vela::test::MapSourceOf("Menace")))
         EXPECT_TRUE(y == 45 || (y == 43 && (x == 25 || x == 26))) << "(" << x << "," << y << ")";
 }
 

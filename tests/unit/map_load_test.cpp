@@ -34,7 +34,6 @@ TEST(LoadMap, StoresCellsColumnByColumnAndKeepsTheLitMark) {
     SetMapTile(64, 40, 47);
     EXPECT_EQ(MapCells[63 * 125 + 39], 128 | 47);
     EXPECT_EQ(MapKind, kTown);
-    EXPECT_EQ(MusicName, "Music2.Bgm");
     EXPECT_EQ(MapChanged, 1);
     EXPECT_EQ(PartyX, 10);
     EXPECT_EQ(PartySprite, 1);  // entered at y 20 of 40 rows: facing up
@@ -61,7 +60,7 @@ TEST(LoadMap, UnknownNumbersLoadTheUnknownKeep) {
     for (int number : {0, 19, 26}) {
         test::LoadMapAt(number, 10, 9);
         EXPECT_EQ(MapKind, kKeep);
-        EXPECT_EQ(MusicName, "Music5.Bgm");
+        EXPECT_STREQ(MapInfoOf(Party.MapNumber).tune, "Music5.Bgm");
     }
     EXPECT_EQ(PartySprite, 4);  // facing down; map 26 is not a town
 }
@@ -114,7 +113,7 @@ TEST(LoadMap, MissingImagesAndPalettesAreReportedByName) {
 
 TEST(LoadMap, AContinuedGameReadsThePartyAndTheSavedMapOfSlotOne) {
     test::Session s;
-    Party.MapNumber = 6;
+    Party.MapNumber = kTarn;
     Party.SavedX = 12;
     Party.SavedY = 34;
     Party.Gold = 777;

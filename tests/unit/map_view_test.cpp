@@ -45,7 +45,7 @@ TEST(ViewLight, ByHourKindAndTorch) {
 
 // Tarn as built, the party at the start square.
 void inTarnAt(int x, int y, int hour, int minute) {
-    test::LoadMapAt(6, x, y);
+    test::LoadMapAt(kTarn, x, y);
     Party.Hour = uint8_t(hour);
     Party.Minute = uint8_t(minute);
     SoundOn = 0;

@@ -16,7 +16,7 @@ void walledTown() {
     MapWidth = 30;
     MapHeight = 20;
     MapKind = kTown;
-    Party.MapNumber = 6;
+    Party.MapNumber = kTarn;
     for (int x = 1; x <= 30; ++x)
         for (int y = 1; y <= 20; ++y) SetMapTile(x, y, x == 15 && y != 12 ? 5 : 44);
     PartyX = 8;

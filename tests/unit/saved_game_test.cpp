@@ -44,7 +44,7 @@ TEST(SaveGame, ChecksumsSumTheDesignedBytesAndLeaveTheSwapSlotOut) {
     test::Session s(false);
     Party.Year = 0x0306;        // low byte 6 counts, 3 does not
     Party.Day = 0x7777;         // not summed
-    Party.MapNumber = 6;
+    Party.MapNumber = kTarn;
     Party.SavedX = 10;
     Party.SavedY = 48;
     Party.Food = 7;
@@ -273,7 +273,7 @@ TEST(RestoreGame, MissingOrDamagedSavesLeaveTheGameAsItWas) {
 
 TEST(RestoreGame, AContinuedGameFromADamagedSaveEndsNamingTheFileAndItsBackup) {
     test::Session s;
-    Party.MapNumber = 6;
+    Party.MapNumber = kTarn;
     Party.SavedX = 2;
     Party.SavedY = 48;
     std::vector<uint8_t> image = SavedGameImage();

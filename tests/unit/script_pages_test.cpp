@@ -19,21 +19,6 @@
 namespace vela {
 namespace {
 
-struct Arrival {
-    int map, x, y;
-};
-constexpr Arrival kArrivals[] = {{1, 20, 12},  {6, 8, 48},   {7, 38, 63},  {9, 25, 40},  {2, 100, 98},
-                                 {10, 9, 44},  {11, 21, 34}, {12, 21, 7},  {3, 51, 51},  {4, 30, 84},
-                                 {5, 20, 18},  {8, 25, 9},   {13, 20, 41}, {14, 39, 43}, {15, 30, 42},
-                                 {16, 28, 43}, {17, 14, 49}, {18, 25, 44}};
-
-// Squares for the blocks that answer anywhere.
-Square sampleSquare(int map, Handler h) {
-    if (map == 9) return {40, 13};
-    if (map == 7 && h == Handler::Entrance) return {7, 11};
-    return {0, 0};
-}
-
 void runHandler(Handler h) {
     switch (h) {
         case Handler::Special: SpecialSquare(); break;
@@ -56,24 +41,28 @@ TEST(ScriptPages, NoSpeechRunsPastTheBottomOfTheWindow) {
         lastText = std::string(johab);
     });
     int runs = 0;
-    for (const Arrival& a : kArrivals) {
-        const MapScript& script = *ScriptOfMap(a.map);
+    for (const MapInfo& map : kMapCatalogue) {
+        const mkdata::MapMark& arrival = test::MapSourceOf(map.name).entries.at(0);
+        const MapScript& script = *ScriptOfMap(map.id);
         for (Handler h : {Handler::Special, Handler::Entrance, Handler::Sign, Handler::Talk}) {
             for (const Block& block : BlocksOf(script, h)) {
                 std::vector<Square> squares = block.squares;
-                if (squares.empty()) squares.push_back(sampleSquare(a.map, h));
+                // A block that answers anywhere runs at the arrival.
+                if (squares.empty()) squares.push_back({arrival.x, arrival.y});
                 for (Square s : squares) {
-                    for (int stage = 0; stage <= 16; ++stage) {
+                    for (int n = 0; n <= int(StoryStage::MephistoSlain); ++n) {
+                        StoryStage stage = StoryStage(n);
                         // The fiends' battle in 메너스 scrolls its own messages.
-                        if (a.map == 10 && stage == 3 && h == Handler::Special) continue;
+                        if (map.id == kMenace && stage == StoryStage::SentBackToMenace && h == Handler::Special)
+                            continue;
                         for (int mind : {0, 5}) {
                             for (uint8_t& flag : Party.Flags) flag = 0;
-                            Party.Flags[FlagStoryStage] = uint8_t(stage);
+                            test::SetStage(stage);
                             Party.Flags[FlagMindReading] = uint8_t(mind);
                             for (int slot = 2; slot <= kMemberSlots; ++slot) Member[slot].Name.set("");
                             Member[1].HP = 150;
                             Member[1].Dead = Member[1].Unconscious = 0;
-                            w.Enter(a.map, a.x, a.y);
+                            w.Enter(map.id, arrival.x, arrival.y);
                             bool stood = h == Handler::Special;
                             PartyX = s.x;
                             PartyY = stood ? s.y : s.y + 1;
@@ -90,8 +79,8 @@ TEST(ScriptPages, NoSpeechRunsPastTheBottomOfTheWindow) {
                             w.platform.SetScript({});
                             ResetKeyQueue();
                             ++runs;
-                            EXPECT_TRUE(overflow.empty()) << "map " << a.map << " (" << s.x << "," << s.y << ") stage "
-                                                          << stage << ": " << overflow;
+                            EXPECT_TRUE(overflow.empty()) << map.name << " (" << s.x << "," << s.y << ") stage "
+                                                          << n << ": " << overflow;
                         }
                     }
                 }

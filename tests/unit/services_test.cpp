@@ -126,7 +126,7 @@ TEST(ClassChange, ChoosingOnesOwnClassCostsNothing) {
 
 TEST(TrainingGround, HoursRunIntoTheNextYearAndAKeyHurriesThem) {
     World w;
-    w.Enter(6, 8, 48);
+    w.Enter(kTarn, 8, 48);
     Party.Gold = 30000;
     Party.Year = 774;
     Party.Day = 359;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "game/state/story.h"
 #include "platform/headless_platform.h"
 
 namespace vela::test {
@@ -41,6 +42,9 @@ void LoadTileFile(const std::string& name);
 std::vector<uint8_t> ReadBytes(const std::filesystem::path& path);
 // The bytes of a data file as the build wrote it.
 std::vector<uint8_t> ReadBuiltData(const std::string& name);
+
+// Puts the story at the stage.
+inline void SetStage(StoryStage stage) { Party.Flags[FlagStoryStage] = uint8_t(stage); }
 
 // Every text drawn from now on, in UTF-8, one per line.
 struct Transcript {

@@ -19,45 +19,45 @@ uint8_t objectives() { return Party.Flags[FlagStoryObjectives]; }
 
 TEST(FirstDescent, TheThreeDeedsOpenTheWayUpAndRaiseTheStage) {
     World w;
-    w.Enter(10, 9, 44);
-    Party.Flags[FlagStoryStage] = 9;
+    w.Enter(kMenace, 9, 44);
+    test::SetStage(StoryStage::FirstWayOpen);
     w.OnSquare(25, 43, "{enter}");
-    EXPECT_EQ(Party.MapNumber, 3);
+    EXPECT_EQ(Party.MapNumber, kUnderworld1);
     EXPECT_EQ(objectives(), 0x01);
 
     // Before the deeds the return square only offers the way up.
     w.OnSquare(51, 51, "{down}{enter}");
-    EXPECT_EQ(Stage(), 9);
-    EXPECT_EQ(Party.MapNumber, 3);
+    EXPECT_EQ(Stage(), StoryStage::FirstWayOpen);
+    EXPECT_EQ(Party.MapNumber, kUnderworld1);
 
-    w.Enter(8, 25, 9);
+    w.Enter(kDome, 25, 9);
     w.TalkFrom(39, 18, 0, -1, "{enter}");
     EXPECT_EQ(objectives(), 0x03);
 
-    w.Enter(13, 20, 41);
+    w.Enter(kTemple, 20, 41);
     w.OnSquare(20, 8, "{enter}");
     EXPECT_EQ(Member[1].Weapon, 7);
     EXPECT_EQ(objectives(), 0x07);
 
-    w.Enter(14, 39, 43);
+    w.Enter(kMortal, 39, 43);
     w.OnSquare(11, 8, "{enter*7}");
     EXPECT_EQ(objectives(), 0x0F);
 
-    w.Enter(3, 51, 52);
+    w.Enter(kUnderworld1, 51, 52);
     w.OnSquare(51, 51, "{enter}");
-    EXPECT_EQ(Stage(), 10);
+    EXPECT_EQ(Stage(), StoryStage::FirstDescentDone);
     EXPECT_EQ(objectives(), 0);
-    EXPECT_EQ(Party.MapNumber, 1);
+    EXPECT_EQ(Party.MapNumber, kOverworld);
     EXPECT_EQ(PartyX, 17);
     EXPECT_EQ(PartyY, 88);
 }
 
 TEST(SecondDescent, MolochsMirrorTakesThePartyToTheReturnSquareWhichRunsAtOnce) {
     World w;
-    w.Enter(10, 9, 44);
-    Party.Flags[FlagStoryStage] = 12;
+    w.Enter(kMenace, 9, 44);
+    test::SetStage(StoryStage::SecondWayOpen);
     w.OnSquare(26, 43, "{enter}");
-    EXPECT_EQ(Party.MapNumber, 3);
+    EXPECT_EQ(Party.MapNumber, kUnderworld1);
     EXPECT_EQ(PartyX, 14);
     EXPECT_EQ(PartyY, 24);
     EXPECT_EQ(objectives(), 0x10);
@@ -66,12 +66,12 @@ TEST(SecondDescent, MolochsMirrorTakesThePartyToTheReturnSquareWhichRunsAtOnce) 
     SetBit(Bit::ObjectiveBelial);
     SetBit(Bit::ObjectiveMoloch);
     SetBit(Bit::MolochSlain);
-    w.Enter(16, 28, 43);
+    w.Enter(kMoloch, 28, 43);
     EXPECT_EQ(MapTile(28, 7), 42);
     w.OnSquare(28, 9, "{enter}");
-    EXPECT_EQ(Stage(), 13);
+    EXPECT_EQ(Stage(), StoryStage::SecondDescentDone);
     EXPECT_EQ(objectives(), 0);
-    EXPECT_EQ(Party.MapNumber, 1);
+    EXPECT_EQ(Party.MapNumber, kOverworld);
 }
 
 TEST(AsmodeusCave, EachLeverRewritesItsPictureAndSevenTilesOnce) {
@@ -83,15 +83,15 @@ TEST(AsmodeusCave, EachLeverRewritesItsPictureAndSevenTilesOnce) {
                             {58, 44, 59, 44, 48, 54, 36, 13, 41}, {16, 8, 16, 7, 19, 25, 11, 14, 43},
                             {31, 14, 31, 15, 37, 43, 9, 40, 43},  {56, 8, 57, 8, 48, 54, 16, 13, 41}};
     // Each visit starts with the levers up.
-    w.Enter(4, 9, 22);
+    w.Enter(kUnderworld2, 9, 22);
     w.Place(9, 22, 0, -1);
     Party.Flags[43] = 0x3F;
     w.Keys("{enter}");
     EnterPlace();
-    EXPECT_EQ(Party.MapNumber, 17);
+    EXPECT_EQ(Party.MapNumber, kAsmodeus);
     EXPECT_EQ(Party.Flags[43], 0);
     for (const Lever& l : levers) {
-        w.Enter(17, 14, 49);
+        w.Enter(kAsmodeus, 14, 49);
         EXPECT_EQ(MapTile(l.px, l.py), 16) << l.x;
         for (int x = l.fromX; x <= l.toX; ++x) EXPECT_EQ(MapTile(x, l.row), l.was) << l.x << " " << x;
         w.OnSquare(l.x, l.y);
@@ -103,7 +103,7 @@ TEST(AsmodeusCave, EachLeverRewritesItsPictureAndSevenTilesOnce) {
 
 TEST(BelialCave, TheThroneDoorLeadsStraightIntoTheLordsScene) {
     World w;
-    w.Enter(15, 30, 42);
+    w.Enter(kBelial, 30, 42);
     SetBit(Bit::BelialGuard3);
     w.Place(30, 15);
     w.Keys("{enter}{enter*40}");
@@ -115,33 +115,34 @@ TEST(BelialCave, TheThroneDoorLeadsStraightIntoTheLordsScene) {
 
 TEST(Underworld2, TheLeverLaysTheBridgeAndEveryArrivalLaysItAgain) {
     World w;
-    w.Enter(4, 30, 84);
+    w.Enter(kUnderworld2, 30, 84);
     EXPECT_EQ(MapTile(27, 12), 50);
     w.OnSquare(9, 66);
     for (int y = 11; y <= 13; ++y) EXPECT_EQ(MapTile(27, y), 31);
     // Out of the north mouth of 아스모데우스's cave: the map is loaded anew.
-    w.Enter(17, 10, 8);
+    w.Enter(kAsmodeus, 10, 8);
     w.OnSquare(10, 6, "{enter}");
-    EXPECT_EQ(Party.MapNumber, 4);
+    EXPECT_EQ(Party.MapNumber, kUnderworld2);
     for (int y = 11; y <= 13; ++y) EXPECT_EQ(MapTile(27, y), 31);
 }
 
 TEST(MakersHall, TheCameoLeadsInAndTheDoorBackToTheUnderworldOfTheStage) {
-    for (int stage : {9, 15}) {
+    for (StoryStage stage : {StoryStage::FirstWayOpen, StoryStage::LastWayOpen}) {
+        bool first = stage == StoryStage::FirstWayOpen;
         World w;
-        Party.Flags[FlagStoryStage] = uint8_t(stage);
-        w.Enter(stage == 9 ? 3 : 4, stage == 9 ? 84 : 47, stage == 9 ? 42 : 29);
-        w.OnSquare(stage == 9 ? 84 : 47, stage == 9 ? 41 : 28, "{enter}{enter}");
-        EXPECT_EQ(Party.MapNumber, 5);
+        test::SetStage(stage);
+        w.Enter(first ? kUnderworld1 : kUnderworld2, first ? 84 : 47, first ? 42 : 29);
+        w.OnSquare(first ? 84 : 47, first ? 41 : 28, "{enter}{enter}");
+        EXPECT_EQ(Party.MapNumber, kMakersHall);
         w.OnSquare(20, 25, "{enter}");
-        EXPECT_EQ(Party.MapNumber, stage == 9 ? 3 : 4);
-        EXPECT_EQ(PartyX, stage == 9 ? 84 : 48);
+        EXPECT_EQ(Party.MapNumber, first ? kUnderworld1 : kUnderworld2);
+        EXPECT_EQ(PartyX, first ? 84 : 48);
     }
 }
 
 TEST(MolochRoad, ThePrisonerOffersToJoinOnceTheRoadIsClear) {
     World w;
-    w.Enter(3, 88, 21);
+    w.Enter(kUnderworld1, 88, 21);
     SetBit(Bit::Underworld1Fight4);
     w.OnSquare(88, 20, "{enter}{enter}");
     EXPECT_TRUE(w.Said("빛의 지붕 경비대장 알니람."));
@@ -155,7 +156,7 @@ TEST(MolochRoad, ThePrisonerOffersToJoinOnceTheRoadIsClear) {
 TEST(TempleWeapon, StaysOnTheAltarForAMemberWhoCannotWieldIt) {
     World w;
     World::AddMember(1, "세라", kMageFamily, 1, 5);
-    w.Enter(13, 20, 41);
+    w.Enter(kTemple, 20, 41);
     w.OnSquare(20, 8, "{enter}");
     EXPECT_EQ(Member[1].Weapon, 0);
     EXPECT_FALSE(IsSet(Bit::TempleWeapon));

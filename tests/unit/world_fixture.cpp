@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include <gtest/gtest.h>
+
 #include "game/events/event_dispatch.h"
 #include "game/events/primitives.h"
 #include "game/state/enemy_table.h"
@@ -33,7 +35,7 @@ void World::AddMember(int slot, const char* utf8Name, int family, int cls, int l
     m.HP = int16_t(m.Endurance * level * 10);
 }
 
-void World::Enter(int map, int x, int y) { ChangeMap(map, x, y); }
+void World::Enter(MapId map, int x, int y) { ChangeMap(map, x, y); }
 
 void World::Walk(const std::string& keys) {
     platform.AppendKeys(keys);
@@ -71,6 +73,14 @@ bool World::Said(std::string_view utf8) const {
     for (const std::string& line : lines)
         if (line.find(utf8) != std::string::npos) return true;
     return false;
+}
+
+mkdata::MapSource MapSourceOf(const std::string& name) {
+    std::string file = VELA_SOURCE_DIR "/data/maps/" + name + ".txt";
+    mkdata::MapSource source;
+    mkdata::Errors errors;
+    EXPECT_TRUE(mkdata::ParseMapSource(mkdata::ReadLines(file), file, source, errors)) << file;
+    return source;
 }
 
 }  // namespace vela::test

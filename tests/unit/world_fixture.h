@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "../../tools/mkdata/maps.h"
 #include "session.h"
 
 namespace vela::test {
@@ -18,7 +19,7 @@ public:
     std::vector<std::string> lines;  // every text drawn since the last Forget()
 
     // Loads the map with the party at (x, y).
-    void Enter(int map, int x, int y);
+    void Enter(MapId map, int x, int y);
     // Plays the keys through the exploration step until they are used up.
     void Walk(const std::string& keys);
     // Queues keys for a screen called directly.
@@ -36,5 +37,10 @@ public:
     // Adds a named member in the slot with the family, class and level.
     static void AddMember(int slot, const char* utf8Name, int family, int cls, int level);
 };
+
+// A map's source (data/maps/<name>.txt) as the builder reads it: its check
+// lines are the squares its script answers, its first entry is where the
+// party arrives.
+mkdata::MapSource MapSourceOf(const std::string& name);
 
 }  // namespace vela::test

@@ -130,8 +130,8 @@ int KindFromName(std::string_view name) {
 }
 
 int GameMapNumber(std::string_view name) {
-    for (int n = 1; n <= 18; ++n)
-        if (name == vela::kMapCatalogue[n].name) return n;
+    for (const vela::MapInfo& info : vela::kMapCatalogue)
+        if (name == info.name) return info.id;
     return -1;
 }
 
@@ -439,7 +439,7 @@ int RenderMapCommand(const std::vector<std::string>& args) {
         // As the game does after loading: the hidden event squares take the
         // base floor's picture, and the pyramid's water trap looks like water.
         if (info.baseTile > 0) tiles[0] = tiles[info.baseTile];
-        if (number == 2) tiles[52] = tiles[48];
+        if (number == vela::kPyramid) tiles[52] = tiles[48];
     }
 
     vela::RgbImage image;

@@ -24,8 +24,8 @@ bool ParseClassName(std::string_view name, TileClass& cls);
 const char* KindName(int kind);      // "town", "ground", "den", "keep"
 int KindFromName(std::string_view name);  // -1 when unknown
 
-// The game's number (1..18) for a map file name, or -1 when the game loads
-// no map by that name; its kind and base tile are in vela::kMapCatalogue.
+// The game's number for a map file name, or -1 when the game loads no map
+// by that name; its kind and base tile are in vela::kMapCatalogue.
 int GameMapNumber(std::string_view name);
 
 constexpr int kMaxMapWidth = 200;

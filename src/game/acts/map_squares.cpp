@@ -1,5 +1,6 @@
 #include "game/acts/map_squares.h"
 
+#include "game/state/party.h"
 #include "game/ui/menus.h"
 #include "game/world/map_catalogue.h"
 #include "game/world/map_data.h"
@@ -33,6 +34,10 @@ std::string DirectionName(int choice) {
 }
 
 bool InPlayableArea(int x, int y) { return x >= 5 && x <= MapWidth - 4 && y >= 5 && y <= MapHeight - 4; }
+
+bool InEvilCave() {
+    return Party.MapNumber == kBelial || Party.MapNumber == kMoloch || Party.MapNumber == kAsmodeus;
+}
 
 bool IsForbiddenSquare(int x, int y) {
     int tile = MapTile(x, y);

@@ -23,5 +23,7 @@ bool InPlayableArea(int x, int y);
 bool IsForbiddenSquare(int x, int y);
 bool IsOpenForJump(int x, int y);
 bool IsOpenForTeleport(int x, int y);
+// The caves of 베리알, 몰록 and 아스모데우스, whose evil stops moving magic.
+bool InEvilCave();
 
 }  // namespace vela

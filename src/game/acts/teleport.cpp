@@ -18,8 +18,6 @@ namespace vela {
 
 namespace {
 
-bool inEvilCave() { return Party.MapNumber >= 15 && Party.MapNumber <= 17; }
-
 // The overview colour of a tile on the current map.
 int overviewColour(int tile) {
     auto pick = [tile](std::initializer_list<std::pair<int, int>> singles, int above, int aboveColour, int fallback) {
@@ -33,13 +31,13 @@ int overviewColour(int tile) {
             if (tile <= 21) return 15;
             return pick({{22, 10}, {23, 11}, {24, 9}, {25, 3}, {26, 12}}, 48, 13, 0);
         case kGround:
-            if (tile == 0) return Party.MapNumber == 4 ? 15 : 0;
+            if (tile == 0) return Party.MapNumber == kUnderworld2 ? 15 : 0;
             if (tile >= 24 && tile <= 47) return 0;
             if (tile <= 20) return 15;
             return pick({{21, 10}, {22, 11}, {23, 3}, {48, 9}, {49, 3}, {50, 12}}, 51, 10, 0);
         default: {
             int firstFloor = MapKind == kDen ? 41 : 40;
-            if (tile == 52) return Party.MapNumber == 2 ? 9 : 0;
+            if (tile == 52) return Party.MapNumber == kPyramid ? 9 : 0;
             if (tile == 0 || (tile >= firstFloor && tile <= 47)) return 0;
             if (tile < firstFloor || tile == 51) return 15;
             return pick({{48, 9}, {49, 3}, {50, 12}, {53, 11}, {54, 10}}, 55, 13, 0);
@@ -57,7 +55,7 @@ int windowStart(int centre, int half, int size, int mapSize) {
 }  // namespace
 
 bool Teleport() {
-    if (inEvilCave()) {
+    if (InEvilCave()) {
         WriteMessage(7, "이 동굴의 악의 힘이 공간 이동을 방해 합니다."_j);
         return false;
     }

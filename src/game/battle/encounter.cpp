@@ -20,7 +20,6 @@ namespace vela {
 
 namespace {
 
-constexpr int kLastWildMap = 20;
 constexpr int kMenuY = 120;
 
 // Average of a member attribute over the members present.
@@ -38,20 +37,12 @@ int partyAverage(Attribute attribute) {
 }  // namespace
 
 EncounterRange EncounterRangeOf(int mapNumber) {
-    switch (mapNumber) {
-        case 2: return {1, 20};
-        case 11: return {15, 15};
-        case 12: return {25, 15};
-        case 14: return {35, 1};
-        case 15: return {31, 10};
-        case 16: return {41, 9};
-        case 17: return {53, 9};
-        default: return {0, 0};
-    }
+    const MapInfo& map = MapInfoOf(mapNumber);
+    return {map.firstFoe, map.foeKinds};
 }
 
 void RandomEncounter() {
-    if (MapKind == kTown || Party.MapNumber > kLastWildMap) return;
+    if (MapKind == kTown) return;
     int limit = Party.Flags[FlagMaxEnemies];
     int count = std::min(Random(limit) + 1, limit);
     EncounterRange range = EncounterRangeOf(Party.MapNumber);

@@ -23,8 +23,6 @@ namespace {
 constexpr int kChangeSchool = 2;
 constexpr int kCosts[11] = {0, 1, 5, 5, 10, 20, 25, 30, 50, 30, 60};
 
-bool inEvilCave() { return Party.MapNumber >= 15 && Party.MapNumber <= 17; }
-
 void pay(int cost) {
     Member[CurrentMember].SP = int16_t(Member[CurrentMember].SP - cost);
     DrawSP();
@@ -34,7 +32,7 @@ void saySpell(std::string_view words) { WriteMessage(15, words); }
 void repelled() { WriteMessage(7, "알수없는 힘이 당신의 마법을 배척합니다."_j); }
 
 void jump() {
-    if (inEvilCave()) return WriteMessage(7, "이 동굴의 악의 힘이 기화 이동을 방해 합니다."_j);
+    if (InEvilCave()) return WriteMessage(7, "이 동굴의 악의 힘이 기화 이동을 방해 합니다."_j);
     int choice = ChooseDirection();
     if (choice == 0) return;
     Direction d = DirectionOf(choice);
@@ -70,7 +68,7 @@ bool changeSquare(int x, int y) {
 }
 
 void changeTerrain(int reachNorthSouth, int reachEastWest, int cost) {
-    if (Party.MapNumber == 4 || inEvilCave())
+    if (Party.MapNumber == kUnderworld2 || InEvilCave())
         return WriteMessage(7, "이 지역의 악의 힘이 지형 변화를 방해 합니다."_j);
     int choice = ChooseDirection();
     if (choice == 0) return;

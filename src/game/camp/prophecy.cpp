@@ -1,6 +1,7 @@
 #include "game/camp/prophecy.h"
 
 #include "game/state/party.h"
+#include "game/state/story.h"
 #include "screen/johab.h"
 
 namespace vela {
@@ -42,30 +43,31 @@ int firstClear(uint8_t bits, std::initializer_list<std::pair<int, int>> bitPhras
 }  // namespace
 
 int ProphecyIndex() {
-    uint8_t stage = Party.Flags[FlagStoryStage], sub = Party.Flags[FlagStorySubStage];
+    using enum StoryStage;
+    using enum LordsTask;
     uint8_t bits = Party.Flags[FlagStoryObjectives];
-    switch (stage) {
-        case 0: case 7: return 1;
-        case 1: return 2;
-        case 2: case 6: case 10: case 13: return 3;
-        case 3: return 4;
-        case 4: return 5;
-        case 5:
-            switch (sub) {
-                case 0: return 6;
-                case 1: return 7;
-                case 2: case 4: return 8;
-                case 3: return 9;
-                case 5: return 3;
+    switch (Stage()) {
+        case Begun: case SagesSummoned: return 1;
+        case SentToMenace: return 2;
+        case SawTheAltar: case LordsTaskDone: case FirstDescentDone: case SecondDescentDone: return 3;
+        case SentBackToMenace: return 4;
+        case FoughtTheFiends: return 5;
+        case SentToLastDitch:
+            switch (SubStage()) {
+                case NotStarted: return 6;
+                case SentToPyramid: return 7;
+                case StatuesPassed: case FindsBrought: return 8;
+                case SentToTheRooms: return 9;
+                case LetterWritten: return 3;
                 default: return 0;
             }
-        case 8: return 10;
-        case 9: return firstClear(bits, {{0, 11}, {1, 12}, {2, 13}, {3, 14}}, 15);
-        case 11: return 16;
-        case 12: return firstClear(bits, {{4, 11}, {5, 17}, {6, 18}}, 15);
-        case 14: return 19;
-        case 15: return firstClear(bits, {{0, 11}, {1, 20}, {2, 21}}, 22);
-        case 16: return 22;
+        case FirstWayPromised: return 10;
+        case FirstWayOpen: return firstClear(bits, {{0, 11}, {1, 12}, {2, 13}, {3, 14}}, 15);
+        case SecondWayPromised: return 16;
+        case SecondWayOpen: return firstClear(bits, {{4, 11}, {5, 17}, {6, 18}}, 15);
+        case LastWayPromised: return 19;
+        case LastWayOpen: return firstClear(bits, {{0, 11}, {1, 20}, {2, 21}}, 22);
+        case MephistoSlain: return 22;
         default: return 0;
     }
 }

@@ -103,7 +103,7 @@ void speech() {
 
 void waitUnderLightning() {
     LoadHangulFont(2);
-    Party.MapNumber = 6;
+    Party.MapNumber = kTarn;
     Party.SavedX = 91;
     Party.SavedY = 80;
     lightning(kRest);

@@ -14,7 +14,7 @@ namespace vela {
 
 namespace {
 
-void leave() { LeavePlace(3, 36, 17); }
+void leave() { LeavePlace(kUnderworld1, 36, 17); }
 
 void bridge() {
     GuardFight(Bit::BelialGuard1,

@@ -65,7 +65,7 @@ const MapScript& ClueScript() {
             {{{6, 25}}, [] { lever(Bit::ClueLeverWest, 5, 25); }},
             {{{39, 25}}, [] { lever(Bit::ClueLeverEast, 40, 25); }},
             {{{25, 32}, {26, 32}}, foundObject},
-            {{{20, 6}, {21, 6}}, [] { LeaveFor(2, 149, 66); }},
+            {{{20, 6}, {21, 6}}, [] { LeaveFor(kPyramid, 149, 66); }},
         },
         {
             {{{25, 28}, {26, 28}}, closedWay},

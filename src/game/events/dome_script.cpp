@@ -12,7 +12,7 @@ namespace vela {
 
 namespace {
 
-void leave() { LeavePlace(3, 66, 77); }
+void leave() { LeavePlace(kUnderworld1, 66, 77); }
 
 void find1() { FindItem(Bit::DomeFind1, 3, 5); }
 void find2() { FindItem(Bit::DomeFind2, 1, 5); }

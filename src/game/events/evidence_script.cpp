@@ -46,7 +46,7 @@ const MapScript& EvidenceScript() {
         {
             {{{35, 15}, {36, 15}}, tablet},
             {{{25, 12}, {26, 12}}, redStarHall},
-            {{{21, 35}, {22, 35}}, [] { LeaveFor(2, 16, 17); }},
+            {{{21, 35}, {22, 35}}, [] { LeaveFor(kPyramid, 16, 17); }},
         },
         {
             {{{25, 7}, {26, 7}}, [] {

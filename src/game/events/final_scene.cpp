@@ -20,7 +20,7 @@ void ruins() {
             "그을렸고, 마을에는 인기척 하나 없었다."_j});
     WriteMessage3(7, 11, " 타른은 이미 "_j, "폐허"_j, "가 되어 있었다."_j);
     WriteMessage3(7, 11, " 그 잔해 위에 "_j, "희미한 붉은 빛"_j, "이 떠 있었다."_j);
-    ChangeMap(1, 20, 11);
+    ChangeMap(kOverworld, 20, 11);
     PressAnyKey();
     DrawMapView(true);
 }

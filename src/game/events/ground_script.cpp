@@ -14,7 +14,7 @@ namespace vela {
 namespace {
 
 void hut() {
-    if (Stage() == 16) {
+    if (Stage() == StoryStage::MephistoSlain) {
         ClearMessages();
         WriteMessage(7, " 이미 오두막은 파괴된 후였다."_j);
         return;
@@ -23,7 +23,7 @@ void hut() {
         StepOffSquare();
         return;
     }
-    ChangeMap(9, 25, 40);
+    ChangeMap(kRegulus, 25, 40);
     if (AppointmentDue()) {
         SetMapTile(kHerbalistX, kHerbalistY, 49);
         SetBit(Bit::HutAppointment);
@@ -34,12 +34,12 @@ void hut() {
 
 void tarnGate() {
     if (!AskEnter("타른 성"_j)) return;
-    if (Stage() == 16) {
+    if (Stage() == StoryStage::MephistoSlain) {
         FinalChoice();
         return;
     }
-    ChangeMap(6, 8, 48);
-    if (Stage() == 4) {
+    ChangeMap(kTarn, 8, 48);
+    if (Stage() == StoryStage::FoughtTheFiends) {
         Say(7, {" 성문 앞에서 성주의 전령이 일행을 맞았다."_j,
                 "",
                 " 메너스에서 돌아오셨군요! 성주님께서"_j,
@@ -49,7 +49,7 @@ void tarnGate() {
 }
 
 void lastDitchGate() {
-    if (Stage() == 16) {
+    if (Stage() == StoryStage::MephistoSlain) {
         ClearMessages();
         Say(7, {" 라스트디치 성이 있던 자리에는 끓어오르는"_j,
                 "용암만이 붉게 일렁이고 있었다. 성벽도,"_j,
@@ -57,14 +57,14 @@ void lastDitchGate() {
         return;
     }
     if (!AskEnter("라스트디치 성"_j)) return;
-    ChangeMap(7, 38, 63);
+    ChangeMap(kLastDitch, 38, 63);
 }
 
 // The dens of the first act; at the last stage the cave of 메너스 has
 // caved in and the pyramid has sunk into the sand.
 void menaceGate() {
-    if (Stage() != 16) {
-        if (AskEnter("메너스"_j)) ChangeMap(10, 9, 44);
+    if (Stage() != StoryStage::MephistoSlain) {
+        if (AskEnter("메너스"_j)) ChangeMap(kMenace, 9, 44);
         return;
     }
     ClearMessages();
@@ -75,8 +75,8 @@ void menaceGate() {
 }
 
 void pyramidGate() {
-    if (Stage() != 16) {
-        if (AskEnter("알수없는 피라미드"_j)) ChangeMap(2, 100, 98);
+    if (Stage() != StoryStage::MephistoSlain) {
+        if (AskEnter("알수없는 피라미드"_j)) ChangeMap(kPyramid, 100, 98);
         return;
     }
     ClearMessages();

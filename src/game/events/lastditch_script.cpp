@@ -21,14 +21,14 @@ void reward(std::string_view summary) {
 }
 
 void lord() {
-    if (Stage() < 5) {
+    if (Stage() < StoryStage::SentToLastDitch) {
         Say(7, {" 나는 이 성의 성주 세리우스요."_j,
                 " 헤베온과는 옛 전쟁을 함께 치른 사이라오."_j,
                 "그의 안부를 전해 준다면 고맙겠소."_j});
         return;
     }
     switch (SubStage()) {
-        case 0:
+        case LordsTask::NotStarted:
             Say(7, {" 헤베온이 보냈구려. 메너스의 일은 이미"_j,
                     "들었소. 26년 전 우리가 닫은 문이 다시"_j,
                     "열리려 하고 있소."_j,
@@ -40,7 +40,7 @@ void lord() {
                     "적혀 있소. 다녀와서 본 것을 알려 주시오."_j});
             AdvanceSubStage();
             break;
-        case 1:
+        case LordsTask::SentToPyramid:
             if (AllStatuesPassed()) {
                 AdvanceSubStage();
                 lord();
@@ -49,7 +49,7 @@ void lord() {
             Say(7, {" 피라미드의 석상들은 지혜를 시험하오."_j,
                     "서두르지 말고 하나하나 풀어 보시오."_j});
             break;
-        case 2:
+        case LordsTask::StatuesPassed:
             Say(7, {" 석상들이 길을 열어 주었다니 놀랍구려."_j,
                     " 이제 피라미드 아래의 두 방, 흉성의 증거와"_j,
                     "흉성의 단서를 찾아가시오. 그 두 곳에"_j,
@@ -59,7 +59,7 @@ void lord() {
             reward(" [ 경험치 + 50000 ] [ 황금 + 10000 ]"_j);
             AdvanceSubStage();
             break;
-        case 3:
+        case LordsTask::SentToTheRooms:
             if (!IsSet(Bit::EvidenceTablet) || !IsSet(Bit::ClueObject)) {
                 Say(7, {" 흉성의 증거에서 석판을 읽고, 흉성의"_j,
                         "단서에서 숨겨진 것을 찾아오시오."_j,
@@ -74,7 +74,7 @@ void lord() {
             reward(" [ 경험치 + 100000 ] [ 황금 + 15000 ]"_j);
             AdvanceSubStage();
             break;
-        case 4:
+        case LordsTask::FindsBrought:
             Say(7, {" 내 생각이 맞다면, 흉성은 별이 아니라"_j,
                     "문이오. 에레보스가 이 세상으로 돌아오려는"_j,
                     "세계와 세계 사이의 문 말이오."_j,
@@ -85,7 +85,7 @@ void lord() {
             Say(7, {" 타른으로 돌아가 헤베온을 만나시오."_j,
                     "문 너머로 가는 길은 그가 찾을 것이오."_j,
                     " 레드 안타레스 님의 가호가 있기를."_j});
-            if (Stage() == 5) AdvanceStage();
+            if (Stage() == StoryStage::SentToLastDitch) AdvanceStage();
             break;
     }
 }
@@ -164,7 +164,7 @@ void hiddenComrade() {
 
 void leaveTown() {
     if (AskLeave())
-        ChangeMap(1, 76, 58);
+        ChangeMap(kOverworld, 76, 58);
     else
         StepOffSquare();
 }

@@ -16,8 +16,8 @@ void door() {
         StepOffSquare();
         return;
     }
-    if (Stage() <= 14)
-        ChangeMap(3, 84, 44);
+    if (Stage() <= StoryStage::LastWayPromised)
+        ChangeMap(kUnderworld1, 84, 44);
     else
         EnterUnderworld2(48, 30);
 }

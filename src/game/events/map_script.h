@@ -33,7 +33,7 @@ struct MapScript {
 
 enum class Handler { Special, Entrance, Sign, Talk };
 
-// The script of a map number, or nullptr for a map without events.
+// The script of a map number, or nullptr for a number without a map.
 const MapScript* ScriptOfMap(int map);
 const std::vector<Block>& BlocksOf(const MapScript& script, Handler handler);
 
@@ -43,25 +43,9 @@ const Block* BlockAt(int map, Handler handler, int x, int y);
 // Runs the matching blocks of the current map for the handler.
 void RunBlocks(Handler handler);
 
-// The scripts, one file each.
-const MapScript& GroundScript();
-const MapScript& TarnScript();
-const MapScript& LastDitchScript();
-const MapScript& RegulusScript();
-const MapScript& PyramidScript();
-const MapScript& MenaceScript();
-const MapScript& EvidenceScript();
-const MapScript& ClueScript();
-// The descents and the underworld.
-const MapScript& Underworld1Script();
-const MapScript& Underworld2Script();
-const MapScript& MakersHallScript();
-const MapScript& DomeScript();
-const MapScript& TempleScript();
-const MapScript& MortalScript();
-const MapScript& BelialScript();
-const MapScript& MolochScript();
-const MapScript& AsmodeusScript();
-const MapScript& MephistoScript();
+// The scripts, one file each, named in the script column of the map table.
+#define VELA_MAP(id, number, file, kind, baseTile, tune, script, ...) const MapScript& script();
+#include "game/world/map_list.h"
+#undef VELA_MAP
 
 }  // namespace vela

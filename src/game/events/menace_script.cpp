@@ -88,7 +88,7 @@ void descend(int x, int y, uint8_t mark) {
     Say(7, {" 현자들이 열어 놓은 제단의 틈으로 일행은"_j, "땅 밑 깊이 내려갔다."_j});
     NextPage();
     Party.Flags[FlagStoryObjectives] |= mark;
-    ChangeMap(3, x, y);
+    ChangeMap(kUnderworld1, x, y);
 }
 
 // The last way down leads past the first underworld to the second.
@@ -104,11 +104,11 @@ void lastDescent() {
 
 void altar() {
     switch (Stage()) {
-        case 1: firstLook(); break;
-        case 3: fiends(); break;
-        case 9: descend(51, 51, 0x01); break;
-        case 12: descend(14, 24, 0x10); break;
-        case 15: lastDescent(); break;
+        case StoryStage::SentToMenace: firstLook(); break;
+        case StoryStage::SentBackToMenace: fiends(); break;
+        case StoryStage::FirstWayOpen: descend(51, 51, 0x01); break;
+        case StoryStage::SecondWayOpen: descend(14, 24, 0x10); break;
+        case StoryStage::LastWayOpen: lastDescent(); break;
         default:
             ClearMessages();
             Say(7, {" 검은 제단은 차갑게 침묵하고 있다."_j});
@@ -122,7 +122,7 @@ const MapScript& MenaceScript() {
     static const MapScript script{
         {
             {{{25, 43}, {26, 43}}, altar},
-            {{{8, 45}, {9, 45}, {10, 45}}, [] { LeaveFor(1, 17, 88); }},
+            {{{8, 45}, {9, 45}, {10, 45}}, [] { LeaveFor(kOverworld, 17, 88); }},
         },
         {},
         {},

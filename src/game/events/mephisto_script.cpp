@@ -28,7 +28,7 @@ void greatHall() {
 }
 
 void throne() {
-    if (Stage() != 15) return;
+    if (Stage() != StoryStage::LastWayOpen) return;
     ClearMessages();
     Say(13, {" 드디어 왔구나, 영웅의 아들이여."_j,
              " 나는 메피스토펠레스. 그분과 계약한 자."_j,
@@ -53,7 +53,7 @@ void throne() {
             "재 냄새가 실려 왔다."_j});
     PressAnyKey();
     Curtain();
-    ChangeMap(1, 17, 88);
+    ChangeMap(kOverworld, 17, 88);
 }
 
 void blessing() {

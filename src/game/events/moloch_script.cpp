@@ -17,7 +17,7 @@ namespace vela {
 
 namespace {
 
-void leave() { LeavePlace(3, 93, 7); }
+void leave() { LeavePlace(kUnderworld1, 93, 7); }
 
 // A member who can stand and fight, picked by the mirror.
 int mirroredMember() {
@@ -65,7 +65,7 @@ void mirror() {
                 "일행은 어디론가 끌려 올라갔다."_j});
         PressAnyKey();
     }
-    ChangeMap(3, 14, 24);
+    ChangeMap(kUnderworld1, 14, 24);
     SpecialSquare();
 }
 

@@ -10,7 +10,7 @@ namespace vela {
 
 namespace {
 
-void leave() { LeavePlace(3, 33, 50); }
+void leave() { LeavePlace(kUnderworld1, 33, 50); }
 
 void find() { FindItem(Bit::MortalFind, 5, 2); }
 

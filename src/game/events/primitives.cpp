@@ -33,7 +33,7 @@ bool IsSet(Bit bit) { return (Party.Flags[entryOf(bit).flag] & entryOf(bit).mask
 
 void SetBit(Bit bit) { Party.Flags[entryOf(bit).flag] |= entryOf(bit).mask; }
 
-void ReapplyTileChanges(int map) {
+void ReapplyTileChanges(MapId map) {
     for (const OneShotBit& b : kOneShotBits)
         if (b.map == map && IsSet(b.bit)) SetMapTile(b.x, b.y, b.tile);
 }
@@ -68,18 +68,18 @@ void MoveParty(int x, int y) {
     DrawMapView(true);
 }
 
-void ChangeMap(int number, int x, int y) {
-    Party.MapNumber = uint8_t(number);
+void ChangeMap(MapId map, int x, int y) {
+    Party.MapNumber = map;
     Party.SavedX = uint8_t(x);
     Party.SavedY = uint8_t(y);
     LoadMap();
-    ReapplyTileChanges(number);
+    ReapplyTileChanges(map);
     DrawMapView(true);
 }
 
-void LeaveFor(int number, int x, int y) {
+void LeaveFor(MapId map, int x, int y) {
     if (AskLeave())
-        ChangeMap(number, x, y);
+        ChangeMap(map, x, y);
     else
         StepOffSquare();
 }
@@ -107,14 +107,17 @@ void PassTheNight() {
     WriteMessage(15, " 아침이 밝았다."_j);
 }
 
-int Stage() { return Party.Flags[FlagStoryStage]; }
-void AdvanceStage() { Party.Flags[FlagStoryStage] = capped(Stage() + 1, 16); }
-int SubStage() { return Party.Flags[FlagStorySubStage]; }
-void AdvanceSubStage() { Party.Flags[FlagStorySubStage] = capped(SubStage() + 1, 5); }
+void AdvanceStage() {
+    Party.Flags[FlagStoryStage] = capped(int(Stage()) + 1, int(StoryStage::MephistoSlain));
+}
+void AdvanceSubStage() {
+    Party.Flags[FlagStorySubStage] = capped(int(SubStage()) + 1, int(LordsTask::LetterWritten));
+}
 bool MindReadingActive() { return Party.Flags[FlagMindReading] != 0; }
 
 namespace {
 
+// The due date's day and year, each a 16-bit word, low byte first.
 constexpr int kDueDay = 36, kDueYear = 38;
 
 int flagWord(int k) { return Party.Flags[k] | (Party.Flags[k + 1] << 8); }
@@ -124,6 +127,8 @@ void setFlagWord(int k, int value) {
 }
 
 }  // namespace
+
+Date DueDate() { return {flagWord(kDueYear), flagWord(kDueDay)}; }
 
 void SetDueDate(int days) {
     int day = Party.Day + days;
@@ -137,8 +142,8 @@ void SetDueDate(int days) {
 }
 
 bool DueDatePassed() {
-    int dueYear = flagWord(kDueYear), dueDay = flagWord(kDueDay);
-    return Party.Year > dueYear || (Party.Year == dueYear && Party.Day > dueDay);
+    Date due = DueDate();
+    return Party.Year > due.year || (Party.Year == due.year && Party.Day > due.day);
 }
 
 void ShowFoeGroup(std::initializer_list<int> foes) {

@@ -12,6 +12,8 @@
 #include "game/events/one_shot_bits.h"
 #include "game/state/party_goods.h"
 #include "game/ui/speech.h"
+#include "game/state/story.h"
+#include "game/world/map_catalogue.h"
 
 namespace vela {
 
@@ -30,20 +32,26 @@ void StepOffSquare();
 void MoveParty(int x, int y);
 // Loads another map with the party at (x, y), puts back the tiles its
 // one-shot bits remember, and draws the view.
-void ChangeMap(int number, int x, int y);
+void ChangeMap(MapId map, int x, int y);
 // An exit square: asks to leave, then changes the map or steps back off.
-void LeaveFor(int number, int x, int y);
+void LeaveFor(MapId map, int x, int y);
 
 // The night at the castle: curtain, torch out, the clock runs to 9 o'clock.
 void PassTheNight();
 
-// Story stage (0..16) and the lord of 라스트디치's sub-stage.
-int Stage();
+// The story stage and the lord of 라스트디치's task (Stage() and SubStage()
+// are in game/state/story.h): each moves on by one, and stops at its last.
 void AdvanceStage();
-int SubStage();
 void AdvanceSubStage();
 bool MindReadingActive();
 
+// A day of the calendar: the year, and the 0-based day of the year as in
+// Party.Day.
+struct Date {
+    int year, day;
+};
+// The day the ruler's sages have promised, kept in the party's flags.
+Date DueDate();
 // A due date `days` ahead; a day past 360 gives day 1 of the next year.
 void SetDueDate(int days);
 // True once the date (year, then day) is later than the due date.

@@ -120,7 +120,8 @@ void brokenStatue() {
 
 void statue(const Statue& which) {
     StatueTrial(which);
-    if (AllStatuesPassed() && Stage() == 5 && SubStage() == 1) AdvanceSubStage();
+    if (AllStatuesPassed() && Stage() == StoryStage::SentToLastDitch && SubStage() == LordsTask::SentToPyramid)
+        AdvanceSubStage();
 }
 
 void teleport(int x, int y) {
@@ -182,16 +183,16 @@ void reunion() {
 }
 
 void leavePyramid() {
-    if (AskLeave()) ChangeMap(1, 84, 85);
+    if (AskLeave()) ChangeMap(kOverworld, 84, 85);
 }
 
 void intoEvidence() {
-    if (AskEnter("흉성의 증거"_j)) ChangeMap(11, 21, 34);
+    if (AskEnter("흉성의 증거"_j)) ChangeMap(kEvidence, 21, 34);
 }
 
 void intoClue() {
     if (!AskEnter("흉성의 단서"_j)) return;
-    ChangeMap(12, 21, 7);
+    ChangeMap(kClue, 21, 7);
     if (IsSet(Bit::ClueWayOpen)) SetMapTile(26, 28, 43);
 }
 

@@ -32,7 +32,7 @@ void note() {
                  "                          - 오두막 주인 -"_j});
     }
     if (AskLeave())
-        ChangeMap(1, 82, 10);
+        ChangeMap(kOverworld, 82, 10);
     else
         StepOffSquare();
 }

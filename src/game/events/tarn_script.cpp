@@ -29,10 +29,9 @@ std::string heroName() { return Member[kHeroSlot].Name.str(); }
 std::string_view sirOrLady() { return Member[kHeroSlot].Sex == 0 ? std::string_view("나리"_j) : std::string_view("아가씨"_j); }
 
 std::string dueDateText() {
-    int day = Party.Flags[36] | (Party.Flags[37] << 8);
-    int year = Party.Flags[38] | (Party.Flags[39] << 8);
-    return std::to_string(year) + std::string("년 "_j) + std::to_string(day / 30 + 1) + std::string("월 "_j) +
-           std::to_string(day % 30 + 1) + std::string("일"_j);
+    Date due = DueDate();
+    return std::to_string(due.year) + std::string("년 "_j) + std::to_string(due.day / 30 + 1) + std::string("월 "_j) +
+           std::to_string(due.day % 30 + 1) + std::string("일"_j);
 }
 
 // A long speech starts a line higher so that fifteen lines fill a page.
@@ -48,7 +47,7 @@ void reward(std::string_view summary) {
 
 void ruler() {
     switch (Stage()) {
-        case 0:
+        case StoryStage::Begun:
             Say(7, {std::string(" 어서 오게, "_j) + heroName() + std::string(". 기다리고 있었네."_j),
                     " 동쪽 바다 위에 붉은 별이 뜬 것은 자네도"_j,
                     "보았겠지. 사람들은 그것을 흉성이라 부르네."_j,
@@ -67,11 +66,11 @@ void ruler() {
             SetBit(Bit::TarnRulersOrders);
             AdvanceStage();
             break;
-        case 1:
+        case StoryStage::SentToMenace:
             Say(7, {" 메너스의 동굴은 남쪽 늪지대에 있네."_j,
                     "조심해서 다녀오게."_j});
             break;
-        case 2:
+        case StoryStage::SawTheAltar:
             Say(7, {" 검은 돌로 된 제단과 차가운 바람이라..."_j,
                     " 그 제단은 26년 전 우리가 에레보스를 봉인한"_j,
                     "바로 그 자리일세. 봉인이 흔들리는 게야."_j});
@@ -82,11 +81,11 @@ void ruler() {
                     "있을지도 모르네."_j});
             AdvanceStage();
             break;
-        case 3:
+        case StoryStage::SentBackToMenace:
             Say(7, {" 메너스의 제단을 끝까지 살펴보게."_j,
                     "자네라면 해낼 수 있을 걸세."_j});
             break;
-        case 4:
+        case StoryStage::FoughtTheFiends:
             Say(7, {" 살아 돌아와 주었군. 정말 다행일세."_j,
                     " 제단을 지키는 마귀들이라니... 이제는 나"_j,
                     "혼자 판단할 일이 아니네. 라스트디치의 성주"_j,
@@ -96,11 +95,11 @@ void ruler() {
             reward(" [ 황금 + 5000 ]"_j);
             AdvanceStage();
             break;
-        case 5:
+        case StoryStage::SentToLastDitch:
             Say(7, {" 라스트디치는 남동쪽 강 건너에 있네."_j,
                     "세리우스에게 내 안부를 전해 주게."_j});
             break;
-        case 6:
+        case StoryStage::LordsTaskDone:
             Say(7, {" 세리우스가 보낸 서신을 읽었네. 흉성은 그저"_j,
                     "별이 아니라 문이었어. 에레보스가 세상으로"_j,
                     "돌아오려는 문 말일세."_j,
@@ -108,7 +107,7 @@ void ruler() {
                     "현자들을 모두 불러 모으겠네."_j});
             AdvanceStage();
             break;
-        case 7:
+        case StoryStage::SagesSummoned:
             Say(7, {" 현자들이 말하기를, 메너스를 지나 땅 밑으로"_j,
                     "내려가는 길을 열려면 스무 날이 필요하다네."_j,
                     " 그동안 이것으로 채비를 단단히 해 두게."_j});
@@ -117,11 +116,11 @@ void ruler() {
             SetDueDate(20);
             AdvanceStage();
             break;
-        case 8:
-        case 11:
-        case 14:
+        case StoryStage::FirstWayPromised:
+        case StoryStage::SecondWayPromised:
+        case StoryStage::LastWayPromised:
             if (DueDatePassed()) {
-                if (Stage() == 14) Party.Flags[FlagStoryObjectives] = 0;
+                if (Stage() == StoryStage::LastWayPromised) Party.Flags[FlagStoryObjectives] = 0;
                 AdvanceStage();
                 TalkTo();
                 return;
@@ -129,14 +128,14 @@ void ruler() {
             Say(7, {" 아직 길이 열리지 않았네. 현자들은"_j,
                     dueDateText() + std::string("까지는 기다려 달라고 하네."_j)});
             break;
-        case 9:
+        case StoryStage::FirstWayOpen:
             Say(7, {" 길이 열렸네. 메너스의 제단 아래로 내려가면"_j,
                     "땅 밑의 세계가 있을 걸세."_j,
                     " 그곳에서 에레보스의 흔적을 찾아 주게."_j,
                     "빛의 지붕, 빛의 사원, 그리고 필멸의 생존."_j,
                     "옛 기록에 남은 이름들일세."_j});
             break;
-        case 10:
+        case StoryStage::FirstDescentDone:
             Say(7, {" 땅 밑에서 돌아왔군! 자네들이 가져온 소식은"_j,
                     "무겁지만, 이제 적이 누구인지는 알게 되었네."_j,
                     " 오늘 밤은 성에서 쉬게. 현자들이 다음 길을"_j,
@@ -149,13 +148,13 @@ void ruler() {
             NextPage();
             PassTheNight();
             break;
-        case 12:
+        case StoryStage::SecondWayOpen:
             Say(7, {" 다시 길이 열렸네. 이번에는 베리알과 몰록,"_j,
                     "두 악마의 동굴일세."_j,
                     " 몰록은 사람의 마음을 비추어 그림자를"_j,
                     "만든다고 하네. 자기 자신을 조심하게."_j});
             break;
-        case 13:
+        case StoryStage::SecondDescentDone:
             Say(7, {" 두 악마를 물리쳤다니 믿기지 않는군."_j,
                     " 이제 남은 것은 아스모데우스와"_j,
                     "메피스토펠레스뿐일세. 마지막 길은 닷새 뒤에"_j,
@@ -169,7 +168,7 @@ void ruler() {
             NextPage();
             Curtain();
             break;
-        case 15:
+        case StoryStage::LastWayOpen:
             Say(7, {" 마지막 길일세. 메너스를 지나 아스모데우스의"_j,
                     "동굴과 메피스토펠레스의 요새로 가게."_j,
                     " 자네 아버지도 자네를 자랑스러워할 걸세."_j,
@@ -182,7 +181,7 @@ void ruler() {
 }
 
 void gateGuard() {
-    if (Stage() == 0) {
+    if (Stage() == StoryStage::Begun) {
         Say(7, {" " + heroName() + std::string(" 님이시군요. 성주님께서 찾고"_j),
                 "계십니다. 북쪽 성의 알현실로 가 보십시오."_j});
         return;
@@ -216,7 +215,7 @@ void southGate() {
             " 문을 열어 드리겠습니다. 조심해서"_j,
             "다녀오십시오."_j});
     SetBit(Bit::TarnSouthGateOpen);
-    ReapplyTileChanges(6);
+    ReapplyTileChanges(kTarn);
     DrawMapView(true);
 }
 
@@ -262,7 +261,7 @@ void bankVault() {
 void armoury() {
     if (IsSet(Bit::TarnArmoury)) return;
     ClearMessages();
-    if (Stage() == 0) {
+    if (Stage() == StoryStage::Begun) {
         Say(7, {" 무기고지기가 앞을 막았다."_j,
                 " 성주님의 허락 없이는 들어갈 수 없습니다."_j});
         return;
@@ -305,7 +304,7 @@ void findKey() {
 
 void leaveTown() {
     if (AskLeave())
-        ChangeMap(1, 20, 12);
+        ChangeMap(kOverworld, 20, 12);
     else
         StepOffSquare();
 }
@@ -612,7 +611,7 @@ const MapScript& TarnScript() {
                          "일한다고 들었어요."_j});
              }},
             {{{52, 51}}, [] {
-                 if (Stage() == 0)
+                 if (Stage() == StoryStage::Begun)
                      Say(7, {" 성주님을 뵈러 가는 길이군요. 빛이 당신과"_j,
                              "함께하기를."_j});
                  else

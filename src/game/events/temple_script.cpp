@@ -21,7 +21,7 @@ namespace {
 // The best of the long blades, blessed here.
 constexpr int kTempleWeapon = 7;
 
-void leave() { LeavePlace(3, 89, 93); }
+void leave() { LeavePlace(kUnderworld1, 89, 93); }
 
 void weapon() {
     if (IsSet(Bit::TempleWeapon)) return;

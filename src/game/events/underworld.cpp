@@ -24,14 +24,14 @@ bool GuardFight(Bit bit, std::initializer_list<std::string_view> words, std::ini
     return IsSet(bit) || ScriptedFight(foes, words, " 길을 막던 적들이 모두 쓰러졌다."_j, bit);
 }
 
-void LeavePlace(int map, int x, int y) {
+void LeavePlace(MapId map, int x, int y) {
     if (AskLeave())
         ChangeMap(map, x, y);
     else
         StepOffSquare();
 }
 
-bool EnterPlaceNamed(std::string_view name, int map, int x, int y) {
+bool EnterPlaceNamed(std::string_view name, MapId map, int x, int y) {
     if (!AskEnter(name)) return false;
     ChangeMap(map, x, y);
     return true;
@@ -63,7 +63,7 @@ void MakerCameo() {
         return;
     }
     Curtain();
-    ChangeMap(5, 20, 18);
+    ChangeMap(kMakersHall, 20, 18);
 }
 
 void LayFortressBridge() {
@@ -71,7 +71,7 @@ void LayFortressBridge() {
 }
 
 void EnterUnderworld2(int x, int y) {
-    ChangeMap(4, x, y);
+    ChangeMap(kUnderworld2, x, y);
     if (IsSet(Bit::Underworld2Lever)) {
         LayFortressBridge();
         DrawMapView(true);

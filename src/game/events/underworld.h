@@ -8,6 +8,7 @@
 
 #include "game/battle/scripted_battle.h"
 #include "game/events/one_shot_bits.h"
+#include "game/world/map_catalogue.h"
 
 namespace vela {
 
@@ -20,9 +21,9 @@ bool WonOnSquare(BattleOutcome outcome);
 // it has been won before.
 bool GuardFight(Bit bit, std::initializer_list<std::string_view> words, std::initializer_list<int> foes);
 // A place's way out: asks, then loads the map at (x, y); a refusal steps back.
-void LeavePlace(int map, int x, int y);
+void LeavePlace(MapId map, int x, int y);
 // An entrance of a ground map: asks with the place's name, then loads it.
-bool EnterPlaceNamed(std::string_view name, int map, int x, int y);
+bool EnterPlaceNamed(std::string_view name, MapId map, int x, int y);
 // " 일행은 공간 이동 되어졌다." and the party at (x, y).
 void Portal(int x, int y);
 // The maker of this world at the workshop's door: a greeting, a choice,

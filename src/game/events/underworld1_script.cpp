@@ -20,12 +20,12 @@ constexpr uint8_t kSecondDeeds = 0x10 | 0x20 | 0x40;
 // Up through the altar of 메너스 to the cave's mouth on the ground.
 void goUp() {
     Curtain();
-    ChangeMap(1, 17, 88);
+    ChangeMap(kOverworld, 17, 88);
 }
 
 // A return square: with the descent's deeds done it raises the stage and
 // takes the party up; before that the way up is open all the same.
-void returnSquare(int from, uint8_t deeds) {
+void returnSquare(StoryStage from, uint8_t deeds) {
     uint8_t& objectives = Party.Flags[FlagStoryObjectives];
     ClearMessages();
     if (Stage() == from && (objectives & deeds) == deeds) {
@@ -48,8 +48,8 @@ void returnSquare(int from, uint8_t deeds) {
         StepOffSquare();
 }
 
-void firstReturn() { returnSquare(9, kFirstDeeds); }
-void secondReturn() { returnSquare(12, kSecondDeeds); }
+void firstReturn() { returnSquare(StoryStage::FirstWayOpen, kFirstDeeds); }
+void secondReturn() { returnSquare(StoryStage::SecondWayOpen, kSecondDeeds); }
 
 void find1() { FindGold(Bit::Underworld1Find1, 50000); }
 void find2() { FindItem(Bit::Underworld1Find2, 5, 3); }
@@ -97,10 +97,10 @@ void molochRoad() {
     SetBit(Bit::Alnilam);
 }
 
-void dome() { EnterPlaceNamed("빛의 지붕"_j, 8, 25, 9); }
-void temple() { EnterPlaceNamed("빛의 사원"_j, 13, 20, 41); }
-void mortal() { EnterPlaceNamed("필멸의 생존"_j, 14, 39, 43); }
-void moloch() { EnterPlaceNamed("몰록의 동굴"_j, 16, 28, 43); }
+void dome() { EnterPlaceNamed("빛의 지붕"_j, kDome, 25, 9); }
+void temple() { EnterPlaceNamed("빛의 사원"_j, kTemple, 20, 41); }
+void mortal() { EnterPlaceNamed("필멸의 생존"_j, kMortal, 39, 43); }
+void moloch() { EnterPlaceNamed("몰록의 동굴"_j, kMoloch, 28, 43); }
 
 // Until the throne guard falls, nightmares keep the cave's mouth.
 void belial() {
@@ -112,7 +112,7 @@ void belial() {
         PressAnyKey();
         if (FightOn({40, 40}) != BattleOutcome::Won) return;
     }
-    ChangeMap(15, 30, 42);
+    ChangeMap(kBelial, 30, 42);
 }
 
 }  // namespace

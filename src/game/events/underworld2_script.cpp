@@ -30,7 +30,7 @@ void gateB() { gate(42, 77); }
 // Every visit starts with the cave's levers up.
 void intoAsmodeus(int x, int y) {
     Party.Flags[43] = 0;
-    ChangeMap(17, x, y);
+    ChangeMap(kAsmodeus, x, y);
 }
 
 void southMouth() {
@@ -49,7 +49,7 @@ void northMouth() {
     if (AskEnter("아스모데우스의 동굴"_j)) intoAsmodeus(10, 8);
 }
 
-void fortress() { EnterPlaceNamed("메피스토펠레스의 요새"_j, 18, 25, 44); }
+void fortress() { EnterPlaceNamed("메피스토펠레스의 요새"_j, kMephisto, 25, 44); }
 
 void lever() {
     ClearMessages();

@@ -138,7 +138,7 @@ std::string CheckSavedGame(char slot) {
     PartyRecord party;
     std::memcpy(&party, image.data(), sizeof party);
 
-    if (party.MapNumber < 1 || party.MapNumber > 18)
+    if (!IsGameMap(party.MapNumber))
         return std::string("맵 번호 "_j) + std::to_string(party.MapNumber) + std::string("은 없는 맵입니다"_j);
     // The playable area is that of the map the game will stand on: the
     // saved map when there is one, else the map file.

@@ -133,7 +133,8 @@ void InitNewGame() {
     hero.ShieldValue = 0;
     hero.ArmourValue = 0;
 
-    // The story opens on map 6 at (10, 48), 18 days into year 774, at 10:10.
+    // The story opens in 타른 (map 6; its name kTarn lives a layer up, in
+    // game/world) at (10, 48), 18 days into year 774, at 10:10.
     // The second is left as it was.
     Party.Year = 774;
     Party.Day = 18;

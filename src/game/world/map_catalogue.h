@@ -1,35 +1,58 @@
-// What the game knows about its maps before loading any: each map number's
-// file name, kind and base tile, and what each tile number is on each kind of
-// map. Header-only, shared by the game and the data builder so a map that
-// passes the builder's checks behaves the same in the game.
+// What the game knows about its maps before loading any: each map's id,
+// number, file name, kind, base tile, tune and wandering foes (the rows are
+// in map_list.h), and what each tile number is on each kind of map.
+// Header-only, shared by the game and the data builder so a map that passes
+// the builder's checks behaves the same in the game.
 #pragma once
 
 #include <cstdint>
+#include <iterator>
 
 namespace vela {
 
 enum MapKindValue : uint8_t { kTown = 0, kGround = 1, kDen = 2, kKeep = 3 };
 
+// The maps by name: Party.MapNumber == kTarn. Map changes take a MapId, so a
+// bare number does not compile there.
+enum MapId : uint8_t {
+#define VELA_MAP(id, number, ...) id = number,
+#include "game/world/map_list.h"
+#undef VELA_MAP
+};
+
 struct MapInfo {
+    MapId id;
     const char* name;  // the file is name + ".map"
     uint8_t kind;
     int baseTile;      // slot copied over slot 0 after a load; -1 keeps slot 0
+    const char* tune;  // the music file
+    int firstFoe, foeKinds;  // the wandering foes: enemies firstFoe.. (foeKinds of them)
 };
 
-// Maps 0..18; every other number is map 0's "Unknown" keep.
-inline constexpr MapInfo kMapCatalogue[19] = {
-    {"Unknown", kKeep, -1},    {"Ground", kGround, 41},   {"Pyramid", kDen, 44},
-    {"U_World1", kGround, 10}, {"U_World2", kGround, 10},
-    {"Hall_of_the_Vela_Makers_00", kKeep, 0},  // the credit map's fixed 26-character name
-    {"Tarn", kTown, 44},       {"LastDitc", kTown, 45},   {"Dome", kTown, 47},
-    {"Regulus", kTown, 47},    {"Menace", kDen, 0},       {"Evidence", kDen, 41},
-    {"Clue", kDen, 0},         {"LTemple", kDen, 41},     {"Mortal", kDen, 43},
-    {"Belial", kDen, 44},      {"Moloch", kDen, 42},      {"Asmodeus", kDen, 0},
-    {"Mephisto", kKeep, 41},
+// The maps the game loads, numbered from 1.
+inline constexpr MapInfo kMapCatalogue[] = {
+#define VELA_MAP(id, number, file, kind, baseTile, tune, script, firstFoe, foeKinds) \
+    {id, file, kind, baseTile, tune, firstFoe, foeKinds},
+#include "game/world/map_list.h"
+#undef VELA_MAP
 };
+inline constexpr int kLastMap = int(std::size(kMapCatalogue));
+
+constexpr bool mapsAreNumberedInOrder() {
+    for (int i = 0; i < kLastMap; ++i)
+        if (kMapCatalogue[i].id != i + 1) return false;
+    return true;
+}
+static_assert(mapsAreNumberedInOrder(), "map_list.h lists the maps as 1, 2, 3, ... with no gap");
+
+// What every other number loads (0 and numbers past the last map): a keep
+// that no map source builds.
+inline constexpr MapInfo kUnknownMap{MapId{}, "Unknown", kKeep, -1, "Music5.Bgm", 0, 0};
+
+constexpr bool IsGameMap(int number) { return number >= 1 && number <= kLastMap; }
 
 constexpr const MapInfo& MapInfoOf(int number) {
-    return number >= 0 && number <= 18 ? kMapCatalogue[number] : kMapCatalogue[0];
+    return IsGameMap(number) ? kMapCatalogue[number - 1] : kUnknownMap;
 }
 
 // What a step onto a tile does.

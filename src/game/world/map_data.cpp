@@ -23,7 +23,6 @@ std::array<uint8_t, kImageFileBytes> SpriteImages{};
 uint8_t MapLoaded = 0;
 uint8_t RestorePending = 0;
 uint8_t MapChanged = 0;
-std::string MusicName;
 
 namespace {
 
@@ -37,7 +36,6 @@ const bool imageSetsCached = [] {
 constexpr int kTileWithImageLimit = kImageSlots - 1;  // tiles 0..55 have a picture
 
 const char* const kTileSetNames[4] = {"town", "ground", "den", "keep"};
-const char* const kMusicNames[4] = {"Music2.Bgm", "Music3.Bgm", "Music4.Bgm", "Music5.Bgm"};
 
 std::size_t cellIndex(int x, int y) { return std::size_t(x - 1) * kMapRows + std::size_t(y - 1); }
 
@@ -144,16 +142,15 @@ void loadMap(const std::string* savedMap) {
     MapKind = MapInfoOf(Party.MapNumber).kind;
     MapChanged = 1;
     std::string tileSet = kTileSetNames[MapKind];
-    MusicName = kMusicNames[MapKind];
     readImages(tileSet + ".fnt", TileImages);
     readPalette(tileSet + ".pal");
-    if (Party.MapNumber == 2) copySlot(48, 52);
+    if (Party.MapNumber == kPyramid) copySlot(48, 52);
     MapLoaded = 1;
     if (int base = MapInfoOf(Party.MapNumber).baseTile; base > 0) copySlot(base, 0);
     PartyX = Party.SavedX;
     PartyY = Party.SavedY;
     PartySprite = (MapHeight / 2 <= PartyY) ? 1 : 0;
-    if (MapKind != kTown || Party.MapNumber == 26) PartySprite += 4;
+    if (MapKind != kTown) PartySprite += 4;
     uint8_t& temperament = Party.Flags[FlagTemperament];
     if (temperament < 1 || temperament > 3) temperament = 2;
     uint8_t& maxEnemies = Party.Flags[FlagMaxEnemies];
@@ -180,7 +177,6 @@ void ResetMapState() {
     MapLoaded = 0;
     RestorePending = 0;
     MapChanged = 0;
-    MusicName.clear();
 }
 
 }  // namespace vela

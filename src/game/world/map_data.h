@@ -26,8 +26,6 @@ extern std::array<uint8_t, kImageFileBytes> SpriteImages;
 extern uint8_t MapLoaded;       // 0 after start-up and before a restore's load
 extern uint8_t RestorePending;  // 1: the next first load reads the saved game
 extern uint8_t MapChanged;      // set by every load; ends the music loop
-extern std::string MusicName;
-
 
 int MapTile(int x, int y);
 // The squares the party may stand on: a step that would leave x 5..width-4,

@@ -457,8 +457,8 @@ protected:
 
 TEST_F(PanelTest, RowsColumnsAndConditionColours) {
     REQUIRE_FONTS();
-    SetColor(11);  // the header the game draws above the panel, for the picture
-    WriteBold(260, 313, "  이름           생명력   마력       상 태"_j);
+    // The header the game draws above the panel, for the picture.
+    WriteBold(260, 313, TextColour::Label, "  이름           생명력   마력       상 태"_j);
     DrawPartyPanel();
     auto rowInk = [](int slot, int x1, int x2) { return InkIn(x1, PanelRowY(slot), x2, PanelRowY(slot) + 15); };
     EXPECT_EQ(rowInk(1, 260, 388), std::set<int>{15});

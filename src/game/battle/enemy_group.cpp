@@ -22,9 +22,10 @@ constexpr int kListLeft = 24, kListTop = 24, kListRight = 239, kListBottom = 287
 constexpr int kNameX = 70;
 constexpr int nameY(int slot) { return 50 + 20 * slot; }
 
-void drawName(int slot, int colour) {
-    SetColor(colour);
-    WriteAt(kNameX, nameY(slot), Enemy[slot].Name.str(), false);
+// The name in a colour of the health scale (EnemyNameColour), the one place
+// where a palette index becomes a text colour.
+void drawName(int slot, int healthColour) {
+    WriteAt(kNameX, nameY(slot), static_cast<TextColour>(healthColour), Enemy[slot].Name.str(), false);
 }
 
 void drawBar(int slot, int colour) {

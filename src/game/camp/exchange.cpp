@@ -19,8 +19,7 @@ constexpr int kMemberMenuY = 90;
 
 // Members 1..5 after the heading at x, the names indented to stand under it.
 int chooseMember(int x, std::string_view heading, const std::string& indent, bool clearAfter) {
-    SetColor(11);
-    WriteLineNoScroll(x, 70, heading);
+    WriteLineNoScroll(x, 70, TextColour::Choice, heading);
     SetMenuItems("", {});
     for (int slot = 1; slot <= kLastPersonSlot; ++slot)
         MenuItems[slot] = indent + (Member[slot].Name.empty() ? std::string("빈자리"_j) : Member[slot].Name.str());

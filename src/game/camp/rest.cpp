@@ -23,9 +23,8 @@ namespace {
 bool chooseHours() {
     ClearMessages();
     WriteMessage(11, "일행이 여기서 쉴 시간을 지정 하십시오."_j);
-    SetColor(15);
-    WriteAt(266, 70, "## ", false);
-    WriteAt(306, 70, " 시간 동안"_j, false);
+    WriteAt(266, 70, TextColour::EntryLabel, "## ", false);
+    WriteAt(306, 70, TextColour::EntryLabel, " 시간 동안"_j, false);
     int hours = ChooseNumber(290, 70, RestHours, 1, 24, 2);
     if (hours < 0) {
         ClearMessages();

@@ -64,9 +64,8 @@ bool Teleport() {
     int choice = ChooseDirection();
     if (choice == 0) return false;
     WriteMessage(11, "당신의 공간 이동력을 지정"_j);
-    SetColor(15);
-    WriteAt(266, 70, "## ", false);
-    WriteAt(298, 70, std::string("000 공간 이동력"_j), false);
+    WriteAt(266, 70, TextColour::EntryLabel, "## ", false);
+    WriteAt(298, 70, TextColour::EntryLabel, std::string("000 공간 이동력"_j), false);
     int distance = ChooseNumber(290, 70, 5, 1, 9, 1);
     if (distance < 0) {
         ClearMessages();

@@ -162,8 +162,7 @@ void UseItem(int selectable) {
     }
     if (item == kCrystalBall) return;
     std::string name = ItemName(item);
-    SetColor(3);
-    WriteLineNoScroll(kMessageLeft + 3, 256,
+    WriteLineNoScroll(kMessageLeft + 3, 256, TextColour::ItemsLeft,
                       " " + name + TopicParticle(name) + std::string(" 이제 "_j) + std::to_string(count) +
                           std::string("개 남았습니다."_j));
     if (inBattle()) PressAnyKey();

@@ -70,14 +70,12 @@ void speech() {
         "...좋다. 그렇다면 함께 무로 돌아가자!"_j,
     };
     int y = 50;
-    SetColor(14);
     for (std::string_view line : words) {
-        WriteAt(50, y, line, false);
+        WriteAt(50, y, TextColour::DarkWords, line, false);
         y += 20;
     }
     y += 10;
-    SetColor(15);
-    WriteAt(50, y, "\"닫혀라, 세계의 틈이여. 빛은 빛으로, 어둠은 무로!\""_j, false);
+    WriteAt(50, y, TextColour::HeroWords, "\"닫혀라, 세계의 틈이여. 빛은 빛으로, 어둠은 무로!\""_j, false);
     y += 30;
     const std::string_view fall[] = {
         "당신의 몸이 빛이 되어 부서지는 순간, 에레보스의 비명이"_j,
@@ -85,9 +83,8 @@ void speech() {
         "그리고 세상은 다시 쓰여졌다. 처음부터 에레보스라는"_j,
         "존재가 없었던 세상으로. 당신이 없었던 세상으로."_j,
     };
-    SetColor(7);
     for (std::string_view line : fall) {
-        WriteAt(50, y, line, false);
+        WriteAt(50, y, TextColour::Scene, line, false);
         y += 20;
     }
 

@@ -77,8 +77,7 @@ void clearLowerArea() {
 
 // "당신의 계급과 맞지 않습니다" and the like, until a key.
 void refuse(std::string_view text) {
-    SetColor(7);
-    WriteLineNoScroll(260, 190, text);
+    WriteLineNoScroll(260, 190, TextColour::Refusal, text);
     LastKey = ReadKey();
     if (LastKey == 0) LastKey = ReadKey();
 }
@@ -86,14 +85,13 @@ void refuse(std::string_view text) {
 void drawSkillPage(const School& school, int slot) {
     const MemberRecord& m = Member[slot];
     ClearMessages();
-    SetColor(15);
-    WriteLineNoScroll(260, 30, m.Name.str() + std::string("의 현재 능력치"_j));
+    WriteLineNoScroll(260, 30, TextColour::PageTitle, m.Name.str() + std::string("의 현재 능력치"_j));
     for (int s = 1; s <= 6; ++s) {
-        SetColor(SchoolMax(school.mage, m.Class, s) != 0 ? 11 : 0);
-        WriteLineNoScroll(280, 50 + 16 * (s - 1), std::string(labelOf(school, m.Class, s)) + std::to_string(m.Skills[s]));
+        TextColour colour = SchoolMax(school.mage, m.Class, s) != 0 ? TextColour::Available : TextColour::Unavailable;
+        std::string line = std::string(labelOf(school, m.Class, s)) + std::to_string(m.Skills[s]);
+        WriteLineNoScroll(280, 50 + 16 * (s - 1), colour, line);
     }
-    SetColor(10);
-    WriteLineNoScroll(270, 150, std::string("여분의 경험치 : "_j) + std::to_string(m.Experience));
+    WriteLineNoScroll(270, 150, TextColour::Budget, std::string("여분의 경험치 : "_j) + std::to_string(m.Experience));
 }
 
 bool allCoursesDone(const School& school, int slot) {
@@ -117,8 +115,7 @@ void train(const School& school, int slot) {
     drawSkillPage(school, slot);
     for (;;) {
         clearLowerArea();
-        SetColor(12);
-        WriteLineNoScroll(260, 170, school.choosePrompt);
+        WriteLineNoScroll(260, 170, TextColour::Title, school.choosePrompt);
         int skill = Choose(190, remembered, 6, 6, false, false);
         if (skill == 0) return;
         remembered = skill;
@@ -144,7 +141,6 @@ void train(const School& school, int slot) {
 // Asks who comes; CurrentMember and the answer are 0 when nobody does or
 // the member is of the other family (which is said).
 int chooseStudent(const School& school, std::string_view who) {
-    SetColor(15);
     WriteMessage(15, who);
     CurrentMember = SelectMember(false);
     ClearMessages();
@@ -193,20 +189,17 @@ void changeClass(const School& school) {
     if (chooseStudent(school, school.whoChanges) == 0) return;
     MemberRecord& m = Member[CurrentMember];
     ClearMessages();
-    SetColor(15);
-    WriteLineNoScroll(260, 30, m.Name.str() + std::string("의 가능한 계급"_j));
+    WriteLineNoScroll(260, 30, TextColour::PageTitle, m.Name.str() + std::string("의 가능한 계급"_j));
     MenuItems[0].clear();
     for (int k = 1; k <= 7; ++k) {
         std::string name = PlainClassName(m.Family, k);
-        SetColor(ClassQualifies(CurrentMember, k) ? 11 : 0);
-        WriteLineNoScroll(280, 80 + 16 * (k - 1), name);
+        TextColour colour = ClassQualifies(CurrentMember, k) ? TextColour::Available : TextColour::Unavailable;
+        WriteLineNoScroll(280, 80 + 16 * (k - 1), colour, name);
         MenuItems[k] = std::string(17, ' ') + name;
     }
     for (int k = 8; k <= kMenuChoices; ++k) MenuItems[k].clear();
-    SetColor(12);
-    WriteLineNoScroll(260, 220, "당신이 바뀌고 싶은 계급을 고르시오."_j);
-    SetColor(15);
-    WriteLineNoScroll(260, 236, "비용 : 금 10000 개"_j);
+    WriteLineNoScroll(260, 220, TextColour::Title, "당신이 바뀌고 싶은 계급을 고르시오."_j);
+    WriteLineNoScroll(260, 236, TextColour::Keeper, "비용 : 금 10000 개"_j);
     int choice = Choose(80, m.Class, 7, 7, false, true);
     if (choice == 0) return;
     if (!ClassQualifies(CurrentMember, choice)) {

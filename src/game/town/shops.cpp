@@ -32,9 +32,8 @@ constexpr std::array<int32_t, 6> kGoodsPrices = {500, 4000, 300, 500, 1000, 5000
 std::string number(int32_t n) { return std::to_string(n); }
 
 void writePrice(int y, int32_t price, int width) {
-    SetColor(7);
     std::string text = std::string("금 "_j) + (width > 0 ? RightAligned(price, width) : number(price)) + std::string(" 개"_j);
-    WriteLineNoScroll(420, y, text);
+    WriteLineNoScroll(420, y, TextColour::Price, text);
 }
 
 // One piece of equipment bought for a member: false when nothing changed.

@@ -17,8 +17,7 @@ void ClearMessages() {
 }
 
 void PressAnyKey() {
-    SetColor(14);
-    WriteLineNoScroll(260, 272, "아무키나 누르십시오 ..."_j);
+    WriteLineNoScroll(260, 272, TextColour::Prompt, "아무키나 누르십시오 ..."_j);
     // Keys typed before the prompt showed are not an answer to it.
     DiscardKeys(&LastKey);
     LastKey = ReadKey();
@@ -27,10 +26,9 @@ void PressAnyKey() {
 }
 
 void WriteMessage(int colour, std::string_view text) {
-    SetColor(colour);
     TextCursor.y += 16;
     TextCursor.x = kMessageX;
-    WriteContinue(text);
+    WriteContinue(static_cast<TextColour>(colour), text);
 }
 
 void WriteMessagePart(int colour, std::string_view text, bool newLine) {
@@ -38,8 +36,7 @@ void WriteMessagePart(int colour, std::string_view text, bool newLine) {
         WriteMessage(colour, text);
         return;
     }
-    SetColor(colour);
-    WriteContinue(text);
+    WriteContinue(static_cast<TextColour>(colour), text);
 }
 
 void WriteMessage3(int colour1, int colour2, std::string_view text1, std::string_view text2,

@@ -130,7 +130,7 @@ namespace {
 
 bool askYesNo(std::string_view question) {
     ClearMessages();
-    WriteMessage(11, question);
+    WriteMessage(TextColour::Choice, question);
     SetMenuItems("", {"예, 그렇습니다."_j, "아니오, 원하지 않습니다."_j});
     return Select(100, 2, 2, false, true) == 1;
 }

@@ -25,35 +25,48 @@ void PressAnyKey() {
     ClearMessages();
 }
 
-void WriteMessage(int colour, std::string_view text) {
+void WriteMessage(TextColour colour, std::string_view text) {
     TextCursor.y += 16;
     TextCursor.x = kMessageX;
-    WriteContinue(static_cast<TextColour>(colour), text);
+    WriteContinue(colour, text);
 }
 
-void WriteMessagePart(int colour, std::string_view text, bool newLine) {
+// An empty text draws nothing, so its colour does not matter.
+void WriteBlankLine() { WriteMessage(TextColour::Narration, ""); }
+
+void WriteMessagePart(TextColour colour, std::string_view text, bool newLine) {
     if (newLine) {
         WriteMessage(colour, text);
         return;
     }
-    WriteContinue(static_cast<TextColour>(colour), text);
+    WriteContinue(colour, text);
 }
 
-void WriteMessage3(int colour1, int colour2, std::string_view text1, std::string_view text2,
+void WriteMessage3(TextColour colour1, TextColour colour2, std::string_view text1, std::string_view text2,
                    std::string_view text3) {
     WriteMessagePart(colour1, text1, true);
     WriteMessagePart(colour2, text2, false);
     WriteMessagePart(colour1, text3, false);
 }
 
-void ClearAndWrite(int colour, std::string_view text) {
+void ClearAndWrite(TextColour colour, std::string_view text) {
     ClearMessages();
     WriteMessage(colour, text);
 }
 
+void WriteMessage(int colour, std::string_view text) { WriteMessage(static_cast<TextColour>(colour), text); }
+void WriteMessagePart(int colour, std::string_view text, bool newLine) {
+    WriteMessagePart(static_cast<TextColour>(colour), text, newLine);
+}
+void WriteMessage3(int colour1, int colour2, std::string_view text1, std::string_view text2,
+                   std::string_view text3) {
+    WriteMessage3(static_cast<TextColour>(colour1), static_cast<TextColour>(colour2), text1, text2, text3);
+}
+void ClearAndWrite(int colour, std::string_view text) { ClearAndWrite(static_cast<TextColour>(colour), text); }
+
 void GainGold(int32_t amount) {
     ClearMessages();
-    WriteMessage(7, std::string("당신은 금화 "_j) + std::to_string(amount) + std::string("개를 발견했다."_j));
+    WriteMessage(TextColour::Scene, std::string("당신은 금화 "_j) + std::to_string(amount) + std::string("개를 발견했다."_j));
     // Gold stays a signed 32-bit count; a huge find saturates instead of
     // wrapping the purse negative.
     int64_t gold = int64_t(Party.Gold) + amount;
@@ -62,8 +75,8 @@ void GainGold(int32_t amount) {
     Party.Gold = int32_t(gold);
 }
 
-void SayAsYouWish() { ClearAndWrite(7, "당신이 바란다면 ..."_j); }
-void SayNotEnoughMoney() { ClearAndWrite(7, "당신은 충분한 돈이 없습니다."_j); }
-void SayThankYou() { ClearAndWrite(7, "매우 고맙습니다."_j); }
+void SayAsYouWish() { ClearAndWrite(TextColour::Speech, "당신이 바란다면 ..."_j); }
+void SayNotEnoughMoney() { ClearAndWrite(TextColour::Refusal, "당신은 충분한 돈이 없습니다."_j); }
+void SayThankYou() { ClearAndWrite(TextColour::Speech, "매우 고맙습니다."_j); }
 
 }  // namespace vela

@@ -29,8 +29,8 @@ char slotOfAnswer(int32_t answer) { return char(answer + 47); }
 void sayDamaged(const std::string& problem) {
     std::string player = PlayerFileName(SaveSlot);
     WriteLine(280, 80, TextColour::Warning, "저장된 게임이 손상되었습니다 !"_j);
-    WriteMessage(7, problem);
-    WriteMessage(7, std::string("이전의 저장은 "_j) + player + ".bak" + std::string(" 에 있습니다"_j));
+    WriteMessage(TextColour::Detail, problem);
+    WriteMessage(TextColour::Detail, std::string("이전의 저장은 "_j) + player + ".bak" + std::string(" 에 있습니다"_j));
 }
 
 }  // namespace
@@ -46,8 +46,8 @@ void SaveDialog() {
     } else {
         // The game goes on: ending it here would lose what was not saved.
         WriteLine(300, 102, TextColour::Warning, "저장하지 못했습니다 !"_j);
-        WriteMessage(7, "이전의 저장은 그대로 남아 있습니다."_j);
-        WriteMessage(7, error.substr(0, 48));
+        WriteMessage(TextColour::Detail, "이전의 저장은 그대로 남아 있습니다."_j);
+        WriteMessage(TextColour::Detail, error.substr(0, 48));
     }
     SaveSlot = '1';
     PressAnyKey();

@@ -70,11 +70,11 @@ void orderMembers() {
 // Only the item number is cleared; the member keeps the power and armour
 // values it had.
 void unequip() {
-    ClearAndWrite(12, "장비를 제거할 사람을 고르시오."_j);
+    ClearAndWrite(TextColour::Title, "장비를 제거할 사람을 고르시오."_j);
     int slot = SelectMember(false);
     if (slot == 0) return;
     MemberRecord& m = Member[slot];
-    WriteMessage(12, "제거할 장비를 고르시오."_j);
+    WriteMessage(TextColour::Title, "제거할 장비를 고르시오."_j);
     SetMenuItems("", {WeaponName(m.Weapon), ShieldName(m.Shield), ArmourName(m.Armour)});
     int kind = Select(kCampMenuY + 16, 3, 3, false, true);
     if (kind == 0) return;
@@ -89,7 +89,7 @@ void unequip() {
         m.Armour = 0;
         said = "의 갑옷은 해제 되었습니다."_j;
     }
-    WriteMessage(7, m.Name.str() + std::string(said));
+    WriteMessage(TextColour::Scene, m.Name.str() + std::string(said));
 }
 
 void dismissMember() {

@@ -69,7 +69,7 @@ void PartyOverview() {
 }
 
 void CharacterSheet() {
-    ClearAndWrite(15, "능력을 보고싶은 인물을 선택하시오"_j);
+    ClearAndWrite(TextColour::Instruction, "능력을 보고싶은 인물을 선택하시오"_j);
     int slot = SelectMember(false);
     if (slot == 0) return;
     const MemberRecord& m = Member[slot];

@@ -141,7 +141,7 @@ void train(const School& school, int slot) {
 // Asks who comes; CurrentMember and the answer are 0 when nobody does or
 // the member is of the other family (which is said).
 int chooseStudent(const School& school, std::string_view who) {
-    WriteMessage(15, who);
+    WriteMessage(TextColour::Keeper, who);
     CurrentMember = SelectMember(false);
     ClearMessages();
     if (CurrentMember == 0) {
@@ -149,15 +149,15 @@ int chooseStudent(const School& school, std::string_view who) {
         return 0;
     }
     if (Member[CurrentMember].Family != familyOf(school)) {
-        WriteMessage(7, school.wrongFamily);
+        WriteMessage(TextColour::Refusal, school.wrongFamily);
         CurrentMember = 0;
     }
     return CurrentMember;
 }
 
 void runSchool(const School& school) {
-    WriteMessage(15, school.welcome);
-    WriteMessage(15, school.promise);
+    WriteMessage(TextColour::Keeper, school.welcome);
+    WriteMessage(TextColour::Keeper, school.promise);
     PressAnyKey();
     for (;;) {
         ClearMessages();
@@ -165,8 +165,8 @@ void runSchool(const School& school) {
         MemberRecord& m = Member[CurrentMember];
         if (allCoursesDone(school, CurrentMember)) {
             ClearMessages();
-            WriteMessage(7, " 당신은 모든 과정을 수료했으므로 모든 경험"_j);
-            WriteMessage(7, "치를 레벨로 바꾸겠습니다."_j);
+            WriteMessage(TextColour::Speech, " 당신은 모든 과정을 수료했으므로 모든 경험"_j);
+            WriteMessage(TextColour::Speech, "치를 레벨로 바꾸겠습니다."_j);
             m.TrainedExperience += m.Experience;
             m.Experience = 0;
             return;
@@ -176,13 +176,13 @@ void runSchool(const School& school) {
 }
 
 void changeClass(const School& school) {
-    WriteMessage(15, school.welcome);
-    WriteMessage(15, " 만약 당신이 원한다면 새로운 계급으로 바꿀 수가 있습니다."_j);
+    WriteMessage(TextColour::Keeper, school.welcome);
+    WriteMessage(TextColour::Keeper, " 만약 당신이 원한다면 새로운 계급으로 바꿀 수가 있습니다."_j);
     PressAnyKey();
     ClearMessages();
     if (Party.Gold < 10000) {
-        WriteMessage(7, " 그러나 일행에게는  직업을 바꿀때 드는 비용"_j);
-        WriteMessage(7, "인 금 10000 개가 없습니다."_j);
+        WriteMessage(TextColour::Refusal, " 그러나 일행에게는  직업을 바꿀때 드는 비용"_j);
+        WriteMessage(TextColour::Refusal, "인 금 10000 개가 없습니다."_j);
         PressAnyKey();
         return;
     }
@@ -203,14 +203,14 @@ void changeClass(const School& school) {
     int choice = Choose(80, m.Class, 7, 7, false, true);
     if (choice == 0) return;
     if (!ClassQualifies(CurrentMember, choice)) {
-        WriteMessage(7, "이 계급은 아직 불가능 합니다."_j);
+        WriteMessage(TextColour::Refusal, "이 계급은 아직 불가능 합니다."_j);
         return;
     }
     if (choice == m.Class) return;
     m.Class = uint8_t(choice);
     std::string name = m.Name.str();
-    WriteMessage(10, name + TopicParticle(name) + std::string(" 이제 "_j) + PlainClassName(m.Family, choice) +
-                         std::string(" 계급이 되었다."_j));
+    WriteMessage(TextColour::Promotion, name + TopicParticle(name) + std::string(" 이제 "_j) +
+                                            PlainClassName(m.Family, choice) + std::string(" 계급이 되었다."_j));
     if (!school.mage && choice < 7) m.SP = 0;
     UpdateEquipment(CurrentMember);
     Party.Gold -= 10000;

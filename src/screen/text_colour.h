@@ -59,7 +59,8 @@ enum class TextColour : uint8_t {
 
     // Battles.
     Action = 15,            // what a member does in battle
-    DamageDealt = 15,       // the damage a member's blow or spell did
+    FoeHurt = 7,            // a foe hurt by a member's blow or spell
+    DamageDealt = 15,       // how much
     Miss = 7,               // a blow or spell that missed, was blocked or failed
     FoeDown = 12,           // a foe destroyed or knocked out by the party
     FoeFled = 10,           // a foe that ran away in fear
@@ -67,7 +68,7 @@ enum class TextColour : uint8_t {
     FoeAction = 13,         // what a foe does: its attacks, spells and abilities
     FoeWords = 13,          // what foes say before a scripted fight
     PartyHurt = 5,          // a member hurt or robbed of his armour
-    DamageTaken = 13,       // the damage a member took
+    DamageTaken = 13,       // how much
     ExperienceGained = 14,  // who gained experience (the amount is a Reward)
 
     // The title and the creation of the hero.

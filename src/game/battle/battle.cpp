@@ -50,10 +50,10 @@ void commandPhase() {
 // True when the party got away.
 bool tryToFlee(int member) {
     if (Random(50) <= Member[member].Agility) {
-        WriteMessage(11, "성공적으로 도망을 갔다"_j);
+        WriteMessage(TextColour::Success, "성공적으로 도망을 갔다"_j);
         return true;
     }
-    WriteMessage(7, "그러나, 일행은 성공하지 못했다"_j);
+    WriteMessage(TextColour::Miss, "그러나, 일행은 성공하지 못했다"_j);
     return false;
 }
 
@@ -69,7 +69,7 @@ bool memberAction(int m) {
         case ActEsp:
         case ActSummon:
         case ActFlee:
-            WriteMessage(15, sentence);
+            WriteMessage(TextColour::Action, sentence);
             break;
         default:
             break;
@@ -79,8 +79,8 @@ bool memberAction(int m) {
     // the attack's own sentence still sees it in hand.
     bool shooter = IsShootingWeapon(Member[m].Weapon);
     if (shooter && Party.Arrows == 0) {
-        if (order.Action == ActWeapon) WriteMessage(15, sentence);
-        WriteMessage(7, "");
+        if (order.Action == ActWeapon) WriteMessage(TextColour::Action, sentence);
+        WriteBlankLine();
         return false;
     }
     bool fled = false;
@@ -95,7 +95,7 @@ bool memberAction(int m) {
         default: break;
     }
     if (shooter) --Party.Arrows;
-    if (!fled) WriteMessage(7, "");
+    if (!fled) WriteBlankLine();
     return fled;
 }
 
@@ -125,7 +125,7 @@ bool partyPhase() {
     CompanionTurn();
     DrawEnemyList(false);
     poisonParty();
-    WriteMessage(7, "");
+    WriteBlankLine();
     PressAnyKey();
     return false;
 }
@@ -187,7 +187,7 @@ void Battle(bool partyFirst, bool returnToMap) {
             won = true;
             break;
         }
-        WriteMessage(7, "");
+        WriteBlankLine();
         PressAnyKey();
         ClearMessages();
     }

@@ -33,6 +33,12 @@ void drawBar(int slot, int colour) {
     Bar(60, 20 * slot + 48, 198, 20 * slot + 64);
 }
 
+// Under the highlight a dead foe's name shows grey.
+int highlightedNameColour(const BattleEnemy& e) {
+    int colour = EnemyNameColour(e);
+    return colour == 0 ? 7 : colour;
+}
+
 }  // namespace
 
 void ResetBattleState() {
@@ -91,8 +97,7 @@ void DrawEnemyList(bool clear) {
 int SelectEnemy() {
     auto highlight = [](int slot) {
         drawBar(slot, 7);
-        int colour = EnemyNameColour(Enemy[slot]);
-        drawName(slot, colour == 0 ? 7 : colour);
+        drawName(slot, highlightedNameColour(Enemy[slot]));
     };
     auto plain = [](int slot) {
         drawBar(slot, 0);

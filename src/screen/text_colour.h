@@ -20,6 +20,8 @@ enum class TextColour : uint8_t {
     Riddle = 7,      // a statue's question
     Writing = 15,    // words written on signs, notes, books and stones
     Heading = 7,     // the heading a sign or a gravestone opens with
+    Epitaph = 7,     // the words carved on a gravestone
+    LastWords = 13,  // a dying spirit's last words
     Guidance = 10,   // words that show the way or bless it: the gate's sign, the blessing on the last door
     Emphasis = 11,   // the word a line stresses, between two parts in Speech or Scene
     Reward = 11,     // what the party receives: a gift's summary, the experience a member won

@@ -43,12 +43,12 @@ void lightning(Rgb c) {
 void speech() {
     Curtain();
     ClearMessages();
-    Say(7, {" 일행은 남은 힘을 모두 모아 당신을 에레보스"_j,
-            "의 공간으로 밀어 보냈다. 차원의 틈이 열리자"_j,
-            "살을 에는 어둠이 당신을 휘감았고, 당신의"_j,
-            "갑옷은 종잇장처럼 부서져 흩어졌다."_j,
-            "",
-            " 그리고 어둠 한가운데에서 그가 기다렸다."_j});
+    Say(TextColour::Scene, {" 일행은 남은 힘을 모두 모아 당신을 에레보스"_j,
+                            "의 공간으로 밀어 보냈다. 차원의 틈이 열리자"_j,
+                            "살을 에는 어둠이 당신을 휘감았고, 당신의"_j,
+                            "갑옷은 종잇장처럼 부서져 흩어졌다."_j,
+                            "",
+                            " 그리고 어둠 한가운데에서 그가 기다렸다."_j});
     waitKey();
 
     LoadHangulFont(0);
@@ -134,8 +134,8 @@ const std::string_view kClosingTail[] = {
 void writeClosingTalk() {
     ClearMessages();
     // The one line that names the hero: a name a friend half remembers.
-    WriteMessage3(7, 7, " ", Member[1].Name.str(), "... 어디서 들어 본 이름 같은데."_j);
-    for (std::string_view line : kClosingTail) WriteMessage(7, line);
+    WriteMessage3(TextColour::Speech, TextColour::Speech, " ", Member[1].Name.str(), "... 어디서 들어 본 이름 같은데."_j);
+    for (std::string_view line : kClosingTail) WriteMessage(TextColour::Speech, line);
 }
 
 // The peaceful town, as the fade redraws it.

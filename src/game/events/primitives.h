@@ -10,11 +10,12 @@
 #include <string_view>
 
 #include "game/events/one_shot_bits.h"
+#include "screen/text_colour.h"
 
 namespace vela {
 
 // Lines in one colour, each on its own message line.
-void Say(int colour, std::initializer_list<std::string_view> lines);
+void Say(TextColour colour, std::initializer_list<std::string_view> lines);
 // The any-key prompt between the pages of a long speech.
 void NextPage();
 // What signs and gravestones open with: the heading and two empty lines,
@@ -64,7 +65,7 @@ void SetDueDate(int days);
 bool DueDatePassed();
 
 // A scripted fight: the foes (enemy numbers, at most 8) are shown with
-// their words in colour 13, and after a key the battle runs, a defeat being
+// their words, and after a key the battle runs, a defeat being
 // final. A game restored in its place ends the block with nothing changed;
 // a party that fled steps back off the square; a win writes the victory
 // line and sets the bit. True for a win.

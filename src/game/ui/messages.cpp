@@ -54,16 +54,6 @@ void ClearAndWrite(TextColour colour, std::string_view text) {
     WriteMessage(colour, text);
 }
 
-void WriteMessage(int colour, std::string_view text) { WriteMessage(static_cast<TextColour>(colour), text); }
-void WriteMessagePart(int colour, std::string_view text, bool newLine) {
-    WriteMessagePart(static_cast<TextColour>(colour), text, newLine);
-}
-void WriteMessage3(int colour1, int colour2, std::string_view text1, std::string_view text2,
-                   std::string_view text3) {
-    WriteMessage3(static_cast<TextColour>(colour1), static_cast<TextColour>(colour2), text1, text2, text3);
-}
-void ClearAndWrite(int colour, std::string_view text) { ClearAndWrite(static_cast<TextColour>(colour), text); }
-
 void GainGold(int32_t amount) {
     ClearMessages();
     WriteMessage(TextColour::Scene, std::string("당신은 금화 "_j) + std::to_string(amount) + std::string("개를 발견했다."_j));

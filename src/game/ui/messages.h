@@ -35,13 +35,6 @@ void WriteMessage3(TextColour colour1, TextColour colour2, std::string_view text
                    std::string_view text3);
 void ClearAndWrite(TextColour colour, std::string_view text);
 
-// The palette-index forms, until every caller names its colour.
-void WriteMessage(int colour, std::string_view text);
-void WriteMessagePart(int colour, std::string_view text, bool newLine);
-void WriteMessage3(int colour1, int colour2, std::string_view text1, std::string_view text2,
-                   std::string_view text3);
-void ClearAndWrite(int colour, std::string_view text);
-
 // "당신은 금화 N개를 발견했다." and the gold added to the party.
 void GainGold(int32_t amount);
 void SayAsYouWish();

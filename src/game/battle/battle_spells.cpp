@@ -34,7 +34,7 @@ void castOn(int caster, int action, int spell, int slot) {
     CurrentMember = caster;
     HeShe();
     std::string foe = e.Name.str();
-    std::string foeIs = foe + TopicParticle(foe);
+    std::string foeIs = WithParticle(foe, Particle::Topic);
 
     if (e.Unconscious) {
         WriteMessage(TextColour::FoeDown, HeSheText + std::string("의 마법은 적을 완전히 제거해 버렸다"_j));
@@ -52,7 +52,8 @@ void castOn(int caster, int action, int spell, int slot) {
     m.SP = int16_t(m.SP - cost);
     DrawSP();
     if (Random(20) >= m.Accuracy) {
-        WriteMessage(TextColour::Miss, std::string("그러나, "_j) + foe + ObjectParticle(foe) + std::string(" 빗나갔다"_j));
+        WriteMessage(TextColour::Miss,
+                     std::string("그러나, "_j) + WithParticle(foe, Particle::Object) + std::string(" 빗나갔다"_j));
         return;
     }
     int damage = spell * spell * skill * 3;

@@ -34,7 +34,7 @@ void AwardExperience(int member, int slot) {
     MemberRecord& m = Member[member];
     std::string name = m.Name.str();
     WriteMessage3(TextColour::ExperienceGained, TextColour::Reward,
-                  name + TopicParticle(name) + " ", std::to_string(amount),
+                  WithParticle(name, Particle::Topic) + " ", std::to_string(amount),
                       "만큼 경험치를 얻었다 !"_j);
     m.Experience = AddClamped(m.Experience, amount);
 }

@@ -130,7 +130,7 @@ void CampEsp() {
     PowerRule rule = ruleOf(power, m);
     if (m.Skills[5] < rule.skill) {
         std::string name = SpellName(kEspSchool, power);
-        return WriteMessage(TextColour::Refusal, HeSheText + std::string("는 "_j) + name + ObjectParticle(name) +
+        return WriteMessage(TextColour::Refusal, HeSheText + std::string("는 "_j) + WithParticle(name, Particle::Object) +
                                                      std::string(" 시도해 보았지만 아직은 역부족이었다."_j));
     }
     if (m.SP < rule.cost) return ClearAndWrite(TextColour::Refusal, "마법 지수가 충분하지 않습니다."_j);

@@ -33,7 +33,7 @@ void useItemOnMap(bool fromKey) {
     std::string_view words = " 물품을 사용할 수 있는 상태가 아닙니다."_j;
     if (fromKey) {
         std::string name = (" " + Member[CurrentMember].Name.str()).substr(0, 18);
-        WriteMessage(TextColour::Refusal, name + SubjectParticle(name) + std::string(words));
+        WriteMessage(TextColour::Refusal, WithParticle(name, Particle::Subject) + std::string(words));
     } else {
         WriteMessage(TextColour::Refusal, NameTopic(CurrentMember) + std::string(words));
     }

@@ -92,7 +92,8 @@ void summon() {
     constexpr int kOtherDimension = 6;
     SummonWithSkill(kOtherDimension, scrollSkill());
     std::string name = Member[kCompanionSlot].Name.str();
-    WriteMessage(TextColour::Narration, name + SubjectParticle(name) + std::string(" 다른 차원으로 부터 소환 되어졌습니다."_j));
+    WriteMessage(TextColour::Narration,
+                 WithParticle(name, Particle::Subject) + std::string(" 다른 차원으로 부터 소환 되어졌습니다."_j));
     DrawPartyPanel();
 }
 
@@ -163,7 +164,7 @@ void UseItem(int selectable) {
     if (item == kCrystalBall) return;
     std::string name = ItemName(item);
     WriteLineNoScroll(kMessageLeft + 3, 256, TextColour::ItemsLeft,
-                      " " + name + TopicParticle(name) + std::string(" 이제 "_j) + std::to_string(count) +
+                      " " + WithParticle(name, Particle::Topic) + std::string(" 이제 "_j) + std::to_string(count) +
                           std::string("개 남았습니다."_j));
     if (inBattle()) PressAnyKey();
 }

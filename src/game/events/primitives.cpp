@@ -82,8 +82,8 @@ void FindItem(Bit bit, int kind, int count) {
     if (IsSet(bit)) return;
     std::string name = ItemName(kind);
     ClearMessages();
-    WriteMessage(TextColour::Scene, std::string("일행은 "_j) + name + ObjectParticle(name) + " " + std::to_string(count) +
-                                        std::string("개 발견했다."_j));
+    WriteMessage(TextColour::Scene, std::string("일행은 "_j) + WithParticle(name, Particle::Object) + " " +
+                                        std::to_string(count) + std::string("개 발견했다."_j));
     AddItem(kind, count);
     SetBit(bit);
 }

@@ -98,7 +98,7 @@ void StatForGold(Ability ability) {
     ClearMessages();
     if (value >= rule.cap) {
         WriteMessage(TextColour::Refusal,
-                     name + TopicParticle(name) + std::string(" 지금 최고의 "_j) + std::string(rule.name) +
+                     WithParticle(name, Particle::Topic) + std::string(" 지금 최고의 "_j) + std::string(rule.name) +
                          std::string(" 수치입니다."_j));
         return;
     }

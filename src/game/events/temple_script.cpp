@@ -42,16 +42,15 @@ void weapon() {
     if (!CanUseWeapon(slot, kTempleWeapon)) {
         ClearMessages();
         WriteMessage(TextColour::Refusal,
-                     std::string(" "_j) + name + SubjectParticle(name) + std::string(" 이 검을 다룰 수 없습니다."_j));
+                     std::string(" "_j) + WithParticle(name, Particle::Subject) + std::string(" 이 검을 다룰 수 없습니다."_j));
         return;
     }
     Member[slot].Weapon = uint8_t(kTempleWeapon);
     UpdateEquipment(slot);
     ClearMessages();
     std::string weaponName = WeaponName(kTempleWeapon);
-    WriteMessage(TextColour::Scene,
-                 std::string(" "_j) + name + SubjectParticle(name) + " " + weaponName + ObjectParticle(weaponName) +
-                     std::string(" 손에 쥐었다."_j));
+    WriteMessage(TextColour::Scene, std::string(" "_j) + WithParticle(name, Particle::Subject) + " " +
+                                        WithParticle(weaponName, Particle::Object) + std::string(" 손에 쥐었다."_j));
     Say(TextColour::Scene, {" 검이 손에 닿는 순간, 사원 전체가 한 번"_j, "환하게 빛났다."_j});
     SetBit(Bit::TempleWeapon);
     SetBit(Bit::ObjectiveTemple);

@@ -209,7 +209,7 @@ void changeClass(const School& school) {
     if (choice == m.Class) return;
     m.Class = uint8_t(choice);
     std::string name = m.Name.str();
-    WriteMessage(TextColour::Promotion, name + TopicParticle(name) + std::string(" 이제 "_j) +
+    WriteMessage(TextColour::Promotion, WithParticle(name, Particle::Topic) + std::string(" 이제 "_j) +
                                             PlainClassName(m.Family, choice) + std::string(" 계급이 되었다."_j));
     if (!school.mage && choice < 7) m.SP = 0;
     UpdateEquipment(CurrentMember);

@@ -17,7 +17,7 @@ int32_t maxHP(const MemberRecord& m) { return int32_t(m.Endurance) * m.Level * 1
 // The member's name with its topic particle, then the text.
 void tell(int slot, TextColour colour, std::string_view text) {
     std::string name = Member[slot].Name.str();
-    WriteMessage(colour, name + TopicParticle(name) + std::string(text));
+    WriteMessage(colour, WithParticle(name, Particle::Topic) + std::string(text));
 }
 
 bool pay(int32_t price) {
@@ -38,7 +38,7 @@ void heal(int slot) {
     if (!pay(HealPrice(slot))) return;
     m.HP = int16_t(maxHP(m));
     std::string name = m.Name.str();
-    WriteMessage(TextColour::Narration, name + TopicParticle(name) +
+    WriteMessage(TextColour::Narration, WithParticle(name, Particle::Topic) +
                                             (m.Sex == 0 ? std::string(" 그의"_j) : std::string(" 그녀의"_j)) +
                                             std::string(" 모든 건강이 회복되었다"_j));
     DrawHP();

@@ -63,7 +63,7 @@ void buyPiece(Piece piece, int which, int32_t price) {
             WriteMessage(TextColour::Refusal, std::string(" 이 무기는 "_j) + who + std::string("에게는 맞지 않습니다."_j));
         } else {
             WriteMessage(TextColour::Refusal,
-                         who + TopicParticle(who) +
+                         WithParticle(who, Particle::Topic) +
                              (piece == Piece::Shield ? std::string(" 이 방패를 사용 할 수 없습니다."_j)
                                                      : std::string(" 이 갑옷을 사용 할 수 없습니다."_j)));
         }

@@ -10,29 +10,29 @@ namespace vela {
 
 enum class TextColour : uint8_t {
     // The message window: the game telling, people speaking, things written.
-    Narration = 15,  // what happens, told by the game: a spell's or a rest's outcome, the party's blows
-    Scene = 7,       // what the party sees, finds or does, described
-    Speech = 7,      // what the people of the world say
-    Keeper = 15,     // a shop's, the hospital's, the guild's or the training ground's keeper speaking
-    Friendly = 11,   // someone glad to see the party: a rescued prisoner, the world's makers
-    Secret = 3,      // what someone owns up to once the hero has read his mind
-    Voice = 15,      // a voice without a body: a speaking statue, a spirit
-    Riddle = 7,      // a statue's question
-    Writing = 15,    // words written on signs, notes, books and stones
-    Heading = 7,     // the heading a sign or a gravestone opens with
-    Epitaph = 7,     // the words carved on a gravestone
-    LastWords = 13,  // a dying spirit's last words
-    Guidance = 10,   // words that show the way or bless it: the gate's sign, the blessing on the last door
-    Emphasis = 11,   // the word a line stresses, between two parts in Speech or Scene
-    Reward = 11,     // what the party receives: a gift's summary, the experience a member won
-    Success = 11,    // something that went well: an escape, a foe won over, a level gained, a game restored
-    Promotion = 10,  // a member who took a new class
-    Refusal = 7,     // what cannot be done: no money, no magic, a member in no state for it
-    Warning = 12,    // danger or damage: a poison swamp, lava, a closed road, a save that failed
-    Misfortune = 4,  // a member or foe struck down or weakened by an attack or a spell; the food run out
-    Poisoned = 13,   // a member poisoned by a swamp
-    Disaster = 13,   // the party's end: all dead, or the battle lost
-    ItemsLeft = 3,   // how many of an item are left after one was used
+    Narration = 15,     // what happens, told by the game: the outcome of a spell, a rest or an item, the gold won
+    Scene = 7,          // what the party sees, finds or does, told as a scene
+    Speech = 7,         // what the people of the world say
+    Keeper = 15,        // a shop's, the hospital's, the guild's or the training ground's keeper speaking
+    Friendly = 11,      // someone glad to see the party: a rescued prisoner, the world's makers
+    Secret = 3,         // what someone owns up to once the hero has read his mind
+    Voice = 15,         // a voice without a body: a speaking statue, a spirit
+    Riddle = 7,         // a statue's question
+    Writing = 15,       // words written on signs, notes, books and stones
+    Heading = 7,        // the heading a sign or a gravestone opens with
+    Epitaph = 7,        // the words carved on a gravestone
+    LastWords = 13,     // a dying spirit's last words
+    Guidance = 10,      // words that show the way or bless it: the gate's sign, the blessing on the last door
+    Emphasis = 11,      // the word a line stresses, between two parts in Speech or Scene
+    Reward = 11,        // what the party receives: a gift's summary, the experience a member won
+    Success = 11,       // something that went well: an escape, a foe won over, a level gained, a game restored
+    Promotion = 10,     // a member who took a new class
+    Refusal = 7,        // what cannot be done: no money, no magic, a member in no state for it
+    Warning = 12,       // danger or damage: a poison swamp, lava, a closed road, a save that failed
+    Misfortune = 4,     // a member or foe struck down or weakened by an attack or a spell; the food run out
+    Poisoned = 13,      // a member poisoned by a swamp
+    Disaster = 13,      // the party's end: all dead, or the battle lost
+    ItemsLeft = 3,      // how many of an item are left after one was used
     ProphecyMark = 10,  // the mark before the party's prophecy
 
     // Asking the player.
@@ -46,7 +46,7 @@ enum class TextColour : uint8_t {
     Available = 11,   // a guild course or class the member can take
     Entry = 10,       // what the player types or sets: the name being entered, a number set with the arrows
     EntryLabel = 15,  // the words around a number being set ("## 6 시간 동안")
-    Label = 11,       // the label of a field or of columns: "당신의 이름 :", the party panel's heads
+    Label = 11,       // a label and its value: "당신의 이름 :", the party panel's heads, the foes' agility
     Price = 7,        // a price in a shop's list
 
     // The party: the panel, the sheets and tables of the camp and the guild.
@@ -74,24 +74,24 @@ enum class TextColour : uint8_t {
     ExperienceGained = 14,  // who gained experience (the amount is a Reward)
 
     // The title and the creation of the hero.
-    GameName = 13,           // the rising name of the game
-    GameNameShadow = 5,      // its shadow
-    Legend = 14,             // the lines under the name
-    ProphecyFadingIn = 2,    // the prophecy's line fading in at the bottom (its palette entry fades)
-    ProphecyFadingOut = 3,   // the line fading out at the top
-    Prophecy = 11,           // a line of the prophecy at rest
-    ProphecyPast = 8,        // the line left at the top
-    TitleMenu = 9,           // the title menu's choices
-    TitleMenuShadow = 0,     // their shadow
-    Instruction = 15,        // what a creation screen asks and offers: the questions, the keyboard, sex and family
-    Hint = 7,                // a hint at the foot of a creation screen
-    Answer = 14,             // the questionnaire's answers
-    Attribute = 11,          // the attributes the questionnaire gave
-    Allotment = 14,          // the attributes the free points go into
-    Qualified = 15,          // a class the new hero can take
-    Unqualified = 8,         // a class the new hero cannot take yet
-    Backstory = 9,           // the story told before the hero is confirmed
-    HeroToConfirm = 15,      // the finished hero on the confirmation screen
+    GameName = 13,          // the rising name of the game
+    GameNameShadow = 5,     // its shadow
+    Legend = 14,            // the lines under the name
+    ProphecyFadingIn = 2,   // the prophecy's line fading in at the bottom (its palette entry fades)
+    ProphecyFadingOut = 3,  // the line fading out at the top
+    Prophecy = 11,          // a line of the prophecy at rest
+    ProphecyPast = 8,       // the line left at the top
+    TitleMenu = 9,          // the title menu's choices
+    TitleMenuShadow = 0,    // their shadow
+    Instruction = 15,       // what the player is asked to do: the creation screens' questions, keyboard and choices
+    Hint = 7,               // a hint at the foot of a creation screen
+    Answer = 14,            // the questionnaire's answers
+    Attribute = 11,         // the attributes the questionnaire gave
+    Allotment = 14,         // the attributes the free points go into
+    Qualified = 15,         // a class the new hero can take
+    Unqualified = 8,        // a class the new hero cannot take yet
+    Backstory = 9,          // the story told before the hero is confirmed
+    HeroToConfirm = 15,     // the finished hero on the confirmation screen
 
     // The ending.
     DarkWords = 14,  // the enemy's last words

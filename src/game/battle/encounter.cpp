@@ -12,7 +12,6 @@
 #include "game/world/map_catalogue.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
-#include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
 

@@ -11,7 +11,6 @@
 #include "game/ui/menus.h"
 #include "game/ui/messages.h"
 #include "game/ui/party_panel.h"
-#include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
 

@@ -6,7 +6,6 @@
 #include "game/state/party.h"
 #include "game/ui/menus.h"
 #include "game/ui/messages.h"
-#include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
 

@@ -9,7 +9,6 @@
 #include "game/state/rules.h"
 #include "game/ui/messages.h"
 #include "game/ui/party_panel.h"
-#include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
 

@@ -13,7 +13,6 @@
 #include "game/ui/messages.h"
 #include "game/ui/party_panel.h"
 #include "game/world/map_view.h"
-#include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
 

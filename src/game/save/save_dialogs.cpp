@@ -8,7 +8,6 @@
 #include "game/ui/party_panel.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
-#include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
 

@@ -83,13 +83,12 @@ void BM_MessageLine20Hangul(benchmark::State& state) {
     loadFonts();
     HeadlessScreen screen;
     ResetTextState();
-    SetColor(15);
     // Twenty syllables, 320 pixels: one full line of the message window.
     static constexpr auto johab = "어둠의성으로향하는용사들이마침내도착했다"_j;
     static_assert(johab.view().size() == 40);
     const std::string_view line = johab.view();
     for (auto _ : state) {
-        WriteLineNoScroll(TextWindow.left, TextWindow.top, line);
+        WriteLineNoScroll(TextWindow.left, TextWindow.top, TextColour::Narration, line);
         benchmark::DoNotOptimize(Screen.data());
     }
 }

@@ -36,8 +36,7 @@ void StartGame() {
     LoadMapOrRestore();
     SetFillStyle(1, 8);
     Bar(0, 0, 639, 479);
-    SetColor(11);
-    WriteBold(260, 313, "  이름           생명력   마력       상 태"_j);
+    WriteBold(260, 313, TextColour::Label, "  이름           생명력   마력       상 태"_j);
     DrawPartyPanel();
     SetBackdropMode(0);
     DrawMapView(true);

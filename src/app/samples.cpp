@@ -24,17 +24,12 @@ void drawTextSample() {
     for (int set = 0; set < 3; ++set) {
         LoadHangulFont(set);
         int y = 8 + set * 156;
-        SetColor(14);
-        WriteAt(8, y, Utf8ToJohab("글꼴 " + std::to_string(set)), false);
-        SetColor(15);
-        WriteAt(8, y + 20, lines[0], false);
-        WriteAt(8, y + 38, lines[1], false);
-        SetColor(11);
-        WriteBold(8, y + 56, lines[2]);
-        SetColor(13);
-        WriteShadowed(8, y + 74, lines[1]);
-        SetColor(10);
-        WriteDouble(22, y + 94, "흉성의 단서 Clue"_j);
+        WriteAt(8, y, TextColour::Prompt, Utf8ToJohab("글꼴 " + std::to_string(set)), false);
+        WriteAt(8, y + 20, TextColour::Narration, lines[0], false);
+        WriteAt(8, y + 38, TextColour::Narration, lines[1], false);
+        WriteBold(8, y + 56, TextColour::Label, lines[2]);
+        WriteShadowed(8, y + 74, TextColour::GameName, lines[1]);
+        WriteDouble(22, y + 94, TextColour::Question, "흉성의 단서 Clue"_j);
     }
     LoadHangulFont(2);
     Present();

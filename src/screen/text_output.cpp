@@ -18,47 +18,42 @@ TextObserver observer;
 constexpr int kScrollX = 248, kScrollY = 48, kScrollWidth = 384, kScrollHeight = 263;
 constexpr int kLastLineY = 256;
 
-void observe(int x, int y, std::string_view s) {
-    if (observer && !s.empty()) observer(x, y, GetColor(), s);
+void observe(int x, int y, int index, std::string_view s) {
+    if (observer && !s.empty()) observer(x, y, index, s);
 }
 
 // Plots the set bits of a glyph `width` pixels wide; at double size each
 // bit is a 2 x 2 block on a grid starting 14 pixels left of x.
 template <typename RowBits>
-void plotGlyph(int x, int y, int width, RowBits rowBits, int scale, int colour) {
+void plotGlyph(int x, int y, int width, RowBits rowBits, int scale, int index) {
     for (int r = 0; r < 16; ++r) {
         unsigned bits = rowBits(r);
         for (int c = 0; c < width; ++c) {
             if (!(bits & (1u << (width - 1 - c)))) continue;
             if (scale == 1) {
-                PutPixel(x + c, y + r, colour);
+                PutPixel(x + c, y + r, index);
             } else {
-                for (int k = 0; k < 4; ++k) PutPixel(x - 14 + 2 * c + k % 2, y + 2 * r + k / 2, colour);
+                for (int k = 0; k < 4; ++k) PutPixel(x - 14 + 2 * c + k % 2, y + 2 * r + k / 2, index);
             }
         }
     }
 }
 
-// Draws one character at (x, y) and returns its advance.
-int drawChar(int x, int y, const TextChar& ch, int scale) {
-    int colour = GetColor();
+// Draws one character at (x, y) in palette colour index and returns its advance.
+int drawChar(int x, int y, const TextChar& ch, int scale, int index) {
     if (ch.syllable) {
         auto glyph = ComposeSyllable(ch.initial, ch.medial, ch.final);
-        plotGlyph(x, y, 16, [&](int r) { return unsigned(glyph[r * 2] << 8 | glyph[r * 2 + 1]); }, scale, colour);
+        plotGlyph(x, y, 16, [&](int r) { return unsigned(glyph[r * 2] << 8 | glyph[r * 2 + 1]); }, scale, index);
         return 16 * scale;
     }
     const uint8_t* glyph = AsciiGlyph(ch.byte);
-    plotGlyph(x, y, 8, [&](int r) { return unsigned(glyph[r]); }, scale, colour);
+    plotGlyph(x, y, 8, [&](int r) { return unsigned(glyph[r]); }, scale, index);
     return 8 * scale;
 }
 
-// Draws a text a second time (bold, shadow) without recording it again.
-template <typename Draw>
-void unobserved(Draw draw) {
-    TextObserver saved = std::move(observer);
-    observer = nullptr;
-    draw();
-    observer = std::move(saved);
+// Draws a text without recording it (the second pass of bold, a shadow).
+void drawText(int x, int y, int index, std::string_view s, int scale) {
+    for (std::size_t i = 0; i < s.size();) x += drawChar(x, y, DecodeJohab(s, i), scale, index);
 }
 
 void scrollIfBelow(bool scroll) {
@@ -101,10 +96,11 @@ void ScrollTextWindow() {
     Bar(245, 255, 610, 288);
 }
 
-void WriteText(std::string_view s, bool scroll) {
+void WriteText(TextColour colour, std::string_view s, bool scroll) {
     DiscardKeys();
     scrollIfBelow(scroll);
-    observe(TextCursor.x, TextCursor.y, s);
+    int index = PaletteIndex(colour);
+    observe(TextCursor.x, TextCursor.y, index, s);
     for (std::size_t i = 0; i < s.size();) {
         TextChar ch = DecodeJohab(s, i);
         if (TextCursor.x + 8 >= TextWindow.right) {
@@ -112,15 +108,15 @@ void WriteText(std::string_view s, bool scroll) {
             TextCursor.y += 16;
             scrollIfBelow(scroll);
         }
-        TextCursor.x += drawChar(TextCursor.x, TextCursor.y, ch, 1);
+        TextCursor.x += drawChar(TextCursor.x, TextCursor.y, ch, 1, index);
     }
 }
 
-void WriteContinue(std::string_view s) { WriteText(s, true); }
+void WriteContinue(TextColour colour, std::string_view s) { WriteText(colour, s, true); }
 
-void WriteLine(int x, int y, std::string_view s) {
+void WriteLine(int x, int y, TextColour colour, std::string_view s) {
     TextCursor = {x, y};
-    WriteText(s, true);
+    WriteText(colour, s, true);
     TextCursor.y += 16;
     if (TextCursor.y >= TextWindow.bottom) {
         ScrollTextWindow();
@@ -129,37 +125,30 @@ void WriteLine(int x, int y, std::string_view s) {
     TextCursor.x = TextWindow.left;
 }
 
-void WriteLineNoScroll(int x, int y, std::string_view s) {
+void WriteLineNoScroll(int x, int y, TextColour colour, std::string_view s) {
     TextCursor = {x, y};
-    WriteText(s, false);
+    WriteText(colour, s, false);
     TextCursor.y += 16;
     TextCursor.x = TextWindow.left;
 }
 
-void WriteAt(int x, int y, std::string_view s, bool doubleSize) {
-    observe(x, y, s);
-    int scale = doubleSize ? 2 : 1;
-    for (std::size_t i = 0; i < s.size();) x += drawChar(x, y, DecodeJohab(s, i), scale);
+void WriteAt(int x, int y, TextColour colour, std::string_view s, bool doubleSize) {
+    observe(x, y, PaletteIndex(colour), s);
+    drawText(x, y, PaletteIndex(colour), s, doubleSize ? 2 : 1);
 }
 
-void WriteBold(int x, int y, std::string_view s) {
-    WriteAt(x, y, s, false);
-    unobserved([&] { WriteAt(x + 1, y, s, false); });
+void WriteBold(int x, int y, TextColour colour, std::string_view s) {
+    WriteAt(x, y, colour, s, false);
+    drawText(x + 1, y, PaletteIndex(colour), s, 1);
 }
 
-void WriteShadowed(int x, int y, std::string_view s) {
-    int colour = GetColor();
-    if (colour > 8) {
-        unobserved([&] {
-            SetColor(colour - 8);
-            WriteAt(x + 2, y + 1, s, false);
-            SetColor(colour);
-        });
-    }
-    WriteAt(x, y, s, false);
+void WriteShadowed(int x, int y, TextColour colour, std::string_view s) {
+    int index = PaletteIndex(colour);
+    if (index > 8) drawText(x + 2, y + 1, index - 8, s, 1);
+    WriteAt(x, y, colour, s, false);
 }
 
-void WriteDouble(int x, int y, std::string_view s) { WriteAt(x, y, s, true); }
+void WriteDouble(int x, int y, TextColour colour, std::string_view s) { WriteAt(x, y, colour, s, true); }
 
 void SetTextObserver(TextObserver o) { observer = std::move(o); }
 

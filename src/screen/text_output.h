@@ -7,6 +7,8 @@
 #include <functional>
 #include <string_view>
 
+#include "screen/text_colour.h"
+
 namespace vela {
 
 struct TextWindowRect {
@@ -30,17 +32,20 @@ void SetTextCursor(int x, int y);
 void SetWaitOnScroll(uint8_t flag);
 
 void ScrollTextWindow();
-void WriteText(std::string_view s, bool scroll);
-void WriteContinue(std::string_view s);
-void WriteLine(int x, int y, std::string_view s);
-void WriteLineNoScroll(int x, int y, std::string_view s);
-void WriteAt(int x, int y, std::string_view s, bool doubleSize);
-void WriteBold(int x, int y, std::string_view s);
-void WriteShadowed(int x, int y, std::string_view s);
-void WriteDouble(int x, int y, std::string_view s);
+// The writers draw in the colour they are given and leave the drawing colour
+// of lines (SetColor) alone.
+void WriteText(TextColour colour, std::string_view s, bool scroll);
+void WriteContinue(TextColour colour, std::string_view s);
+void WriteLine(int x, int y, TextColour colour, std::string_view s);
+void WriteLineNoScroll(int x, int y, TextColour colour, std::string_view s);
+void WriteAt(int x, int y, TextColour colour, std::string_view s, bool doubleSize);
+void WriteBold(int x, int y, TextColour colour, std::string_view s);
+// A colour above 8 gets a shadow in the colour 8 below it, 2 right and 1 down.
+void WriteShadowed(int x, int y, TextColour colour, std::string_view s);
+void WriteDouble(int x, int y, TextColour colour, std::string_view s);
 
-// Every text drawn, with where it started and its colour (the harness's
-// transcript). Empty function: nothing is recorded.
+// Every text drawn, with where it started and its palette index (the
+// harness's transcript). Empty function: nothing is recorded.
 using TextObserver = std::function<void(int x, int y, int colour, std::string_view johab)>;
 void SetTextObserver(TextObserver observer);
 

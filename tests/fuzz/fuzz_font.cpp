@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             LoadAsciiFont();
         else
             LoadHangulFont(set);
-        WriteAt(0, 0, "벨라 타른의 흉성 !~ Vela 0123 똠방각하 펲시콜라 뷁"_j, false);
+        WriteAt(0, 0, TextColour::Narration, "벨라 타른의 흉성 !~ Vela 0123 똠방각하 펲시콜라 뷁"_j, false);
     });
     fuzz::RestoreFile(name);
     return 0;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "game/state/names.h"
 #include "game/state/particles.h"
@@ -22,28 +23,42 @@ std::string object(const std::string& name) { return U(name + ParticleEul); }
 }  // namespace
 
 TEST(TypedNameParticles, ChoosesByFinalConsonantOfLastSyllable) {
-    EXPECT_EQ(U(TopicParticle(J("철수"))), "는");
-    EXPECT_EQ(U(TopicParticle(J("영철"))), "은");
-    EXPECT_EQ(U(SubjectParticle(J("벨라"))), "가");
-    EXPECT_EQ(U(SubjectParticle(J("한결"))), "이");
-    EXPECT_EQ(U(ObjectParticle(J("오크"))), "를");
-    EXPECT_EQ(U(ObjectParticle(J("용암 골렘"))), "을");
+    EXPECT_EQ(U(WithParticle(J("철수"), Particle::Topic)), "철수는");
+    EXPECT_EQ(U(WithParticle(J("영철"), Particle::Topic)), "영철은");
+    EXPECT_EQ(U(WithParticle(J("벨라"), Particle::Subject)), "벨라가");
+    EXPECT_EQ(U(WithParticle(J("한결"), Particle::Subject)), "한결이");
+    EXPECT_EQ(U(WithParticle(J("오크"), Particle::Object)), "오크를");
+    EXPECT_EQ(U(WithParticle(J("용암 골렘"), Particle::Object)), "용암 골렘을");
+}
+
+TEST(TypedNameParticles, EachParticleHasItsOwnPairOfForms) {
+    // One vowel-ending and one consonant-ending name through all three, so
+    // a particle answering with another's forms shows.
+    const std::pair<Particle, std::pair<const char*, const char*>> expected[] = {
+        {Particle::Topic, {"레아는", "레온은"}},
+        {Particle::Subject, {"레아가", "레온이"}},
+        {Particle::Object, {"레아를", "레온을"}},
+    };
+    for (const auto& [particle, forms] : expected) {
+        EXPECT_EQ(U(WithParticle(J("레아"), particle)), forms.first);
+        EXPECT_EQ(U(WithParticle(J("레온"), particle)), forms.second);
+    }
 }
 
 TEST(TypedNameParticles, AsciiEndingsAreJudgedByTheirByte) {
     // 'a' is 0x61: low five bits 1, so it reads as a vowel ending.
-    EXPECT_EQ(U(TopicParticle("Vela")), "는");
-    EXPECT_EQ(U(ObjectParticle("a")), "를");
+    EXPECT_EQ(U(WithParticle("Vela", Particle::Topic)), "Vela는");
+    EXPECT_EQ(U(WithParticle("a", Particle::Object)), "a를");
     // '1' is 0x31: low five bits 17.
-    EXPECT_EQ(U(TopicParticle("R2D1")), "은");
-    EXPECT_EQ(U(SubjectParticle(J("용사1"))), "이");
+    EXPECT_EQ(U(WithParticle("R2D1", Particle::Topic)), "R2D1은");
+    EXPECT_EQ(U(WithParticle(J("용사1"), Particle::Subject)), "용사1이");
 }
 
 TEST(TypedNameParticles, EmptyNameGivesNoParticle) {
-    EXPECT_EQ(TopicParticle(""), "");
-    EXPECT_EQ(SubjectParticle(""), "");
-    EXPECT_EQ(ObjectParticle(""), "");
-    EXPECT_EQ(U(ObjectParticle("") + J(" 이미 죽은 상태입니다")), " 이미 죽은 상태입니다");
+    EXPECT_EQ(WithParticle("", Particle::Topic), "");
+    EXPECT_EQ(WithParticle("", Particle::Subject), "");
+    EXPECT_EQ(WithParticle("", Particle::Object), "");
+    EXPECT_EQ(U(WithParticle("", Particle::Object) + J(" 이미 죽은 상태입니다")), " 이미 죽은 상태입니다");
 }
 
 TEST(FixedNameParticles, Weapons) {

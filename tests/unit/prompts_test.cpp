@@ -247,9 +247,9 @@ TEST_F(PromptTest, MessagesAdvanceOneLineEach) {
     REQUIRE_FONTS();
     ClearMessages();
     EXPECT_EQ(TextCursor.y, 32);
-    WriteMessage(15, "첫줄"_j);
-    WriteMessage(7, ""_j);  // an empty message only advances
-    WriteMessage3(11, 14, "가"_j, "나"_j, "다"_j);
+    WriteMessage(TextColour::Narration, "첫줄"_j);
+    WriteMessage(TextColour::Scene, ""_j);  // an empty message only advances
+    WriteMessage3(TextColour::Choice, TextColour::Prompt, "가"_j, "나"_j, "다"_j);
     EXPECT_EQ(TextCursor.y, 80);
     EXPECT_EQ(LineInk(48), std::set<int>{15});
     EXPECT_TRUE(LineInk(64).empty());
@@ -259,7 +259,7 @@ TEST_F(PromptTest, MessagesAdvanceOneLineEach) {
     EXPECT_EQ(InkIn(292, 80, 307, 95), std::set<int>{11});
     EXPECT_TRUE(InkIn(245, 48, 259, 95).empty());
 
-    WriteMessagePart(12, "라"_j, false);  // continues the same line
+    WriteMessagePart(TextColour::Title, "라"_j, false);  // continues the same line
     EXPECT_EQ(InkIn(308, 80, 323, 95), std::set<int>{12});
     EXPECT_EQ(TextCursor.y, 80);
 }
@@ -267,20 +267,20 @@ TEST_F(PromptTest, MessagesAdvanceOneLineEach) {
 TEST_F(PromptTest, MessagesScrollAtTheBottomAfterAKey) {
     REQUIRE_FONTS();
     ClearMessages();
-    WriteMessage(9, "하나"_j);
-    WriteMessage(10, "둘"_j);
-    for (int line = 3; line <= 14; ++line) WriteMessage(15, "줄"_j);
+    WriteMessage(TextColour::Backstory, "하나"_j);
+    WriteMessage(TextColour::Question, "둘"_j);
+    for (int line = 3; line <= 14; ++line) WriteMessage(TextColour::Narration, "줄"_j);
     EXPECT_EQ(TextCursor.y, 256) << "fourteen lines fill the window without scrolling";
     EXPECT_EQ(LineInk(256), std::set<int>{15});
 
-    EXPECT_THROW(WriteMessage(14, "넘침"_j), ScriptExhausted) << "scrolling waits for a key";
+    EXPECT_THROW(WriteMessage(TextColour::Prompt, "넘침"_j), ScriptExhausted) << "scrolling waits for a key";
     ResetKeyQueue();
     ClearMessages();
-    WriteMessage(9, "하나"_j);
-    WriteMessage(10, "둘"_j);
-    for (int line = 3; line <= 14; ++line) WriteMessage(15, "줄"_j);
+    WriteMessage(TextColour::Backstory, "하나"_j);
+    WriteMessage(TextColour::Question, "둘"_j);
+    for (int line = 3; line <= 14; ++line) WriteMessage(TextColour::Narration, "줄"_j);
     platform.AppendKeys("{space}");
-    WriteMessage(14, "넘침"_j);
+    WriteMessage(TextColour::Prompt, "넘침"_j);
     EXPECT_TRUE(platform.ScriptDone());
     EXPECT_EQ(TextCursor.y, 256);
     EXPECT_EQ(LineInk(32), std::set<int>{9}) << "everything moved up one line";
@@ -288,7 +288,7 @@ TEST_F(PromptTest, MessagesScrollAtTheBottomAfterAKey) {
     EXPECT_EQ(LineInk(256), std::set<int>{14}) << "the new line replaces the old last line";
 
     SetWaitOnScroll(0);  // battle messages scroll without a key
-    WriteMessage(15, "다음"_j);
+    WriteMessage(TextColour::Narration, "다음"_j);
     EXPECT_EQ(LineInk(32), std::set<int>{10});
     EXPECT_EQ(LineInk(256), std::set<int>{15});
 }
@@ -296,7 +296,7 @@ TEST_F(PromptTest, MessagesScrollAtTheBottomAfterAKey) {
 TEST_F(PromptTest, LongMessageWrapsAtTheTextWindow) {
     REQUIRE_FONTS();
     ClearMessages();
-    WriteMessage(15, "가나다라마바사아자차카타파하가나다라마바사아자차카타파하"_j);
+    WriteMessage(TextColour::Narration, "가나다라마바사아자차카타파하가나다라마바사아자차카타파하"_j);
     EXPECT_EQ(TextCursor.y, 64);
     EXPECT_FALSE(InkIn(251, 64, 259, 79).empty()) << "the continuation starts at the window's left";
     // A character is started while x + 8 is left of the window's right edge
@@ -307,7 +307,7 @@ TEST_F(PromptTest, LongMessageWrapsAtTheTextWindow) {
 
 TEST_F(PromptTest, PressAnyKeyIgnoresEarlierKeysAndKeepsTheArrowCode) {
     REQUIRE_FONTS();
-    WriteMessage(15, "무엇"_j);
+    WriteMessage(TextColour::Narration, "무엇"_j);
     PushKey('a');
     PushKey(0);
     PushKey(72);
@@ -328,8 +328,8 @@ TEST_F(PromptTest, PressAnyKeyIgnoresEarlierKeysAndKeepsTheArrowCode) {
 TEST_F(PromptTest, GoldAndFixedAnswers) {
     REQUIRE_FONTS();
     Party.Gold = 100;
-    WriteMessage(15, "이전"_j);
-    WriteMessage(15, "이전"_j);
+    WriteMessage(TextColour::Narration, "이전"_j);
+    WriteMessage(TextColour::Narration, "이전"_j);
     GainGold(250);
     EXPECT_EQ(+Party.Gold, 350);
     EXPECT_EQ(LineInk(48), std::set<int>{7});
@@ -340,7 +340,7 @@ TEST_F(PromptTest, GoldAndFixedAnswers) {
     EXPECT_EQ(+Party.Gold, 2147483647) << "the purse saturates instead of wrapping";
 
     for (auto say : {SayAsYouWish, SayNotEnoughMoney, SayThankYou}) {
-        WriteMessage(15, "이전"_j);
+        WriteMessage(TextColour::Narration, "이전"_j);
         say();
         EXPECT_EQ(TextCursor.y, 48);
         EXPECT_EQ(LineInk(48), std::set<int>{7});
@@ -387,7 +387,7 @@ TEST_F(MemberPromptTest, OffersOnlyNamedPeopleOfSlotsOneToFive) {
 
 TEST_F(MemberPromptTest, PromptStaysVisibleAboveTheNames) {
     REQUIRE_FONTS();
-    WriteMessage(15, "이전 메시지"_j);
+    WriteMessage(TextColour::Narration, "이전 메시지"_j);
     At("shown", [] {
         EXPECT_TRUE(LineInk(48).empty()) << "cleared before";
         EXPECT_EQ(InkIn(245, 70, 625, 85), std::set<int>{10});
@@ -456,8 +456,8 @@ protected:
 
 TEST_F(PanelTest, RowsColumnsAndConditionColours) {
     REQUIRE_FONTS();
-    SetColor(11);  // the header the game draws above the panel, for the picture
-    WriteBold(260, 313, "  이름           생명력   마력       상 태"_j);
+    // The header the game draws above the panel, for the picture.
+    WriteBold(260, 313, TextColour::Label, "  이름           생명력   마력       상 태"_j);
     DrawPartyPanel();
     auto rowInk = [](int slot, int x1, int x2) { return InkIn(x1, PanelRowY(slot), x2, PanelRowY(slot) + 15); };
     EXPECT_EQ(rowInk(1, 260, 388), std::set<int>{15});

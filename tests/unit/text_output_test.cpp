@@ -51,19 +51,18 @@ TEST(Jamo, AHighByteAtTheEndIsASingleCharacter) {
 }
 
 struct Drawn {
-    int x, y;
+    int x, y, colour;
     std::string text;
 };
 
 TEST(TextOutput, WrapsAtTheRightEdgeSixteenRowsLower) {
     test::Session s;
-    SetColor(15);
     SetTextCursor(560, 100);
-    WriteText("가나다라"_j, false);  // 560, 576, 592 fit; 600 + 8 >= 608 wraps
+    WriteText(TextColour::Narration, "가나다라"_j, false);  // 560, 576, 592 fit; 600 + 8 >= 608 wraps
     EXPECT_EQ(TextCursor.x, 251 + 16);
     EXPECT_EQ(TextCursor.y, 116);
     SetTextCursor(590, 140);
-    WriteText("ab"_j, false);  // 590 + 8 < 608, 598 + 8 < 608: no wrap
+    WriteText(TextColour::Narration, "ab"_j, false);  // 590 + 8 < 608, 598 + 8 < 608: no wrap
     EXPECT_EQ(TextCursor.x, 606);
     EXPECT_EQ(TextCursor.y, 140);
 }
@@ -72,12 +71,11 @@ TEST(TextOutput, ScrollsBelowTheAreaAfterAKeyAndGoesOnAtTheLastLine) {
     test::Session s;
     SetFillStyle(1, 8);
     Bar(0, 0, 639, 479);
-    SetColor(15);
     SetTextCursor(260, 240);
-    WriteText("가"_j, true);  // still inside
+    WriteText(TextColour::Narration, "가"_j, true);  // still inside
     EXPECT_EQ(s.platform.ScriptDone(), true);
     s.platform.AppendKeys("k");
-    WriteLine(260, 250, "나"_j);  // y 266 >= 257: scroll after a key, y 256
+    WriteLine(260, 250, TextColour::Narration, "나"_j);  // y 266 >= 257: scroll after a key, y 256
     EXPECT_TRUE(s.platform.ScriptDone());
     EXPECT_EQ(TextCursor.y, 256);
     EXPECT_EQ(TextCursor.x, 251);
@@ -90,7 +88,7 @@ TEST(TextOutput, ScrollsBelowTheAreaAfterAKeyAndGoesOnAtTheLastLine) {
     // With the wait off, no key is needed.
     SetWaitOnScroll(0);
     SetTextCursor(260, 257);
-    WriteText("다"_j, true);
+    WriteText(TextColour::Narration, "다"_j, true);
     EXPECT_EQ(TextCursor.y, 256);
 }
 
@@ -100,11 +98,11 @@ TEST(TextOutput, AnEmptyTextDrawsNothingButStillDiscardsKeysAndMayScroll) {
     PushKey('z');
     SetTextCursor(300, 270);
     auto before = Screen;
-    WriteText("", false);
+    WriteText(TextColour::Narration, "", false);
     EXPECT_EQ(QueuedKeyCount(), 0);
     EXPECT_EQ(TextCursor.y, 270);
     EXPECT_TRUE(Screen == before);
-    WriteText("", true);
+    WriteText(TextColour::Narration, "", true);
     EXPECT_EQ(TextCursor.y, 256);
 }
 
@@ -112,9 +110,8 @@ TEST(TextOutput, DoubleSizeStartsFourteenPixelsLeftAndTheCursorStays) {
     test::Session s;
     SetFillStyle(1, 0);
     Bar(0, 0, 639, 479);
-    SetColor(15);
     SetTextCursor(111, 222);
-    WriteDouble(100, 100, "I"_j);
+    WriteDouble(100, 100, TextColour::Narration, "I"_j);
     int minX = 640, maxX = -1;
     for (int y = 100; y < 132; ++y)
         for (int x = 80; x < 130; ++x)
@@ -132,8 +129,8 @@ TEST(TextOutput, ShadowedTextDrawsTheDarkerColourDownRightFirst) {
     test::Session s;
     SetFillStyle(1, 0);
     Bar(0, 0, 639, 479);
-    SetColor(12);
-    WriteShadowed(100, 100, "l"_j);
+    SetColor(3);
+    WriteShadowed(100, 100, TextColour::Title, "l"_j);
     bool shadow = false, face = false;
     for (int i = 0; i < 640 * 480; ++i) {
         shadow |= Screen[i] == PixelOf(4);
@@ -141,20 +138,26 @@ TEST(TextOutput, ShadowedTextDrawsTheDarkerColourDownRightFirst) {
     }
     EXPECT_TRUE(shadow);
     EXPECT_TRUE(face);
-    EXPECT_EQ(GetColor(), 12);
+    EXPECT_EQ(GetColor(), 3) << "text leaves the colour of lines alone";
 }
 
 TEST(TextOutput, TheTranscriptRecordsEachTextOnce) {
     test::Session s;
     std::vector<Drawn> seen;
-    SetTextObserver([&](int x, int y, int, std::string_view t) { seen.push_back({x, y, JohabToUtf8(t)}); });
-    SetColor(15);
-    WriteBold(10, 20, "굵게"_j);
-    WriteLineNoScroll(260, 48, "한 줄"_j);
-    ASSERT_EQ(seen.size(), 2u);
+    SetTextObserver([&](int x, int y, int colour, std::string_view t) {
+        seen.push_back({x, y, colour, JohabToUtf8(t)});
+    });
+    WriteBold(10, 20, TextColour::Label, "굵게"_j);
+    WriteShadowed(10, 40, TextColour::Title, "그림자"_j);
+    WriteLineNoScroll(260, 48, TextColour::Scene, "한 줄"_j);
+    ASSERT_EQ(seen.size(), 3u);
     EXPECT_EQ(seen[0].text, "굵게");
-    EXPECT_EQ(seen[1].x, 260);
-    EXPECT_EQ(seen[1].text, "한 줄");
+    EXPECT_EQ(seen[0].colour, 11);
+    EXPECT_EQ(seen[1].text, "그림자");
+    EXPECT_EQ(seen[1].colour, 12) << "the face, not the shadow";
+    EXPECT_EQ(seen[2].x, 260);
+    EXPECT_EQ(seen[2].colour, 7);
+    EXPECT_EQ(seen[2].text, "한 줄");
 }
 
 // A font file that is missing or cut short is reported by name like every

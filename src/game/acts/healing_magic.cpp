@@ -20,17 +20,19 @@ constexpr int kEveryoneItemSkill = 6;  // skill / 10 needed to heal everyone
 
 bool inBattle() { return PartyFate() != kFateNone; }
 
-void say(int t, std::string_view words) { WriteMessage(15, Member[t].Name.str() + std::string(words)); }
+void say(int t, std::string_view words) {
+    WriteMessage(TextColour::Narration, Member[t].Name.str() + std::string(words));
+}
 
 void refuse(int t, std::string_view words) {
-    if (!inBattle()) WriteMessage(7, Member[t].Name.str() + std::string(words));
+    if (!inBattle()) WriteMessage(TextColour::Refusal, Member[t].Name.str() + std::string(words));
 }
 
 // Takes the cost from the caster; false (and says so) when it is short.
 bool pay(long cost) {
     MemberRecord& caster = Member[CurrentMember];
     if (caster.SP < cost) {
-        WriteMessage(7, "그러나, 마법 지수가 충분하지 않습니다."_j);
+        WriteMessage(TextColour::Refusal, "그러나, 마법 지수가 충분하지 않습니다."_j);
         PressAnyKey();
         return false;
     }
@@ -109,7 +111,7 @@ void Revive(int t) {
 void HealingMagic() {
     int power = HealingSkill(CurrentMember) / 10;
     if (power < 1) {
-        WriteMessage(7, "당신은 치료 마법을 사용할 능력이 없습니다."_j);
+        WriteMessage(TextColour::Refusal, "당신은 치료 마법을 사용할 능력이 없습니다."_j);
         PressAnyKey();
         return;
     }
@@ -136,8 +138,8 @@ void HealingMagic() {
             applyToEveryone(kEffects[spell - 1]);
         }
     }
-    WriteMessage(15, "");
-    WriteMessage(15, "");
+    WriteBlankLine();
+    WriteBlankLine();
     DrawPartyPanel();
     PressAnyKey();
 }

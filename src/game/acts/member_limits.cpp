@@ -31,7 +31,7 @@ int16_t ClampToI16(long value) {
 
 std::string NameTopic(int slot) {
     std::string name = Member[slot].Name.str();
-    return name + TopicParticle(name);
+    return WithParticle(name, Particle::Topic);
 }
 
 }  // namespace vela

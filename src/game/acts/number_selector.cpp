@@ -15,8 +15,7 @@ void drawNumber(int x, int y, int value, int width) {
     Bar(x, y, x + 8 * width - 1, y + 15);
     std::string text = std::to_string(value);
     if (int(text.size()) < width) text.insert(0, std::size_t(width) - text.size(), ' ');
-    SetColor(10);
-    WriteAt(x, y, text, false);
+    WriteAt(x, y, TextColour::Entry, text, false);
 }
 
 }  // namespace

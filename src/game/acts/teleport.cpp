@@ -56,15 +56,14 @@ int windowStart(int centre, int half, int size, int mapSize) {
 
 bool Teleport() {
     if (InEvilCave()) {
-        WriteMessage(7, "이 동굴의 악의 힘이 공간 이동을 방해 합니다."_j);
+        WriteMessage(TextColour::Refusal, "이 동굴의 악의 힘이 공간 이동을 방해 합니다."_j);
         return false;
     }
     int choice = ChooseDirection();
     if (choice == 0) return false;
-    WriteMessage(11, "당신의 공간 이동력을 지정"_j);
-    SetColor(15);
-    WriteAt(266, 70, "## ", false);
-    WriteAt(298, 70, std::string("000 공간 이동력"_j), false);
+    WriteMessage(TextColour::Choice, "당신의 공간 이동력을 지정"_j);
+    WriteAt(266, 70, TextColour::EntryLabel, "## ", false);
+    WriteAt(298, 70, TextColour::EntryLabel, std::string("000 공간 이동력"_j), false);
     int distance = ChooseNumber(290, 70, 5, 1, 9, 1);
     if (distance < 0) {
         ClearMessages();
@@ -74,15 +73,15 @@ bool Teleport() {
     Direction d = DirectionOf(choice);
     int x = PartyX + d.dx * distance, y = PartyY + d.dy * distance;
     if (!InPlayableArea(x, y)) {
-        WriteMessage(7, "공간 이동이 통하지 않습니다."_j);
+        WriteMessage(TextColour::Refusal, "공간 이동이 통하지 않습니다."_j);
         return false;
     }
     if (IsForbiddenSquare(x, y)) {
-        WriteMessage(7, "알수없는 힘이 당신을 배척합니다."_j);
+        WriteMessage(TextColour::Refusal, "알수없는 힘이 당신을 배척합니다."_j);
         return true;
     }
     if (!IsOpenForTeleport(x, y)) {
-        WriteMessage(7, "공간 이동 장소로 부적합 합니다."_j);
+        WriteMessage(TextColour::Refusal, "공간 이동 장소로 부적합 합니다."_j);
         return false;
     }
     for (int i = 1; i <= distance; ++i) {
@@ -90,7 +89,7 @@ bool Teleport() {
         PartyY += d.dy;
         DrawMapView(true);
     }
-    WriteMessage(15, "공간 이동 마법이 성공했습니다."_j);
+    WriteMessage(TextColour::Narration, "공간 이동 마법이 성공했습니다."_j);
     DrawMapView(true);
     return true;
 }

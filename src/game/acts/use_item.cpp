@@ -13,7 +13,6 @@
 #include "game/ui/messages.h"
 #include "game/ui/party_panel.h"
 #include "game/world/map_view.h"
-#include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
 
@@ -29,14 +28,14 @@ enum Item {
 bool inBattle() { return PartyFate() != kFateNone; }
 
 // " <name>은/는<words>", in the colour.
-void sayAbout(int slot, int colour, std::string_view words) {
+void sayAbout(int slot, TextColour colour, std::string_view words) {
     WriteMessage(colour, " " + NameTopic(slot) + std::string(words));
 }
 
 // The points plus 1000, cut to full; says which.
 int16_t toppedUp(int m, int16_t points, int full, std::string_view allWords, std::string_view someWords) {
     long raised = long(points) + 1000;
-    sayAbout(m, 15, raised > full ? allWords : someWords);
+    sayAbout(m, TextColour::Narration, raised > full ? allWords : someWords);
     return ClampToI16(std::min<long>(raised, full));
 }
 
@@ -45,35 +44,35 @@ void healingPotion(int m) {
 }
 
 void magicPotion(int m) {
-    if (!HasMagic(m)) return sayAbout(m, 7, " 마법사 계열이 아닙니다."_j);
+    if (!HasMagic(m)) return sayAbout(m, TextColour::Refusal, " 마법사 계열이 아닙니다."_j);
     Member[m].SP =
         toppedUp(m, Member[m].SP, FullSP(m), " 모든 마법 지수가 회복 되었습니다."_j, " 마법 지수가 회복 되었습니다."_j);
 }
 
 void antidote(int m) {
-    if (Member[m].Poison == 0) return sayAbout(m, 7, " 중독 되지 않았습니다."_j);
+    if (Member[m].Poison == 0) return sayAbout(m, TextColour::Refusal, " 중독 되지 않았습니다."_j);
     Member[m].Poison = 0;
-    sayAbout(m, 15, " 해독 되었습니다."_j);
+    sayAbout(m, TextColour::Narration, " 해독 되었습니다."_j);
 }
 
 void wakingHerb(int t) {
     MemberRecord& m = Member[t];
-    if (m.Unconscious <= 0) return sayAbout(t, 7, " 의식이 있습니다."_j);
+    if (m.Unconscious <= 0) return sayAbout(t, TextColour::Refusal, " 의식이 있습니다."_j);
     m.Unconscious = 0;
-    if (m.Dead > 0) return sayAbout(t, 7, " 이미 죽은 상태 입니다."_j);
+    if (m.Dead > 0) return sayAbout(t, TextColour::Refusal, " 이미 죽은 상태 입니다."_j);
     if (m.HP < 1) m.HP = 1;
-    sayAbout(t, 15, " 의식을 차렸습니다."_j);
+    sayAbout(t, TextColour::Narration, " 의식을 차렸습니다."_j);
 }
 
 void revivingHerb(int t) {
     MemberRecord& m = Member[t];
-    if (m.Dead <= 0) return sayAbout(t, 7, " 죽지 않았습니다."_j);
+    if (m.Dead <= 0) return sayAbout(t, TextColour::Refusal, " 죽지 않았습니다."_j);
     if (m.Dead >= 10000)
-        return WriteMessage(7, m.Name.str() + std::string("의 죽음은 이 약초로는 살리지 못합니다."_j));
+        return WriteMessage(TextColour::Refusal, m.Name.str() + std::string("의 죽음은 이 약초로는 살리지 못합니다."_j));
     m.Dead = 0;
     int limit = m.Endurance * m.Level;
     if (m.Unconscious >= limit) m.Unconscious = ClampToI16(limit - 1);
-    sayAbout(t, 15, " 다시 살아났습니다."_j);
+    sayAbout(t, TextColour::Narration, " 다시 살아났습니다."_j);
 }
 
 // 5 x the average level of the members 1..5 able to act, rounded.
@@ -92,7 +91,8 @@ void summon() {
     constexpr int kOtherDimension = 6;
     SummonWithSkill(kOtherDimension, scrollSkill());
     std::string name = Member[kCompanionSlot].Name.str();
-    WriteMessage(15, name + SubjectParticle(name) + std::string(" 다른 차원으로 부터 소환 되어졌습니다."_j));
+    WriteMessage(TextColour::Narration,
+                 WithParticle(name, Particle::Subject) + std::string(" 다른 차원으로 부터 소환 되어졌습니다."_j));
     DrawPartyPanel();
 }
 
@@ -131,8 +131,8 @@ void UseItem(int selectable) {
     if (item == 0) return;
     uint8_t& count = Party.Items[item];
     if (count == 0) {
-        WriteMessage(7, std::string(" 하지만 "_j) + ItemName(item) + std::string(subjectOf(item)) +
-                            std::string(" 없습니다."_j));
+        WriteMessage(TextColour::Refusal, std::string(" 하지만 "_j) + ItemName(item) + std::string(subjectOf(item)) +
+                                              std::string(" 없습니다."_j));
         PressAnyKey();
         return;
     }
@@ -142,13 +142,13 @@ void UseItem(int selectable) {
         case kSummoningScroll: summon(); break;
         case kGreatTorch:
             Party.Flags[FlagTorch] = uint8_t(std::min(255, Party.Flags[FlagTorch] + 10));
-            WriteMessage(15, " 일행은 대형 횃불을 켰습니다."_j);
+            WriteMessage(TextColour::Narration, " 일행은 대형 횃불을 켰습니다."_j);
             DrawMapView(true);
             break;
         case kCrystalBall: WatcherEye(); break;
         case kFlyingBoots:
             Party.Flags[FlagWalkOnWater] = Party.Flags[FlagWalkOnSwamp] = Party.Flags[FlagLevitation] = 255;
-            WriteMessage(15, " 일행은 모두 비행 부츠를 신었습니다."_j);
+            WriteMessage(TextColour::Narration, " 일행은 모두 비행 부츠를 신었습니다."_j);
             break;
         case kMovingOrb: Teleport(); break;
         default:
@@ -162,9 +162,8 @@ void UseItem(int selectable) {
     }
     if (item == kCrystalBall) return;
     std::string name = ItemName(item);
-    SetColor(3);
-    WriteLineNoScroll(kMessageLeft + 3, 256,
-                      " " + name + TopicParticle(name) + std::string(" 이제 "_j) + std::to_string(count) +
+    WriteLineNoScroll(kMessageLeft + 3, 256, TextColour::ItemsLeft,
+                      " " + WithParticle(name, Particle::Topic) + std::string(" 이제 "_j) + std::to_string(count) +
                           std::string("개 남았습니다."_j));
     if (inBattle()) PressAnyKey();
 }

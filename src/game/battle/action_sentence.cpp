@@ -32,14 +32,14 @@ bool IsShootingWeapon(int weapon) { return weapon >= kFirstShootingWeapon && wea
 std::string ComposeActionSentence(int member, int action, int choice, int target) {
     const MemberRecord& m = Member[member];
     std::string name = m.Name.str();
-    std::string s = name + TopicParticle(name) + " ";
+    std::string s = WithParticle(name, Particle::Topic) + " ";
     switch (action) {
         case ActWeapon: {
             if (IsShootingWeapon(m.Weapon) && Party.Arrows == 0) return s + std::string("화살이 다 떨어져 공격할 수 없었다"_j);
             std::string weapon = WeaponName(m.Weapon);
             std::string eu = ParticleEu;
             std::string foe = enemyName(target);
-            return s + weapon + eu + std::string("로 "_j) + foe + ObjectParticle(foe) + weaponVerb(m.Weapon);
+            return s + weapon + eu + std::string("로 "_j) + WithParticle(foe, Particle::Object) + weaponVerb(m.Weapon);
         }
         case ActSpellOne:
         case ActSpellAll: {

@@ -48,10 +48,10 @@ void commandPhase() {
 // True when the party got away.
 bool tryToFlee(int member) {
     if (Random(50) <= Member[member].Agility) {
-        WriteMessage(11, "성공적으로 도망을 갔다"_j);
+        WriteMessage(TextColour::Success, "성공적으로 도망을 갔다"_j);
         return true;
     }
-    WriteMessage(7, "그러나, 일행은 성공하지 못했다"_j);
+    WriteMessage(TextColour::Miss, "그러나, 일행은 성공하지 못했다"_j);
     return false;
 }
 
@@ -67,7 +67,7 @@ bool memberAction(int m) {
         case ActEsp:
         case ActSummon:
         case ActFlee:
-            WriteMessage(15, sentence);
+            WriteMessage(TextColour::Action, sentence);
             break;
         default:
             break;
@@ -77,8 +77,8 @@ bool memberAction(int m) {
     // the attack's own sentence still sees it in hand.
     bool shooter = IsShootingWeapon(Member[m].Weapon);
     if (shooter && Party.Arrows == 0) {
-        if (order.Action == ActWeapon) WriteMessage(15, sentence);
-        WriteMessage(7, "");
+        if (order.Action == ActWeapon) WriteMessage(TextColour::Action, sentence);
+        WriteBlankLine();
         return false;
     }
     bool fled = false;
@@ -93,7 +93,7 @@ bool memberAction(int m) {
         default: break;
     }
     if (shooter) --Party.Arrows;
-    if (!fled) WriteMessage(7, "");
+    if (!fled) WriteBlankLine();
     return fled;
 }
 
@@ -123,7 +123,7 @@ bool partyPhase() {
     CompanionTurn();
     DrawEnemyList(false);
     poisonParty();
-    WriteMessage(7, "");
+    WriteBlankLine();
     PressAnyKey();
     return false;
 }
@@ -185,7 +185,7 @@ void Battle(bool partyFirst, bool returnToMap) {
             won = true;
             break;
         }
-        WriteMessage(7, "");
+        WriteBlankLine();
         PressAnyKey();
         ClearMessages();
     }

@@ -32,14 +32,14 @@ const std::string& notEnoughMagic() {
 void castOn(int caster, int action, int spell, int slot) {
     MemberRecord& m = Member[caster];
     BattleEnemy& e = Enemy[slot];
-    WriteMessage(15, ComposeActionSentence(caster, action, spell, slot));
+    WriteMessage(TextColour::Action, ComposeActionSentence(caster, action, spell, slot));
     CurrentMember = caster;
     HeShe();
     std::string foe = e.Name.str();
-    std::string foeIs = foe + TopicParticle(foe);
+    std::string foeIs = WithParticle(foe, Particle::Topic);
 
     if (e.Unconscious) {
-        WriteMessage(12, HeSheText + std::string("의 마법은 적을 완전히 제거해 버렸다"_j));
+        WriteMessage(TextColour::FoeDown, HeSheText + std::string("의 마법은 적을 완전히 제거해 버렸다"_j));
         AwardExperience(caster, slot);
         e.HP = 0;
         e.Dead = 1;
@@ -48,31 +48,34 @@ void castOn(int caster, int action, int spell, int slot) {
     int skill = m.Skills[kAttackSkill];
     int cost = AttackSpellCost(skill, spell);
     if (m.SP < cost) {
-        WriteMessage(7, notEnoughMagic());
+        WriteMessage(TextColour::Refusal, notEnoughMagic());
         return;
     }
     m.SP = int16_t(m.SP - cost);
     DrawSP();
     if (Random(20) >= m.Accuracy) {
-        WriteMessage(7, std::string("그러나, "_j) + foe + ObjectParticle(foe) + std::string(" 빗나갔다"_j));
+        WriteMessage(TextColour::Miss,
+                     std::string("그러나, "_j) + WithParticle(foe, Particle::Object) + std::string(" 빗나갔다"_j));
         return;
     }
     int damage = spell * spell * skill * 3;
     if (Random(100) < e.Resistance) {
-        WriteMessage(7, foeIs + " " + HeSheText + std::string("의 마법을 저지했다"_j));
+        WriteMessage(TextColour::Miss, foeIs + " " + HeSheText + std::string("의 마법을 저지했다"_j));
         return;
     }
     int armourRoll = Random(10) + 1;
     damage -= e.ArmourClass * e.Level * armourRoll;
     if (damage < 1) {
-        WriteMessage(7, std::string("그러나, "_j) + foeIs + " " + HeSheText + std::string("의 마법 공격을 막았다"_j));
+        WriteMessage(TextColour::Miss,
+                     std::string("그러나, "_j) + foeIs + " " + HeSheText + std::string("의 마법 공격을 막았다"_j));
         return;
     }
     e.HP -= damage;
     if (e.HP > 0) {
-        WriteMessage3(7, 15, foeIs + " ", std::to_string(damage), "만큼의 피해를 입었다"_j);
+        WriteMessage3(TextColour::FoeHurt, TextColour::DamageDealt,
+                      foeIs + " ", std::to_string(damage), "만큼의 피해를 입었다"_j);
     } else {
-        WriteMessage(12, foeIs + " " + HeSheText + std::string("의 마법에 의해 의식불능이 되었다"_j));
+        WriteMessage(TextColour::FoeDown, foeIs + " " + HeSheText + std::string("의 마법에 의해 의식불능이 되었다"_j));
         AwardExperience(caster, slot);
         e.HP = 0;
         e.Unconscious = 1;
@@ -140,20 +143,20 @@ void castSpecialOn(MemberRecord& m, int spell, int slot) {
     BattleEnemy& e = Enemy[slot];
     std::string effect = Utf8ToJohab(s.effect);
     if (m.SP < s.cost) {
-        WriteMessage(7, notEnoughMagic());
+        WriteMessage(TextColour::Refusal, notEnoughMagic());
         return;
     }
     m.SP = int16_t(m.SP - s.cost);
     DrawSP();
     if (Random(s.block) < e.Resistance) {
-        WriteMessage(7, effect + std::string(" 공격은 저지 당했다"_j));
+        WriteMessage(TextColour::Miss, effect + std::string(" 공격은 저지 당했다"_j));
         return;
     }
     if (Random(hitRange(spell, e)) > m.Accuracy) {
-        WriteMessage(7, effect + std::string(" 공격은 빗나갔다"_j));
+        WriteMessage(TextColour::Miss, effect + std::string(" 공격은 빗나갔다"_j));
         return;
     }
-    WriteMessage(4, e.Name.str() + applySpecial(spell, e));
+    WriteMessage(TextColour::Misfortune, e.Name.str() + applySpecial(spell, e));
 }
 
 }  // namespace

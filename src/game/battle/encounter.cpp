@@ -12,7 +12,6 @@
 #include "game/world/map_catalogue.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
-#include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
 
@@ -51,15 +50,13 @@ void RandomEncounter() {
     for (int slot = 1; slot <= count; ++slot) MakeBattleEnemy(slot, Random(range.count) + range.first);
 
     ClearMessages();
-    SetColor(13);
-    WriteLine(250, 50, "적이 출현했다 !!!"_j);
+    WriteLine(250, 50, TextColour::FoesAppear, "적이 출현했다 !!!"_j);
     DrawEnemyList(true);
     int agility = 0;
     for (int slot = 1; slot <= count; ++slot) agility += Enemy[slot].Agility;
     agility /= count;
-    SetColor(11);
-    WriteLine(265, 80, "적의 평균 민첩성"_j);
-    WriteLine(281, 96, ": " + std::to_string(agility));
+    WriteLine(265, 80, TextColour::Label, "적의 평균 민첩성"_j);
+    WriteLine(281, 96, TextColour::Label, ": " + std::to_string(agility));
 
     SetMenuItems("", {"적과 교전한다"_j, "도망간다"_j});
     int choice = Select(kMenuY, 2, 2, false, false);

@@ -33,8 +33,6 @@ int slotForNewcomer() {
     return 0;
 }
 
-std::string withTopic(const std::string& name) { return name + TopicParticle(name); }
-std::string withObject(const std::string& name) { return name + ObjectParticle(name); }
 
 void callUp(int slot) {
     int roll = Random(3) + 2;
@@ -47,8 +45,9 @@ void callUp(int slot) {
     if (newcomer == 0) return;
     MakeBattleEnemy(newcomer, kind);
     DrawEnemyList(true);
-    WriteMessage(13, withTopic(Enemy[slot].Name.str()) + " " + withObject(Enemy[newcomer].Name.str()) +
-                         std::string(" 생성시켰다"_j));
+    WriteMessage(TextColour::FoeAction, WithParticle(Enemy[slot].Name.str(), Particle::Topic) + " " +
+                                            WithParticle(Enemy[newcomer].Name.str(), Particle::Object) +
+                                            std::string(" 생성시켰다"_j));
 }
 
 void stealCompanion(int slot) {
@@ -60,8 +59,9 @@ void stealCompanion(int slot) {
     Member[kCompanionSlot].Name.set("");
     DrawPartyPanel();
     DrawEnemyList(true);
-    WriteMessage(13, withTopic(Enemy[slot].Name.str()) + std::string(" 독심술을 사용하여 "_j) + withObject(name) +
-                         std::string(" 자기편으로 끌어들였다"_j));
+    WriteMessage(TextColour::FoeAction, WithParticle(Enemy[slot].Name.str(), Particle::Topic) +
+                                            std::string(" 독심술을 사용하여 "_j) + WithParticle(name, Particle::Object) +
+                                            std::string(" 자기편으로 끌어들였다"_j));
 }
 
 void deathToAll(int slot) {
@@ -71,13 +71,15 @@ void deathToAll(int slot) {
         MemberRecord& m = Member[t];
         if (m.Name.empty() || m.Dead > 0) continue;
         std::string name = m.Name.str();
-        WriteMessage(13, e.Name.str() + std::string("는 "_j) + name + std::string("에게 죽음의 공격을 시도했다"_j));
+        WriteMessage(TextColour::FoeAction,
+                     e.Name.str() + std::string("는 "_j) + name + std::string("에게 죽음의 공격을 시도했다"_j));
+        std::string memberIs = WithParticle(name, Particle::Topic);
         if (Random(60) > e.Agility) {
-            WriteMessage(7, "죽음의 공격은 실패했다"_j);
+            WriteMessage(TextColour::Miss, "죽음의 공격은 실패했다"_j);
         } else if (Random(20) < m.Luck) {
-            WriteMessage(7, std::string("그러나, "_j) + withTopic(name) + std::string(" 죽음의 공격을 피했다"_j));
+            WriteMessage(TextColour::Miss, std::string("그러나, "_j) + memberIs + std::string(" 죽음의 공격을 피했다"_j));
         } else {
-            WriteMessage(4, withTopic(name) + std::string(" 죽었다 !!"_j));
+            WriteMessage(TextColour::Misfortune, memberIs + std::string(" 죽었다 !!"_j));
             m.Dead = 1;
             if (m.HP > 0) m.HP = 0;
         }

@@ -22,14 +22,21 @@ constexpr int kListLeft = 24, kListTop = 24, kListRight = 239, kListBottom = 287
 constexpr int kNameX = 70;
 constexpr int nameY(int slot) { return 50 + 20 * slot; }
 
-void drawName(int slot, int colour) {
-    SetColor(colour);
-    WriteAt(kNameX, nameY(slot), Enemy[slot].Name.str(), false);
+// The name in a colour of the health scale (EnemyNameColour), the one place
+// where a palette index becomes a text colour.
+void drawName(int slot, int healthColour) {
+    WriteAt(kNameX, nameY(slot), static_cast<TextColour>(healthColour), Enemy[slot].Name.str(), false);
 }
 
 void drawBar(int slot, int colour) {
     SetFillStyle(1, colour);
     Bar(60, 20 * slot + 48, 198, 20 * slot + 64);
+}
+
+// Under the highlight a dead foe's name shows grey.
+int highlightedNameColour(const BattleEnemy& e) {
+    int colour = EnemyNameColour(e);
+    return colour == 0 ? 7 : colour;
 }
 
 }  // namespace
@@ -90,8 +97,7 @@ void DrawEnemyList(bool clear) {
 int SelectEnemy() {
     auto highlight = [](int slot) {
         drawBar(slot, 7);
-        int colour = EnemyNameColour(Enemy[slot]);
-        drawName(slot, colour == 0 ? 7 : colour);
+        drawName(slot, highlightedNameColour(Enemy[slot]));
     };
     auto plain = [](int slot) {
         drawBar(slot, 0);

@@ -19,8 +19,6 @@ namespace vela {
 namespace {
 
 std::string nameOf(int member) { return Member[member].Name.str(); }
-std::string withTopic(const std::string& name) { return name + TopicParticle(name); }
-std::string withObject(const std::string& name) { return name + ObjectParticle(name); }
 
 int ableCount() {
     int n = 0;
@@ -56,7 +54,7 @@ void enemyMelee(int slot) {
     BattleEnemy& e = Enemy[slot];
     std::string foe = e.Name.str();
     if (Random(20) >= e.Accuracy) {
-        WriteMessage(7, withTopic(foe) + std::string(" 빗맞추었다"_j));
+        WriteMessage(TextColour::Miss, WithParticle(foe, Particle::Topic) + std::string(" 빗맞추었다"_j));
         return;
     }
     int t = randomAbleTarget();
@@ -65,10 +63,13 @@ void enemyMelee(int slot) {
     int roll = Random(10) + 1;
     int damage = e.Strength * e.Level * roll / 5;
     std::string name = nameOf(t);
+    std::string memberIs = WithParticle(name, Particle::Topic);
+    std::string attacked = WithParticle(foe, Particle::Topic) + " " + WithParticle(name, Particle::Object) +
+                           std::string(" 공격했다"_j);
     bool able = IsActive(t);
     if (able && m.Family == kFighterFamily && m.Shield > 0 && Random(550) < m.Skills[5] * m.ShieldValue) {
-        WriteMessage(13, withTopic(foe) + " " + withObject(name) + std::string(" 공격했다"_j));
-        WriteMessage(7, std::string("그러나, "_j) + withTopic(name) + std::string(" 방패로 적의 공격을 막았다"_j));
+        WriteMessage(TextColour::FoeAction, attacked);
+        WriteMessage(TextColour::Miss, std::string("그러나, "_j) + memberIs + std::string(" 방패로 적의 공격을 막았다"_j));
         return;
     }
     if (able) {
@@ -77,11 +78,12 @@ void enemyMelee(int slot) {
     }
     if (damage > 0) {
         DamageMember(t, damage);
-        WriteMessage(13, withTopic(name) + " " + foe + std::string("에게 공격 받았다"_j));
-        WriteMessage3(5, 13, withTopic(name) + " ", std::to_string(damage), "만큼의 피해를 입었다"_j);
+        WriteMessage(TextColour::FoeAction, memberIs + " " + foe + std::string("에게 공격 받았다"_j));
+        WriteMessage3(TextColour::PartyHurt, TextColour::DamageTaken, memberIs + " ", std::to_string(damage),
+                      "만큼의 피해를 입었다"_j);
     } else {
-        WriteMessage(13, withTopic(foe) + " " + withObject(name) + std::string(" 공격했다"_j));
-        WriteMessage(7, std::string("그러나, "_j) + withTopic(name) + std::string(" 적의 공격을 방어했다"_j));
+        WriteMessage(TextColour::FoeAction, attacked);
+        WriteMessage(TextColour::Miss, std::string("그러나, "_j) + memberIs + std::string(" 적의 공격을 방어했다"_j));
     }
 }
 
@@ -111,17 +113,18 @@ void enemySpecialAttack(int slot) {
     MemberRecord& m = Member[t];
     std::string name = nameOf(t);
     std::string attack = Utf8ToJohab(k.name) + std::string(" 공격"_j);
-    WriteMessage(13, e.Name.str() + std::string("는 "_j) + name + std::string("에게 "_j) + attack +
-                         std::string("을 시도했다"_j));
+    WriteMessage(TextColour::FoeAction,
+                 e.Name.str() + std::string("는 "_j) + name + std::string("에게 "_j) + attack + std::string("을 시도했다"_j));
     if (Random(k.failRange) > e.Agility) {
-        WriteMessage(7, attack + std::string("은 실패했다"_j));
+        WriteMessage(TextColour::Miss, attack + std::string("은 실패했다"_j));
         return;
     }
+    std::string memberIs = WithParticle(name, Particle::Topic);
     if (Random(20) < m.Luck) {
-        WriteMessage(7, std::string("그러나, "_j) + withTopic(name) + " " + attack + std::string("을 피했다"_j));
+        WriteMessage(TextColour::Miss, std::string("그러나, "_j) + memberIs + " " + attack + std::string("을 피했다"_j));
         return;
     }
-    WriteMessage(4, withTopic(name) + Utf8ToJohab(k.success));
+    WriteMessage(TextColour::Misfortune, memberIs + Utf8ToJohab(k.success));
     if (kind == 1) {
         m.Poison = 1;
         return;
@@ -135,14 +138,14 @@ void enemySpecialAttack(int slot) {
 void spellHit(int slot, int power, int t) {
     BattleEnemy& e = Enemy[slot];
     MemberRecord& m = Member[t];
-    std::string name = nameOf(t);
+    std::string memberIs = WithParticle(nameOf(t), Particle::Topic);
     if (Random(20) >= e.MagicAccuracy) {
-        WriteMessage(7, e.Name.str() + std::string("의 마법공격은 빗나갔다"_j));
+        WriteMessage(TextColour::Miss, e.Name.str() + std::string("의 마법공격은 빗나갔다"_j));
         return;
     }
     bool able = IsActive(t);
     if (able && Random(50) < m.Resistance) {
-        WriteMessage(7, std::string("그러나, "_j) + withTopic(name) + std::string(" 적의 마법을 저지했다"_j));
+        WriteMessage(TextColour::Miss, std::string("그러나, "_j) + memberIs + std::string(" 적의 마법을 저지했다"_j));
         return;
     }
     int spread = Random(power / 2);
@@ -152,11 +155,12 @@ void spellHit(int slot, int power, int t) {
         damage -= m.AC * m.Level * armourRoll / 10;
     }
     if (damage < 1) {
-        WriteMessage(7, std::string("그러나, "_j) + withTopic(name) + std::string(" 적의 마법을 막아냈다"_j));
+        WriteMessage(TextColour::Miss, std::string("그러나, "_j) + memberIs + std::string(" 적의 마법을 막아냈다"_j));
         return;
     }
     DamageMember(t, damage);
-    WriteMessage3(5, 13, withTopic(name) + " ", std::to_string(damage), "만큼의 피해를 입었다"_j);
+    WriteMessage3(TextColour::PartyHurt, TextColour::DamageTaken, memberIs + " ", std::to_string(damage),
+                  "만큼의 피해를 입었다"_j);
 }
 
 int lowestAbleMember() {
@@ -195,12 +199,13 @@ void armourBreaking(int slot) {
         if (!IsPresent(t)) continue;
         MemberRecord& m = Member[t];
         std::string name = nameOf(t);
-        WriteMessage(13, foe + std::string("는 "_j) + name + std::string("의 갑옷파괴를 시도했다"_j));
+        WriteMessage(TextColour::FoeAction, foe + std::string("는 "_j) + name + std::string("의 갑옷파괴를 시도했다"_j));
         if (Random(21) >= m.Luck) {
-            WriteMessage(5, name + std::string("의 갑옷은 파괴되었다"_j));
+            WriteMessage(TextColour::PartyHurt, name + std::string("의 갑옷은 파괴되었다"_j));
             if (m.AC > 0) --m.AC;
         } else {
-            WriteMessage(7, std::string("그러나, "_j) + withTopic(foe) + std::string(" 성공하지 못했다"_j));
+            WriteMessage(TextColour::Miss,
+                         std::string("그러나, "_j) + WithParticle(foe, Particle::Topic) + std::string(" 성공하지 못했다"_j));
         }
     }
     DrawPartyPanel();
@@ -309,8 +314,9 @@ void EnemyCastOne(int slot, int member) {
     const BattleEnemy& e = Enemy[slot];
     const EnemySpell& spell = spellFor(spells, 6, e.Mentality);
     int power = spell.factor * e.Level * 5;
-    WriteMessage(13, withTopic(e.Name.str()) + " " + nameOf(member) + std::string("에게 '"_j) +
-                         Utf8ToJohab(spell.name) + std::string("'마법을 사용했다"_j));
+    WriteMessage(TextColour::FoeAction, WithParticle(e.Name.str(), Particle::Topic) + " " + nameOf(member) +
+                                            std::string("에게 '"_j) + Utf8ToJohab(spell.name) +
+                                            std::string("'마법을 사용했다"_j));
     spellHit(slot, power, member);
 }
 
@@ -320,18 +326,19 @@ void EnemyCastAll(int slot) {
     const BattleEnemy& e = Enemy[slot];
     const EnemySpell& spell = spellFor(spells, 5, e.Mentality);
     int power = e.Level * spell.factor * 5;
-    WriteMessage(13, withTopic(e.Name.str()) + std::string(" 일행 모두에게 '"_j) + Utf8ToJohab(spell.name) +
-                         std::string("'마법을 사용했다"_j));
+    WriteMessage(TextColour::FoeAction, WithParticle(e.Name.str(), Particle::Topic) + std::string(" 일행 모두에게 '"_j) +
+                                            Utf8ToJohab(spell.name) + std::string("'마법을 사용했다"_j));
     for (int t = 1; t <= kLastFightingSlot; ++t)
         if (IsPresent(t)) spellHit(slot, power, t);
 }
 
 void EnemyHeal(int slot, int patient, int amount) {
-    std::string healer = withTopic(Enemy[slot].Name.str());
+    std::string healer = WithParticle(Enemy[slot].Name.str(), Particle::Topic);
     if (patient == slot)
-        WriteMessage(13, healer + std::string(" 자신을 치료했다"_j));
+        WriteMessage(TextColour::FoeAction, healer + std::string(" 자신을 치료했다"_j));
     else
-        WriteMessage(13, healer + " " + withObject(Enemy[patient].Name.str()) + std::string(" 치료했다"_j));
+        WriteMessage(TextColour::FoeAction,
+                     healer + " " + WithParticle(Enemy[patient].Name.str(), Particle::Object) + std::string(" 치료했다"_j));
     BattleEnemy& p = Enemy[patient];
     if (p.Dead) {
         p.Dead = 0;

@@ -36,7 +36,6 @@ const Power& powerOf(int esp) {
     return powers[esp - 1];
 }
 
-void say(const std::string& text) { WriteMessage(7, text); }
 std::string pronounSays(const char* utf8) { return HeSheText + Utf8ToJohab(utf8); }
 
 uint8_t lowered(uint8_t value, int by) { return uint8_t(std::max(0, value - by)); }
@@ -45,11 +44,12 @@ uint8_t lowered(uint8_t value, int by) { return uint8_t(std::max(0, value - by))
 bool canUse(MemberRecord& m, int esp, const std::string& tooWeak) {
     const Power& p = powerOf(esp);
     if (m.Skills[kEspSkill] < p.skill) {
-        say(tooWeak);
+        WriteMessage(TextColour::Refusal, tooWeak);
         return false;
     }
     if (m.SP < p.cost) {
-        say(esp == kFusion ? std::string("초감각 지수가 부족했다"_j) : std::string("마법 지수가 부족했다"_j));
+        WriteMessage(TextColour::Refusal,
+                     esp == kFusion ? std::string("초감각 지수가 부족했다"_j) : std::string("마법 지수가 부족했다"_j));
         return false;
     }
     m.SP = int16_t(m.SP - p.cost);
@@ -62,16 +62,16 @@ void mindReading(int caster, int slot) {
     if (!canUse(m, 3, "독심을 샤용하려 하였지만 아직 능력이 부족했다"_j)) return;
     BattleEnemy& e = Enemy[slot];
     if (!MindReadable(e.Number)) {
-        say("독심술은 전혀 통하지 않았다"_j);
+        WriteMessage(TextColour::Miss, "독심술은 전혀 통하지 않았다"_j);
         return;
     }
     int level = e.Number == kElusiveEnemy ? kElusiveLevel : e.Level;
     if (level > m.Level && Random(2) == 0) {
-        say("적의 마음을 끌어들이기에는 아직 능력이 부족했다"_j);
+        WriteMessage(TextColour::Miss, "적의 마음을 끌어들이기에는 아직 능력이 부족했다"_j);
         return;
     }
     if (Random(60) <= m.Concentration + 2 * (m.Level - level)) {
-        WriteMessage(11, "적은 우리의 편이 되었다"_j);
+        WriteMessage(TextColour::Success, "적은 우리의 편이 되었다"_j);
         EnemyToCompanion(e.Number, kCompanionSlot);
         e.Dead = 1;
         e.Unconscious = 1;
@@ -79,7 +79,7 @@ void mindReading(int caster, int slot) {
         e.Level = 0;
         DrawPartyPanel();
     } else {
-        say("적의 마음은 흔들리지 않았다"_j);
+        WriteMessage(TextColour::Miss, "적의 마음은 흔들리지 않았다"_j);
     }
 }
 
@@ -87,11 +87,11 @@ void fusion(int caster) {
     MemberRecord& m = Member[caster];
     if (!canUse(m, kFusion, pronounSays("는 주위의 원소들을 이용하려 했으나 역부족이었다"))) return;
     if (Random(2) == 1) {
-        say("공기중의 수소가 돌연히 핵융합을 일으켜 질량"_j);
-        say("결손의 에너지를 적들에게 방출하기 시작한다"_j);
+        WriteMessage(TextColour::Scene, "공기중의 수소가 돌연히 핵융합을 일으켜 질량"_j);
+        WriteMessage(TextColour::Scene, "결손의 에너지를 적들에게 방출하기 시작한다"_j);
     } else {
-        say("갑자기 땅속의 우라늄이 핵분열을 일으켜 고온"_j);
-        say("의 열기가 적의 주위를 감싸기 시작한다"_j);
+        WriteMessage(TextColour::Scene, "갑자기 땅속의 우라늄이 핵분열을 일으켜 고온"_j);
+        WriteMessage(TextColour::Scene, "의 열기가 적의 주위를 감싸기 시작한다"_j);
     }
     int blast = m.Concentration * m.Level;
     for (int slot = 1; slot <= EnemyCount; ++slot) {
@@ -110,13 +110,13 @@ void fusion(int caster) {
 
 void fear(int caster, int slot) {
     MemberRecord& m = Member[caster];
-    say(pronounSays("는 적에게 공포심을 불어 넣었다"));
+    WriteMessage(TextColour::Scene, pronounSays("는 적에게 공포심을 불어 넣었다"));
     if (!canUse(m, 7, pronounSays("는 아직 능력이 부족 했다"))) return;
     BattleEnemy& e = Enemy[slot];
     if (Random(40) < e.Resistance) {
         e.Resistance = lowered(e.Resistance, 5);
     } else if (Random(60) <= m.Concentration) {
-        WriteMessage(10, e.Name.str() + std::string("는 겁을 먹고는 도망 가버렸다"_j));
+        WriteMessage(TextColour::FoeFled, e.Name.str() + std::string("는 겁을 먹고는 도망 가버렸다"_j));
         e.Dead = 1;
         AwardExperience(caster, slot);
     } else {
@@ -126,7 +126,7 @@ void fear(int caster, int slot) {
 
 void illusion(int caster, int slot) {
     MemberRecord& m = Member[caster];
-    say(pronounSays("는 적을 환상속에 빠지게 하려한다"));
+    WriteMessage(TextColour::Scene, pronounSays("는 적을 환상속에 빠지게 하려한다"));
     if (!canUse(m, 8, pronounSays("는 아직 능력이 부족 했다"))) return;
     BattleEnemy& e = Enemy[slot];
     if (Random(30) < m.Concentration) {
@@ -146,8 +146,8 @@ void knockOut(int caster, int slot) {
 
 void metabolism(int caster, int slot) {
     MemberRecord& m = Member[caster];
-    say(pronounSays("는 적의 신진 대사를 조절하여 적의 "));
-    WriteMessagePart(7, "체력을 점차 약화 시키려 한다"_j, false);
+    WriteMessage(TextColour::Scene, pronounSays("는 적의 신진 대사를 조절하여 적의 "));
+    WriteMessagePart(TextColour::Scene, "체력을 점차 약화 시키려 한다"_j, false);
     if (!canUse(m, 9, pronounSays("는 아직 능력이 부족 했다"))) return;
     if (Random(40) > m.Concentration) return;
     BattleEnemy& e = Enemy[slot];
@@ -161,7 +161,7 @@ void metabolism(int caster, int slot) {
 
 void soulSeparation(int caster, int slot) {
     MemberRecord& m = Member[caster];
-    say(pronounSays("는 염력으로 적의 영혼을 분리 시키려 한다"));
+    WriteMessage(TextColour::Scene, pronounSays("는 염력으로 적의 영혼을 분리 시키려 한다"));
     if (!canUse(m, 10, pronounSays("는 아직 능력이 부족 했다"))) return;
     BattleEnemy& e = Enemy[slot];
     if (Random(40) < e.Resistance)
@@ -226,7 +226,7 @@ void UseEsp() {
         case 10: soulSeparation(caster, slot); break;
         default: {
             std::string name = SpellName(kEspSchool, order.Choice);
-            say(name + ParticleEul + std::string(" 전투모드에서는 사용할 수가 없습니다."_j));
+            WriteMessage(TextColour::Refusal, name + ParticleEul + std::string(" 전투모드에서는 사용할 수가 없습니다."_j));
             return;
         }
     }

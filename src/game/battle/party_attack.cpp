@@ -39,7 +39,7 @@ void strike(int member, int slot, bool companion) {
     MemberRecord& m = Member[member];
     BattleEnemy& e = Enemy[slot];
     const ActionEntry& order = ActionTable[member];
-    WriteMessage(15, ComposeActionSentence(member, ActWeapon, order.Choice, slot));
+    WriteMessage(TextColour::Action, ComposeActionSentence(member, ActWeapon, order.Choice, slot));
     CurrentMember = member;
     HeShe();
     std::string who = companion ? m.Name.str() : HeSheText;
@@ -52,36 +52,36 @@ void strike(int member, int slot, bool companion) {
         std::string text = line == 0   ? who + lines[0] + foe + std::string("의 심장을 꿰뚫었다"_j)
                            : line == 1 ? foe + lines[1] + who + std::string("의 공격으로 산산 조각이 났다"_j)
                                        : lines[line];
-        WriteMessage(12, text);
+        WriteMessage(TextColour::FoeDown, text);
         AwardExperience(member, slot);
         e.HP = 0;
         e.Dead = 1;
         return;
     }
     if (Random(20) > m.Accuracy) {
-        WriteMessage(7, who + std::string("의 공격은 빗나갔다 ...."_j));
+        WriteMessage(TextColour::Miss, who + std::string("의 공격은 빗나갔다 ...."_j));
         return;
     }
     int damage = baseDamage(m, companion);
     int spread = Random(50);
     damage -= spread * damage / 100;
     if (Random(100) < e.Resistance) {
-        WriteMessage(7, std::string("적은 "_j) + who + std::string("의 공격을 저지했다"_j));
+        WriteMessage(TextColour::Miss, std::string("적은 "_j) + who + std::string("의 공격을 저지했다"_j));
         return;
     }
     int armourRoll = Random(10) + 1;
     damage -= e.ArmourClass * e.Level * armourRoll;
     if (damage < 1) {
-        WriteMessage(7, std::string("그러나, 적은 "_j) + who + std::string("의 공격을 막았다"_j));
+        WriteMessage(TextColour::Miss, std::string("그러나, 적은 "_j) + who + std::string("의 공격을 막았다"_j));
         return;
     }
     e.HP -= damage;
     if (e.HP > 0) {
-        WriteMessage3(7, 15, "적은 "_j, std::to_string(damage), "만큼의 피해를 입었다"_j);
+        WriteMessage3(TextColour::FoeHurt, TextColour::DamageDealt, "적은 "_j, std::to_string(damage), "만큼의 피해를 입었다"_j);
     } else {
         e.HP = 0;
         e.Unconscious = e.Dead = 0;
-        WriteMessage(12, std::string("적은 "_j) + who + std::string("의 공격으로 의식불명이 되었다"_j));
+        WriteMessage(TextColour::FoeDown, std::string("적은 "_j) + who + std::string("의 공격으로 의식불명이 되었다"_j));
         AwardExperience(member, slot);
         e.Unconscious = 1;
     }

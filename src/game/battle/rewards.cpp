@@ -33,8 +33,9 @@ void AwardExperience(int member, int slot) {
     }
     MemberRecord& m = Member[member];
     std::string name = m.Name.str();
-    WriteMessage3(14, 11, name + TopicParticle(name) + " ", std::to_string(amount),
-                  "만큼 경험치를 얻었다 !"_j);
+    WriteMessage3(TextColour::ExperienceGained, TextColour::Reward,
+                  WithParticle(name, Particle::Topic) + " ", std::to_string(amount),
+                      "만큼 경험치를 얻었다 !"_j);
     m.Experience = AddClamped(m.Experience, amount);
 }
 
@@ -53,7 +54,7 @@ void GoldReward() {
     int32_t gold = GroupGold();
     Party.Gold = AddClamped(Party.Gold, gold);
     ClearMessages();
-    WriteMessage(15, std::string("일행은 "_j) + std::to_string(gold) + std::string("개의 금을 얻었다."_j));
+    WriteMessage(TextColour::Narration, std::string("일행은 "_j) + std::to_string(gold) + std::string("개의 금을 얻었다."_j));
 }
 
 }  // namespace vela

@@ -40,7 +40,7 @@ void seeThrough() {
         BlankTileImage(tile);
     }
     DrawMapView(true);
-    WriteMessage(15, "일행은 주위를 투시하고 있다."_j);
+    WriteMessage(TextColour::Narration, "일행은 주위를 투시하고 있다."_j);
     ReadKey();
     for (std::size_t i = 0; i < hiding.size(); ++i) {
         uint8_t* slot = &TileImages[std::size_t(hiding[i]) * kImageSlotBytes];
@@ -51,15 +51,16 @@ void seeThrough() {
 }
 
 void prophesy() {
-    WriteMessage(7, " 당신은 당신의 미래를 예언한다 ..."_j);
-    WriteMessage(7, "");
-    WriteMessagePart(10, " # "_j, true);
+    WriteMessage(TextColour::Scene, " 당신은 당신의 미래를 예언한다 ..."_j);
+    WriteBlankLine();
+    WriteMessagePart(TextColour::ProphecyMark, " # "_j, true);
     int index = ProphecyIndex();
     if (index >= 1 && index <= 21)
-        WriteMessagePart(15, std::string("당신은 "_j) + std::string(ProphecyPhrases[index - 1]) + std::string(" 것이다"_j),
+        WriteMessagePart(TextColour::Narration,
+                         std::string("당신은 "_j) + std::string(ProphecyPhrases[index - 1]) + std::string(" 것이다"_j),
                          false);
     else
-        WriteMessagePart(15, "당신은 어떤 힘에 의해 예언을 방해 받고 있다"_j, false);
+        WriteMessagePart(TextColour::Narration, "당신은 어떤 힘에 의해 예언을 방해 받고 있다"_j, false);
 }
 
 // The view walks away from the party, one square per level, a key each time.
@@ -70,9 +71,9 @@ void farSight(int choice) {
     uint8_t sound = SoundOn;
     SoundOn = 0;
     ClearMessages();
-    WriteMessage(15, DirectionName(choice) + std::string("으로 천리안을 사용"_j));
-    WriteMessage(15, "천리안의 사용중 ..."_j);
-    WriteMessage(14, "아무키나 누르시오 ..."_j);
+    WriteMessage(TextColour::Narration, DirectionName(choice) + std::string("으로 천리안을 사용"_j));
+    WriteMessage(TextColour::Narration, "천리안의 사용중 ..."_j);
+    WriteMessage(TextColour::Prompt, "아무키나 누르시오 ..."_j);
     Direction d = DirectionOf(choice);
     for (int i = 0; i < Member[CurrentMember].Level; ++i) {
         if (InPlayableArea(PartyX + d.dx, PartyY + d.dy)) {
@@ -113,29 +114,30 @@ void CampEsp() {
     HeShe();
     MemberRecord& m = Member[CurrentMember];
     if (!IsActive(CurrentMember))
-        return ClearAndWrite(7, HeSheText + std::string("는 초감각을 사용할수있는 상태가 아닙니다"_j));
+        return ClearAndWrite(TextColour::Refusal, HeSheText + std::string("는 초감각을 사용할수있는 상태가 아닙니다"_j));
     if (m.Family == kFighterFamily)
-        return WriteMessage(7, m.Name.str() + std::string("에게는 초감각의 능력이 없습니다."_j));
+        return WriteMessage(TextColour::Refusal, m.Name.str() + std::string("에게는 초감각의 능력이 없습니다."_j));
 
     SetMenuItems("사용할 초감각의 종류 ===>"_j, {});
     for (int k = 1; k <= 5; ++k) MenuItems[k] = SpellName(kEspSchool, k);
     int power = Select(70, 5, 5, true, true);
     if (power == 0) return;
     if (power == kTelekinesis)
-        return ClearAndWrite(7, SpellName(kEspSchool, kTelekinesis) + std::string("은 전투에서만 사용됩니다."_j));
+        return ClearAndWrite(TextColour::Refusal,
+                             SpellName(kEspSchool, kTelekinesis) + std::string("은 전투에서만 사용됩니다."_j));
 
     PowerRule rule = ruleOf(power, m);
     if (m.Skills[5] < rule.skill) {
         std::string name = SpellName(kEspSchool, power);
-        return WriteMessage(7, HeSheText + std::string("는 "_j) + name + ObjectParticle(name) +
-                                   std::string(" 시도해 보았지만 아직은 역부족이었다."_j));
+        return WriteMessage(TextColour::Refusal, HeSheText + std::string("는 "_j) + WithParticle(name, Particle::Object) +
+                                                     std::string(" 시도해 보았지만 아직은 역부족이었다."_j));
     }
-    if (m.SP < rule.cost) return ClearAndWrite(7, "마법 지수가 충분하지 않습니다."_j);
+    if (m.SP < rule.cost) return ClearAndWrite(TextColour::Refusal, "마법 지수가 충분하지 않습니다."_j);
     switch (power) {
         case kSeeThrough: seeThrough(); break;
         case kProphecy: prophesy(); break;
         case kMindReading:
-            ClearAndWrite(15, "당신은 잠시동안 다른 사람의 마음을 읽을수 있다."_j);
+            ClearAndWrite(TextColour::Narration, "당신은 잠시동안 다른 사람의 마음을 읽을수 있다."_j);
             Party.Flags[FlagMindReading] = 3;
             break;
         default: {

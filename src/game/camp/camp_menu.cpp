@@ -33,9 +33,9 @@ void useItemOnMap(bool fromKey) {
     std::string_view words = " 물품을 사용할 수 있는 상태가 아닙니다."_j;
     if (fromKey) {
         std::string name = (" " + Member[CurrentMember].Name.str()).substr(0, 18);
-        WriteMessage(7, name + SubjectParticle(name) + std::string(words));
+        WriteMessage(TextColour::Refusal, WithParticle(name, Particle::Subject) + std::string(words));
     } else {
-        WriteMessage(7, NameTopic(CurrentMember) + std::string(words));
+        WriteMessage(TextColour::Refusal, NameTopic(CurrentMember) + std::string(words));
     }
 }
 
@@ -47,9 +47,9 @@ void CastCampMagic() {
     HeShe();
     const MemberRecord& m = Member[CurrentMember];
     if (!IsActive(CurrentMember))
-        return ClearAndWrite(7, HeSheText + std::string("는 마법을 사용할수있는 상태가 아닙니다"_j));
+        return ClearAndWrite(TextColour::Refusal, HeSheText + std::string("는 마법을 사용할수있는 상태가 아닙니다"_j));
     if (m.Family == kFighterFamily && m.Class != 7)
-        return WriteMessage(7, NameTopic(CurrentMember) + std::string(" 마법을 사용할 수 없는 계열입니다."_j));
+        return WriteMessage(TextColour::Refusal, NameTopic(CurrentMember) + std::string(" 마법을 사용할 수 없는 계열입니다."_j));
     SetMenuItems("사용할 마법의 종류 ===>"_j, {"치료 마법"_j, "변화 마법"_j});
     switch (Select(kCampMenuY, 2, 2, true, true)) {
         case 1: HealingMagic(); break;

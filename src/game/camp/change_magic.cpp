@@ -28,17 +28,17 @@ void pay(int cost) {
     DrawSP();
 }
 
-void saySpell(std::string_view words) { WriteMessage(15, words); }
-void repelled() { WriteMessage(7, "알수없는 힘이 당신의 마법을 배척합니다."_j); }
+void saySpell(std::string_view words) { WriteMessage(TextColour::Narration, words); }
+void repelled() { WriteMessage(TextColour::Refusal, "알수없는 힘이 당신의 마법을 배척합니다."_j); }
 
 void jump() {
-    if (InEvilCave()) return WriteMessage(7, "이 동굴의 악의 힘이 기화 이동을 방해 합니다."_j);
+    if (InEvilCave()) return WriteMessage(TextColour::Refusal, "이 동굴의 악의 힘이 기화 이동을 방해 합니다."_j);
     int choice = ChooseDirection();
     if (choice == 0) return;
     Direction d = DirectionOf(choice);
     int x = PartyX + 2 * d.dx, y = PartyY + 2 * d.dy;
     if (!InPlayableArea(x, y)) return;
-    if (!IsOpenForJump(x, y)) return WriteMessage(7, "기화 이동이 통하지 않습니다."_j);
+    if (!IsOpenForJump(x, y)) return WriteMessage(TextColour::Refusal, "기화 이동이 통하지 않습니다."_j);
     pay(kCosts[6]);
     if (IsForbiddenSquare(x, y)) return repelled();
     PartyX += d.dx;
@@ -69,7 +69,7 @@ bool changeSquare(int x, int y) {
 
 void changeTerrain(int reachNorthSouth, int reachEastWest, int cost) {
     if (Party.MapNumber == kUnderworld2 || InEvilCave())
-        return WriteMessage(7, "이 지역의 악의 힘이 지형 변화를 방해 합니다."_j);
+        return WriteMessage(TextColour::Refusal, "이 지역의 악의 힘이 지형 변화를 방해 합니다."_j);
     int choice = ChooseDirection();
     if (choice == 0) return;
     pay(cost);
@@ -101,13 +101,13 @@ void setTimer(int flag, int value, std::string_view words) {
 void ChangeMagic() {
     MemberRecord& caster = Member[CurrentMember];
     if (caster.Family == kFighterFamily)
-        return WriteMessage(7, NameTopic(CurrentMember) + std::string(" 변화 마법을 사용하는 계열이 아닙니다."_j));
+        return WriteMessage(TextColour::Refusal, NameTopic(CurrentMember) + std::string(" 변화 마법을 사용하는 계열이 아닙니다."_j));
     int power = caster.Skills[2] / 10;
     SetMenuItems("선택"_j, {});
     for (int k = 1; k <= 10; ++k) MenuItems[k] = SpellName(kChangeSchool, k);
     int spell = Select(70, std::min(power, 10), 10, true, true);
     if (spell == 0) return;
-    if (caster.SP < kCosts[spell]) return ClearAndWrite(7, "마법 지수가 충분하지 않습니다."_j);
+    if (caster.SP < kCosts[spell]) return ClearAndWrite(TextColour::Refusal, "마법 지수가 충분하지 않습니다."_j);
     switch (spell) {
         case 1:
             pay(kCosts[1]);

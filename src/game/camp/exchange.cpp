@@ -7,7 +7,6 @@
 #include "game/ui/menus.h"
 #include "game/ui/messages.h"
 #include "game/ui/party_panel.h"
-#include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
 
@@ -19,8 +18,7 @@ constexpr int kMemberMenuY = 90;
 
 // Members 1..5 after the heading at x, the names indented to stand under it.
 int chooseMember(int x, std::string_view heading, const std::string& indent, bool clearAfter) {
-    SetColor(11);
-    WriteLineNoScroll(x, 70, heading);
+    WriteLineNoScroll(x, 70, TextColour::Choice, heading);
     SetMenuItems("", {});
     for (int slot = 1; slot <= kLastPersonSlot; ++slot)
         MenuItems[slot] = indent + (Member[slot].Name.empty() ? std::string("빈자리"_j) : Member[slot].Name.str());

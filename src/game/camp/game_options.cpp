@@ -11,7 +11,6 @@
 #include "game/ui/menus.h"
 #include "game/ui/messages.h"
 #include "game/ui/party_panel.h"
-#include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
 
@@ -21,9 +20,8 @@ namespace {
 
 void chooseDifficulty() {
     ClearMessages();
-    SetColor(12);
-    WriteLineNoScroll(275, 30, "한번에 출현하는 적들의"_j);
-    WriteLineNoScroll(287, 46, "최대치를 기입하십시오"_j);
+    WriteLineNoScroll(275, 30, TextColour::Title, "한번에 출현하는 적들의"_j);
+    WriteLineNoScroll(287, 46, TextColour::Title, "최대치를 기입하십시오"_j);
     SetMenuItems("", {});
     for (int k = 1; k <= 6; ++k) MenuItems[k] = std::to_string(k + 2) + std::string(" 명의 적들"_j);
     if (int k = Select(kCampMenuY, 6, 6, false, true); k > 0) Party.Flags[FlagMaxEnemies] = uint8_t(k + 2);
@@ -50,18 +48,15 @@ void memberItems(int first, int last, std::string_view emptyText, const std::str
 // records through the spare slot.
 void orderMembers() {
     ClearMessages();
-    SetColor(12);
-    WriteLineNoScroll(275, 30, "현재의 일원의 전투 순서를 정렬 하십시오."_j);
-    SetColor(11);
-    WriteLineNoScroll(265, 70, "순서를 바꿀 일원"_j);
+    WriteLineNoScroll(275, 30, TextColour::Title, "현재의 일원의 전투 순서를 정렬 하십시오."_j);
+    WriteLineNoScroll(265, 70, TextColour::Choice, "순서를 바꿀 일원"_j);
     memberItems(2, 5, " 빈자리"_j, "");
     int first = Select(90, 4, 4, false, false);
     if (first == 0) {
         ClearMessages();
         return;
     }
-    SetColor(11);
-    WriteLineNoScroll(445, 70, "순서를 바꿀 일원"_j);
+    WriteLineNoScroll(445, 70, TextColour::Choice, "순서를 바꿀 일원"_j);
     memberItems(2, 5, " 빈자리"_j, std::string(23, ' '));
     int second = Select(90, 4, 4, false, true);
     if (second == 0) return;
@@ -74,11 +69,11 @@ void orderMembers() {
 // Only the item number is cleared; the member keeps the power and armour
 // values it had.
 void unequip() {
-    ClearAndWrite(12, "장비를 제거할 사람을 고르시오."_j);
+    ClearAndWrite(TextColour::Title, "장비를 제거할 사람을 고르시오."_j);
     int slot = SelectMember(false);
     if (slot == 0) return;
     MemberRecord& m = Member[slot];
-    WriteMessage(12, "제거할 장비를 고르시오."_j);
+    WriteMessage(TextColour::Title, "제거할 장비를 고르시오."_j);
     SetMenuItems("", {WeaponName(m.Weapon), ShieldName(m.Shield), ArmourName(m.Armour)});
     int kind = Select(kCampMenuY + 16, 3, 3, false, true);
     if (kind == 0) return;
@@ -93,13 +88,12 @@ void unequip() {
         m.Armour = 0;
         said = "의 갑옷은 해제 되었습니다."_j;
     }
-    WriteMessage(7, m.Name.str() + std::string(said));
+    WriteMessage(TextColour::Scene, m.Name.str() + std::string(said));
 }
 
 void dismissMember() {
     ClearMessages();
-    SetColor(12);
-    WriteLineNoScroll(275, 35, "일행에서 제외 시킬 사람을 고르십시오."_j);
+    WriteLineNoScroll(275, 35, TextColour::Title, "일행에서 제외 시킬 사람을 고르십시오."_j);
     memberItems(2, kCompanionSlot, "빈자리"_j, "");
     int k = Select(kCampMenuY, 5, 5, false, true);
     if (k == 0) return;

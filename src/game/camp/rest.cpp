@@ -9,7 +9,6 @@
 #include "game/state/rules.h"
 #include "game/ui/messages.h"
 #include "game/ui/party_panel.h"
-#include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
 
@@ -22,10 +21,9 @@ namespace {
 // True when the player accepted the hours with Enter, false on Esc.
 bool chooseHours() {
     ClearMessages();
-    WriteMessage(11, "일행이 여기서 쉴 시간을 지정 하십시오."_j);
-    SetColor(15);
-    WriteAt(266, 70, "## ", false);
-    WriteAt(306, 70, " 시간 동안"_j, false);
+    WriteMessage(TextColour::Choice, "일행이 여기서 쉴 시간을 지정 하십시오."_j);
+    WriteAt(266, 70, TextColour::EntryLabel, "## ", false);
+    WriteAt(306, 70, TextColour::EntryLabel, " 시간 동안"_j, false);
     int hours = ChooseNumber(290, 70, RestHours, 1, 24, 2);
     if (hours < 0) {
         ClearMessages();
@@ -46,31 +44,33 @@ void restMember(int slot, int hours) {
     MemberRecord& m = Member[slot];
     std::string name = m.Name.str();
     if (Party.Food == 0) {
-        WriteMessage(4, "일행은 식량이 바닥났다"_j);
+        WriteMessage(TextColour::Misfortune, "일행은 식량이 바닥났다"_j);
     } else if (m.Dead > 0) {
-        WriteMessage(7, NameTopic(slot) + std::string(" 죽었다"_j));
+        WriteMessage(TextColour::Refusal, NameTopic(slot) + std::string(" 죽었다"_j));
     } else if (m.Unconscious > 0 && m.Poison == 0) {
         m.Unconscious = ClampToI16(long(m.Unconscious) - long(m.Level) * (hours / 2));
         if (m.Unconscious > 0) {
-            WriteMessage(15, NameTopic(slot) + std::string(" 여전히 의식 불명이다"_j));
+            WriteMessage(TextColour::Narration, NameTopic(slot) + std::string(" 여전히 의식 불명이다"_j));
         } else {
-            WriteMessage(15, NameTopic(slot) + std::string(" 의식이 회복되었다"_j));
+            WriteMessage(TextColour::Narration, NameTopic(slot) + std::string(" 의식이 회복되었다"_j));
             m.Unconscious = 0;
             if (m.HP < 1) m.HP = 1;
             eatOne();
         }
     } else if (m.Unconscious > 0) {
-        WriteMessage(7, std::string("독때문에, "_j) + name + " " + possessive(m) + std::string(" 의식은 회복되지 않았다"_j));
+        WriteMessage(TextColour::Refusal,
+                     std::string("독때문에, "_j) + name + " " + possessive(m) + std::string(" 의식은 회복되지 않았다"_j));
     } else if (m.Poison > 0) {
-        WriteMessage(7, std::string("독때문에, "_j) + name + " " + possessive(m) + std::string(" 건강은 회복되지 않았다"_j));
+        WriteMessage(TextColour::Refusal,
+                     std::string("독때문에, "_j) + name + " " + possessive(m) + std::string(" 건강은 회복되지 않았다"_j));
     } else {
         int full = FullHP(slot);
         bool wasFull = m.HP >= full;
         m.HP = ClampToI16(std::min<long>(long(m.HP) + long(m.Level) * hours, full));
         if (m.HP < full)
-            WriteMessage(15, NameTopic(slot) + std::string(" 치료되었다"_j));
+            WriteMessage(TextColour::Narration, NameTopic(slot) + std::string(" 치료되었다"_j));
         else
-            WriteMessage(15, NameTopic(slot) + std::string(" 모든 건강이 회복되었다"_j));
+            WriteMessage(TextColour::Narration, NameTopic(slot) + std::string(" 모든 건강이 회복되었다"_j));
         // A member who was whole already needs no meal.
         if (!wasFull) eatOne();
     }
@@ -102,14 +102,15 @@ void Rest() {
     for (int slot = 1; slot <= kLastFightingSlot; ++slot)
         if (IsActive(slot)) Member[slot].SP = ClampToI16(FullSP(slot));
 
-    WriteMessage(15, "");
+    WriteBlankLine();
     for (int slot = 1; slot <= kLastFightingSlot; ++slot) {
         if (!IsActive(slot)) continue;
         MemberRecord& m = Member[slot];
         int level = earnedLevel(m);
         if (level <= m.Level) continue;
         m.Level = uint8_t(level);
-        WriteMessage(11, m.Name.str() + std::string("의 레벨은 "_j) + std::to_string(level) + std::string(" 입니다"_j));
+        WriteMessage(TextColour::Success,
+                     m.Name.str() + std::string("의 레벨은 "_j) + std::to_string(level) + std::string(" 입니다"_j));
     }
     DrawPartyPanel();
     AddTime(hours, 0, 0);

@@ -42,12 +42,12 @@ void lightning(Rgb c) {
 void speech() {
     Curtain();
     ClearMessages();
-    Say(7, {" 일행은 남은 힘을 모두 모아 당신을 에레보스"_j,
-            "의 공간으로 밀어 보냈다. 차원의 틈이 열리자"_j,
-            "살을 에는 어둠이 당신을 휘감았고, 당신의"_j,
-            "갑옷은 종잇장처럼 부서져 흩어졌다."_j,
-            "",
-            " 그리고 어둠 한가운데에서 그가 기다렸다."_j});
+    Say(TextColour::Scene, {" 일행은 남은 힘을 모두 모아 당신을 에레보스"_j,
+                            "의 공간으로 밀어 보냈다. 차원의 틈이 열리자"_j,
+                            "살을 에는 어둠이 당신을 휘감았고, 당신의"_j,
+                            "갑옷은 종잇장처럼 부서져 흩어졌다."_j,
+                            "",
+                            " 그리고 어둠 한가운데에서 그가 기다렸다."_j});
     waitKey();
 
     LoadHangulFont(0);
@@ -69,14 +69,12 @@ void speech() {
         "...좋다. 그렇다면 함께 무로 돌아가자!"_j,
     };
     int y = 50;
-    SetColor(14);
     for (std::string_view line : words) {
-        WriteAt(50, y, line, false);
+        WriteAt(50, y, TextColour::DarkWords, line, false);
         y += 20;
     }
     y += 10;
-    SetColor(15);
-    WriteAt(50, y, "\"닫혀라, 세계의 틈이여. 빛은 빛으로, 어둠은 무로!\""_j, false);
+    WriteAt(50, y, TextColour::HeroWords, "\"닫혀라, 세계의 틈이여. 빛은 빛으로, 어둠은 무로!\""_j, false);
     y += 30;
     const std::string_view fall[] = {
         "당신의 몸이 빛이 되어 부서지는 순간, 에레보스의 비명이"_j,
@@ -84,9 +82,8 @@ void speech() {
         "그리고 세상은 다시 쓰여졌다. 처음부터 에레보스라는"_j,
         "존재가 없었던 세상으로. 당신이 없었던 세상으로."_j,
     };
-    SetColor(7);
     for (std::string_view line : fall) {
-        WriteAt(50, y, line, false);
+        WriteAt(50, y, TextColour::Scene, line, false);
         y += 20;
     }
 
@@ -136,8 +133,8 @@ const std::string_view kClosingTail[] = {
 void writeClosingTalk() {
     ClearMessages();
     // The one line that names the hero: a name a friend half remembers.
-    WriteMessage3(7, 7, " ", Member[1].Name.str(), "... 어디서 들어 본 이름 같은데."_j);
-    for (std::string_view line : kClosingTail) WriteMessage(7, line);
+    WriteMessage3(TextColour::Speech, TextColour::Speech, " ", Member[1].Name.str(), "... 어디서 들어 본 이름 같은데."_j);
+    for (std::string_view line : kClosingTail) WriteMessage(TextColour::Speech, line);
 }
 
 // The peaceful town, as the fade redraws it.

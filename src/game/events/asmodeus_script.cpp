@@ -33,16 +33,16 @@ constexpr Lever kLevers[] = {
 void pull(const Lever& lever) {
     ClearMessages();
     if (IsSet(lever.bit)) {
-        WriteMessage(7, " 레버는 이미 좌측으로 밀려 있었다."_j);
+        WriteMessage(TextColour::Scene, " 레버는 이미 좌측으로 밀려 있었다."_j);
         return;
     }
-    WriteMessage(7, "일행은 레버를 좌측으로 밀었다."_j);
+    WriteMessage(TextColour::Scene, "일행은 레버를 좌측으로 밀었다."_j);
     SetMapTile(lever.pictureX, lever.pictureY, 17);
     for (int x = lever.fromX; x <= lever.toX; ++x)
         for (int y = lever.fromY; y <= lever.toY; ++y) SetMapTile(x, y, lever.tile);
     SetBit(lever.bit);
     DrawMapView(true);
-    WriteMessage(7, " 어디선가 돌이 움직이는 소리가 들렸다."_j);
+    WriteMessage(TextColour::Scene, " 어디선가 돌이 움직이는 소리가 들렸다."_j);
 }
 
 void lever1() { pull(kLevers[0]); }
@@ -58,12 +58,12 @@ void outNorth() { LeaveToUnderworld2(10, 22); }
 void throne() {
     if (!IsSet(Bit::AsmodeusSlain)) {
         ClearMessages();
-        Say(13, {" 베리알도 몰록도 쓰러뜨렸다고? 그래서"_j,
-                 "나까지 쓰러뜨리면 끝날 줄 알았나?"_j,
-                 " 나는 아스모데우스, 욕망의 왕이다. 너희가"_j,
-                 "원하는 것을 말해 보아라. 부귀? 영생?"_j,
-                 "아니면 죽은 아비를 다시 보는 것?"_j,
-                 " ...대답이 없군. 그렇다면 죽어라!"_j});
+        Say(TextColour::FoeWords, {" 베리알도 몰록도 쓰러뜨렸다고? 그래서"_j,
+                                   "나까지 쓰러뜨리면 끝날 줄 알았나?"_j,
+                                   " 나는 아스모데우스, 욕망의 왕이다. 너희가"_j,
+                                   "원하는 것을 말해 보아라. 부귀? 영생?"_j,
+                                   "아니면 죽은 아비를 다시 보는 것?"_j,
+                                   " ...대답이 없군. 그렇다면 죽어라!"_j});
         PressAnyKey();
         if (!WonOnSquare(FightOn({73, 66, 66}))) return;
         SetBit(Bit::AsmodeusSlain);
@@ -71,12 +71,12 @@ void throne() {
         SetMapTile(51, 20, 41);
         DrawMapView(true);
         ClearMessages();
-        Say(7, {" 아스모데우스는 마지막 순간까지 무언가를"_j,
-                "약속하며 스러졌다. 그 약속은 아무도 듣지"_j,
-                "않았다."_j,
-                "",
-                " 세 번째 문이 닫혔다. 동굴이 무너지기"_j,
-                "시작했다. 일행은 북쪽 입구로 내달렸다."_j});
+        Say(TextColour::Scene, {" 아스모데우스는 마지막 순간까지 무언가를"_j,
+                                "약속하며 스러졌다. 그 약속은 아무도 듣지"_j,
+                                "않았다."_j,
+                                "",
+                                " 세 번째 문이 닫혔다. 동굴이 무너지기"_j,
+                                "시작했다. 일행은 북쪽 입구로 내달렸다."_j});
         PressAnyKey();
     }
     EnterUnderworld2(10, 22);

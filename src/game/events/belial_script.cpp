@@ -50,27 +50,27 @@ void throne() {
         return;
     }
     ClearMessages();
-    Say(13, {" 어서 오너라, 지상의 벌레들아. 나는"_j,
-             "베리알, 거짓의 왕이다."_j,
-             " 너희의 성주가 무어라 하더냐? 악마를"_j,
-             "물리치면 세상이 구원된다고? 하하하!"_j,
-             "그 말부터가 거짓이다. 내가 쓰러져도"_j,
-             "문은 열려 있고, 그분은 오신다."_j});
+    Say(TextColour::FoeWords, {" 어서 오너라, 지상의 벌레들아. 나는"_j,
+                               "베리알, 거짓의 왕이다."_j,
+                               " 너희의 성주가 무어라 하더냐? 악마를"_j,
+                               "물리치면 세상이 구원된다고? 하하하!"_j,
+                               "그 말부터가 거짓이다. 내가 쓰러져도"_j,
+                               "문은 열려 있고, 그분은 오신다."_j});
     PressAnyKey();
     if (!WonOnSquare(FightOn({62, 62}))) return;
     ClearMessages();
-    Say(13, {" 제법이구나. 하지만 이번엔 내가 직접"_j, "상대해 주마!"_j});
+    Say(TextColour::FoeWords, {" 제법이구나. 하지만 이번엔 내가 직접"_j, "상대해 주마!"_j});
     PressAnyKey();
     if (!WonOnSquare(FightOn({63, 62, 62}))) return;
     SetBit(Bit::BelialSlain);
     SetMapTile(30, 7, 44);
     DrawMapView(true);
     ClearMessages();
-    Say(7, {" 베리알의 몸이 검은 재가 되어 무너졌다."_j,
-            "옥좌 뒤에서 문 하나가 닫히는 소리가"_j,
-            "멀리 울렸다."_j,
-            "",
-            " 첫 번째 문이 닫혔다."_j});
+    Say(TextColour::Scene, {" 베리알의 몸이 검은 재가 되어 무너졌다."_j,
+                            "옥좌 뒤에서 문 하나가 닫히는 소리가"_j,
+                            "멀리 울렸다."_j,
+                            "",
+                            " 첫 번째 문이 닫혔다."_j});
 }
 
 }  // namespace

@@ -15,10 +15,10 @@ constexpr int kLeverPulled = 17, kCaveEarth = 43;
 void lever(Bit bit, int pictureX, int pictureY) {
     ClearMessages();
     if (IsSet(bit)) {
-        Say(7, {" 레버는 이미 당겨져 있다."_j});
+        Say(TextColour::Scene, {" 레버는 이미 당겨져 있다."_j});
         return;
     }
-    Say(7, {" 일행은 레버를 힘껏 당겼다."_j, " 멀리서 돌이 끌리는 소리가 들렸다."_j});
+    Say(TextColour::Scene, {" 일행은 레버를 힘껏 당겼다."_j, " 멀리서 돌이 끌리는 소리가 들렸다."_j});
     SetMapTile(pictureX, pictureY, kLeverPulled);
     SetBit(bit);
 }
@@ -31,11 +31,11 @@ bool allLeversPulled() {
 void closedWay() {
     ClearMessages();
     if (!allLeversPulled()) {
-        Say(7, {" 아래로 가는 길은 두꺼운 돌문으로 닫혀"_j, "있다. 돌문에는 손잡이도 열쇠 구멍도"_j,
-                "없다."_j});
+        Say(TextColour::Scene, {" 아래로 가는 길은 두꺼운 돌문으로 닫혀"_j, "있다. 돌문에는 손잡이도 열쇠 구멍도"_j,
+                                "없다."_j});
         return;
     }
-    Say(7, {" 네 레버가 모두 당겨지자 돌문이 땅 속으로"_j, "가라앉았다."_j});
+    Say(TextColour::Scene, {" 네 레버가 모두 당겨지자 돌문이 땅 속으로"_j, "가라앉았다."_j});
     SetMapTile(25, 28, kCaveEarth);
     SetMapTile(26, 28, kCaveEarth);
     SetBit(Bit::ClueWayOpen);
@@ -44,14 +44,14 @@ void closedWay() {
 void foundObject() {
     ClearMessages();
     if (IsSet(Bit::ClueObject)) {
-        Say(7, {" 검은 돌 위에는 이제 아무것도 없다."_j});
+        Say(TextColour::Scene, {" 검은 돌 위에는 이제 아무것도 없다."_j});
         return;
     }
-    Say(7, {" 검은 돌 위에 손바닥만 한 붉은 돌조각이"_j, "놓여 있다."_j,
-            " 집어 들자 돌조각은 심장처럼 천천히"_j, "뛰고 있었다. 그 속에 바다 위의 붉은 별이"_j,
-            "비쳐 보인다."_j});
-    WriteMessage(7, "");
-    Say(7, {" 일행은 붉은 돌조각을 챙겼다. 라스트디치의"_j, "성주라면 이것이 무엇인지 알 것이다."_j});
+    Say(TextColour::Scene, {" 검은 돌 위에 손바닥만 한 붉은 돌조각이"_j, "놓여 있다."_j,
+                            " 집어 들자 돌조각은 심장처럼 천천히"_j, "뛰고 있었다. 그 속에 바다 위의 붉은 별이"_j,
+                            "비쳐 보인다."_j});
+    WriteBlankLine();
+    Say(TextColour::Scene, {" 일행은 붉은 돌조각을 챙겼다. 라스트디치의"_j, "성주라면 이것이 무엇인지 알 것이다."_j});
     SetBit(Bit::ClueObject);
 }
 
@@ -72,8 +72,8 @@ const MapScript& ClueScript() {
         },
         {
             {{{24, 10}}, [] {
-                 Say(15, {"       아래로 가는 길"_j, "", "   이 동굴의 네 레버를 모두 당기는 자에게"_j,
-                          "   아래로 가는 문이 열리리라."_j});
+                 Say(TextColour::Writing, {"       아래로 가는 길"_j, "", "   이 동굴의 네 레버를 모두 당기는 자에게"_j,
+                                           "   아래로 가는 문이 열리리라."_j});
              }},
         },
         {},

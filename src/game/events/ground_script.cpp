@@ -16,7 +16,7 @@ namespace {
 void hut() {
     if (Stage() == StoryStage::MephistoSlain) {
         ClearMessages();
-        WriteMessage(7, " 이미 오두막은 파괴된 후였다."_j);
+        WriteMessage(TextColour::Scene, " 이미 오두막은 파괴된 후였다."_j);
         return;
     }
     if (!AskEnter("레굴루스의 오두막"_j)) {
@@ -40,20 +40,20 @@ void tarnGate() {
     }
     ChangeMap(kTarn, 8, 48);
     if (Stage() == StoryStage::FoughtTheFiends) {
-        Say(7, {" 성문 앞에서 성주의 전령이 일행을 맞았다."_j,
-                "",
-                " 메너스에서 돌아오셨군요! 성주님께서"_j,
-                "애타게 기다리고 계십니다. 어서 성으로"_j,
-                "가 보십시오."_j});
+        Say(TextColour::Speech, {" 성문 앞에서 성주의 전령이 일행을 맞았다."_j,
+                                 "",
+                                 " 메너스에서 돌아오셨군요! 성주님께서"_j,
+                                 "애타게 기다리고 계십니다. 어서 성으로"_j,
+                                 "가 보십시오."_j});
     }
 }
 
 void lastDitchGate() {
     if (Stage() == StoryStage::MephistoSlain) {
         ClearMessages();
-        Say(7, {" 라스트디치 성이 있던 자리에는 끓어오르는"_j,
-                "용암만이 붉게 일렁이고 있었다. 성벽도,"_j,
-                "탑도, 세리우스 공의 서고도 보이지 않았다."_j});
+        Say(TextColour::Scene, {" 라스트디치 성이 있던 자리에는 끓어오르는"_j,
+                                "용암만이 붉게 일렁이고 있었다. 성벽도,"_j,
+                                "탑도, 세리우스 공의 서고도 보이지 않았다."_j});
         return;
     }
     if (!AskEnter("라스트디치 성"_j)) return;
@@ -68,9 +68,9 @@ void menaceGate() {
         return;
     }
     ClearMessages();
-    Say(7, {" 메너스의 동굴은 무너져 내려 입구조차"_j,
-            "찾을 수 없었다. 갈라진 바위 틈으로 검은"_j,
-            "연기만이 가늘게 새어 나오고 있었다."_j});
+    Say(TextColour::Scene, {" 메너스의 동굴은 무너져 내려 입구조차"_j,
+                            "찾을 수 없었다. 갈라진 바위 틈으로 검은"_j,
+                            "연기만이 가늘게 새어 나오고 있었다."_j});
     SetBit(Bit::ObjectiveMenace);
 }
 
@@ -80,9 +80,9 @@ void pyramidGate() {
         return;
     }
     ClearMessages();
-    Say(7, {" 피라미드는 무너져 모래 언덕 아래에"_j,
-            "묻혀 버렸다. 꼭대기의 돌 몇 개만이 모래"_j,
-            "위로 삐죽이 솟아 있을 뿐이었다."_j});
+    Say(TextColour::Scene, {" 피라미드는 무너져 모래 언덕 아래에"_j,
+                            "묻혀 버렸다. 꼭대기의 돌 몇 개만이 모래"_j,
+                            "위로 삐죽이 솟아 있을 뿐이었다."_j});
 }
 
 }  // namespace

@@ -22,11 +22,11 @@ constexpr int kFacingDown = 4;  // the den figure facing south
 
 void firstLook() {
     ClearMessages();
-    Say(7, {" 동굴의 가장 깊은 곳에 검은 돌로 된 제단이"_j, "놓여 있다."_j,
-            " 제단 틈에서 차가운 바람이 새어 나와"_j, "횃불이 흔들렸다. 그 밖에는 아무것도"_j,
-            "보이지 않았다."_j});
-    WriteMessage(7, "");
-    Say(7, {" 성주님께 본 것을 알려야 할 것 같다."_j});
+    Say(TextColour::Scene, {" 동굴의 가장 깊은 곳에 검은 돌로 된 제단이"_j, "놓여 있다."_j,
+                            " 제단 틈에서 차가운 바람이 새어 나와"_j, "횃불이 흔들렸다. 그 밖에는 아무것도"_j,
+                            "보이지 않았다."_j});
+    WriteBlankLine();
+    Say(TextColour::Scene, {" 성주님께 본 것을 알려야 할 것 같다."_j});
     AdvanceStage();
 }
 
@@ -45,22 +45,22 @@ void comeTo() {
 
 void fiends() {
     ClearMessages();
-    Say(7, {" 제단에 다가가자 제단 틈의 바람이 갑자기"_j, "거세졌다."_j});
+    Say(TextColour::Scene, {" 제단에 다가가자 제단 틈의 바람이 갑자기"_j, "거세졌다."_j});
     Delay(2000);
     PartySprite = kFacingDown;
     for (int row = 42; row >= 40; --row) {
         MoveParty(PartyX, row);
         Delay(2000);
     }
-    Say(7, {" 보이지 않는 힘이 일행을 제단에서"_j, "밀어내고 있다!"_j});
+    Say(TextColour::Scene, {" 보이지 않는 힘이 일행을 제단에서"_j, "밀어내고 있다!"_j});
     Delay(5000);
     SetFoeCount(8);
     for (int s = 1; s <= 7; ++s) SetFoe(s, kFiend);
     SetFoe(8, kFiendLeader);
     ShowFoes();
     ClearMessages();
-    Say(13, {" 크크크... 26년을 기다렸다."_j, " 봉인의 아이가 제 발로 찾아오다니!"_j,
-             " 우리 주인께 바칠 첫 제물이 되어라!"_j});
+    Say(TextColour::FoeWords, {" 크크크... 26년을 기다렸다."_j, " 봉인의 아이가 제 발로 찾아오다니!"_j,
+                               " 우리 주인께 바칠 첫 제물이 되어라!"_j});
     PressAnyKey();
     BattleOutcome outcome;
     do {
@@ -72,12 +72,12 @@ void fiends() {
     ClearMessages();
     if (outcome == BattleOutcome::Lost) {
         comeTo();
-        Say(7, {" 얼마나 지났을까. 정신을 차려 보니 마귀들은"_j, "사라지고 없었다."_j});
+        Say(TextColour::Scene, {" 얼마나 지났을까. 정신을 차려 보니 마귀들은"_j, "사라지고 없었다."_j});
     } else {
-        Say(7, {" 마지막 마귀가 쓰러지며 검은 연기가 되어"_j, "제단 틈으로 빨려 들어갔다."_j});
+        Say(TextColour::Scene, {" 마지막 마귀가 쓰러지며 검은 연기가 되어"_j, "제단 틈으로 빨려 들어갔다."_j});
     }
-    Say(7, {" 제단 위에 붉은 별빛 같은 것이 잠시"_j, "어른거리다 꺼졌다."_j,
-            " 이 일을 어서 성주님께 알려야 한다."_j});
+    Say(TextColour::Scene, {" 제단 위에 붉은 별빛 같은 것이 잠시"_j, "어른거리다 꺼졌다."_j,
+                            " 이 일을 어서 성주님께 알려야 한다."_j});
     AdvanceStage();
 }
 
@@ -85,7 +85,7 @@ void fiends() {
 // broken statues, the second in the ring of obelisks.
 void descend(int x, int y, uint8_t mark) {
     ClearMessages();
-    Say(7, {" 현자들이 열어 놓은 제단의 틈으로 일행은"_j, "땅 밑 깊이 내려갔다."_j});
+    Say(TextColour::Scene, {" 현자들이 열어 놓은 제단의 틈으로 일행은"_j, "땅 밑 깊이 내려갔다."_j});
     NextPage();
     Party.Flags[FlagStoryObjectives] |= mark;
     ChangeMap(kUnderworld1, x, y);
@@ -94,9 +94,9 @@ void descend(int x, int y, uint8_t mark) {
 // The last way down leads past the first underworld to the second.
 void lastDescent() {
     ClearMessages();
-    Say(7, {" 검은 제단이 낮게 울리더니, 현자들이 새긴"_j,
-            "빛의 문양이 제단 위에 떠올랐다. 발밑의"_j,
-            "돌이 갈라지며 더 깊은 계단이 드러났다."_j});
+    Say(TextColour::Scene, {" 검은 제단이 낮게 울리더니, 현자들이 새긴"_j,
+                            "빛의 문양이 제단 위에 떠올랐다. 발밑의"_j,
+                            "돌이 갈라지며 더 깊은 계단이 드러났다."_j});
     NextPage();
     Curtain();
     EnterUnderworld2(30, 84);
@@ -111,7 +111,7 @@ void altar() {
         case StoryStage::LastWayOpen: lastDescent(); break;
         default:
             ClearMessages();
-            Say(7, {" 검은 제단은 차갑게 침묵하고 있다."_j});
+            Say(TextColour::Scene, {" 검은 제단은 차갑게 침묵하고 있다."_j});
             break;
     }
 }

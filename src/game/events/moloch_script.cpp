@@ -30,14 +30,14 @@ int mirroredMember() {
 void mark() {
     if (IsSet(Bit::MolochSlain)) return;
     ClearMessages();
-    Say(13, {" 멈추어라. 나는 몰록, 너희 마음의 거울이다."_j,
-             " 너희가 여기까지 온 힘이 어디서 왔는지"_j,
-             "아느냐? 그 힘은 곧 너희의 그림자가 된다."_j,
-             "자, 너희 자신과 싸워 보아라!"_j});
+    Say(TextColour::FoeWords, {" 멈추어라. 나는 몰록, 너희 마음의 거울이다."_j,
+                               " 너희가 여기까지 온 힘이 어디서 왔는지"_j,
+                               "아느냐? 그 힘은 곧 너희의 그림자가 된다."_j,
+                               "자, 너희 자신과 싸워 보아라!"_j});
     PressAnyKey();
-    Say(7, {" 몰록의 등 뒤에 선 거대한 거울이 일렁이더니"_j,
-            "일행 중 한 사람과 똑같은 모습이 걸어"_j,
-            "나왔다."_j});
+    Say(TextColour::Scene, {" 몰록의 등 뒤에 선 거대한 거울이 일렁이더니"_j,
+                            "일행 중 한 사람과 똑같은 모습이 걸어"_j,
+                            "나왔다."_j});
     PressAnyKey();
     MoveParty(28, 9);
     SpecialSquare();
@@ -57,12 +57,12 @@ void mirror() {
         SetMapTile(28, 7, 42);
         DrawMapView(true);
         ClearMessages();
-        Say(7, {" 거울이 산산이 깨지며 몰록의 모습도 함께"_j,
-                "사라졌다. 깨진 조각 하나하나에 일행의"_j,
-                "얼굴이 비쳤다가 하나씩 꺼져 갔다."_j,
-                "",
-                " 두 번째 문이 닫혔다. 발밑이 흔들리더니"_j,
-                "일행은 어디론가 끌려 올라갔다."_j});
+        Say(TextColour::Scene, {" 거울이 산산이 깨지며 몰록의 모습도 함께"_j,
+                                "사라졌다. 깨진 조각 하나하나에 일행의"_j,
+                                "얼굴이 비쳤다가 하나씩 꺼져 갔다."_j,
+                                "",
+                                " 두 번째 문이 닫혔다. 발밑이 흔들리더니"_j,
+                                "일행은 어디론가 끌려 올라갔다."_j});
         PressAnyKey();
     }
     ChangeMap(kUnderworld1, 14, 24);

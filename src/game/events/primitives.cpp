@@ -48,8 +48,8 @@ void FindItem(Bit bit, int kind, int count) {
     if (IsSet(bit)) return;
     std::string name = ItemName(kind);
     ClearMessages();
-    WriteMessage(7, std::string("일행은 "_j) + name + ObjectParticle(name) + " " + std::to_string(count) +
-                        std::string("개 발견했다."_j));
+    WriteMessage(TextColour::Scene, std::string("일행은 "_j) + WithParticle(name, Particle::Object) + " " +
+                                        std::to_string(count) + std::string("개 발견했다."_j));
     AddItem(kind, count);
     SetBit(bit);
 }
@@ -104,7 +104,7 @@ void PassTheNight() {
         Delay(50);
         DrawMapView(true);
     } while (Party.Hour != 9);
-    WriteMessage(15, " 아침이 밝았다."_j);
+    WriteMessage(TextColour::Narration, " 아침이 밝았다."_j);
 }
 
 void AdvanceStage() {
@@ -157,13 +157,13 @@ bool ScriptedFight(std::initializer_list<int> foes, std::initializer_list<std::s
                    std::string_view victory, Bit bit) {
     ClearMessages();
     ShowFoeGroup(foes);
-    Say(13, words);
+    Say(TextColour::FoeWords, words);
     PressAnyKey();
     Battle(true, true);
     switch (ReadBattleOutcome()) {
         case BattleOutcome::Won:
             ClearMessages();
-            WriteMessage(7, victory);
+            WriteMessage(TextColour::Scene, victory);
             SetBit(bit);
             return true;
         case BattleOutcome::Fled:
@@ -204,7 +204,7 @@ bool TakeRecruit(const Recruit& who, std::initializer_list<std::string_view> ful
     if (!acceptsOffer()) return false;
     int slot = FirstEmptySlot();
     if (slot == 0) {
-        Say(7, fullParty);
+        Say(TextColour::Speech, fullParty);
         return false;
     }
     MemberRecord& m = Member[slot];
@@ -246,7 +246,7 @@ void OfferToJoin(const Recruit& who, Bit bit) {
 void OfferCompanion(int enemyNumber, Bit bit, std::initializer_list<std::string_view> slotTaken) {
     if (!acceptsOffer()) return;
     if (!Member[kCompanionSlot].Name.empty()) {
-        Say(7, slotTaken);
+        Say(TextColour::Speech, slotTaken);
         return;
     }
     JoinParty(enemyNumber, kCompanionSlot);

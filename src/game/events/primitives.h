@@ -58,7 +58,7 @@ void SetDueDate(int days);
 bool DueDatePassed();
 
 // A scripted fight: the foes (enemy numbers, at most 8) are shown with
-// their words in colour 13, and after a key the battle runs, a defeat being
+// their words, and after a key the battle runs, a defeat being
 // final. A game restored in its place ends the block with nothing changed;
 // a party that fled steps back off the square; a win writes the victory
 // line and sets the bit. True for a win.

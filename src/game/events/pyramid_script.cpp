@@ -103,19 +103,19 @@ const Statue kMathematics{
 void brokenStatue() {
     if (!IsSet(Bit::PyramidStatuesAwake)) return;
     ClearMessages();
-    WriteMessage(7, " 당신 앞의 석상이 입을 열었다."_j);
-    WriteMessage(7, "");
-    Say(15, {" 나는 그대들의 운명을 읽는 석상이오."_j, " 그대들의 앞날은..."_j});
-    WriteMessage(15, "#@&! %$?~ *^=!@ ]]} &%#@ ^~|<"_j);
+    WriteMessage(TextColour::Scene, " 당신 앞의 석상이 입을 열었다."_j);
+    WriteBlankLine();
+    Say(TextColour::Voice, {" 나는 그대들의 운명을 읽는 석상이오."_j, " 그대들의 앞날은..."_j});
+    WriteMessage(TextColour::Voice, "#@&! %$?~ *^=!@ ]]} &%#@ ^~|<"_j);
     for (std::string_view error : std::initializer_list<std::string_view>{"< Error  43 : Illegal assiggnment >"_j, "< Error   3 : Unknown identifier >"_j,
                                    "< Error 122 : Invalid variable reference >"_j,
                                    " Program is Terminated !! ($F34DC1:$01BA8) "_j}) {
         Delay(2000);
         Beep();
-        WriteMessage(15, error);
+        WriteMessage(TextColour::Voice, error);
     }
-    WriteMessage(7, " 하지만 석상은 심하게 손상 되어 있었고 제대"_j);
-    WriteMessage(7, "로 작동하지 않았다."_j);
+    WriteMessage(TextColour::Scene, " 하지만 석상은 심하게 손상 되어 있었고 제대"_j);
+    WriteMessage(TextColour::Scene, "로 작동하지 않았다."_j);
 }
 
 void statue(const Statue& which) {
@@ -126,14 +126,14 @@ void statue(const Statue& which) {
 
 void teleport(int x, int y) {
     ClearMessages();
-    WriteMessage(7, " 일행은 공간 이동 되어졌다."_j);
+    WriteMessage(TextColour::Scene, " 일행은 공간 이동 되어졌다."_j);
     MoveParty(x, y);
 }
 
 void lavaTrap() {
     ClearMessages();
-    WriteMessage(7, " 일행이 물위로 가려고 하자 갑자기 물은 용암"_j);
-    WriteMessage(7, "으로 바뀌고 말았다."_j);
+    WriteMessage(TextColour::Scene, " 일행이 물위로 가려고 하자 갑자기 물은 용암"_j);
+    WriteMessage(TextColour::Scene, "으로 바뀌고 말았다."_j);
     constexpr int kLava = 50;
     for (Square s : {Square{99, 66}, Square{100, 66}, Square{101, 66}, Square{99, 67}, Square{101, 67},
                      Square{99, 68}, Square{101, 68}})
@@ -152,7 +152,7 @@ void guardFight(Bit bit, int count, int kind, int leader, std::initializer_list<
     SetFoe(count, leader);
     ShowFoes();
     ClearMessages();
-    Say(13, words);
+    Say(TextColour::FoeWords, words);
     PressAnyKey();
     Battle(false, true);
     switch (ReadBattleOutcome()) {
@@ -165,20 +165,20 @@ void guardFight(Bit bit, int count, int kind, int leader, std::initializer_list<
 void reunion() {
     if (IsSet(Bit::PyramidReunion)) return;
     ClearMessages();
-    Say(7, {" 두건을 쓴 사람이 등을 돌린 채 서 있다."_j, " 그가 천천히 돌아서자, 두건 아래에는"_j,
-            "얼굴 대신 희미한 빛만이 어른거렸다."_j});
-    WriteMessage(7, "");
-    Say(15, {" ...드디어 왔구나. 네 얼굴에 네 아버지가"_j, "그대로 남아 있다."_j,
-            " 나는 레드 안타레스다. 몸은 오래전에"_j, "봉인에 바쳤고, 지금은 이 목소리뿐이지."_j});
+    Say(TextColour::Scene, {" 두건을 쓴 사람이 등을 돌린 채 서 있다."_j, " 그가 천천히 돌아서자, 두건 아래에는"_j,
+                            "얼굴 대신 희미한 빛만이 어른거렸다."_j});
+    WriteBlankLine();
+    Say(TextColour::Voice, {" ...드디어 왔구나. 네 얼굴에 네 아버지가"_j, "그대로 남아 있다."_j,
+                           " 나는 레드 안타레스다. 몸은 오래전에"_j, "봉인에 바쳤고, 지금은 이 목소리뿐이지."_j});
     NextPage();
-    Say(15, {" 네 아버지와 나는 26년 전, 이 피라미드의"_j, "석상들 앞에서 같은 시험을 치렀다."_j,
-            " 석상들의 시험을 모두 넘어서거든, 아래의"_j, "두 방으로 내려가거라."_j,
-            " 북서쪽 지하의 흉성의 증거에는 그 별의"_j, "이름이, 동쪽 지하의 흉성의 단서에는 그"_j,
-            "별이 지나온 길이 남아 있다."_j});
+    Say(TextColour::Voice, {" 네 아버지와 나는 26년 전, 이 피라미드의"_j, "석상들 앞에서 같은 시험을 치렀다."_j,
+                           " 석상들의 시험을 모두 넘어서거든, 아래의"_j, "두 방으로 내려가거라."_j,
+                           " 북서쪽 지하의 흉성의 증거에는 그 별의"_j, "이름이, 동쪽 지하의 흉성의 단서에는 그"_j,
+                           "별이 지나온 길이 남아 있다."_j});
     NextPage();
-    Say(15, {" 나는 오래 머물 수 없다. 세리우스에게"_j, "전해라. 봉인은 아직 절반은 버티고 있다고."_j});
-    WriteMessage(7, "");
-    WriteMessage(7, " 빛은 모래 바람 속으로 흩어져 버렸다."_j);
+    Say(TextColour::Voice, {" 나는 오래 머물 수 없다. 세리우스에게"_j, "전해라. 봉인은 아직 절반은 버티고 있다고."_j});
+    WriteBlankLine();
+    WriteMessage(TextColour::Scene, " 빛은 모래 바람 속으로 흩어져 버렸다."_j);
     SetBit(Bit::PyramidReunion);
 }
 
@@ -275,18 +275,18 @@ const MapScript& PyramidScript() {
         // signs
         {
             {{{82, 101}}, [] {
-                 Say(15, {"       수수께끼"_j, "", "   낮에는 보이지 않고 밤에는 붉으니,"_j,
-                          "   별이라 부르나 움직이지 않는다."_j, "   하늘에 난 그것의 이름을 아는 자만"_j,
-                          "   그것을 닫을 수 있으리라."_j});
+                 Say(TextColour::Writing, {"       수수께끼"_j, "", "   낮에는 보이지 않고 밤에는 붉으니,"_j,
+                                           "   별이라 부르나 움직이지 않는다."_j, "   하늘에 난 그것의 이름을 아는 자만"_j,
+                                           "   그것을 닫을 수 있으리라."_j});
              }},
             {{{143, 116}}, [] {
-                 Say(15, {"       여섯 석상의 시험"_j, "", "   이 방의 여섯 석상이 그대를 시험한다."_j,
-                          "   하늘과 기계, 이치와 옛 이야기, 그리고"_j, "   수를 아는 자는 보답을 받으리라."_j,
-                          "   여섯째 석상은 운명을 말하리라."_j, "   석상은 깨우는 돌이 읽힌 뒤에 말한다."_j});
+                 Say(TextColour::Writing, {"       여섯 석상의 시험"_j, "", "   이 방의 여섯 석상이 그대를 시험한다."_j,
+                                           "   하늘과 기계, 이치와 옛 이야기, 그리고"_j, "   수를 아는 자는 보답을 받으리라."_j,
+                                           "   여섯째 석상은 운명을 말하리라."_j, "   석상은 깨우는 돌이 읽힌 뒤에 말한다."_j});
              }},
             {{{30, 100}}, [] {
-                 Say(15, {"       깨우는 돌"_j, "", "   이 글을 읽는 자여, 석상들이 그대를"_j,
-                          "   기다리며 눈을 떴다."_j});
+                 Say(TextColour::Writing, {"       깨우는 돌"_j, "", "   이 글을 읽는 자여, 석상들이 그대를"_j,
+                                           "   기다리며 눈을 떴다."_j});
                  SetBit(Bit::PyramidStatuesAwake);
              }},
         },

@@ -21,15 +21,15 @@ void note() {
     if (!IsSet(Bit::HutAppointment)) {
         MakeAppointment();
         ClearMessages();
-        Say(7, {" 갈림길의 나무 그루터기에 쪽지 한 장이"_j,
-                "꽂혀 있었다. 오두막의 주인이 남긴 것"_j,
-                "같았다."_j});
-        WriteMessage(7, "");
-        Say(15, {" 약초를 캐러 먼 길을 떠납니다."_j,
-                 " " + std::to_string(AppointmentMonth()) + std::string("월 "_j) +
-                     std::to_string(AppointmentDayOfMonth()) + std::string("일 낮에 돌아오니, 볼일이 있는"_j),
-                 "분은 그때 다시 찾아 주십시오."_j,
-                 "                          - 오두막 주인 -"_j});
+        Say(TextColour::Scene, {" 갈림길의 나무 그루터기에 쪽지 한 장이"_j,
+                                "꽂혀 있었다. 오두막의 주인이 남긴 것"_j,
+                                "같았다."_j});
+        WriteBlankLine();
+        Say(TextColour::Writing, {" 약초를 캐러 먼 길을 떠납니다."_j,
+                                  " " + std::to_string(AppointmentMonth()) + std::string("월 "_j) +
+                                      std::to_string(AppointmentDayOfMonth()) + std::string("일 낮에 돌아오니, 볼일이 있는"_j),
+                                  "분은 그때 다시 찾아 주십시오."_j,
+                                  "                          - 오두막 주인 -"_j});
     }
     if (AskLeave())
         ChangeMap(kOverworld, 82, 10);
@@ -39,30 +39,30 @@ void note() {
 
 void herbalist() {
     if (!IsSet(Bit::VegaGift)) {
-        Say(7, {" 허허, 이 깊은 숲까지 손님이 다 오시는군."_j,
-                " 나는 약초나 캐며 사는 늙은이라오."_j,
-                "먼 길 가는 사람에게는 이게 쓸모 있을 게요."_j});
+        Say(TextColour::Speech, {" 허허, 이 깊은 숲까지 손님이 다 오시는군."_j,
+                                 " 나는 약초나 캐며 사는 늙은이라오."_j,
+                                 "먼 길 가는 사람에게는 이게 쓸모 있을 게요."_j});
         AddItem(3, 5);
-        WriteMessage(7, "");
-        WriteMessage(11, " 일행은 약간의 해독 약초를 그에게 받았다."_j);
+        WriteBlankLine();
+        WriteMessage(TextColour::Reward, " 일행은 약간의 해독 약초를 그에게 받았다."_j);
         SetBit(Bit::VegaGift);
         return;
     }
     if (!MindReadingActive()) {
-        Say(7, {" 크게 다친 데가 있으면 라스트디치의 병원을"_j,
-                "찾아가시오. 이 늙은이의 약초로는 거기까지"_j,
-                "고칠 수가 없다오."_j});
+        Say(TextColour::Speech, {" 크게 다친 데가 있으면 라스트디치의 병원을"_j,
+                                 "찾아가시오. 이 늙은이의 약초로는 거기까지"_j,
+                                 "고칠 수가 없다오."_j});
         return;
     }
-    Say(7, {" 당신이 그의 마음을 읽자, 늙은 약초꾼의"_j,
-            "모습 뒤로 젊은 마법사의 얼굴이 떠올랐다."_j});
-    WriteMessage(7, "");
-    Say(3, {" ...마음을 읽는 자였군. 더 숨길 수는"_j,
-            "없겠소. 나는 베가, 레드 안타레스 님의"_j,
-            "마지막 제자요."_j,
-            " 스승님의 봉인이 흔들리는 것을 느끼고"_j,
-            "이곳에 숨어 때를 기다리고 있었소."_j,
-            " 당신이 그 때라면, 나도 함께 가겠소."_j});
+    Say(TextColour::Scene, {" 당신이 그의 마음을 읽자, 늙은 약초꾼의"_j,
+                            "모습 뒤로 젊은 마법사의 얼굴이 떠올랐다."_j});
+    WriteBlankLine();
+    Say(TextColour::Secret, {" ...마음을 읽는 자였군. 더 숨길 수는"_j,
+                             "없겠소. 나는 베가, 레드 안타레스 님의"_j,
+                             "마지막 제자요."_j,
+                             " 스승님의 봉인이 흔들리는 것을 느끼고"_j,
+                             "이곳에 숨어 때를 기다리고 있었소."_j,
+                             " 당신이 그 때라면, 나도 함께 가겠소."_j});
     OfferToJoin(kVega, Bit::Vega, {" 함께 갈 자리가 없구려. 자리가 나면"_j,
                                    "다시 찾아 주시오."_j});
 }

@@ -29,14 +29,14 @@ const AbilityRule& ruleOf(Ability ability) {
     return rules[int(ability)];
 }
 
-void say(int colour, const Lines& lines) {
+void say(TextColour colour, const Lines& lines) {
     for (std::string_view line : lines) WriteMessage(colour, line);
 }
 
 // Asks one question; true when the right answer was chosen.
 bool ask(const QuizQuestion& q) {
     ClearMessages();
-    say(7, q.lines);
+    say(TextColour::Riddle, q.lines);
     MenuItems[0].clear();
     int n = 0;
     for (std::string_view answer : q.answers) {
@@ -59,24 +59,24 @@ void StatueTrial(const Statue& statue) {
         return;
     }
     bool allCorrect = true;
-    WriteMessage(7, " 당신 앞의 석상이 입을 열었다."_j);
-    WriteMessage(7, "");
-    say(15, statue.subject);
+    WriteMessage(TextColour::Scene, " 당신 앞의 석상이 입을 열었다."_j);
+    WriteBlankLine();
+    say(TextColour::Voice, statue.subject);
     std::string count = statue.questions.size() == 3 ? "3" : "4";
-    WriteMessage(15, std::string(" 만약 나의 "_j) + count + std::string(" 가지 질문을 모두 통과하면 이 시"_j));
-    WriteMessage(15, "험을 통과한것으로 간주하겠소."_j);
+    WriteMessage(TextColour::Voice, std::string(" 만약 나의 "_j) + count + std::string(" 가지 질문을 모두 통과하면 이 시"_j));
+    WriteMessage(TextColour::Voice, "험을 통과한것으로 간주하겠소."_j);
     PressAnyKey();
     for (const QuizQuestion& q : statue.questions)
         if (!ask(q)) allCorrect = false;
     ClearMessages();
     if (!allCorrect) {
-        say(15, statue.failure);
+        say(TextColour::Voice, statue.failure);
         return;
     }
-    say(15, statue.praise);
-    WriteMessage(15, " 당신은 이 시험을 통과 했소."_j);
-    WriteMessage(15, "");
-    WriteMessage(11, " [ 경험치 + 50000 ]"_j);
+    say(TextColour::Voice, statue.praise);
+    WriteMessage(TextColour::Voice, " 당신은 이 시험을 통과 했소."_j);
+    WriteBlankLine();
+    WriteMessage(TextColour::Reward, " [ 경험치 + 50000 ]"_j);
     GiveExperience(50000);
     SetBit(statue.passed);
 }
@@ -84,11 +84,12 @@ void StatueTrial(const Statue& statue) {
 void StatForGold(Ability ability) {
     const AbilityRule& rule = ruleOf(ability);
     ClearMessages();
-    WriteMessage(7, " 당신은 나의 문제를 모두 맞추었소.  그 보답"_j);
-    WriteMessage(7, "으로,  당신이 황금을 나에게 바친다면 당신들"_j);
-    WriteMessage(7, std::string("중의 한사람의 "_j) + std::string(rule.name) + std::string("을 한 단계 올려 주겠소."_j));
-    WriteMessage(7, "");
-    WriteMessage(10, "한명을 고르시오 ---"_j);
+    WriteMessage(TextColour::Speech, " 당신은 나의 문제를 모두 맞추었소.  그 보답"_j);
+    WriteMessage(TextColour::Speech, "으로,  당신이 황금을 나에게 바친다면 당신들"_j);
+    WriteMessage(TextColour::Speech,
+                 std::string("중의 한사람의 "_j) + std::string(rule.name) + std::string("을 한 단계 올려 주겠소."_j));
+    WriteBlankLine();
+    WriteMessage(TextColour::Question, "한명을 고르시오 ---"_j);
     int slot = ChooseMember(kMessageStartY + 16 * 7, false, false);
     if (slot == 0) return;
     MemberRecord& m = Member[slot];
@@ -96,19 +97,21 @@ void StatForGold(Ability ability) {
     int value = m.*rule.field;
     ClearMessages();
     if (value >= rule.cap) {
-        WriteMessage(7, name + TopicParticle(name) + std::string(" 지금 최고의 "_j) + std::string(rule.name) +
-                            std::string(" 수치입니다."_j));
+        WriteMessage(TextColour::Refusal,
+                     WithParticle(name, Particle::Topic) + std::string(" 지금 최고의 "_j) + std::string(rule.name) +
+                         std::string(" 수치입니다."_j));
         return;
     }
     int32_t price = kAbilityPrices[value + rule.priceOffset];
     if (price > Party.Gold) {
-        WriteMessage(7, std::string("일행은 "_j) + std::to_string(price) + std::string(" 개의 황금이 필요합니다."_j));
+        WriteMessage(TextColour::Refusal,
+                     std::string("일행은 "_j) + std::to_string(price) + std::string(" 개의 황금이 필요합니다."_j));
         return;
     }
     Party.Gold -= price;
     m.*rule.field = uint8_t(value + 1);
-    WriteMessage(15, name + std::string("의 "_j) + std::string(rule.name) + std::string("은 이제 "_j) +
-                         std::to_string(value + 1) + std::string("입니다."_j));
+    WriteMessage(TextColour::Voice, name + std::string("의 "_j) + std::string(rule.name) + std::string("은 이제 "_j) +
+                                        std::to_string(value + 1) + std::string("입니다."_j));
 }
 
 }  // namespace vela

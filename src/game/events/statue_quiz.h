@@ -13,7 +13,7 @@ namespace vela {
 using Lines = std::vector<std::string_view>;
 
 struct QuizQuestion {
-    Lines lines;    // the question, colour 7
+    Lines lines;    // the question
     Lines answers;  // the numbered choices
     int correct;                                      // 1-based
 };

@@ -26,31 +26,32 @@ void leave() { LeavePlace(kUnderworld1, 89, 93); }
 void weapon() {
     if (IsSet(Bit::TempleWeapon)) return;
     ClearMessages();
-    Say(7, {" 제단 앞에 한 자루의 검이 꽂혀 있었다."_j,
-            "칼날은 돔의 빛과 같은 흰 빛을 은은하게"_j,
-            "뿜고 있었다."_j,
-            ""});
-    Say(15, {" 빛을 지키는 자에게 이 검을 맡긴다."_j,
-             "어둠의 문 앞에서 물러서지 말라."_j});
+    Say(TextColour::Scene, {" 제단 앞에 한 자루의 검이 꽂혀 있었다."_j,
+                            "칼날은 돔의 빛과 같은 흰 빛을 은은하게"_j,
+                            "뿜고 있었다."_j,
+                            ""});
+    Say(TextColour::Writing, {" 빛을 지키는 자에게 이 검을 맡긴다."_j,
+                              "어둠의 문 앞에서 물러서지 말라."_j});
     int slot = SelectMember(false);
     if (slot == 0) {
         ClearMessages();
-        WriteMessage(7, " 일행은 검을 그대로 두었다."_j);
+        WriteMessage(TextColour::Scene, " 일행은 검을 그대로 두었다."_j);
         return;
     }
     std::string name = Member[slot].Name.str();
     if (!CanUseWeapon(slot, kTempleWeapon)) {
         ClearMessages();
-        WriteMessage(7, std::string(" "_j) + name + SubjectParticle(name) + std::string(" 이 검을 다룰 수 없습니다."_j));
+        WriteMessage(TextColour::Refusal,
+                     std::string(" "_j) + WithParticle(name, Particle::Subject) + std::string(" 이 검을 다룰 수 없습니다."_j));
         return;
     }
     Member[slot].Weapon = uint8_t(kTempleWeapon);
     UpdateEquipment(slot);
     ClearMessages();
     std::string weaponName = WeaponName(kTempleWeapon);
-    WriteMessage(7, std::string(" "_j) + name + SubjectParticle(name) + " " + weaponName + ObjectParticle(weaponName) +
-                        std::string(" 손에 쥐었다."_j));
-    Say(7, {" 검이 손에 닿는 순간, 사원 전체가 한 번"_j, "환하게 빛났다."_j});
+    WriteMessage(TextColour::Scene, std::string(" "_j) + WithParticle(name, Particle::Subject) + " " +
+                                        WithParticle(weaponName, Particle::Object) + std::string(" 손에 쥐었다."_j));
+    Say(TextColour::Scene, {" 검이 손에 닿는 순간, 사원 전체가 한 번"_j, "환하게 빛났다."_j});
     SetBit(Bit::TempleWeapon);
     SetBit(Bit::ObjectiveTemple);
     DrawPartyPanel();

@@ -39,26 +39,26 @@ bool EnterPlaceNamed(std::string_view name, MapId map, int x, int y) {
 
 void Portal(int x, int y) {
     ClearMessages();
-    WriteMessage(7, " 일행은 공간 이동 되어졌다."_j);
+    WriteMessage(TextColour::Scene, " 일행은 공간 이동 되어졌다."_j);
     MoveParty(x, y);
 }
 
 void MakerCameo() {
     ClearMessages();
-    Say(7, {" 용암 냄새 가득한 이 땅 한구석에, 어울리지"_j,
-            "않게 불이 환한 작업실이 있었다. 안에서"_j,
-            "커피 잔을 든 사람이 손을 흔들었다."_j,
-            ""});
-    Say(11, {" 어이쿠, 여기까지 왔어요? 반가워요!"_j,
-             "우리는 이 세계를 만든 벨라 제작진이에요."_j,
-             " 악마들 사이에서 고생 많죠? 미안해요,"_j,
-             "그 녀석들 만든 것도 사실 우리예요. 하하."_j,
-             " 잠깐 쉬었다 갈래요? 우리 방을 구경"_j,
-             "시켜 줄게요. 세이브는... 음, 알아서."_j});
+    Say(TextColour::Scene, {" 용암 냄새 가득한 이 땅 한구석에, 어울리지"_j,
+                            "않게 불이 환한 작업실이 있었다. 안에서"_j,
+                            "커피 잔을 든 사람이 손을 흔들었다."_j,
+                            ""});
+    Say(TextColour::Friendly, {" 어이쿠, 여기까지 왔어요? 반가워요!"_j,
+                               "우리는 이 세계를 만든 벨라 제작진이에요."_j,
+                               " 악마들 사이에서 고생 많죠? 미안해요,"_j,
+                               "그 녀석들 만든 것도 사실 우리예요. 하하."_j,
+                               " 잠깐 쉬었다 갈래요? 우리 방을 구경"_j,
+                               "시켜 줄게요. 세이브는... 음, 알아서."_j});
     PressAnyKey();
     SetMenuItems("", {"제작진의 방에 들어가 본다"_j, "괜찮습니다, 갈 길이 바빠서"_j});
     if (Select(100, 2, 2, false, true) != 1) {
-        Say(11, {" 그래요, 힘내요! 엔딩에서 봐요."_j});
+        Say(TextColour::Friendly, {" 그래요, 힘내요! 엔딩에서 봐요."_j});
         StepOffSquare();
         return;
     }

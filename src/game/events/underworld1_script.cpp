@@ -29,19 +29,19 @@ void returnSquare(StoryStage from, uint8_t deeds) {
     uint8_t& objectives = Party.Flags[FlagStoryObjectives];
     ClearMessages();
     if (Stage() == from && (objectives & deeds) == deeds) {
-        Say(7, {" 부서진 석상들이 일제히 빛나더니, 일행의"_j,
-                "발밑에서 메너스로 올라가는 빛의 길이"_j,
-                "열렸다. 이곳에서 할 일은 모두 끝났다."_j,
-                "",
-                " 성주에게 돌아가 알려야 한다."_j});
+        Say(TextColour::Scene, {" 부서진 석상들이 일제히 빛나더니, 일행의"_j,
+                                "발밑에서 메너스로 올라가는 빛의 길이"_j,
+                                "열렸다. 이곳에서 할 일은 모두 끝났다."_j,
+                                "",
+                                " 성주에게 돌아가 알려야 한다."_j});
         objectives = 0;
         AdvanceStage();
         PressAnyKey();
         goUp();
         return;
     }
-    Say(7, {" 이 자리에서 메너스의 제단으로 올라갈 수"_j,
-            "있을 것 같다."_j});
+    Say(TextColour::Scene, {" 이 자리에서 메너스의 제단으로 올라갈 수"_j,
+                            "있을 것 같다."_j});
     if (AskLeave())
         goUp();
     else
@@ -88,11 +88,11 @@ void molochRoad() {
         IsSet(Bit::Alnilam))
         return;
     PressAnyKey();
-    Say(7, {" 괴물들이 끌고 가던 수레에 사슬에 묶인"_j, "사내가 있었다."_j, ""});
-    Say(11, {" 고맙소. 나는 빛의 지붕 경비대장 알니람."_j,
-             "몰록의 제단에 바쳐질 뻔했소. 돔이 무너진"_j,
-             "밤, 나는 동료들을 지키지 못했소."_j,
-             " 그 빚을 갚고 싶소. 나를 데려가 주겠소?"_j});
+    Say(TextColour::Scene, {" 괴물들이 끌고 가던 수레에 사슬에 묶인"_j, "사내가 있었다."_j, ""});
+    Say(TextColour::Friendly, {" 고맙소. 나는 빛의 지붕 경비대장 알니람."_j,
+                               "몰록의 제단에 바쳐질 뻔했소. 돔이 무너진"_j,
+                               "밤, 나는 동료들을 지키지 못했소."_j,
+                               " 그 빚을 갚고 싶소. 나를 데려가 주겠소?"_j});
     TakeRecruit(kAlnilam, {" 자리가 없다면 어쩔 수 없지. 나는 지하실의"_j, "아이를 찾으러 가겠소. 행운을 비오."_j});
     SetBit(Bit::Alnilam);
 }
@@ -107,8 +107,8 @@ void belial() {
     if (!AskEnter("베리알의 동굴"_j)) return;
     if (!IsSet(Bit::ObjectiveBelial) && !IsSet(Bit::BelialSlain)) {
         ClearMessages();
-        Say(7, {" 동굴 입구에서 검은 말들이 불꽃 섞인 콧김을"_j,
-                "내뿜으며 달려들었다. 나이트메어였다!"_j});
+        Say(TextColour::Scene, {" 동굴 입구에서 검은 말들이 불꽃 섞인 콧김을"_j,
+                                "내뿜으며 달려들었다. 나이트메어였다!"_j});
         PressAnyKey();
         if (FightOn({40, 40}) != BattleOutcome::Won) return;
     }

@@ -19,7 +19,7 @@ namespace {
 void gate(int x, int y) {
     if (!AskEnter("공간 이동 게이트"_j)) return;
     ClearMessages();
-    WriteMessage(7, " 일행은 다른 곳으로 이동 되었다."_j);
+    WriteMessage(TextColour::Scene, " 일행은 다른 곳으로 이동 되었다."_j);
     MoveParty(x, y);
 }
 
@@ -37,7 +37,7 @@ void southMouth() {
     if (!AskEnter("아스모데우스의 동굴"_j)) return;
     if (!IsSet(Bit::AsmodeusMouthGuard)) {
         ClearMessages();
-        Say(13, {" 멈춰라! 욕망의 왕께서는 손님을 받지"_j, "않으신다!"_j});
+        Say(TextColour::FoeWords, {" 멈춰라! 욕망의 왕께서는 손님을 받지"_j, "않으신다!"_j});
         PressAnyKey();
         if (FightOn({66, 66, 66}) != BattleOutcome::Won) return;
         SetBit(Bit::AsmodeusMouthGuard);
@@ -54,13 +54,13 @@ void fortress() { EnterPlaceNamed("메피스토펠레스의 요새"_j, kMephisto
 void lever() {
     ClearMessages();
     if (IsSet(Bit::Underworld2Lever)) {
-        WriteMessage(7, " 레버는 이미 당겨져 있었다."_j);
+        WriteMessage(TextColour::Scene, " 레버는 이미 당겨져 있었다."_j);
         return;
     }
-    Say(7, {" 바위 끝에 녹슨 레버가 하나 있었다."_j,
-            "일행은 레버를 힘껏 당겼다."_j,
-            " 멀리 요새 쪽에서 쇠사슬 풀리는 소리와"_j,
-            "함께 용암 위로 다리가 내려앉았다."_j});
+    Say(TextColour::Scene, {" 바위 끝에 녹슨 레버가 하나 있었다."_j,
+                            "일행은 레버를 힘껏 당겼다."_j,
+                            " 멀리 요새 쪽에서 쇠사슬 풀리는 소리와"_j,
+                            "함께 용암 위로 다리가 내려앉았다."_j});
     SetBit(Bit::Underworld2Lever);
     LayFortressBridge();
     DrawMapView(true);

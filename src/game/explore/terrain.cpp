@@ -92,13 +92,13 @@ void SwampStep() {
             CurrentMember = slot;
             poisoned[slot] = Random(20) + 1 >= Member[slot].Luck;
         }
-        WriteMessage(12, "일행은 독이 있는 늪에 들어갔다 !!!"_j);
-        WriteMessage(7, "");
+        WriteMessage(TextColour::Warning, "일행은 독이 있는 늪에 들어갔다 !!!"_j);
+        WriteBlankLine();
         for (int slot = 1; slot <= kLastFightingSlot; ++slot) {
             MemberRecord& m = Member[slot];
             if (m.Name.empty() || !poisoned[slot]) continue;
             std::string line = m.Name.str() + std::string("는 중독 되었다."_j);
-            WriteMessage(13, line.substr(0, 32));
+            WriteMessage(TextColour::Poisoned, line.substr(0, 32));
             if (m.Poison == 0) m.Poison = 1;
         }
         DrawConditions();
@@ -110,8 +110,8 @@ void SwampStep() {
 void LavaStep() {
     DrawMapView(true);
     ClearMessages();
-    WriteMessage(12, "일행은 용암지대로 들어섰다 !!!"_j);
-    WriteMessage(7, "");
+    WriteMessage(TextColour::Warning, "일행은 용암지대로 들어섰다 !!!"_j);
+    WriteBlankLine();
     for (int slot = 1; slot <= kLastFightingSlot; ++slot) {
         MemberRecord& m = Member[slot];
         // Two draws in two statements, so a seed replays the same burns with any compiler.

@@ -4,7 +4,6 @@
 #include "game/ui/menus.h"
 #include "game/ui/messages.h"
 #include "game/save/save_dialogs.h"
-#include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
 #include "runtime/key_queue.h"
@@ -27,8 +26,7 @@ void EndOfGameDialog() {
     if (PartyFate() == kFateLost) {
         ClearMessages();
         DiscardKeys();
-        SetColor(13);
-        WriteLine(280, 50, "일행은 모험중에 모두 목숨을 잃었다."_j);
+        WriteLine(280, 50, TextColour::Disaster, "일행은 모험중에 모두 목숨을 잃었다."_j);
         PressAnyKey();
         restoreOrQuit();
         return;
@@ -36,10 +34,8 @@ void EndOfGameDialog() {
     if (PartyFate() == kFateBattle) {
         DiscardKeys();
         ClearMessages();
-        SetColor(13);
-        WriteLine(280, 50, "일행은 모두 전투에서 패했다 !!"_j);
-        SetColor(10);
-        WriteLine(280, 70, "    어떻게 하시겠습니까 ?"_j);
+        WriteLine(280, 50, TextColour::Disaster, "일행은 모두 전투에서 패했다 !!"_j);
+        WriteLine(280, 70, TextColour::Question, "    어떻게 하시겠습니까 ?"_j);
         SetMenuItems("", {"   이전의 게임을 재개한다"_j, "       게임을 끝낸다"_j});
         if (Select(kAnswerY, 2, 2, false, true) == 1)
             restoreOrQuit();
@@ -47,8 +43,7 @@ void EndOfGameDialog() {
             QuitGame();
         return;
     }
-    SetColor(10);
-    WriteLine(300, 50, "정말로 끝내겠습니까 ?"_j);
+    WriteLine(300, 50, TextColour::Question, "정말로 끝내겠습니까 ?"_j);
     SetMenuItems("", {"       << 아니오 >>"_j, "       <<   예   >>"_j});
     if (Select(kAnswerY, 2, 2, false, true) == 2) QuitGame();
 }

@@ -8,7 +8,6 @@
 #include "game/ui/party_panel.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
-#include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
 
@@ -28,10 +27,9 @@ char slotOfAnswer(int32_t answer) { return char(answer + 47); }
 
 void sayDamaged(const std::string& problem) {
     std::string player = PlayerFileName(SaveSlot);
-    SetColor(12);
-    WriteLine(280, 80, "저장된 게임이 손상되었습니다 !"_j);
-    WriteMessage(7, problem);
-    WriteMessage(7, std::string("이전의 저장은 "_j) + player + ".bak" + std::string(" 에 있습니다"_j));
+    WriteLine(280, 80, TextColour::Warning, "저장된 게임이 손상되었습니다 !"_j);
+    WriteMessage(TextColour::Detail, problem);
+    WriteMessage(TextColour::Detail, std::string("이전의 저장은 "_j) + player + ".bak" + std::string(" 에 있습니다"_j));
 }
 
 }  // namespace
@@ -40,18 +38,15 @@ void SaveDialog() {
     int32_t answer = chooseSlot("게임의 저장 장소를 선택하십시오."_j, false);
     if (answer < 2) return;
     SaveSlot = slotOfAnswer(answer);
-    SetColor(12);
-    WriteLine(312, 80, "현재의 게임을 저장합니다"_j);
+    WriteLine(312, 80, TextColour::Title, "현재의 게임을 저장합니다"_j);
     std::string error;
     if (SaveGame(error)) {
-        SetColor(7);
-        WriteLine(360, 102, "성공했습니다"_j);
+        WriteLine(360, 102, TextColour::Detail, "성공했습니다"_j);
     } else {
         // The game goes on: ending it here would lose what was not saved.
-        SetColor(12);
-        WriteLine(300, 102, "저장하지 못했습니다 !"_j);
-        WriteMessage(7, "이전의 저장은 그대로 남아 있습니다."_j);
-        WriteMessage(7, error.substr(0, 48));
+        WriteLine(300, 102, TextColour::Warning, "저장하지 못했습니다 !"_j);
+        WriteMessage(TextColour::Detail, "이전의 저장은 그대로 남아 있습니다."_j);
+        WriteMessage(TextColour::Detail, error.substr(0, 48));
     }
     SaveSlot = '1';
     PressAnyKey();
@@ -68,15 +63,13 @@ bool RestoreGame() {
         if (found)
             sayDamaged(problem);
         else {
-            SetColor(12);
-            WriteLine(300, 80, "저장된 데이타가 없습니다 !"_j);
+            WriteLine(300, 80, TextColour::Warning, "저장된 데이타가 없습니다 !"_j);
         }
         SaveSlot = '1';
         PressAnyKey();
         return false;
     }
-    SetColor(11);
-    WriteLine(280, 80, "저장했던 게임을 다시 불러옵니다"_j);
+    WriteLine(280, 80, TextColour::Success, "저장했던 게임을 다시 불러옵니다"_j);
     MapLoaded = 0;
     RestorePending = 1;
     LoadMapOrRestore();

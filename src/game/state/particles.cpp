@@ -18,15 +18,20 @@ bool EndsInVowel(std::string_view text) {
 
 namespace {
 
-std::string choose(std::string_view text, std::string_view vowelForm, std::string_view consonantForm) {
-    if (text.empty()) return {};
-    return std::string(EndsInVowel(text) ? vowelForm : consonantForm);
+std::string withForm(std::string_view text, std::string_view vowelForm, std::string_view consonantForm) {
+    return std::string(text) + std::string(EndsInVowel(text) ? vowelForm : consonantForm);
 }
 
 }  // namespace
 
-std::string TopicParticle(std::string_view text) { return choose(text, "는"_j, "은"_j); }
-std::string SubjectParticle(std::string_view text) { return choose(text, "가"_j, "이"_j); }
-std::string ObjectParticle(std::string_view text) { return choose(text, "를"_j, "을"_j); }
+std::string WithParticle(std::string_view text, Particle particle) {
+    if (text.empty()) return {};
+    switch (particle) {
+        case Particle::Topic: return withForm(text, "는"_j, "은"_j);
+        case Particle::Subject: return withForm(text, "가"_j, "이"_j);
+        case Particle::Object: break;
+    }
+    return withForm(text, "를"_j, "을"_j);
+}
 
 }  // namespace vela

@@ -31,9 +31,13 @@ void SetParticles(NameEnding ending);
 // way: "a" counts as a vowel ending, "1" as a consonant.
 bool EndsInVowel(std::string_view text);
 
-// "는"/"은", "가"/"이", "를"/"을"; all empty for an empty text.
-std::string TopicParticle(std::string_view text);
-std::string SubjectParticle(std::string_view text);
-std::string ObjectParticle(std::string_view text);
+enum class Particle {
+    Topic,    // 은/는
+    Subject,  // 이/가
+    Object,   // 을/를
+};
+// The text followed by the form of the particle its ending asks for:
+// "레온은", "벨라는", "오크를". An empty text stays empty.
+std::string WithParticle(std::string_view text, Particle particle);
 
 }  // namespace vela

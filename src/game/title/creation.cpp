@@ -21,12 +21,9 @@ namespace {
 
 constexpr int kFreePoints = 40, kAttributeCap = 20;
 
-void writeAt(int colour, int x, int y, std::string_view text) {
-    SetColor(colour);
-    WriteAt(x, y, text, false);
-}
+void writeAt(TextColour colour, int x, int y, std::string_view text) { WriteAt(x, y, colour, text, false); }
 
-void writeHeroHeader(int colour, bool withClass) {
+void writeHeroHeader(TextColour colour, bool withClass) {
     MemberRecord& hero = Member[kHeroSlot];
     writeAt(colour, 200, 20, std::string("당신의 이름 : "_j) + hero.Name.str());
     writeAt(colour, 200, 40, std::string("당신의 성별 : "_j) + SexName(kHeroSlot));
@@ -59,7 +56,8 @@ void drawClassList(const std::array<bool, 7>& qualifies) {
         std::string name = Member[kHeroSlot].Family == kFighterFamily ? FighterClassNames[k - 1] : MageClassNames[k - 1];
         SetFillStyle(1, 1);
         Bar(60, 300 + 20 * (k - 1), 260, 315 + 20 * (k - 1));
-        writeAt(qualifies[k - 1] ? 15 : 8, 60, 300 + 20 * (k - 1), std::to_string(k) + "." + name);
+        TextColour colour = qualifies[k - 1] ? TextColour::Qualified : TextColour::Unqualified;
+        writeAt(colour, 60, 300 + 20 * (k - 1), std::to_string(k) + "." + name);
     }
 }
 
@@ -80,13 +78,13 @@ void CreationBackground() {
 void ChooseSexAndFamily() {
     CreationBackground();
     MemberRecord& hero = Member[kHeroSlot];
-    writeAt(15, 200, 20, "당신의 성별을 결정하십시오."_j);
-    writeAt(15, 265, 45, "남성  여성"_j);
+    writeAt(TextColour::Instruction, 200, 20, "당신의 성별을 결정하십시오."_j);
+    writeAt(TextColour::Instruction, 265, 45, "남성  여성"_j);
     int row = 1, col = 1;
     GridSelect(258, 40, 47, 26, 1, 2, row, col, false);
     hero.Sex = uint8_t(col - 1);
-    writeAt(15, 200, 70, "당신의 계열을 선택하십시오."_j);
-    writeAt(15, 232, 95, "전투사계  마법사계"_j);
+    writeAt(TextColour::Instruction, 200, 70, "당신의 계열을 선택하십시오."_j);
+    writeAt(TextColour::Instruction, 232, 95, "전투사계  마법사계"_j);
     col = 1;
     GridSelect(225, 90, 79, 26, 1, 2, row, col, false);
     hero.Family = uint8_t(col == 1 ? kFighterFamily : kMageFamily);
@@ -97,19 +95,19 @@ void DistributePoints() {
     int values[3] = {0, 0, 0};
     int remaining = kFreePoints;
     int current = 0;
-    auto drawValue = [](int colour, int y, int value) {
+    auto drawValue = [](TextColour colour, int y, int value) {
         SetFillStyle(1, 1);
         Bar(448, y, 472, y + 15);
         writeAt(colour, 448, y, std::to_string(value));
     };
-    writeAt(10, 320, 225, "남아있는 지수 : "_j);
-    drawValue(10, 225, remaining);
+    writeAt(TextColour::Budget, 320, 225, "남아있는 지수 : "_j);
+    drawValue(TextColour::Budget, 225, remaining);
     for (int k = 0; k < 3; ++k) {
-        writeAt(14, 350, 256 + 16 * k, kLabels[k]);
-        drawValue(14, 256 + 16 * k, 0);
+        writeAt(TextColour::Allotment, 350, 256 + 16 * k, kLabels[k]);
+        drawValue(TextColour::Allotment, 256 + 16 * k, 0);
     }
     for (;;) {
-        writeAt(15, 336, 256 + 16 * current, "\x1a");
+        writeAt(TextColour::Highlight, 336, 256 + 16 * current, "\x1a");
         uint8_t key = ReadKey();
         if (key == kKeyEnter && remaining == 0) break;
         if (key != 0) continue;
@@ -123,8 +121,8 @@ void DistributePoints() {
         if (step != 0 && value >= 0 && value <= kAttributeCap && rest >= 0 && rest <= kFreePoints) {
             values[current] = value;
             remaining = rest;
-            drawValue(14, 256 + 16 * current, value);
-            drawValue(10, 225, remaining);
+            drawValue(TextColour::Allotment, 256 + 16 * current, value);
+            drawValue(TextColour::Budget, 225, remaining);
         }
     }
     MemberRecord& hero = Member[kHeroSlot];
@@ -145,18 +143,18 @@ void ChooseSkillsAndClass() {
         "특수 마법 능력"_j, "초 자연력 능력"_j, "소환 마법 능력"_j};
     MemberRecord& hero = Member[kHeroSlot];
     CreationBackground();
-    writeHeroHeader(11, false);
+    writeHeroHeader(TextColour::Identity, false);
     const auto& names = hero.Family == kFighterFamily ? kFighterSkills : kMageSkills;
     int pool = 0, current = 1;
     for (int k = 1; k <= 6; ++k) {
         hero.Skills[k] = 10;
-        writeAt(7, 60, 150 + 20 * (k - 1), names[k - 1]);
-        writeAt(7, 230, 150 + 20 * (k - 1), ":");
+        writeAt(TextColour::Detail, 60, 150 + 20 * (k - 1), names[k - 1]);
+        writeAt(TextColour::Detail, 230, 150 + 20 * (k - 1), ":");
         drawSkillBar(k, 10, k == current);
     }
     auto qualifies = qualifications();
     drawClassList(qualifies);
-    writeAt(7, 60, 450, "화살표로 기술치를 옮기고, 숫자나 Enter 로 계급을 고르십시오."_j);
+    writeAt(TextColour::Hint, 60, 450, "화살표로 기술치를 옮기고, 숫자나 Enter 로 계급을 고르십시오."_j);
     for (;;) {
         uint8_t key = ReadKey();
         if (key >= '1' && key <= '7' && qualifies[key - '1']) {
@@ -195,10 +193,10 @@ void ChooseSkillsAndClass() {
 bool ConfirmCharacter() {
     Randomize();
     CreationBackground();
-    writeHeroHeader(15, true);
-    for (int k = 0; k < 7; ++k) writeAt(9, 60, 150 + 20 * k, kConfirmNarration[k]);
-    writeAt(10, 150, 350, "당신이 만든 캐릭터에 만족 합니까 ?"_j);
-    writeAt(7, 200, 375, "그렇습니다   아닙니다"_j);
+    writeHeroHeader(TextColour::HeroToConfirm, true);
+    for (int k = 0; k < 7; ++k) writeAt(TextColour::Backstory, 60, 150 + 20 * k, kConfirmNarration[k]);
+    writeAt(TextColour::Question, 150, 350, "당신이 만든 캐릭터에 만족 합니까 ?"_j);
+    writeAt(TextColour::MenuItem, 200, 375, "그렇습니다   아닙니다"_j);
     int row = 1, col = 1;
     GridSelect(192, 371, 100, 26, 1, 2, row, col, false);
     InitNewGame();

@@ -26,31 +26,30 @@ std::string jamoGlyph(int initial, int medial, int final) {
 }
 
 void drawKeyboard() {
-    SetColor(15);
-    WriteAt(10, 15, "당신의 이름을 기록 하십시오."_j, false);
-    WriteAt(10, 75, "초성"_j, false);
-    WriteAt(10, 135, "중성"_j, false);
-    WriteAt(10, 195, "종성"_j, false);
-    WriteAt(10, 255, "영문 & 기호"_j, false);
+    auto put = [](int x, int y, std::string_view text) { WriteAt(x, y, TextColour::Instruction, text, false); };
+    put(10, 15, "당신의 이름을 기록 하십시오."_j);
+    put(10, 75, "초성"_j);
+    put(10, 135, "중성"_j);
+    put(10, 195, "종성"_j);
+    put(10, 255, "영문 & 기호"_j);
     // Glyphs sit 2 pixels inside their cells so the outline never touches them.
-    for (int c = 1; c <= kInitials; ++c) WriteAt(kJamoX + 2 + (c - 1) * kCell, kInitialY + 2, jamoGlyph(c + 1, 2, 1), false);
-    for (int c = 1; c <= kMedials; ++c) WriteAt(kJamoX + 2 + (c - 1) * kCell, kMedialY + 2, jamoGlyph(1, c + 2, 1), false);
-    WriteAt(kJamoX + 6, kFinalY + 2, "X", false);
-    for (int c = 2; c <= kFinals; ++c) WriteAt(kJamoX + 2 + (c - 1) * kCell, kFinalY + 2, jamoGlyph(1, 2, c), false);
+    for (int c = 1; c <= kInitials; ++c) put(kJamoX + 2 + (c - 1) * kCell, kInitialY + 2, jamoGlyph(c + 1, 2, 1));
+    for (int c = 1; c <= kMedials; ++c) put(kJamoX + 2 + (c - 1) * kCell, kMedialY + 2, jamoGlyph(1, c + 2, 1));
+    put(kJamoX + 6, kFinalY + 2, "X");
+    for (int c = 2; c <= kFinals; ++c) put(kJamoX + 2 + (c - 1) * kCell, kFinalY + 2, jamoGlyph(1, 2, c));
     for (int r = 0; r < 3; ++r) {
         static constexpr int kFirst[3] = {32, 65, 97};
-        for (int c = 0; c < kAsciiColumns; ++c) WriteAt(kAsciiX + 7 + c * kCell, kAsciiY + 2 + r * kCell, std::string(1, char(kFirst[r] + c)), false);
+        for (int c = 0; c < kAsciiColumns; ++c)
+            put(kAsciiX + 7 + c * kCell, kAsciiY + 2 + r * kCell, std::string(1, char(kFirst[r] + c)));
     }
-    WriteAt(210, 375, "한글  영문  지움  완료"_j, false);
-    SetColor(11);
-    WriteAt(10, 430, "당신의 이름 :"_j, false);
+    put(210, 375, "한글  영문  지움  완료"_j);
+    WriteAt(10, 430, TextColour::Label, "당신의 이름 :"_j, false);
 }
 
 void drawName(const std::string& name) {
     SetFillStyle(1, 1);
     Bar(120, 430, 310, 446);
-    SetColor(10);
-    WriteAt(120, 430, name, false);
+    WriteAt(120, 430, TextColour::Entry, name, false);
 }
 
 // Which cell each grid starts on: the last one chosen.

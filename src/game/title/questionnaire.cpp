@@ -71,11 +71,9 @@ void addWithOverflow(std::array<uint8_t, 5>& values, std::initializer_list<Count
 int askQuestion(const Question& q) {
     SetFillStyle(1, 1);
     Bar(80, 320, 630, 450);
-    SetColor(15);
-    WriteAt(80, 320, q.lines[0], false);
-    WriteAt(80, 340, q.lines[1], false);
-    SetColor(14);
-    for (int a = 0; a < 3; ++a) WriteAt(180, 370 + 20 * a, q.answers[a], false);
+    WriteAt(80, 320, TextColour::Instruction, q.lines[0], false);
+    WriteAt(80, 340, TextColour::Instruction, q.lines[1], false);
+    for (int a = 0; a < 3; ++a) WriteAt(180, 370 + 20 * a, TextColour::Answer, q.answers[a], false);
     int row = 1, col = 1;
     while (!GridSelect(172, 366, 380, 20, 3, 1, row, col, false, true)) {}
     return row;
@@ -103,9 +101,8 @@ void Questionnaire() {
     LoadHangulFont(1);
     SetFillStyle(1, 1);
     Bar(0, 0, kMaxX, kMaxY);
-    SetColor(15);
-    WriteAt(120, 250, "지금 부터는 묻는 말에 대답을 해 주십시오."_j, false);
-    WriteAt(160, 270, "그리고, 자신에게 맞는 답을 소신있게 눌러 주십시오."_j, false);
+    WriteAt(120, 250, TextColour::Instruction, "지금 부터는 묻는 말에 대답을 해 주십시오."_j, false);
+    WriteAt(160, 270, TextColour::Instruction, "그리고, 자신에게 맞는 답을 소신있게 눌러 주십시오."_j, false);
     std::array<int, 10> answers{};
     for (int q = 0; q < 10; ++q) answers[q] = askQuestion(kQuestions[q]);
     SetFillStyle(1, 1);
@@ -122,12 +119,12 @@ void Questionnaire() {
     hero.SP = int16_t(hero.Mentality * 10);
 
     static const std::string_view kLabels[5] = {" 체  력 : "_j, " 정신력 : "_j, " 집중력 : "_j, " 인내력 : "_j, " 저항력 : "_j};
-    SetColor(11);
-    for (int c = 0; c < 5; ++c) WriteAt(115, 225 + 20 * c, std::string(kLabels[c]) + std::to_string(v[c]), false);
-    SetColor(3);
-    WriteAt(123, 340, std::string("체력   지수 : "_j) + std::to_string(hero.HP), false);
-    WriteAt(123, 360, std::string("마법   지수 : "_j) + std::to_string(hero.Family == kMageFamily ? hero.SP : 0), false);
-    WriteAt(123, 380, "레       벨 : 1"_j, false);
+    for (int c = 0; c < 5; ++c)
+        WriteAt(115, 225 + 20 * c, TextColour::Attribute, std::string(kLabels[c]) + std::to_string(v[c]), false);
+    WriteAt(123, 340, TextColour::Figures, std::string("체력   지수 : "_j) + std::to_string(hero.HP), false);
+    int sp = hero.Family == kMageFamily ? hero.SP : 0;
+    WriteAt(123, 360, TextColour::Figures, std::string("마법   지수 : "_j) + std::to_string(sp), false);
+    WriteAt(123, 380, TextColour::Figures, "레       벨 : 1"_j, false);
 }
 
 }  // namespace vela

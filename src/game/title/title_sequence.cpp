@@ -48,10 +48,8 @@ void growPanels(int fromX1, int fromY1, int fromX2, int fromY2, int toX1, int to
 }
 
 void writeTitle(int rise) {
-    SetColor(5);
-    WriteDouble(120, 100 - rise, "벨라"_j);
-    SetColor(13);
-    WriteDouble(118, 98 - rise, "벨라"_j);
+    WriteDouble(120, 100 - rise, TextColour::GameNameShadow, "벨라"_j);
+    WriteDouble(118, 98 - rise, TextColour::GameName, "벨라"_j);
 }
 
 // The surface keeps the colours things were drawn in, so a fade redraws the
@@ -60,22 +58,21 @@ void riseTitle() {
     SetPaletteEntry(0, 0, 0, 0);
     SetPaletteEntry(4, 15, 15, 15);
     SetPaletteEntry(8, 15, 15, 15);
-    SetPaletteEntry(5, 0, 0, 0);
-    SetPaletteEntry(13, 0, 0, 0);
+    SetPaletteEntry(PaletteIndex(TextColour::GameNameShadow), 0, 0, 0);
+    SetPaletteEntry(PaletteIndex(TextColour::GameName), 0, 0, 0);
     writeTitle(0);
     for (int s = 100, rise = 1; s >= 40; --s, ++rise) {
         ScrollUp(72, 40, 433, 141, 1);
         int up = 100 - s;
-        SetPaletteEntry(5, up / 2, up / 4, up / 2);
-        SetPaletteEntry(13, up, up / 2, up);
+        SetPaletteEntry(PaletteIndex(TextColour::GameNameShadow), up / 2, up / 4, up / 2);
+        SetPaletteEntry(PaletteIndex(TextColour::GameName), up, up / 2, up);
         writeTitle(rise);
         Delay(10);
     }
 }
 
 void narrate() {
-    SetColor(14);
-    for (int k = 0; k < kNarrationLines; ++k) WriteShadowed(80, 330 + 20 * k, TitleNarration[k]);
+    for (int k = 0; k < kNarrationLines; ++k) WriteShadowed(80, 330 + 20 * k, TextColour::Legend, TitleNarration[k]);
 }
 
 // The prophecy rises through its window line by line, each new line fading
@@ -85,16 +82,14 @@ void scrollProphecy() {
     growPanels(280, 200, 296, 216, 56, 118, 520, 298, true);
     auto line = [](int n) { return n >= 1 ? Prophecy[n - 1] : std::string_view(); };
     for (int n = 1; n <= kProphecyLines; ++n) {
-        SetPaletteEntry(2, 15, 15, 15);
-        SetPaletteEntry(3, 0, 0, 63);
+        SetPaletteEntry(PaletteIndex(TextColour::ProphecyFadingIn), 15, 15, 15);
+        SetPaletteEntry(PaletteIndex(TextColour::ProphecyFadingOut), 0, 0, 63);
         for (int t = 1; t <= 16; ++t) {
             ScrollUp(64, 126, 449, 165, 1);
-            SetPaletteEntry(2, 16 - t, 3 * t + 15, 3 * t + 15);
-            SetPaletteEntry(3, t, 63 - 3 * t, 63 - 3 * t);
-            SetColor(2);
-            WriteAt(71, 270 - t, line(n), false);
-            SetColor(3);
-            WriteAt(71, 142 - t, line(n - 8), false);
+            SetPaletteEntry(PaletteIndex(TextColour::ProphecyFadingIn), 16 - t, 3 * t + 15, 3 * t + 15);
+            SetPaletteEntry(PaletteIndex(TextColour::ProphecyFadingOut), t, 63 - 3 * t, 63 - 3 * t);
+            WriteAt(71, 270 - t, TextColour::ProphecyFadingIn, line(n), false);
+            WriteAt(71, 142 - t, TextColour::ProphecyFadingOut, line(n - 8), false);
             if (KeyPressed()) {
                 t = 16;
                 n = kProphecyLines;
@@ -102,10 +97,8 @@ void scrollProphecy() {
                 Delay(150);
             }
         }
-        SetColor(11);
-        WriteAt(71, 253, line(n), false);
-        SetColor(8);
-        WriteAt(71, 125, line(n - 8), false);
+        WriteAt(71, 253, TextColour::Prophecy, line(n), false);
+        WriteAt(71, 125, TextColour::ProphecyPast, line(n - 8), false);
     }
 }
 
@@ -114,10 +107,8 @@ int titleMenu() {
     static const std::string_view kChoices[3] = {
         "1] 새로운 주인공을 생성 시킴"_j, "2] 이전의 게임을 재개 시킴"_j, "3] 도스로 돌아감"_j};
     for (int k = 0; k < 3; ++k) {
-        SetColor(0);
-        WriteAt(205, 170 + 30 * k, kChoices[k], false);
-        SetColor(9);
-        WriteShadowed(200, 170 + 30 * k, kChoices[k]);
+        WriteAt(205, 170 + 30 * k, TextColour::TitleMenuShadow, kChoices[k], false);
+        WriteShadowed(200, 170 + 30 * k, TextColour::TitleMenu, kChoices[k]);
     }
     int row = 1, col = 1;
     while (!GridSelect(190, 164, 260, 30, 3, 1, row, col, false, true)) {}

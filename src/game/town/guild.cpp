@@ -77,8 +77,7 @@ void clearLowerArea() {
 
 // "당신의 계급과 맞지 않습니다" and the like, until a key.
 void refuse(std::string_view text) {
-    SetColor(7);
-    WriteLineNoScroll(260, 190, text);
+    WriteLineNoScroll(260, 190, TextColour::Refusal, text);
     LastKey = ReadKey();
     if (LastKey == 0) LastKey = ReadKey();
 }
@@ -86,14 +85,13 @@ void refuse(std::string_view text) {
 void drawSkillPage(const School& school, int slot) {
     const MemberRecord& m = Member[slot];
     ClearMessages();
-    SetColor(15);
-    WriteLineNoScroll(260, 30, m.Name.str() + std::string("의 현재 능력치"_j));
+    WriteLineNoScroll(260, 30, TextColour::PageTitle, m.Name.str() + std::string("의 현재 능력치"_j));
     for (int s = 1; s <= 6; ++s) {
-        SetColor(SchoolMax(school.mage, m.Class, s) != 0 ? 11 : 0);
-        WriteLineNoScroll(280, 50 + 16 * (s - 1), std::string(labelOf(school, m.Class, s)) + std::to_string(m.Skills[s]));
+        TextColour colour = SchoolMax(school.mage, m.Class, s) != 0 ? TextColour::Available : TextColour::Unavailable;
+        std::string line = std::string(labelOf(school, m.Class, s)) + std::to_string(m.Skills[s]);
+        WriteLineNoScroll(280, 50 + 16 * (s - 1), colour, line);
     }
-    SetColor(10);
-    WriteLineNoScroll(270, 150, std::string("여분의 경험치 : "_j) + std::to_string(m.Experience));
+    WriteLineNoScroll(270, 150, TextColour::Budget, std::string("여분의 경험치 : "_j) + std::to_string(m.Experience));
 }
 
 bool allCoursesDone(const School& school, int slot) {
@@ -117,8 +115,7 @@ void train(const School& school, int slot) {
     drawSkillPage(school, slot);
     for (;;) {
         clearLowerArea();
-        SetColor(12);
-        WriteLineNoScroll(260, 170, school.choosePrompt);
+        WriteLineNoScroll(260, 170, TextColour::Title, school.choosePrompt);
         int skill = Choose(190, remembered, 6, 6, false, false);
         if (skill == 0) return;
         remembered = skill;
@@ -144,8 +141,7 @@ void train(const School& school, int slot) {
 // Asks who comes; CurrentMember and the answer are 0 when nobody does or
 // the member is of the other family (which is said).
 int chooseStudent(const School& school, std::string_view who) {
-    SetColor(15);
-    WriteMessage(15, who);
+    WriteMessage(TextColour::Keeper, who);
     CurrentMember = SelectMember(false);
     ClearMessages();
     if (CurrentMember == 0) {
@@ -153,15 +149,15 @@ int chooseStudent(const School& school, std::string_view who) {
         return 0;
     }
     if (Member[CurrentMember].Family != familyOf(school)) {
-        WriteMessage(7, school.wrongFamily);
+        WriteMessage(TextColour::Refusal, school.wrongFamily);
         CurrentMember = 0;
     }
     return CurrentMember;
 }
 
 void runSchool(const School& school) {
-    WriteMessage(15, school.welcome);
-    WriteMessage(15, school.promise);
+    WriteMessage(TextColour::Keeper, school.welcome);
+    WriteMessage(TextColour::Keeper, school.promise);
     PressAnyKey();
     for (;;) {
         ClearMessages();
@@ -169,8 +165,8 @@ void runSchool(const School& school) {
         MemberRecord& m = Member[CurrentMember];
         if (allCoursesDone(school, CurrentMember)) {
             ClearMessages();
-            WriteMessage(7, " 당신은 모든 과정을 수료했으므로 모든 경험"_j);
-            WriteMessage(7, "치를 레벨로 바꾸겠습니다."_j);
+            WriteMessage(TextColour::Speech, " 당신은 모든 과정을 수료했으므로 모든 경험"_j);
+            WriteMessage(TextColour::Speech, "치를 레벨로 바꾸겠습니다."_j);
             m.TrainedExperience += m.Experience;
             m.Experience = 0;
             return;
@@ -180,44 +176,41 @@ void runSchool(const School& school) {
 }
 
 void changeClass(const School& school) {
-    WriteMessage(15, school.welcome);
-    WriteMessage(15, " 만약 당신이 원한다면 새로운 계급으로 바꿀 수가 있습니다."_j);
+    WriteMessage(TextColour::Keeper, school.welcome);
+    WriteMessage(TextColour::Keeper, " 만약 당신이 원한다면 새로운 계급으로 바꿀 수가 있습니다."_j);
     PressAnyKey();
     ClearMessages();
     if (Party.Gold < 10000) {
-        WriteMessage(7, " 그러나 일행에게는  직업을 바꿀때 드는 비용"_j);
-        WriteMessage(7, "인 금 10000 개가 없습니다."_j);
+        WriteMessage(TextColour::Refusal, " 그러나 일행에게는  직업을 바꿀때 드는 비용"_j);
+        WriteMessage(TextColour::Refusal, "인 금 10000 개가 없습니다."_j);
         PressAnyKey();
         return;
     }
     if (chooseStudent(school, school.whoChanges) == 0) return;
     MemberRecord& m = Member[CurrentMember];
     ClearMessages();
-    SetColor(15);
-    WriteLineNoScroll(260, 30, m.Name.str() + std::string("의 가능한 계급"_j));
+    WriteLineNoScroll(260, 30, TextColour::PageTitle, m.Name.str() + std::string("의 가능한 계급"_j));
     MenuItems[0].clear();
     for (int k = 1; k <= 7; ++k) {
         std::string name = PlainClassName(m.Family, k);
-        SetColor(ClassQualifies(CurrentMember, k) ? 11 : 0);
-        WriteLineNoScroll(280, 80 + 16 * (k - 1), name);
+        TextColour colour = ClassQualifies(CurrentMember, k) ? TextColour::Available : TextColour::Unavailable;
+        WriteLineNoScroll(280, 80 + 16 * (k - 1), colour, name);
         MenuItems[k] = std::string(17, ' ') + name;
     }
     for (int k = 8; k <= kMenuChoices; ++k) MenuItems[k].clear();
-    SetColor(12);
-    WriteLineNoScroll(260, 220, "당신이 바뀌고 싶은 계급을 고르시오."_j);
-    SetColor(15);
-    WriteLineNoScroll(260, 236, "비용 : 금 10000 개"_j);
+    WriteLineNoScroll(260, 220, TextColour::Title, "당신이 바뀌고 싶은 계급을 고르시오."_j);
+    WriteLineNoScroll(260, 236, TextColour::Keeper, "비용 : 금 10000 개"_j);
     int choice = Choose(80, m.Class, 7, 7, false, true);
     if (choice == 0) return;
     if (!ClassQualifies(CurrentMember, choice)) {
-        WriteMessage(7, "이 계급은 아직 불가능 합니다."_j);
+        WriteMessage(TextColour::Refusal, "이 계급은 아직 불가능 합니다."_j);
         return;
     }
     if (choice == m.Class) return;
     m.Class = uint8_t(choice);
     std::string name = m.Name.str();
-    WriteMessage(10, name + TopicParticle(name) + std::string(" 이제 "_j) + PlainClassName(m.Family, choice) +
-                         std::string(" 계급이 되었다."_j));
+    WriteMessage(TextColour::Promotion, WithParticle(name, Particle::Topic) + std::string(" 이제 "_j) +
+                                            PlainClassName(m.Family, choice) + std::string(" 계급이 되었다."_j));
     if (!school.mage && choice < 7) m.SP = 0;
     UpdateEquipment(CurrentMember);
     Party.Gold -= 10000;

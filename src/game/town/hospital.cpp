@@ -15,9 +15,9 @@ namespace {
 int32_t maxHP(const MemberRecord& m) { return int32_t(m.Endurance) * m.Level * 10; }
 
 // The member's name with its topic particle, then the text.
-void tell(int slot, int colour, std::string_view text) {
+void tell(int slot, TextColour colour, std::string_view text) {
     std::string name = Member[slot].Name.str();
-    WriteMessage(colour, name + TopicParticle(name) + std::string(text));
+    WriteMessage(colour, WithParticle(name, Particle::Topic) + std::string(text));
 }
 
 bool pay(int32_t price) {
@@ -31,48 +31,49 @@ bool pay(int32_t price) {
 
 void heal(int slot) {
     MemberRecord& m = Member[slot];
-    if (m.Dead > 0) return tell(slot, 7, " 이미 죽은 상태입니다"_j);
-    if (m.Unconscious > 0) return tell(slot, 7, " 이미 의식불명입니다"_j);
-    if (m.Poison > 0) return tell(slot, 7, " 독이 퍼진 상태입니다"_j);
-    if (m.HP >= maxHP(m)) return tell(slot, 15, " 치료할 필요가 없습니다"_j);
+    if (m.Dead > 0) return tell(slot, TextColour::Refusal, " 이미 죽은 상태입니다"_j);
+    if (m.Unconscious > 0) return tell(slot, TextColour::Refusal, " 이미 의식불명입니다"_j);
+    if (m.Poison > 0) return tell(slot, TextColour::Refusal, " 독이 퍼진 상태입니다"_j);
+    if (m.HP >= maxHP(m)) return tell(slot, TextColour::Keeper, " 치료할 필요가 없습니다"_j);
     if (!pay(HealPrice(slot))) return;
     m.HP = int16_t(maxHP(m));
     std::string name = m.Name.str();
-    WriteMessage(15, name + TopicParticle(name) + (m.Sex == 0 ? std::string(" 그의"_j) : std::string(" 그녀의"_j)) +
-                         std::string(" 모든 건강이 회복되었다"_j));
+    WriteMessage(TextColour::Narration, WithParticle(name, Particle::Topic) +
+                                            (m.Sex == 0 ? std::string(" 그의"_j) : std::string(" 그녀의"_j)) +
+                                            std::string(" 모든 건강이 회복되었다"_j));
     DrawHP();
 }
 
 void cure(int slot) {
     MemberRecord& m = Member[slot];
-    if (m.Dead > 0) return tell(slot, 7, " 이미 죽은 상태입니다"_j);
-    if (m.Unconscious > 0) return tell(slot, 7, " 이미 의식불명입니다"_j);
-    if (m.Poison == 0) return tell(slot, 15, " 독에 걸리지 않았습니다"_j);
+    if (m.Dead > 0) return tell(slot, TextColour::Refusal, " 이미 죽은 상태입니다"_j);
+    if (m.Unconscious > 0) return tell(slot, TextColour::Refusal, " 이미 의식불명입니다"_j);
+    if (m.Poison == 0) return tell(slot, TextColour::Keeper, " 독에 걸리지 않았습니다"_j);
     if (!pay(CurePrice(slot))) return;
     m.Poison = 0;
-    tell(slot, 15, " 독이 제거 되었습니다"_j);
+    tell(slot, TextColour::Keeper, " 독이 제거 되었습니다"_j);
     DrawConditions();
 }
 
 void wake(int slot) {
     MemberRecord& m = Member[slot];
-    if (m.Dead > 0) return tell(slot, 7, " 이미 죽은 상태입니다"_j);
-    if (m.Unconscious == 0) return tell(slot, 15, " 의식불명이 아닙니다"_j);
+    if (m.Dead > 0) return tell(slot, TextColour::Refusal, " 이미 죽은 상태입니다"_j);
+    if (m.Unconscious == 0) return tell(slot, TextColour::Keeper, " 의식불명이 아닙니다"_j);
     if (!pay(WakePrice(slot))) return;
     m.Unconscious = 0;
     m.HP = 1;
-    tell(slot, 15, " 의식을 차렸습니다"_j);
+    tell(slot, TextColour::Keeper, " 의식을 차렸습니다"_j);
     DrawConditions();
     DrawHP();
 }
 
 void revive(int slot) {
     MemberRecord& m = Member[slot];
-    if (m.Dead == 0) return tell(slot, 15, " 죽지 않았습니다"_j);
+    if (m.Dead == 0) return tell(slot, TextColour::Keeper, " 죽지 않았습니다"_j);
     if (!pay(RevivePrice(slot))) return;
     m.Dead = 0;
     m.Unconscious = int16_t(std::min<int32_t>(m.Unconscious, int32_t(m.Endurance) * m.Level));
-    tell(slot, 15, " 다시 살아났습니다"_j);
+    tell(slot, TextColour::Keeper, " 다시 살아났습니다"_j);
     DrawConditions();
 }
 
@@ -91,10 +92,10 @@ int32_t WakePrice(int slot) { return Member[slot].Unconscious * 2; }
 int32_t RevivePrice(int slot) { return Member[slot].Dead * 100 + 400; }
 
 void Hospital() {
-    WriteMessage(15, "여기는 병원입니다."_j);
+    WriteMessage(TextColour::Keeper, "여기는 병원입니다."_j);
     PressAnyKey();
     for (;;) {
-        WriteMessage(15, "누가 치료를 받겠습니까 ?"_j);
+        WriteMessage(TextColour::Keeper, "누가 치료를 받겠습니까 ?"_j);
         int slot = SelectMember(false);
         if (slot == 0) {
             DrawPartyPanel();

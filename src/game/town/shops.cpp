@@ -11,7 +11,6 @@
 #include "game/ui/menus.h"
 #include "game/ui/messages.h"
 #include "game/ui/party_panel.h"
-#include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
 
@@ -32,9 +31,8 @@ constexpr std::array<int32_t, 6> kGoodsPrices = {500, 4000, 300, 500, 1000, 5000
 std::string number(int32_t n) { return std::to_string(n); }
 
 void writePrice(int y, int32_t price, int width) {
-    SetColor(7);
     std::string text = std::string("금 "_j) + (width > 0 ? RightAligned(price, width) : number(price)) + std::string(" 개"_j);
-    WriteLineNoScroll(420, y, text);
+    WriteLineNoScroll(420, y, TextColour::Price, text);
 }
 
 // One piece of equipment bought for a member: false when nothing changed.
@@ -48,7 +46,7 @@ void buyPiece(Piece piece, int which, int32_t price) {
         return;
     }
     std::string name = piece == Piece::Weapon ? WeaponName(which) : piece == Piece::Shield ? ShieldName(which) : ArmourName(which);
-    WriteMessage(15, std::string("누가 이 "_j) + name + ParticleEul + std::string(" 사용하시겠습니까 ?"_j));
+    WriteMessage(TextColour::Keeper, std::string("누가 이 "_j) + name + ParticleEul + std::string(" 사용하시겠습니까 ?"_j));
     int slot = SelectMember(false);
     if (slot == 0) {
         SayAsYouWish();
@@ -61,10 +59,12 @@ void buyPiece(Piece piece, int which, int32_t price) {
     if (!fits) {
         if (piece == Piece::Weapon) {
             ClearMessages();
-            WriteMessage(7, std::string(" 이 무기는 "_j) + who + std::string("에게는 맞지 않습니다."_j));
+            WriteMessage(TextColour::Refusal, std::string(" 이 무기는 "_j) + who + std::string("에게는 맞지 않습니다."_j));
         } else {
-            WriteMessage(7, who + TopicParticle(who) +
-                                (piece == Piece::Shield ? std::string(" 이 방패를 사용 할 수 없습니다."_j) : std::string(" 이 갑옷을 사용 할 수 없습니다."_j)));
+            WriteMessage(TextColour::Refusal,
+                         WithParticle(who, Particle::Topic) +
+                             (piece == Piece::Shield ? std::string(" 이 방패를 사용 할 수 없습니다."_j)
+                                                     : std::string(" 이 갑옷을 사용 할 수 없습니다."_j)));
         }
         PressAnyKey();
         return;
@@ -80,7 +80,7 @@ void buyPiece(Piece piece, int which, int32_t price) {
 void weaponList(int kind) {
     for (;;) {
         TextCursor.y = 15;
-        WriteMessage(15, "어떤 무기를 원하십니까 ?"_j);
+        WriteMessage(TextColour::Keeper, "어떤 무기를 원하십니까 ?"_j);
         MenuItems[0].clear();
         for (int i = 1; i <= 7; ++i) MenuItems[i] = WeaponName((kind - 1) * 7 + i);
         for (int i = 8; i <= kMenuChoices; ++i) MenuItems[i].clear();
@@ -97,7 +97,8 @@ void shieldOrArmourList(Piece piece) {
     int count = shields ? 5 : 10;
     int y = shields ? 90 : 80;
     for (;;) {
-        WriteMessage(15, shields ? std::string_view("어떤 방패를 원하십니까 ?"_j) : std::string_view("어떤 갑옷을 원하십니까 ?"_j));
+        WriteMessage(TextColour::Keeper,
+                     shields ? std::string_view("어떤 방패를 원하십니까 ?"_j) : std::string_view("어떤 갑옷을 원하십니까 ?"_j));
         MenuItems[0].clear();
         for (int i = 1; i <= kMenuChoices; ++i)
             MenuItems[i] = i > count ? std::string() : shields ? ShieldName(i) : ArmourName(i);
@@ -121,9 +122,9 @@ void countShop(const CountShop& shop) {
     int kinds = int(shop.names.size());
     ClearMessages();
     for (;;) {
-        WriteMessage(15, shop.welcome);
-        WriteMessage(7, "");
-        WriteMessage(15, shop.prompt);
+        WriteMessage(TextColour::Keeper, shop.welcome);
+        WriteBlankLine();
+        WriteMessage(TextColour::Keeper, shop.prompt);
         MenuItems[0].clear();
         int i = 1;
         for (std::string_view name : shop.names) MenuItems[i++] = std::string(name);
@@ -133,7 +134,7 @@ void countShop(const CountShop& shop) {
         bool arrows = shop.arrowsFirst && kind == 1;
         std::string name = MenuItems[kind];
         int32_t price = shop.prices[kind - 1];
-        WriteMessage(15, " 갯수를 지정 하십시오."_j);
+        WriteMessage(TextColour::Keeper, " 갯수를 지정 하십시오."_j);
         MenuItems[0].clear();
         for (int q = 1; q <= 10; ++q)
             MenuItems[q] = name + "  " + RightAligned(arrows ? 10 * q : q, 2) + std::string("개 : "_j) + std::string("금 "_j) +
@@ -147,7 +148,7 @@ void countShop(const CountShop& shop) {
             else
                 AddItem(shop.firstItem + kind - (shop.arrowsFirst ? 2 : 1), q);
         } else {
-            WriteMessage(7, " 당신에게는 이 것을 살 돈이 없습니다."_j);
+            WriteMessage(TextColour::Refusal, " 당신에게는 이 것을 살 돈이 없습니다."_j);
             PressAnyKey();
         }
     }
@@ -161,8 +162,8 @@ std::string RightAligned(int32_t n, int width) {
 }
 
 void FoodShop() {
-    WriteMessage(15, "여기는 식료품점 입니다."_j);
-    WriteMessage(15, "몇개를 원하십니까 ?"_j);
+    WriteMessage(TextColour::Keeper, "여기는 식료품점 입니다."_j);
+    WriteMessage(TextColour::Keeper, "몇개를 원하십니까 ?"_j);
     MenuItems[0].clear();
     MenuItems[1] = "필요 없습니다"_j;
     for (int n = 1; n <= 5; ++n)
@@ -185,9 +186,9 @@ void FoodShop() {
 
 void ArmsShop() {
     for (;;) {
-        WriteMessage(15, "여기는 무기상점입니다."_j);
-        WriteMessage(15, "우리들은 무기, 방패, 갑옷을 팔고있습니다."_j);
-        WriteMessage(15, "어떤 종류를 원하십니까 ?"_j);
+        WriteMessage(TextColour::Keeper, "여기는 무기상점입니다."_j);
+        WriteMessage(TextColour::Keeper, "우리들은 무기, 방패, 갑옷을 팔고있습니다."_j);
+        WriteMessage(TextColour::Keeper, "어떤 종류를 원하십니까 ?"_j);
         SetMenuItems("", {"베는 무기류"_j, "찍는 무기류"_j, "찌르는 무기류"_j, "쏘는 무기류"_j, "방패류"_j, "갑옷류"_j});
         int kind = Select(120, 6, 6, false, true);
         if (kind == 0) {

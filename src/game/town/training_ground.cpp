@@ -50,23 +50,24 @@ void TrainingGround() {
     int hours = 0;
     for (;;) {
         ClearMessages();
-        WriteMessage(15, " 여기에서는 황금의 양만큼  훈련을 시켜서 경"_j);
-        WriteMessage(15, "험치를 올려 주는 곳입니다."_j);
-        WriteMessage(11, " 원하시는 금액을 고르십시오."_j);
+        WriteMessage(TextColour::Keeper, " 여기에서는 황금의 양만큼  훈련을 시켜서 경"_j);
+        WriteMessage(TextColour::Keeper, "험치를 올려 주는 곳입니다."_j);
+        WriteMessage(TextColour::Choice, " 원하시는 금액을 고르십시오."_j);
         hours = Select(120, 10, 10, false, true);
         if (hours == 0) return;
         if (hours * 10000 <= Party.Gold) break;
-        WriteMessage(7, " 일행은 충분한 금이 없었다."_j);
+        WriteMessage(TextColour::Refusal, " 일행은 충분한 금이 없었다."_j);
         PressAnyKey();
     }
-    WriteMessage(15, std::string(" 일행은 "_j) + RightAligned(hours, 2) + std::string(" 시간동안 훈련을 받게 되었다."_j));
+    WriteMessage(TextColour::Narration,
+                 std::string(" 일행은 "_j) + RightAligned(hours, 2) + std::string(" 시간동안 훈련을 받게 되었다."_j));
     Party.Gold -= hours * 10000;
     for (int slot = 1; slot <= kLastPersonSlot; ++slot)
         if (IsActive(slot)) Member[slot].Experience += hours * 10000;
     trainingHours(hours);
     DrawMapView(true);
-    WriteMessage(7, "");
-    WriteMessage(7, " 일행은 훈련을 끝 마쳤다."_j);
+    WriteBlankLine();
+    WriteMessage(TextColour::Scene, " 일행은 훈련을 끝 마쳤다."_j);
     DiscardKeys();
 }
 

@@ -4,7 +4,6 @@
 
 #include "game/state/party.h"
 #include "game/ui/messages.h"
-#include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
 #include "runtime/key_queue.h"
@@ -17,24 +16,21 @@ namespace {
 
 constexpr int kTitleX = 275, kTitleY = 30;
 constexpr int kItemX = 290;
-constexpr int kGrey = 7, kWhite = 15, kBlack = 0, kTitleColour = 12;
 
 std::string_view itemText(int i) {
     std::string_view s = MenuItems[i];
     return s.substr(0, std::min<std::size_t>(s.size(), kMenuItemBytes));
 }
 
-void drawItem(int y, int i, int colour) {
-    SetColor(colour);
-    WriteLineNoScroll(kItemX, y + 16 * (i - 1), itemText(i));
+void drawItem(int y, int i, TextColour colour) {
+    WriteLineNoScroll(kItemX, y + 16 * (i - 1), colour, itemText(i));
 }
 
 // Moving the highlight redraws two items without dropping keys typed ahead
 // (a quick Down, Enter must not lose the Enter); the text cursor ends where
 // the line writer would leave it.
-void redrawItem(int y, int i, int colour) {
-    SetColor(colour);
-    WriteAt(kItemX, y + 16 * (i - 1), itemText(i), false);
+void redrawItem(int y, int i, TextColour colour) {
+    WriteAt(kItemX, y + 16 * (i - 1), colour, itemText(i), false);
     SetTextCursor(TextWindow.left, y + 16 * i);
 }
 
@@ -57,13 +53,15 @@ int32_t Choose(int y, int initial, int enabledCount, int totalCount, bool clearB
     int enabled = std::clamp(enabledCount, 0, kMenuChoices);
 
     if (clearBefore) ClearMessages();
-    SetColor(kTitleColour);
-    WriteLineNoScroll(kTitleX, kTitleY, itemText(0));
+    WriteLineNoScroll(kTitleX, kTitleY, TextColour::Title, itemText(0));
 
     // A start beyond the enabled items would highlight one that cannot be
     // chosen; start on the last enabled one instead. 0 highlights nothing.
     int highlighted = enabled < 1 ? 0 : std::clamp(initial, 0, enabled);
-    for (int i = 1; i <= total; ++i) drawItem(y, i, i > enabled ? kBlack : i == highlighted ? kWhite : kGrey);
+    for (int i = 1; i <= total; ++i) {
+        TextColour colour = i == highlighted ? TextColour::Highlight : TextColour::MenuItem;
+        drawItem(y, i, i > enabled ? TextColour::Unavailable : colour);
+    }
 
     if (enabled == 0) {
         do LastKey = ReadKey();
@@ -72,7 +70,6 @@ int32_t Choose(int y, int initial, int enabledCount, int totalCount, bool clearB
         return 0;
     }
 
-    SetColor(kGrey);
     int32_t result = 0;
     Acted = 0;
     while (Acted == 0) {
@@ -91,16 +88,14 @@ int32_t Choose(int y, int initial, int enabledCount, int totalCount, bool clearB
             Acted = 1;
         }
         if (step != 0) {
-            if (highlighted >= 1) redrawItem(y, highlighted, kGrey);
+            if (highlighted >= 1) redrawItem(y, highlighted, TextColour::MenuItem);
             highlighted += step;
             if (highlighted < 1) highlighted = enabled;
             if (highlighted > enabled) highlighted = 1;
-            redrawItem(y, highlighted, kWhite);
-            SetColor(kGrey);
+            redrawItem(y, highlighted, TextColour::Highlight);
         }
     }
     if (clearAfter) ClearMessages();
-    SetColor(kWhite);
     return result;
 }
 
@@ -122,8 +117,7 @@ int32_t ChooseMember(int y, bool showPrompt, bool clearBefore) {
     // prompt stays on screen above the names.
     if (clearBefore) ClearMessages();
     if (showPrompt) {
-        SetColor(10);
-        WriteLine(265, 70, "한명을 고르시오 ---"_j);
+        WriteLine(265, 70, TextColour::Question, "한명을 고르시오 ---"_j);
     }
     int32_t chosen = Select(y, count, count, false, true);
     return chosen >= 1 ? slots[chosen] : 0;
@@ -135,7 +129,7 @@ namespace {
 
 bool askYesNo(std::string_view question) {
     ClearMessages();
-    WriteMessage(11, question);
+    WriteMessage(TextColour::Choice, question);
     SetMenuItems("", {"예, 그렇습니다."_j, "아니오, 원하지 않습니다."_j});
     return Select(100, 2, 2, false, true) == 1;
 }

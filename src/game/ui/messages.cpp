@@ -17,8 +17,7 @@ void ClearMessages() {
 }
 
 void PressAnyKey() {
-    SetColor(14);
-    WriteLineNoScroll(260, 272, "아무키나 누르십시오 ..."_j);
+    WriteLineNoScroll(260, 272, TextColour::Prompt, "아무키나 누르십시오 ..."_j);
     // Keys typed before the prompt showed are not an answer to it.
     DiscardKeys(&LastKey);
     LastKey = ReadKey();
@@ -26,37 +25,38 @@ void PressAnyKey() {
     ClearMessages();
 }
 
-void WriteMessage(int colour, std::string_view text) {
-    SetColor(colour);
+void WriteMessage(TextColour colour, std::string_view text) {
     TextCursor.y += 16;
     TextCursor.x = kMessageX;
-    WriteContinue(text);
+    WriteContinue(colour, text);
 }
 
-void WriteMessagePart(int colour, std::string_view text, bool newLine) {
+// An empty text draws nothing, so its colour does not matter.
+void WriteBlankLine() { WriteMessage(TextColour::Narration, ""); }
+
+void WriteMessagePart(TextColour colour, std::string_view text, bool newLine) {
     if (newLine) {
         WriteMessage(colour, text);
         return;
     }
-    SetColor(colour);
-    WriteContinue(text);
+    WriteContinue(colour, text);
 }
 
-void WriteMessage3(int colour1, int colour2, std::string_view text1, std::string_view text2,
+void WriteMessage3(TextColour colour1, TextColour colour2, std::string_view text1, std::string_view text2,
                    std::string_view text3) {
     WriteMessagePart(colour1, text1, true);
     WriteMessagePart(colour2, text2, false);
     WriteMessagePart(colour1, text3, false);
 }
 
-void ClearAndWrite(int colour, std::string_view text) {
+void ClearAndWrite(TextColour colour, std::string_view text) {
     ClearMessages();
     WriteMessage(colour, text);
 }
 
 void GainGold(int32_t amount) {
     ClearMessages();
-    WriteMessage(7, std::string("당신은 금화 "_j) + std::to_string(amount) + std::string("개를 발견했다."_j));
+    WriteMessage(TextColour::Scene, std::string("당신은 금화 "_j) + std::to_string(amount) + std::string("개를 발견했다."_j));
     // Gold stays a signed 32-bit count; a huge find saturates instead of
     // wrapping the purse negative.
     int64_t gold = int64_t(Party.Gold) + amount;
@@ -65,8 +65,8 @@ void GainGold(int32_t amount) {
     Party.Gold = int32_t(gold);
 }
 
-void SayAsYouWish() { ClearAndWrite(7, "당신이 바란다면 ..."_j); }
-void SayNotEnoughMoney() { ClearAndWrite(7, "당신은 충분한 돈이 없습니다."_j); }
-void SayThankYou() { ClearAndWrite(7, "매우 고맙습니다."_j); }
+void SayAsYouWish() { ClearAndWrite(TextColour::Speech, "당신이 바란다면 ..."_j); }
+void SayNotEnoughMoney() { ClearAndWrite(TextColour::Refusal, "당신은 충분한 돈이 없습니다."_j); }
+void SayThankYou() { ClearAndWrite(TextColour::Speech, "매우 고맙습니다."_j); }
 
 }  // namespace vela

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "screen/text_colour.h"
+
 namespace vela {
 
 // The message window, inclusive corners; every prompt lives inside it.
@@ -23,13 +25,15 @@ void ClearMessages();
 void PressAnyKey();
 // A new message line in the colour, at x 260 one line below the last one;
 // an empty text just advances a line.
-void WriteMessage(int colour, std::string_view text);
+void WriteMessage(TextColour colour, std::string_view text);
+// An empty message line.
+void WriteBlankLine();
 // As WriteMessage when newLine, else continues the current line.
-void WriteMessagePart(int colour, std::string_view text, bool newLine);
+void WriteMessagePart(TextColour colour, std::string_view text, bool newLine);
 // One line of three parts, the middle one in colour2.
-void WriteMessage3(int colour1, int colour2, std::string_view text1, std::string_view text2,
+void WriteMessage3(TextColour colour1, TextColour colour2, std::string_view text1, std::string_view text2,
                    std::string_view text3);
-void ClearAndWrite(int colour, std::string_view text);
+void ClearAndWrite(TextColour colour, std::string_view text);
 
 // "당신은 금화 N개를 발견했다." and the gold added to the party.
 void GainGold(int32_t amount);

@@ -26,10 +26,10 @@ std::string rightAligned(int value, int width) {
 
 template <typename ValueOf>
 void drawNumberColumn(int x1, int x2, ValueOf valueOf) {
-    SetColor(15);
     for (int slot = 1; slot <= kLastFightingSlot; ++slot) {
         clearField(x1, x2, slot);
-        if (!Member[slot].Name.empty()) WriteAt(x1, PanelRowY(slot), rightAligned(valueOf(Member[slot]), 5), false);
+        if (!Member[slot].Name.empty())
+            WriteAt(x1, PanelRowY(slot), TextColour::Panel, rightAligned(valueOf(Member[slot]), 5), false);
     }
 }
 
@@ -48,10 +48,9 @@ void DrawConditions() {
         clearField(kPanelStatusX1, kPanelStatusX2, slot);
         if (Member[slot].Name.empty()) continue;
         std::string status = StatusName(slot);
-        SetColor(status == StatusGood ? 15 : 12);
-        WriteAt(kPanelStatusX1, PanelRowY(slot), status, false);
+        TextColour colour = status == StatusGood ? TextColour::Panel : TextColour::BadCondition;
+        WriteAt(kPanelStatusX1, PanelRowY(slot), colour, status, false);
     }
-    SetColor(15);
 }
 
 void DrawVitals() {
@@ -62,10 +61,10 @@ void DrawVitals() {
 
 void DrawPartyPanel() {
     DrawVitals();
-    SetColor(15);
     for (int slot = 1; slot <= kLastFightingSlot; ++slot) {
         clearField(kPanelNameX1, kPanelNameX2, slot);
-        if (!Member[slot].Name.empty()) WriteAt(kPanelNameX1, PanelRowY(slot), Member[slot].Name.str(), false);
+        if (!Member[slot].Name.empty())
+            WriteAt(kPanelNameX1, PanelRowY(slot), TextColour::Panel, Member[slot].Name.str(), false);
     }
 }
 

@@ -7,7 +7,7 @@
 
 namespace vela {
 
-void Say(int colour, std::initializer_list<std::string_view> lines) {
+void Say(TextColour colour, std::initializer_list<std::string_view> lines) {
     for (std::string_view line : lines) WriteMessage(colour, line);
 }
 
@@ -15,9 +15,9 @@ void NextPage() { PressAnyKey(); }
 
 void Heading(std::string_view heading) {
     TextCursor.y -= 16;
-    WriteMessage(7, heading);
-    WriteMessage(7, "");
-    WriteMessage(7, "");
+    WriteMessage(TextColour::Heading, heading);
+    WriteBlankLine();
+    WriteBlankLine();
 }
 
 void Curtain() {

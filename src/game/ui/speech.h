@@ -5,10 +5,12 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "screen/text_colour.h"
+
 namespace vela {
 
 // Lines in one colour, each on its own message line.
-void Say(int colour, std::initializer_list<std::string_view> lines);
+void Say(TextColour colour, std::initializer_list<std::string_view> lines);
 // The any-key prompt between the pages of a long speech.
 void NextPage();
 // What signs and gravestones open with: the heading and two empty lines,

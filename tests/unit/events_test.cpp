@@ -2,9 +2,11 @@
 // overworld, played on the built maps.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 
 #include "game/events/event_dispatch.h"
+#include "game/events/map_script.h"
 #include "game/events/primitives.h"
 #include "game/state/party.h"
 #include "game/state/rules.h"
@@ -341,6 +343,25 @@ TEST(LastDitchSquares, TheWalledCaveAndTheGateNoticeSpeak) {
     w.Walk("{up}");
     EXPECT_TRUE(w.Said("성문에 방이 붙어 있다."));
     EXPECT_EQ(PartyY, 41);
+}
+
+// A block that only speaks is data: its heading, lines and page breaks are
+// said in the order written, and a page waits for a key.
+TEST(SpokenBlocks, SayTheirHeadingLinesAndPagesInOrder) {
+    World w;
+    w.Keys("{enter}");
+    Speak(Words{Header("묘비"_j), Said(TextColour::Epitaph, {"하나"_j, "둘"_j}), Page(),
+                Said(TextColour::Writing, {"셋"_j})});
+    auto at = [&](const std::string& text) {
+        auto found = std::find_if(w.lines.begin(), w.lines.end(),
+                                  [&](const std::string& line) { return line.find(text) != std::string::npos; });
+        return found - w.lines.begin();
+    };
+    ASSERT_LT(at("셋"), std::ptrdiff_t(w.lines.size()));
+    EXPECT_LT(at("묘비"), at("하나"));
+    EXPECT_LT(at("하나"), at("둘"));
+    EXPECT_LT(at("둘"), at("아무키나 누르십시오"));
+    EXPECT_LT(at("아무키나 누르십시오"), at("셋"));
 }
 
 }  // namespace

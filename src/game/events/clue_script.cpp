@@ -71,9 +71,9 @@ const MapScript& ClueScript() {
             {{{25, 28}, {26, 28}}, closedWay},
         },
         {
-            {{{24, 10}}, [] {
-                 Say(TextColour::Writing, {"       아래로 가는 길"_j, "", "   이 동굴의 네 레버를 모두 당기는 자에게"_j,
-                                           "   아래로 가는 문이 열리리라."_j});
+            {{{24, 10}}, Words{
+                 Said(TextColour::Writing, {"       아래로 가는 길"_j, "", "   이 동굴의 네 레버를 모두 당기는 자에게"_j,
+                                            "   아래로 가는 문이 열리리라."_j}),
              }},
         },
         {},

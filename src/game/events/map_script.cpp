@@ -3,8 +3,34 @@
 #include <utility>
 
 #include "game/state/party.h"
+#include "game/ui/messages.h"
+#include "game/ui/speech.h"
 
 namespace vela {
+
+Spoken Said(TextColour colour, std::initializer_list<std::string_view> lines) {
+    return {Spoken::Kind::Lines, colour, lines};
+}
+
+Spoken Header(std::string_view heading) { return {Spoken::Kind::Heading, TextColour::Heading, {heading}}; }
+
+Spoken Page() { return {Spoken::Kind::Page, TextColour::Speech, {}}; }
+
+Block::Block(std::vector<Square> where, void (*action)()) : squares(std::move(where)), run(action) {}
+
+Block::Block(std::vector<Square> where, Words said) : squares(std::move(where)), words(std::move(said)) {}
+
+void Speak(const Words& words) {
+    for (const Spoken& part : words) {
+        switch (part.kind) {
+            case Spoken::Kind::Lines:
+                for (std::string_view line : part.lines) WriteMessage(part.colour, line);
+                break;
+            case Spoken::Kind::Heading: Heading(part.lines.front()); break;
+            case Spoken::Kind::Page: NextPage(); break;
+        }
+    }
+}
 
 MapScript::MapScript(std::vector<Block> specialBlocks, std::vector<Block> entranceBlocks,
                      std::vector<Block> signBlocks, std::vector<Block> talkBlocks)
@@ -53,7 +79,10 @@ void RunBlocks(Handler handler) {
     int fromX = PartyX, fromY = PartyY;
     for (const Block& block : BlocksOf(*script, handler)) {
         if (!answers(block, x, y)) continue;
-        block.run();
+        if (block.run)
+            block.run();
+        else
+            Speak(block.words);
         if (Party.MapNumber != map || PartyX != fromX || PartyY != fromY) return;
     }
 }

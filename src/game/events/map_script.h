@@ -4,9 +4,13 @@
 // the party or changes the map.
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <span>
+#include <string_view>
 #include <vector>
+
+#include "screen/text_colour.h"
 
 namespace vela {
 
@@ -14,10 +18,34 @@ struct Square {
     int x, y;
 };
 
-struct Block {
-    std::vector<Square> squares;  // empty: any square of its class on the map
-    void (*run)();
+// One piece of what a block that only speaks says: lines in a colour, a
+// heading (as Heading writes it) or a page break (the any-key prompt).
+struct Spoken {
+    enum class Kind : uint8_t { Lines, Heading, Page };
+    Kind kind;
+    TextColour colour;
+    // Views of the script's own fixed texts, which live as long as the game.
+    std::vector<std::string_view> lines;
 };
+using Words = std::vector<Spoken>;
+
+Spoken Said(TextColour colour, std::initializer_list<std::string_view> lines);
+Spoken Header(std::string_view heading);
+Spoken Page();
+
+// What a square does: a function, or, for a block that only speaks, its
+// words as data, said in order.
+struct Block {
+    Block(std::vector<Square> where, void (*action)());
+    Block(std::vector<Square> where, Words said);
+
+    std::vector<Square> squares;  // empty: any square of its class on the map
+    void (*run)() = nullptr;
+    Words words;
+};
+
+// Says a block's words in the message window.
+void Speak(const Words& words);
 
 struct MapScript {
     // Not constexpr on purpose: a script is built at run time, and clang 14

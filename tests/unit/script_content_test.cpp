@@ -32,7 +32,7 @@ constexpr Handler kHandlers[] = {Handler::Special, Handler::Entrance, Handler::S
 TEST(ScriptSquares, HaveTheTileClassTheirHandlerNeedsOnTheBuiltMaps) {
     test::World w;
     for (const MapInfo& map : kMapCatalogue) {
-        const mkdata::MapMark& arrival = test::MapSourceOf(map.name).entries.at(0);
+        const mkdata::MapMark arrival = test::MapSourceOf(map.name).entries.at(0);
         w.Enter(map.id, arrival.x, arrival.y);
         const MapScript& script = *ScriptOfMap(map.id);
         for (Handler h : kHandlers) {

@@ -42,7 +42,7 @@ TEST(ScriptPages, NoSpeechRunsPastTheBottomOfTheWindow) {
     });
     int runs = 0;
     for (const MapInfo& map : kMapCatalogue) {
-        const mkdata::MapMark& arrival = test::MapSourceOf(map.name).entries.at(0);
+        const mkdata::MapMark arrival = test::MapSourceOf(map.name).entries.at(0);
         const MapScript& script = *ScriptOfMap(map.id);
         for (Handler h : {Handler::Special, Handler::Entrance, Handler::Sign, Handler::Talk}) {
             for (const Block& block : BlocksOf(script, h)) {

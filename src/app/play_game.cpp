@@ -51,6 +51,7 @@ void PlayMapWithMusic(const std::function<void()>& step) {
 
 void PlayGame(const std::vector<std::string>& args) {
     InitGraph(0, 0);
+    RecoverAllSlots();
     RestorePending = 1;
     ResetPalette();
     ShowTitle = 1;

@@ -20,6 +20,16 @@ namespace {
 
 constexpr char kCaption[] = "벨라 windows version 0.1.1";
 
+// A screenshot ("vela-<date>-<time>.png") cut short by a kill leaves its
+// temporary "<name>.tmp" (see ReplaceFile) behind; the next start removes it.
+void removeCutScreenshots() {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(".", ec)) {
+        std::string name = entry.path().filename().string();
+        if (name.starts_with("vela-") && name.ends_with(".png.tmp")) std::filesystem::remove(entry.path(), ec);
+    }
+}
+
 // US keyboard: the character a shifted key types.
 char shifted(char c) {
     static const char plain[] = "1234567890-=[]\\;',./`";
@@ -32,6 +42,7 @@ char shifted(char c) {
 }  // namespace
 
 SdlPlatform::SdlPlatform(PresentWay way) {
+    removeCutScreenshots();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) throw std::runtime_error(SDL_GetError());
     window_ = SDL_CreateWindow(kCaption, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kScreenWidth,
                                kScreenHeight, SDL_WINDOW_ALLOW_HIGHDPI);

@@ -1,7 +1,12 @@
 // Saved games: the exact bytes, the checksums, a save that fails or is cut
-// short at any step, and the restore dialog.
+// short at any step, the backup pair, links and temporaries, and the
+// restore dialog.
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -38,6 +43,34 @@ bool save(char slot) {
     bool ok = SaveGame(error);
     SaveSlot = '1';
     return ok;
+}
+
+// A slot's two files as bytes; a missing file reads as none.
+struct Pair {
+    std::vector<uint8_t> player, map;
+    bool operator==(const Pair&) const = default;
+};
+Pair livePair(char slot) { return {test::ReadBytes(PlayerFileName(slot)), test::ReadBytes(SavedMapName(slot))}; }
+Pair backupPair(char slot) {
+    return {test::ReadBytes(PlayerFileName(slot) + ".bak"), test::ReadBytes(SavedMapName(slot) + ".bak")};
+}
+// What a save of the game in memory wrote (or would have).
+Pair memoryPair() { return {SavedGameImage(), SavedMapImage()}; }
+
+// Gives the game its own gold and last cell (beyond the map's edge), so
+// that both files of each of its saves differ from other saves'.
+void mark(int32_t gold) {
+    Party.Gold = gold;
+    MapCells.back() = uint8_t(gold);
+}
+
+// The temporary files in the folder.
+std::vector<std::string> leftovers() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator("."))
+        if (std::string name = entry.path().filename().string(); name.ends_with(".new") || name.ends_with(".tmp"))
+            names.push_back(name);
+    return names;
 }
 
 TEST(SaveGame, ChecksumsSumTheDesignedBytesAndLeaveTheSwapSlotOut) {
@@ -108,47 +141,193 @@ TEST(SaveGame, KeepsThePreviousPairAsBackup) {
     EXPECT_EQ(test::ReadBytes("player3.dat"), SavedGameImage());
 }
 
-// Whatever step fails or is cut short, once the slot has been looked at it
-// holds the old pair or the new pair, each whole; a failure reported before
-// the player file was committed always leaves the old pair.
-TEST(SaveGame, AFailureOrACrashAtAnyStepNeverTearsTheSlot) {
-    const SaveStep steps[] = {SaveStep::WritePlayer, SaveStep::WriteMap,     SaveStep::BackupPlayer,
-                              SaveStep::BackupMap,   SaveStep::CommitPlayer, SaveStep::CommitMap,
-                              SaveStep::SyncFolder};
-    for (bool crash : {false, true}) {
-        for (SaveStep failAt : steps) {
-            test::Session s;
-            startOnTarn();
-            ASSERT_TRUE(save('2'));
-            std::vector<uint8_t> oldPlayer = test::ReadBytes("player2.dat"), oldMap = test::ReadBytes("save2.map");
-            Party.Gold = 4321;
-            SetMapTile(13, 48, 33);
-            SetSaveFaultHook([&](SaveStep at) {
-                if (at != failAt) return false;
-                if (crash) throw std::runtime_error("killed");
-                return true;
-            });
-            bool ok = true;
-            try {
-                ok = save('2');
-            } catch (const std::runtime_error&) {
-                ok = false;
+// Whatever step fails (a full disk) or is cut short (a kill), once the slot
+// has been looked at its live pair is the previous save or the new one, its
+// backup pair the save before or the previous one, each whole, and no
+// temporary is left. A failure before the new player file is committed
+// leaves the previous save, and the new save always has the previous one as
+// its backup, also when that one was a player file without a map.
+TEST(SaveGame, AFailureOrACrashAtAnyStepLeavesBothPairsWhole) {
+    for (bool previousHasMap : {true, false}) {
+        for (bool crash : {false, true}) {
+            for (int at = 0; at <= int(SaveStep::SyncFolder); ++at) {
+                std::string what = std::string(crash ? "crash" : "failure") + " at step " + std::to_string(at) +
+                                   (previousHasMap ? "" : ", previous save without a map");
+                test::Session s;
+                startOnTarn();
+                mark(1);
+                ASSERT_TRUE(save('2'));
+                Pair older = memoryPair();
+                mark(2);
+                ASSERT_TRUE(save('2'));
+                Pair previous = memoryPair();
+                if (!previousHasMap) {
+                    fs::remove("save2.map");
+                    previous.map.clear();
+                }
+                bool reached = false;
+                SetSaveFaultHook([&](SaveStep step) {
+                    if (int(step) != at) return 0;
+                    reached = true;
+                    if (crash) throw std::runtime_error("killed");
+                    return ENOSPC;
+                });
+                mark(3);
+                SaveSlot = '2';
+                std::string error;
+                bool ok = true;
+                try {
+                    ok = SaveGame(error);
+                } catch (const std::runtime_error&) {
+                    ok = false;
+                }
+                SetSaveFaultHook(nullptr);
+                Pair fresh = memoryPair();
+                RecoverSlot('2');
+                Pair live = livePair('2'), backup = backupPair('2');
+                EXPECT_TRUE(reached) << what;
+                EXPECT_FALSE(ok) << what;
+                EXPECT_TRUE(live == previous || live == fresh) << what;
+                EXPECT_TRUE(backup == older || backup == previous) << what;
+                if (live == fresh) {
+                    EXPECT_TRUE(backup == previous) << what;
+                }
+                if (at < int(SaveStep::CommitPlayer)) {
+                    EXPECT_TRUE(live == previous) << what;
+                }
+                if (!crash) {
+                    EXPECT_EQ(JohabToUtf8(error), "디스크에 남은 공간이 없습니다.") << what;
+                }
+                EXPECT_EQ(leftovers(), std::vector<std::string>{}) << what;
             }
-            SetSaveFaultHook(nullptr);
-            std::vector<uint8_t> newPlayer = SavedGameImage(), newMap = SavedMapImage();
-            RecoverSlot('2');
-            std::vector<uint8_t> player = test::ReadBytes("player2.dat"), map = test::ReadBytes("save2.map");
-            std::string what = std::string(crash ? "crash" : "failure") + " at step " + std::to_string(int(failAt));
-            EXPECT_FALSE(ok) << what;
-            bool old = player == oldPlayer && map == oldMap;
-            bool fresh = player == newPlayer && map == newMap;
-            EXPECT_TRUE(old || fresh) << what;
-            if (failAt < SaveStep::CommitPlayer) {
-                EXPECT_TRUE(old) << what;
-            }
-            EXPECT_FALSE(fs::exists("player2.dat.new") || fs::exists("save2.map.new")) << what;
         }
     }
+}
+
+// A full disk for real: in a tmpfs of every size from one that holds a
+// single file to one that holds two saves and both temporaries, saves one
+// after another leave the live pair and the backup pair each one save's
+// pair, and a save that fails says the disk is full. Mounting needs root;
+// elsewhere the test is skipped.
+TEST(SaveGame, OnAFullDiskEveryPairStaysOneSavesPair) {
+    test::Session s;
+    startOnTarn();
+    fs::create_directory("small");
+    for (int kib = 4; kib <= 132; kib += 4) {
+        std::string size = "size=" + std::to_string(kib) + "k";
+        if (mount("tmpfs", "small", "tmpfs", 0, size.c_str()) != 0) GTEST_SKIP() << "no tmpfs: " << std::strerror(errno);
+        fs::current_path("small");
+        std::vector<Pair> saves = {Pair{}};  // an empty slot counts as a pair
+        for (int n = 1; n <= 4; ++n) {
+            mark(n);
+            std::string error;
+            bool ok = SaveGame(error);
+            saves.push_back(memoryPair());
+            RecoverSlot('1');
+            Pair live = livePair('1'), backup = backupPair('1');
+            std::string what = size + ", save " + std::to_string(n);
+            EXPECT_NE(std::find(saves.begin(), saves.end(), live), saves.end()) << what;
+            EXPECT_NE(std::find(saves.begin(), saves.end(), backup), saves.end()) << what;
+            if (ok)
+                EXPECT_TRUE(live == saves.back()) << what;
+            else
+                EXPECT_EQ(JohabToUtf8(error), "디스크에 남은 공간이 없습니다.") << what;
+            EXPECT_EQ(leftovers(), std::vector<std::string>{}) << what;
+        }
+        fs::current_path("..");
+        umount("small");
+    }
+}
+
+// Only a save the game could restore becomes the backup: a damaged player
+// file or a missing one leaves the good backup pair as it was; a player
+// file saved without its map is backed up alone.
+TEST(SaveGame, BacksUpOnlyASaveThatCouldBeRestored) {
+    test::Session s;
+    startOnTarn();
+    mark(1);
+    ASSERT_TRUE(save('1'));
+    Pair good = memoryPair();
+    mark(2);
+    ASSERT_TRUE(save('1'));
+    std::vector<uint8_t> damaged = test::ReadBytes("player1.dat");
+    damaged[7] = 0;  // no such map
+    s.WriteFile("player1.dat", std::string(damaged.begin(), damaged.end()));
+    ASSERT_FALSE(CheckSavedGame('1').empty());
+    mark(3);
+    ASSERT_TRUE(save('1'));
+    EXPECT_TRUE(backupPair('1') == good) << "damaged";
+    EXPECT_TRUE(livePair('1') == memoryPair());
+
+    fs::remove("player1.dat");
+    mark(4);
+    ASSERT_TRUE(save('1'));
+    EXPECT_TRUE(backupPair('1') == good) << "missing";
+
+    fs::remove("save1.map");
+    Pair alone = {test::ReadBytes("player1.dat"), {}};
+    mark(5);
+    ASSERT_TRUE(save('1'));
+    EXPECT_TRUE(backupPair('1') == alone) << "without its map";
+}
+
+// A link planted at any name a save writes is never written through: the
+// file it points to stays as it was and the save is whole. Links at the
+// temporaries appear just before the save writes them (after the step
+// named), the rest before the save starts.
+TEST(SaveGame, NeverWritesThroughAPlantedLink) {
+    const std::pair<const char*, int> plants[] = {{"player6.dat.new", -1},
+                                                  {"save6.map.new", int(SaveStep::WritePlayer)},
+                                                  {"player6.dat.bak.new", int(SaveStep::WriteMap)},
+                                                  {"save6.map.bak.new", int(SaveStep::BackupPlayer)},
+                                                  {"player6.dat.bak", -1},
+                                                  {"save6.map.bak", -1},
+                                                  {"player6.dat", -1},
+                                                  {"save6.map", -1}};
+    test::Session s;
+    startOnTarn();
+    mark(1);
+    ASSERT_TRUE(save('6'));
+    for (auto [name, after] : plants) {
+        s.WriteFile("target", "keep");
+        auto plant = [name] {
+            fs::remove(name);
+            fs::create_symlink("target", name);
+        };
+        if (after < 0) plant();
+        SetSaveFaultHook([&](SaveStep step) {
+            if (int(step) == after) plant();
+            return 0;
+        });
+        mark(2);
+        EXPECT_TRUE(save('6')) << name;
+        SetSaveFaultHook(nullptr);
+        EXPECT_EQ(test::ReadBytes("target"), std::vector<uint8_t>({'k', 'e', 'e', 'p'})) << name;
+        EXPECT_TRUE(livePair('6') == memoryPair()) << name;
+        EXPECT_FALSE(fs::is_symlink("player6.dat") || fs::is_symlink("save6.map")) << name;
+        EXPECT_EQ(leftovers(), std::vector<std::string>{}) << name;
+    }
+}
+
+// Before the title every slot is settled: each temporary a save writes, and
+// those earlier versions left, is gone, and the pairs stand.
+TEST(SaveGame, StartUpRemovesTheTemporariesOfEverySlot) {
+    test::Session s;
+    startOnTarn();
+    mark(1);
+    ASSERT_TRUE(save('3'));
+    mark(2);
+    ASSERT_TRUE(save('3'));
+    Pair live = livePair('3'), backup = backupPair('3');
+    for (char slot : {'3', '9'})
+        for (const char* suffix : {".new", ".bak.new", ".bak.tmp"}) {
+            s.WriteFile(PlayerFileName(slot) + suffix, "cut");
+            s.WriteFile(SavedMapName(slot) + suffix, "cut");
+        }
+    RecoverAllSlots();
+    EXPECT_EQ(leftovers(), std::vector<std::string>{});
+    EXPECT_TRUE(livePair('3') == live);
+    EXPECT_TRUE(backupPair('3') == backup);
 }
 
 TEST(SaveDialog, AFailedSaveSaysSoAndPlayGoesOn) {
@@ -158,12 +337,13 @@ TEST(SaveDialog, AFailedSaveSaysSoAndPlayGoesOn) {
     std::vector<uint8_t> oldPlayer = test::ReadBytes("player4.dat");
     Party.Gold = 55;
     test::Transcript t;
-    SetSaveFaultHook([](SaveStep at) { return at == SaveStep::WriteMap; });
+    SetSaveFaultHook([](SaveStep at) { return at == SaveStep::WriteMap ? ENOSPC : 0; });
     s.platform.AppendKeys("{down*4}{enter}{enter}");
     SaveDialog();
     SetSaveFaultHook(nullptr);
     EXPECT_TRUE(t.has("저장하지 못했습니다 !"));
     EXPECT_TRUE(t.has("이전의 저장은 그대로 남아 있습니다."));
+    EXPECT_TRUE(t.has("디스크에 남은 공간이 없습니다.")) << t.text;
     EXPECT_FALSE(t.has("성공했습니다"));
     EXPECT_EQ(test::ReadBytes("player4.dat"), oldPlayer);
     EXPECT_EQ(SaveSlot, '1');

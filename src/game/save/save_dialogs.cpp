@@ -46,7 +46,7 @@ void SaveDialog() {
         // The game goes on: ending it here would lose what was not saved.
         WriteLine(300, 102, TextColour::Warning, "저장하지 못했습니다 !"_j);
         WriteMessage(TextColour::Detail, "이전의 저장은 그대로 남아 있습니다."_j);
-        WriteMessage(TextColour::Detail, error.substr(0, 48));
+        WriteMessage(TextColour::Detail, error);
     }
     SaveSlot = '1';
     PressAnyKey();

@@ -1,5 +1,6 @@
 #include "game/save/saved_game.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -17,7 +18,11 @@ namespace vela {
 
 namespace {
 
-std::function<bool(SaveStep)> faultHook;
+std::function<int(SaveStep)> faultHook;
+
+// The names a save writes beside the slot's files: the new pair, then the
+// backup pair and its temporaries.
+constexpr char kNew[] = ".new", kBackup[] = ".bak", kBackupNew[] = ".bak.new";
 
 // The folder's own spelling of a slot file, or the game's when it is new.
 std::string existingName(const std::string& name) {
@@ -25,31 +30,78 @@ std::string existingName(const std::string& name) {
     return found.empty() ? name : found;
 }
 
+// Whether anything stands at the name; a link counts as itself.
 bool exists(const std::string& name) {
     std::error_code ec;
-    return std::filesystem::exists(name, ec);
+    return std::filesystem::exists(std::filesystem::symlink_status(name, ec));
 }
 
-// One step of a save: its own failure, or one the test hook injects.
-bool step(SaveStep which, bool ok, std::string& error) {
+// One step of a save: its own failure, or one the test hook injects; errno
+// then says why.
+bool step(SaveStep which, bool ok) {
     if (!ok) return false;
-    if (faultHook && faultHook(which)) {
-        error = "injected failure";
+    if (int cause = faultHook ? faultHook(which) : 0) {
+        errno = cause;
         return false;
     }
     return true;
 }
 
-// Copies the slot file to "<name>.bak" whole, or removes a stale backup
-// when the slot has no such file, so the backups stay one pair.
-bool backup(const std::string& name, std::string& error) {
+// The slot file copied whole to "<name>.bak.new". A slot without the file (a
+// player file that was never saved with its map) gets an empty temporary,
+// which commits as "no such backup".
+bool writeBackup(const std::string& name, std::string& error) {
     std::string current = FindFileNoCase(".", name);
-    if (current.empty()) {
-        std::remove((name + ".bak").c_str());
-        return true;
+    std::vector<uint8_t> bytes;
+    if (!current.empty()) {
+        bool opened = false;
+        bytes = ReadUpTo(current, std::size_t(1) << 20, &opened);
+        if (!opened) return false;
     }
-    std::vector<uint8_t> bytes = ReadUpTo(current, std::size_t(1) << 20);
-    return ReplaceFile(name + ".bak", bytes, error);
+    return WriteAndSync(name + kBackupNew, bytes, error);
+}
+
+// The map's half of committing the backup pair: "<map>.bak.new" becomes the
+// map backup, or, when empty, the map backup is removed.
+bool commitMapBackup(const std::string& map, std::string& error) {
+    std::string temporary = map + kBackupNew;
+    std::error_code ec;
+    if (std::filesystem::file_size(temporary, ec) != 0) return RenameFile(temporary, map + kBackup, error);
+    std::remove((map + kBackup).c_str());
+    return std::remove(temporary.c_str()) == 0;
+}
+
+// Settles one pair's temporaries: with the player file's still there the
+// pair was never committed and both go; a map temporary alone is finished.
+// True when it finished one.
+bool settle(const std::string& playerTemp, const std::string& mapTemp, const std::function<bool()>& finishMap) {
+    if (exists(playerTemp)) {
+        std::remove(playerTemp.c_str());
+        std::remove(mapTemp.c_str());
+        return false;
+    }
+    return exists(mapTemp) && finishMap();
+}
+
+// Why a save failed, for the message window.
+std::string failureReason(int cause) {
+    switch (cause) {
+        case ENOSPC:
+        case EDQUOT:
+            return std::string("디스크에 남은 공간이 없습니다."_j);
+        case EROFS:
+            return std::string("디스크가 읽기 전용이어서 쓸 수 없습니다."_j);
+        case EACCES:
+        case EPERM:
+            return std::string("게임 폴더에 파일을 쓸 권한이 없습니다."_j);
+        case EMFILE:
+        case ENFILE:
+            return std::string("열려 있는 파일이 너무 많습니다."_j);
+        case EIO:
+            return std::string("디스크를 읽고 쓰는 중에 오류가 났습니다."_j);
+        default:
+            return std::string("파일을 쓰지 못했습니다. (오류 번호 "_j) + std::to_string(cause) + ")";
+    }
 }
 
 void addBytes(uint8_t& sum, const uint8_t* bytes, int from, int to) {
@@ -98,34 +150,45 @@ bool SaveGame(std::string& error) {
 
     RecoverSlot(SaveSlot);
     std::string player = PlayerFileName(SaveSlot), map = SavedMapName(SaveSlot);
-    std::string playerTemp = player + ".new", mapTemp = map + ".new";
-    bool ok = step(SaveStep::WritePlayer, WriteAndSync(playerTemp, SavedGameImage(), error), error) &&
-              step(SaveStep::WriteMap, WriteAndSync(mapTemp, SavedMapImage(), error), error) &&
-              step(SaveStep::BackupPlayer, backup(player, error), error) &&
-              step(SaveStep::BackupMap, backup(map, error), error);
-    // Once the player file is in place the new pair is whole on disk (the
-    // map waits, flushed, under its temporary name): a failure from there
-    // on is finished by RecoverSlot, one before it thrown away.
-    ok = ok && step(SaveStep::CommitPlayer, RenameFile(playerTemp, existingName(player), error), error) &&
-         step(SaveStep::CommitMap, RenameFile(mapTemp, existingName(map), error), error);
-    if (!ok) {
-        RecoverSlot(SaveSlot);
-        return false;
-    }
-    return step(SaveStep::SyncFolder, SyncFolder(".", error), error);
+    // Only a save the game could restore becomes the backup: a missing or
+    // damaged one leaves the backup pair as it is.
+    bool backUp = !FindFileNoCase(".", player).empty() && CheckSavedGame(SaveSlot).empty();
+    std::string detail;  // the files' own words; the player is told the cause in errno
+    bool ok = step(SaveStep::WritePlayer, WriteAndSync(player + kNew, SavedGameImage(), detail)) &&
+              step(SaveStep::WriteMap, WriteAndSync(map + kNew, SavedMapImage(), detail)) &&
+              (!backUp ||
+               (step(SaveStep::BackupPlayer, writeBackup(player, detail)) &&
+                step(SaveStep::BackupMap, writeBackup(map, detail)) &&
+                step(SaveStep::CommitBackupPlayer, RenameFile(player + kBackupNew, player + kBackup, detail)) &&
+                step(SaveStep::CommitBackupMap, commitMapBackup(map, detail)))) &&
+              // Once the player file is in place the new pair is whole on
+              // disk (the map waits, flushed, under its temporary name): a
+              // failure from there on is finished by RecoverSlot, one before
+              // it thrown away.
+              step(SaveStep::CommitPlayer, RenameFile(player + kNew, existingName(player), detail)) &&
+              step(SaveStep::CommitMap, RenameFile(map + kNew, existingName(map), detail)) &&
+              step(SaveStep::SyncFolder, SyncFolder(".", detail));
+    if (ok) return true;
+    error = failureReason(errno);
+    RecoverSlot(SaveSlot);
+    return false;
 }
 
 void RecoverSlot(char slot) {
-    std::string player = PlayerFileName(slot), map = SavedMapName(slot);
-    std::string playerTemp = player + ".new", mapTemp = map + ".new";
-    if (exists(playerTemp)) {
-        // Never committed: the slot still holds the previous save.
-        std::remove(playerTemp.c_str());
-        std::remove(mapTemp.c_str());
-    } else if (exists(mapTemp)) {
-        std::string ignored;
-        if (RenameFile(mapTemp, existingName(map), ignored)) SyncFolder(".", ignored);
-    }
+    std::string player = PlayerFileName(slot), map = SavedMapName(slot), unused;
+    // The backup pair first: a save commits it before the new pair.
+    bool backupFinished =
+        settle(player + kBackupNew, map + kBackupNew, [&] { return commitMapBackup(map, unused); });
+    bool saveFinished =
+        settle(player + kNew, map + kNew, [&] { return RenameFile(map + kNew, existingName(map), unused); });
+    if (backupFinished || saveFinished) SyncFolder(".", unused);
+    // Earlier versions of the game wrote their backups through these.
+    std::remove((player + ".bak.tmp").c_str());
+    std::remove((map + ".bak.tmp").c_str());
+}
+
+void RecoverAllSlots() {
+    for (char slot = '1'; slot <= '9'; ++slot) RecoverSlot(slot);
 }
 
 std::string CheckSavedGame(char slot) {
@@ -158,7 +221,7 @@ std::string CheckSavedGame(char slot) {
     return "";
 }
 
-void SetSaveFaultHook(std::function<bool(SaveStep)> hook) { faultHook = std::move(hook); }
+void SetSaveFaultHook(std::function<int(SaveStep)> hook) { faultHook = std::move(hook); }
 
 namespace {
 

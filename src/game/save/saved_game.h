@@ -2,12 +2,14 @@
 // "player<n>.dat" (the party and member records, 556 bytes) and
 // "save<n>.map" (the map size and the whole 200 x 125 cell buffer).
 //
-// A save never destroys the previous one: both new files are written to
-// "<name>.new" and flushed, the previous pair is copied to "<name>.bak",
-// then the player file is renamed into place (the commit) and the map file
-// after it. A save cut short before the commit is thrown away at the next
-// look at the slot; one cut short after it is finished, since its map file
-// was already whole on disk.
+// A save never destroys the previous one, and the backup pair "<name>.bak"
+// is always one save's pair. Both new files are written to "<name>.new";
+// when the slot holds a save CheckSavedGame passes, that pair is copied to
+// "<name>.bak.new" and committed as the backup pair; then the new pair is
+// committed. Each pair is committed by renaming its player file, and its map
+// file after it. At the next look at the slot, a pair whose player temporary
+// is still there was never committed and is thrown away; a map temporary
+// alone is finished. docs/DATA_FORMATS.md gives the steps.
 #pragma once
 
 #include <cstdint>
@@ -30,11 +32,16 @@ uint8_t MemberChecksumOf();  // members 1..6; the swap slot 7 is left out
 std::vector<uint8_t> SavedMapImage();
 
 // Writes both files for SaveSlot. False when they could not be written;
-// error then says why and the previous save of the slot is whole.
+// error then says why, in Johab for the message window, and the previous
+// save of the slot is whole.
 bool SaveGame(std::string& error);
 
-// Finishes or throws away a save of the slot that was cut short.
+// Finishes or throws away a save of the slot that was cut short and removes
+// every temporary file of the slot.
 void RecoverSlot(char slot);
+// RecoverSlot for all nine slots, before the title: no temporary of a cut
+// save stays in the folder.
+void RecoverAllSlots();
 
 // The values a restored game must have to be playable: a map number the
 // game knows (1..18), a position inside that map's playable area
@@ -50,9 +57,20 @@ std::string CheckSavedGame(char slot);
 void LoadMapOrRestore();
 
 // Tests: called after each step of a save with the step's name. Returning
-// true makes that step fail; throwing abandons the save where it stands, as
-// a killed process would.
-enum class SaveStep { WritePlayer, WriteMap, BackupPlayer, BackupMap, CommitPlayer, CommitMap, SyncFolder };
-void SetSaveFaultHook(std::function<bool(SaveStep)> hook);
+// an errno value (not 0) makes that step fail with it; throwing abandons the
+// save where it stands, as a killed process would. The backup steps are
+// skipped when the slot holds no save to back up.
+enum class SaveStep {
+    WritePlayer,
+    WriteMap,
+    BackupPlayer,
+    BackupMap,
+    CommitBackupPlayer,
+    CommitBackupMap,
+    CommitPlayer,
+    CommitMap,
+    SyncFolder
+};
+void SetSaveFaultHook(std::function<int(SaveStep)> hook);
 
 }  // namespace vela

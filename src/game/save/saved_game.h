@@ -36,12 +36,27 @@ bool SaveGame(std::string& error);
 // Finishes or throws away a save of the slot that was cut short.
 void RecoverSlot(char slot);
 
-// The values a restored game must have to be playable: a map number the
-// game knows (1..18), a position inside that map's playable area
-// (x 5..width-4, y 5..height-4, the size read from the saved map or else
-// from the map file) and a saved map that is whole. Empty when the slot's
-// files pass; otherwise what is wrong, in Johab.
-std::string CheckSavedGame(char slot);
+// What is wrong with a slot: the file at fault, as found in the folder, and
+// the problem in Johab. Empty when the slot can be restored.
+struct SaveDamage {
+    std::string file;
+    std::string problem;
+    explicit operator bool() const { return !problem.empty(); }
+};
+
+// The values a restored game must have to be playable (docs/DATA_FORMATS.md
+// lists them): a player file that ends between records, a clock inside its
+// ranges, at least one member, a map number the game knows (1..18), a
+// position inside that map's playable area (x 5..width-4, y 5..height-4, the
+// size read from the saved map or else from the map file) and a saved map
+// that is whole and of a possible size. The byte sums are not among them. A
+// missing or damaged map file of the game is left to the loader, which names
+// it.
+SaveDamage CheckSavedGame(char slot);
+
+// The slot's backups that exist ("player<n>.dat.bak", then "save<n>.map.bak"),
+// as found in the folder; none when the player file has no backup.
+std::vector<std::string> SlotBackups(char slot);
 
 // The first map load of a game. Right after start-up or a restore
 // (RestorePending) it finishes a cut save of SaveSlot, takes the slot's

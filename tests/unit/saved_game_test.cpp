@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/play_game.h"
 #include "files/durable_file.h"
 #include "game/save/save_dialogs.h"
 #include "game/save/saved_game.h"
@@ -331,6 +332,53 @@ TEST(RestoreGame, ASavedMapOfAnImpossibleSizeOrCutIsRefusedAndPlayGoesOn) {
         EXPECT_EQ(SavedGameImage(), game) << c.problem;
         EXPECT_EQ(SavedMapImage(), cells) << c.problem;
     }
+}
+
+// The byte sums are no reason to refuse a save: one whose records do not add
+// up to them loads, and the message window says it may be damaged or edited,
+// naming the backups when there are some.
+TEST(RestoreGame, AnEditedSaveLoadsAndSaysSo) {
+    test::Session s;
+    startOnTarn();
+    ASSERT_TRUE(save('4'));
+    auto restore = [&s](int food) {
+        std::vector<uint8_t> player = test::ReadBytes("player4.dat");
+        player[10] = uint8_t(food);  // summed
+        s.WriteFile("player4.dat", std::string(player.begin(), player.end()));
+        s.platform.AppendKeys("{down*4}{enter}");
+        return RestoreGame();
+    };
+    test::Transcript sound;
+    ASSERT_TRUE(restore(Party.Food));
+    EXPECT_FALSE(sound.has("수정된 저장"));
+
+    test::Transcript edited;
+    ASSERT_TRUE(restore(200));
+    EXPECT_EQ(Party.Food, 200);
+    EXPECT_TRUE(edited.has("손상되었거나 수정된 저장일 수 있습니다."));
+    EXPECT_FALSE(edited.has(".bak")) << "the slot has no backup yet";
+
+    ASSERT_TRUE(save('4'));
+    test::Transcript backedUp;
+    ASSERT_TRUE(restore(201));
+    EXPECT_TRUE(backedUp.has("이전의 저장: player4.dat.bak, save4.map.bak"));
+}
+
+TEST(StartGame, AContinuedEditedSaveSaysSoOnTheDrawnScreen) {
+    test::Session s;
+    startOnTarn();
+    ASSERT_TRUE(save('1'));
+    std::vector<uint8_t> player = test::ReadBytes("player1.dat");
+    ++player[11];  // the gold's low byte
+    s.WriteFile("player1.dat", std::string(player.begin(), player.end()));
+    ResetGameState();
+    ResetMapState();
+    RestorePending = 1;
+    test::Transcript t;
+    StartGame();
+    std::size_t warning = t.text.find("수정된 저장일 수 있습니다"), panel = t.text.find("생명력");
+    ASSERT_NE(warning, std::string::npos);
+    EXPECT_GT(warning, panel) << "written after the screen is cleared";
 }
 
 // The values a save must have, at their edges: each file is the sound save

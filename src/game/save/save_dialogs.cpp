@@ -80,13 +80,20 @@ bool RestoreGame() {
     WriteLine(280, 80, TextColour::Success, "저장했던 게임을 다시 불러옵니다"_j);
     MapLoaded = 0;
     RestorePending = 1;
-    LoadMapOrRestore();
+    bool edited = LoadMapOrRestore();
     DrawMapView(true);
     DrawPartyPanel();
-    SaveSlot = '1';
     PartyFate() = kFateLoaded;
     ClearMessages();
+    if (edited) SayEditedSave(SaveSlot);
+    SaveSlot = '1';
     return true;
+}
+
+void SayEditedSave(char slot) {
+    ClearMessages();
+    WriteMessage(TextColour::Warning, "손상되었거나 수정된 저장일 수 있습니다."_j);
+    sayPreviousSave(slot);
 }
 
 }  // namespace vela

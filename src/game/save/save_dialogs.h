@@ -11,5 +11,8 @@ void SaveDialog();
 // (PartyFate is then 254). A damaged save is refused in the message window
 // and the game goes on as it was.
 bool RestoreGame();
+// In the message window: the save just restored from the slot may be damaged
+// or edited (its byte sums differ), and where the previous save is, if any.
+void SayEditedSave(char slot);
 
 }  // namespace vela

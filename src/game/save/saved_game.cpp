@@ -236,8 +236,9 @@ namespace {
 
 // The slot's player file, found whatever the case of its name; one whose
 // values the game cannot play on is reported as damaged, naming the file at
-// fault, before anything of it is taken.
-void readSavedParty(char slot) {
+// fault, before anything of it is taken. True when the records taken do not
+// add up to the byte sums stored in them.
+bool readSavedParty(char slot) {
     std::string name = FindFileNoCase(".", PlayerFileName(slot));
     if (name.empty()) ReportMissingFile(PlayerFileName(slot));
     if (SaveDamage damage = CheckSavedGame(slot)) {
@@ -250,22 +251,24 @@ void readSavedParty(char slot) {
     std::vector<uint8_t> bytes = ReadUpTo(name, kSavedGameBytes, &opened);
     if (!opened) ReportMissingFile(name);
     LoadSavedGameImage(bytes);
+    return Party.PartyChecksum != PartyChecksumOf() || Party.MemberChecksum != MemberChecksumOf();
 }
 
 }  // namespace
 
-void LoadMapOrRestore() {
+bool LoadMapOrRestore() {
     if (MapLoaded != 0 || RestorePending != 1) {
         LoadMap();
-        return;
+        return false;
     }
     RecoverSlot(SaveSlot);
-    readSavedParty(SaveSlot);
+    bool sumsDiffer = readSavedParty(SaveSlot);
     std::string savedMap = FindFileNoCase(".", SavedMapName(SaveSlot));
     if (savedMap.empty())
         LoadMap();
     else
         LoadSavedMap(savedMap);
+    return sumsDiffer;
 }
 
 }  // namespace vela

@@ -3,6 +3,7 @@
 #include "audio/music.h"
 #include "game/battle/enemy_group.h"
 #include "game/camp/rest.h"
+#include "game/save/save_dialogs.h"
 #include "game/save/saved_game.h"
 #include "game/state/enemy_table.h"
 #include "game/state/party.h"
@@ -33,13 +34,14 @@ void StartGame() {
     SaveSlot = '1';
     RestHours = 6;
     LoadEnemyTable();
-    LoadMapOrRestore();
+    bool edited = LoadMapOrRestore();
     SetFillStyle(1, 8);
     Bar(0, 0, 639, 479);
     WriteBold(260, 313, TextColour::Label, "  이름           생명력   마력       상 태"_j);
     DrawPartyPanel();
     SetBackdropMode(0);
     DrawMapView(true);
+    if (edited) SayEditedSave(SaveSlot);
 }
 
 void PlayMapWithMusic(const std::function<void()>& step) {

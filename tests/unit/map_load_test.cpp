@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <functional>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "game/save/saved_game.h"
 #include "game/state/party.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
+#include "screen/johab.h"
 #include "session.h"
 #include "runtime/halt.h"
 
@@ -113,6 +118,7 @@ TEST(LoadMap, MissingImagesAndPalettesAreReportedByName) {
 
 TEST(LoadMap, AContinuedGameReadsThePartyAndTheSavedMapOfSlotOne) {
     test::Session s;
+    Member[1].Name.set("레온"_j);
     Party.MapNumber = kTarn;
     Party.SavedX = 12;
     Party.SavedY = 34;
@@ -135,6 +141,64 @@ TEST(LoadMap, AContinuedGameReadsThePartyAndTheSavedMapOfSlotOne) {
     s.WriteFile("Tarn.map", mapFile(30, 30, [](int, int) { return 44; }));
     LoadMapOrRestore();
     EXPECT_EQ(MapWidth, 30);
+}
+
+// A continued game whose files cannot be played names the file at fault and
+// what is wrong with it; only damage in the save points to its backups.
+TEST(LoadMap, AContinuedGameNamesTheDamagedFileAndWhatIsWrong) {
+    using Bytes = std::vector<uint8_t>;
+    std::mt19937 random(4);
+    Bytes noise(22802);
+    for (uint8_t& b : noise) b = uint8_t(random());
+    noise[0] = noise[1] = 30;  // a size that leaves the party's (10,48) outside
+    const std::string backups = "; the previous save is in player1.dat.bak and save1.map.bak.";
+    struct Case {
+        const char* what;
+        std::function<void(Bytes& player, Bytes& map)> damage;
+        std::string report;  // a prefix when it does not end with "."
+    };
+    const Case cases[] = {
+        {"a cut saved map", [](Bytes&, Bytes& map) { map.resize(1000); },
+         "ERROR: \"save1.map\" is damaged: 파일이 잘려 있습니다 (25002 바이트 중 1000 바이트)" + backups},
+        {"a saved map of width 0", [](Bytes&, Bytes& map) { map[0] = 0; },
+         "ERROR: \"save1.map\" is damaged: 맵 크기가 1..200 x 1..125 밖입니다: 0 x 95" + backups},
+        {"a saved map too narrow for the party", [](Bytes&, Bytes& map) { map[0] = 12; },
+         "ERROR: \"save1.map\" is damaged: 맵 크기 12 x 95 안에 일행의 위치 (10,48)가 들지 않습니다" + backups},
+        {"a position outside any map", [](Bytes& player, Bytes&) { player[8] = 250; },
+         "ERROR: \"player1.dat\" is damaged: 위치 (250,48)가 맵 밖입니다" + backups},
+        {"a damaged map file of the game",
+         [&noise](Bytes& player, Bytes& map) {
+             player[7] = kPyramid;
+             map.clear();
+             std::ofstream("Pyramid.map", std::ios::binary).write(reinterpret_cast<const char*>(noise.data()), 22802);
+         },
+         "ERROR: \"Pyramid.map\" is damaged: "},
+    };
+    for (const Case& c : cases) {
+        test::Session s;
+        Member[1].Name.set("레온"_j);
+        test::LoadMapAt(kTarn, 10, 48);
+        std::string error;
+        ASSERT_TRUE(SaveGame(error) && SaveGame(error)) << error;  // the second keeps the first as backups
+        Bytes player = test::ReadBytes("player1.dat"), map = test::ReadBytes("save1.map");
+        c.damage(player, map);
+        s.WriteFile("player1.dat", std::string(player.begin(), player.end()));
+        if (map.empty())
+            std::filesystem::remove("save1.map");
+        else
+            s.WriteFile("save1.map", std::string(map.begin(), map.end()));
+        ResetGameState();
+        ResetMapState();
+        RestorePending = 1;
+        EXPECT_THROW(LoadMapOrRestore(), ProgramHalt) << c.what;
+        std::string report = lastMessage(s);
+        if (c.report.back() == '.') {
+            EXPECT_EQ(report, c.report) << c.what;
+        } else {
+            EXPECT_EQ(report.rfind(c.report, 0), 0u) << report;
+            EXPECT_EQ(report.find("bak"), std::string::npos) << report;
+        }
+    }
 }
 
 TEST(LoadMap, AContinuedGameWithoutASavedPartyEndsWithItsName) {

@@ -1,6 +1,6 @@
 // Saved games: the exact bytes, the checksums, a save that fails or is cut
-// short at any step, the backup pair, links and temporaries, and the
-// restore dialog.
+// short at any step, the backup pair, links and temporaries, what counts as
+// a damaged save, and the restore dialog.
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 
@@ -8,9 +8,12 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "app/play_game.h"
 #include "files/durable_file.h"
 #include "game/save/save_dialogs.h"
 #include "game/save/saved_game.h"
@@ -253,7 +256,7 @@ TEST(SaveGame, BacksUpOnlyASaveThatCouldBeRestored) {
     std::vector<uint8_t> damaged = test::ReadBytes("player1.dat");
     damaged[7] = 0;  // no such map
     s.WriteFile("player1.dat", std::string(damaged.begin(), damaged.end()));
-    ASSERT_FALSE(CheckSavedGame('1').empty());
+    ASSERT_TRUE(CheckSavedGame('1'));
     mark(3);
     ASSERT_TRUE(save('1'));
     EXPECT_TRUE(backupPair('1') == good) << "damaged";
@@ -406,15 +409,15 @@ TEST(RestoreGame, FindsPlayerFilesWhateverTheirCaseAndReadsAShortOnePartly) {
     Party.Gold = 500;
     Member[1].Strength = 17;
     std::vector<uint8_t> image = SavedGameImage();
-    s.WriteFile("PLAYER3.DAT", std::string(image.begin(), image.begin() + 129 + 21));
+    s.WriteFile("PLAYER3.DAT", std::string(image.begin(), image.begin() + 129 + 61));
     Party.Gold = 1;
     Member[1].Strength = 3;
-    Member[1].Mentality = 42;  // past the short file's end: kept
+    Member[2].Name.set("미라"_j);  // past the short file's end: kept
     s.platform.AppendKeys("{down*3}{enter}");
     ASSERT_TRUE(RestoreGame());
     EXPECT_EQ(+Party.Gold, 500);
     EXPECT_EQ(Member[1].Strength, 17);
-    EXPECT_EQ(Member[1].Mentality, 42);
+    EXPECT_EQ(Member[2].Name.str(), std::string("미라"_j));
     EXPECT_EQ(MapWidth, test::ReadBytes("Tarn.map")[0]) << "no saved map: the map file is read";
 }
 
@@ -434,16 +437,18 @@ TEST(RestoreGame, MissingOrDamagedSavesLeaveTheGameAsItWas) {
     s.platform.AppendKeys("{down*2}{enter}{enter}");
     EXPECT_FALSE(RestoreGame());
     EXPECT_TRUE(t.has("저장된 게임이 손상되었습니다 !"));
-    EXPECT_TRUE(t.has("위치 (126,194)가 맵 밖입니다"));
-    EXPECT_TRUE(t.has("player2.dat.bak"));
+    EXPECT_TRUE(t.has("player2.dat: 위치 (126,194)가 맵 밖입니다"));
+    EXPECT_FALSE(t.has(".bak")) << "the slot has no backup to point to";
 
     image[8] = 10;
     image[9] = 48;
     image[7] = 77;  // no such map
     s.WriteFile("player2.dat", std::string(image.begin(), image.end()));
+    s.WriteFile("player2.dat.bak", "");
     s.platform.AppendKeys("{down*2}{enter}{enter}");
     EXPECT_FALSE(RestoreGame());
     EXPECT_TRUE(t.has("맵 번호 77은 없는 맵입니다"));
+    EXPECT_TRUE(t.has("이전의 저장: player2.dat.bak"));
     EXPECT_EQ(+Party.Gold, 77);
     EXPECT_EQ(SaveSlot, '1');
 
@@ -451,8 +456,9 @@ TEST(RestoreGame, MissingOrDamagedSavesLeaveTheGameAsItWas) {
     EXPECT_FALSE(RestoreGame());
 }
 
-TEST(RestoreGame, AContinuedGameFromADamagedSaveEndsNamingTheFileAndItsBackup) {
+TEST(RestoreGame, AContinuedGameFromADamagedSaveEndsNamingTheFileAndItsBackups) {
     test::Session s;
+    Member[1].Name.set("레온"_j);
     Party.MapNumber = kTarn;
     Party.SavedX = 2;
     Party.SavedY = 48;
@@ -461,8 +467,242 @@ TEST(RestoreGame, AContinuedGameFromADamagedSaveEndsNamingTheFileAndItsBackup) {
     RestorePending = 1;
     EXPECT_THROW(LoadMapOrRestore(), ProgramHalt);
     ASSERT_FALSE(s.platform.messages.empty());
-    EXPECT_EQ(s.platform.messages.back(),
-              "ERROR: \"player1.dat\" is damaged: 위치 (2,48)가 맵 밖입니다; the previous save is in player1.dat.bak.");
+    EXPECT_EQ(s.platform.messages.back(), "ERROR: \"player1.dat\" is damaged: 위치 (2,48)가 맵 밖입니다.");
+
+    s.WriteFile("player1.dat.bak", "");
+    s.WriteFile("save1.map.bak", "");
+    EXPECT_THROW(LoadMapOrRestore(), ProgramHalt);
+    EXPECT_EQ(s.platform.messages.back(), "ERROR: \"player1.dat\" is damaged: 위치 (2,48)가 맵 밖입니다; "
+                                          "the previous save is in player1.dat.bak and save1.map.bak.");
+}
+
+// Restored from the menu, a saved map the game cannot use is refused in the
+// message window, naming it and what is wrong, and play goes on.
+TEST(RestoreGame, ASavedMapOfAnImpossibleSizeOrCutIsRefusedAndPlayGoesOn) {
+    test::Session s;
+    startOnTarn();
+    ASSERT_TRUE(save('2'));
+    const std::vector<uint8_t> saved = test::ReadBytes("save2.map");
+    Party.Gold = 66;
+    SetMapTile(11, 48, 31);
+    const std::vector<uint8_t> game = SavedGameImage(), cells = SavedMapImage();
+    struct Case {
+        int width, height;
+        std::size_t length;
+        std::string problem;
+    };
+    const Case cases[] = {
+        {0, 95, 25002, "맵 크기가 1..200 x 1..125 밖입니다: 0 x 95"},
+        {201, 95, 25002, "맵 크기가 1..200 x 1..125 밖입니다: 201 x 95"},
+        {100, 126, 25002, "맵 크기가 1..200 x 1..125 밖입니다: 100 x 126"},
+        {100, 95, 25001, "파일이 잘려 있습니다 (25002 바이트 중 25001 바이트)"},
+    };
+    for (const Case& c : cases) {
+        std::vector<uint8_t> map = saved;
+        map[0] = uint8_t(c.width);
+        map[1] = uint8_t(c.height);
+        map.resize(c.length);
+        s.WriteFile("save2.map", std::string(map.begin(), map.end()));
+        test::Transcript t;
+        s.platform.AppendKeys("{down*2}{enter}{enter}");
+        EXPECT_FALSE(RestoreGame()) << c.problem;
+        EXPECT_TRUE(t.has("저장된 게임이 손상되었습니다 !")) << c.problem;
+        EXPECT_TRUE(t.has("save2.map: " + c.problem)) << t.text;
+        EXPECT_EQ(SavedGameImage(), game) << c.problem;
+        EXPECT_EQ(SavedMapImage(), cells) << c.problem;
+    }
+}
+
+// The byte sums are no reason to refuse a save: one whose records do not add
+// up to them loads, and the message window says it may be damaged or edited,
+// naming the backups when there are some.
+TEST(RestoreGame, AnEditedSaveLoadsAndSaysSo) {
+    test::Session s;
+    startOnTarn();
+    ASSERT_TRUE(save('4'));
+    auto restore = [&s](int food) {
+        std::vector<uint8_t> player = test::ReadBytes("player4.dat");
+        player[10] = uint8_t(food);  // summed
+        s.WriteFile("player4.dat", std::string(player.begin(), player.end()));
+        s.platform.AppendKeys("{down*4}{enter}");
+        return RestoreGame();
+    };
+    test::Transcript sound;
+    ASSERT_TRUE(restore(Party.Food));
+    EXPECT_FALSE(sound.has("수정된 저장"));
+
+    test::Transcript edited;
+    ASSERT_TRUE(restore(200));
+    EXPECT_EQ(Party.Food, 200);
+    EXPECT_TRUE(edited.has("손상되었거나 수정된 저장일 수 있습니다."));
+    EXPECT_FALSE(edited.has(".bak")) << "the slot has no backup yet";
+
+    ASSERT_TRUE(save('4'));
+    test::Transcript backedUp;
+    ASSERT_TRUE(restore(201));
+    EXPECT_TRUE(backedUp.has("이전의 저장: player4.dat.bak, save4.map.bak"));
+}
+
+TEST(StartGame, AContinuedEditedSaveSaysSoOnTheDrawnScreen) {
+    test::Session s;
+    startOnTarn();
+    ASSERT_TRUE(save('1'));
+    std::vector<uint8_t> player = test::ReadBytes("player1.dat");
+    ++player[11];  // the gold's low byte
+    s.WriteFile("player1.dat", std::string(player.begin(), player.end()));
+    ResetGameState();
+    ResetMapState();
+    RestorePending = 1;
+    test::Transcript t;
+    StartGame();
+    std::size_t warning = t.text.find("수정된 저장일 수 있습니다"), panel = t.text.find("생명력");
+    ASSERT_NE(warning, std::string::npos);
+    EXPECT_GT(warning, panel) << "written after the screen is cleared";
+}
+
+// The values a save must have, at their edges: each file is the sound save
+// with one thing changed; an empty problem means it still loads.
+TEST(CheckSavedGame, RefusesCutRecordsImpossibleClocksAndEmptyParties) {
+    test::Session s;
+    startOnTarn();
+    Member[2].Name.set("미라"_j);
+    Party.Hour = 23;
+    Party.Minute = 59;
+    Party.Second = 59;
+    Party.Day = 360;
+    ASSERT_TRUE(save('3'));
+    const std::vector<uint8_t> sound = test::ReadBytes("player3.dat");
+    auto setDay = [](std::vector<uint8_t>& b, int day) {
+        b[2] = uint8_t(day & 0xFF);
+        b[3] = uint8_t((day >> 8) & 0xFF);
+    };
+    auto name = [](std::vector<uint8_t>& b, int slot, uint8_t length) { b[129 + (slot - 1) * 61] = length; };
+    struct Case {
+        const char* what;
+        std::function<void(std::vector<uint8_t>&)> edit;
+        std::string problem;
+    };
+    const Case cases[] = {
+        {"sound", [](auto&) {}, ""},
+        {"an empty file", [](auto& b) { b.clear(); }, "일행의 기록이 잘려 있습니다 (129 바이트 중 0 바이트)"},
+        {"cut in the party record", [](auto& b) { b.resize(128); }, "일행의 기록이 잘려 있습니다 (129 바이트 중 128 바이트)"},
+        {"cut in member 2", [](auto& b) { b.resize(129 + 61 + 30); }, "일원 2의 기록이 잘려 있습니다 (61 바이트 중 30 바이트)"},
+        {"cut in the swap slot", [](auto& b) { b.resize(555); }, "일원 7의 기록이 잘려 있습니다 (61 바이트 중 60 바이트)"},
+        {"members 1 and 2 only", [](auto& b) { b.resize(129 + 2 * 61); }, ""},
+        {"hour 24", [](auto& b) { b[4] = 24; }, "있을 수 없는 시각입니다: 24시 59분 59초"},
+        {"minute 60", [](auto& b) { b[5] = 60; }, "있을 수 없는 시각입니다: 23시 60분 59초"},
+        {"second 60", [](auto& b) { b[6] = 60; }, "있을 수 없는 시각입니다: 23시 59분 60초"},
+        {"day 361", [&](auto& b) { setDay(b, 361); }, "날짜가 0..360 밖입니다: 361"},
+        {"day -1", [&](auto& b) { setDay(b, -1); }, "날짜가 0..360 밖입니다: -1"},
+        {"day 0", [&](auto& b) { setDay(b, 0); }, ""},
+        {"nobody in slots 1..6, someone in the swap slot",
+         [&](auto& b) {
+             name(b, 1, 0);
+             name(b, 2, 0);
+             name(b, 7, 2);
+         },
+         "일행에 일원이 한 명도 없습니다"},
+        {"the companion alone",
+         [&](auto& b) {
+             name(b, 1, 0);
+             name(b, 2, 0);
+             name(b, 6, 2);
+         },
+         ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<uint8_t> bytes = sound;
+        c.edit(bytes);
+        s.WriteFile("player3.dat", std::string(bytes.begin(), bytes.end()));
+        SaveDamage damage = CheckSavedGame('3');
+        EXPECT_EQ(JohabToUtf8(damage.problem), c.problem) << c.what;
+        EXPECT_EQ(damage.file, damage ? "player3.dat" : "") << c.what;
+    }
+
+    // The party record alone takes its members from memory: nobody at
+    // start-up, the hero in a restore from the menu.
+    s.WriteFile("player3.dat", std::string(sound.begin(), sound.begin() + 129));
+    ResetGameState();
+    EXPECT_EQ(JohabToUtf8(CheckSavedGame('3').problem), "일행에 일원이 한 명도 없습니다");
+    Member[1].Name.set("레온"_j);
+    EXPECT_FALSE(CheckSavedGame('3'));
+}
+
+// The game a restore may leave the player in: a clock inside its ranges,
+// someone in the party, a known map and the party inside its playable area.
+bool playable() {
+    bool someone = false;
+    for (int slot = 1; slot <= kLastFightingSlot; ++slot) someone = someone || IsPresent(slot);
+    return Party.Hour < 24 && Party.Minute < 60 && Party.Second < 60 && Party.Day >= 0 && Party.Day <= 360 &&
+           someone && IsGameMap(Party.MapNumber) && PartyX >= 5 && PartyX <= MapWidth - 4 && PartyY >= 5 &&
+           PartyY <= MapHeight - 4;
+}
+
+// A continued game from every length of player file: one that ends between
+// records after member 1 plays on with the records it holds (the rest as a
+// fresh game has them); every other length is reported as damaged. No
+// length leaves a party that dies at the first key or a half-read member.
+TEST(LoadMapOrRestore, EveryLengthOfPlayerFileIsRefusedOrPlaysOn) {
+    test::Session s;
+    startOnTarn();
+    Member[2].Name.set("미라"_j);
+    Member[2].HP = 40;
+    ASSERT_TRUE(save('1'));
+    const std::vector<uint8_t> whole = test::ReadBytes("player1.dat");
+    int played = 0;
+    for (std::size_t length = 0; length <= whole.size(); ++length) {
+        ResetGameState();
+        ResetMapState();
+        s.WriteFile("player1.dat", std::string(whole.begin(), whole.begin() + std::ptrdiff_t(length)));
+        RestorePending = 1;
+        std::string at = "length " + std::to_string(length);
+        if (length < 129 + 61 || (length - 129) % 61 != 0) {
+            EXPECT_THROW(LoadMapOrRestore(), ProgramHalt) << at;
+            EXPECT_EQ(s.platform.messages.back().rfind("ERROR: \"player1.dat\" is damaged: ", 0), 0u) << at;
+            continue;
+        }
+        ASSERT_NO_THROW(LoadMapOrRestore()) << at;
+        ++played;
+        EXPECT_TRUE(playable()) << at;
+        EXPECT_TRUE(CheckPartyAlive()) << at;
+        std::vector<uint8_t> image = SavedGameImage();
+        EXPECT_TRUE(std::equal(whole.begin(), whole.begin() + std::ptrdiff_t(length), image.begin())) << at;
+        EXPECT_TRUE(std::all_of(image.begin() + std::ptrdiff_t(length), image.end(), [](uint8_t b) { return b == 0; }))
+            << at;
+    }
+    EXPECT_EQ(played, 7);
+}
+
+// Random player files, and the sound save with one to three bytes changed:
+// each is reported as damaged or loads a game that can be played.
+TEST(LoadMapOrRestore, DamagedPlayerFilesAreRefusedOrPlayable) {
+    test::Session s;
+    startOnTarn();
+    ASSERT_TRUE(save('1'));
+    std::filesystem::remove("save1.map");
+    const std::vector<uint8_t> sound = test::ReadBytes("player1.dat");
+    std::mt19937 random(19);
+    int loaded[2] = {};
+    for (int i = 0; i < 600; ++i) {
+        bool changed = i >= 300;
+        std::vector<uint8_t> bytes = sound;
+        if (changed)
+            for (int n = int(random() % 3); n >= 0; --n) bytes[random() % bytes.size()] = uint8_t(random());
+        else
+            for (uint8_t& b : bytes) b = uint8_t(random());
+        ResetGameState();
+        ResetMapState();
+        s.WriteFile("player1.dat", std::string(bytes.begin(), bytes.end()));
+        RestorePending = 1;
+        try {
+            LoadMapOrRestore();
+        } catch (const ProgramHalt&) {
+            continue;
+        }
+        ++loaded[changed];
+        EXPECT_TRUE(playable()) << "file " << i;
+    }
+    EXPECT_GT(loaded[1], 200) << "most changed saves stay playable";
 }
 
 }  // namespace

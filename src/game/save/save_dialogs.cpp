@@ -25,11 +25,19 @@ int32_t chooseSlot(std::string_view title, bool clearBefore) {
 
 char slotOfAnswer(int32_t answer) { return char(answer + 47); }
 
-void sayDamaged(const std::string& problem) {
-    std::string player = PlayerFileName(SaveSlot);
+// "이전의 저장: player1.dat.bak, save1.map.bak", when the slot has a backup.
+void sayPreviousSave(char slot) {
+    std::vector<std::string> backups = SlotBackups(slot);
+    if (backups.empty()) return;
+    std::string line = "이전의 저장: "_j;
+    for (std::size_t i = 0; i < backups.size(); ++i) line += (i ? ", " : "") + backups[i];
+    WriteMessage(TextColour::Detail, line);
+}
+
+void sayDamaged(const SaveDamage& damage) {
     WriteLine(280, 80, TextColour::Warning, "저장된 게임이 손상되었습니다 !"_j);
-    WriteMessage(TextColour::Detail, problem);
-    WriteMessage(TextColour::Detail, std::string("이전의 저장은 "_j) + player + ".bak" + std::string(" 에 있습니다"_j));
+    WriteMessage(TextColour::Detail, damage.file + ": " + damage.problem);
+    sayPreviousSave(SaveSlot);
 }
 
 }  // namespace
@@ -58,10 +66,10 @@ bool RestoreGame() {
     SaveSlot = slotOfAnswer(MenuResult);
     RecoverSlot(SaveSlot);
     bool found = !FindFileNoCase(".", std::string("Player") + SaveSlot + ".dat").empty();
-    std::string problem = found ? CheckSavedGame(SaveSlot) : "";
-    if (!found || !problem.empty()) {
+    SaveDamage damage = found ? CheckSavedGame(SaveSlot) : SaveDamage{};
+    if (!found || damage) {
         if (found)
-            sayDamaged(problem);
+            sayDamaged(damage);
         else {
             WriteLine(300, 80, TextColour::Warning, "저장된 데이타가 없습니다 !"_j);
         }
@@ -72,13 +80,20 @@ bool RestoreGame() {
     WriteLine(280, 80, TextColour::Success, "저장했던 게임을 다시 불러옵니다"_j);
     MapLoaded = 0;
     RestorePending = 1;
-    LoadMapOrRestore();
+    bool edited = LoadMapOrRestore();
     DrawMapView(true);
     DrawPartyPanel();
-    SaveSlot = '1';
     PartyFate() = kFateLoaded;
     ClearMessages();
+    if (edited) SayEditedSave(SaveSlot);
+    SaveSlot = '1';
     return true;
+}
+
+void SayEditedSave(char slot) {
+    ClearMessages();
+    WriteMessage(TextColour::Warning, "손상되었거나 수정된 저장일 수 있습니다."_j);
+    sayPreviousSave(slot);
 }
 
 }  // namespace vela

@@ -8,7 +8,11 @@ namespace vela {
 // be written says so and leaves the slot's previous save whole.
 void SaveDialog();
 // Lets the player pick a saved game and loads it; true when one was loaded
-// (PartyFate is then 254).
+// (PartyFate is then 254). A damaged save is refused in the message window
+// and the game goes on as it was.
 bool RestoreGame();
+// In the message window: the save just restored from the slot may be damaged
+// or edited (its byte sums differ), and where the previous save is, if any.
+void SayEditedSave(char slot);
 
 }  // namespace vela

@@ -152,7 +152,7 @@ bool SaveGame(std::string& error) {
     std::string player = PlayerFileName(SaveSlot), map = SavedMapName(SaveSlot);
     // Only a save the game could restore becomes the backup: a missing or
     // damaged one leaves the backup pair as it is.
-    bool backUp = !FindFileNoCase(".", player).empty() && CheckSavedGame(SaveSlot).empty();
+    bool backUp = !FindFileNoCase(".", player).empty() && !CheckSavedGame(SaveSlot);
     std::string detail;  // the files' own words; the player is told the cause in errno
     bool ok = step(SaveStep::WritePlayer, WriteAndSync(player + kNew, SavedGameImage(), detail)) &&
               step(SaveStep::WriteMap, WriteAndSync(map + kNew, SavedMapImage(), detail)) &&
@@ -191,34 +191,106 @@ void RecoverAllSlots() {
     for (char slot = '1'; slot <= '9'; ++slot) RecoverSlot(slot);
 }
 
-std::string CheckSavedGame(char slot) {
+namespace {
+
+// The playable area of a map of the size: the squares a restored party may
+// stand on. An empty one holds nothing.
+struct Area {
+    int width = 0, height = 0;
+    bool holds(int x, int y) const { return x >= 5 && x <= width - 4 && y >= 5 && y <= height - 4; }
+    std::string size() const { return std::to_string(width) + " x " + std::to_string(height); }
+};
+
+std::string position(int x, int y) { return "(" + std::to_string(x) + "," + std::to_string(y) + ")"; }
+
+// The area of the map's own file, or an empty one when that file is missing
+// or damaged.
+Area mapFileArea(int mapNumber) {
+    std::vector<uint8_t> bytes = ReadMapFile(std::string(MapInfoOf(mapNumber).name) + ".map");
+    if (!MapFileProblem(bytes).empty()) return {};
+    return {bytes[0], bytes[1]};
+}
+
+// A player file that ends inside a record: the party record, or a member
+// whose first bytes are the file's and the rest the game's in memory.
+std::string cutRecord(std::size_t length) {
+    if (length < kPartyBytes)
+        return std::string("일행의 기록이 잘려 있습니다 ("_j) + std::to_string(kPartyBytes) + std::string(" 바이트 중 "_j) +
+               std::to_string(length) + std::string(" 바이트)"_j);
+    std::size_t inMember = (length - kPartyBytes) % sizeof(MemberRecord);
+    if (length >= kSavedGameBytes || inMember == 0) return "";
+    int slot = int((length - kPartyBytes) / sizeof(MemberRecord)) + 1;
+    return std::string("일원 "_j) + std::to_string(slot) + std::string("의 기록이 잘려 있습니다 ("_j) +
+           std::to_string(sizeof(MemberRecord)) + std::string(" 바이트 중 "_j) + std::to_string(inMember) +
+           std::string(" 바이트)"_j);
+}
+
+std::string clockProblem(const PartyRecord& party) {
+    if (party.Hour > 23 || party.Minute > 59 || party.Second > 59)
+        return std::string("있을 수 없는 시각입니다: "_j) + std::to_string(party.Hour) + std::string("시 "_j) +
+               std::to_string(party.Minute) + std::string("분 "_j) + std::to_string(party.Second) + std::string("초"_j);
+    // The training ground wraps the year to day 0, the other clocks to day
+    // 1, and day 360 itself is kept: every day 0..360 can be saved.
+    if (party.Day < 0 || party.Day > 360)
+        return std::string("날짜가 0..360 밖입니다: "_j) + std::to_string(party.Day);
+    return "";
+}
+
+bool hasMember(const std::vector<uint8_t>& image) {
+    for (int slot = 1; slot <= kLastFightingSlot; ++slot) {
+        MemberRecord member;
+        std::memcpy(&member, image.data() + kPartyBytes + (slot - 1) * sizeof member, sizeof member);
+        if (!member.Name.empty()) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+SaveDamage CheckSavedGame(char slot) {
     std::string player = FindFileNoCase(".", PlayerFileName(slot));
-    if (player.empty()) return "";  // reported as missing by the loader
-    // A short player file fills only what it holds; the rest stays as it is.
-    std::vector<uint8_t> image = SavedGameImage();
+    if (player.empty()) return {};  // reported as missing by the loader
     std::vector<uint8_t> stored = ReadUpTo(player, kSavedGameBytes);
+    if (std::string cut = cutRecord(stored.size()); !cut.empty()) return {player, cut};
+    // A short file fills the records it holds; the rest stay as they are.
+    std::vector<uint8_t> image = SavedGameImage();
     std::copy(stored.begin(), stored.end(), image.begin());
     PartyRecord party;
     std::memcpy(&party, image.data(), sizeof party);
 
+    if (std::string clock = clockProblem(party); !clock.empty()) return {player, clock};
+    if (!hasMember(image)) return {player, "일행에 일원이 한 명도 없습니다"_j};
     if (!IsGameMap(party.MapNumber))
-        return std::string("맵 번호 "_j) + std::to_string(party.MapNumber) + std::string("은 없는 맵입니다"_j);
+        return {player, std::string("맵 번호 "_j) + std::to_string(party.MapNumber) + std::string("은 없는 맵입니다"_j)};
     // The playable area is that of the map the game will stand on: the
     // saved map when there is one, else the map file.
+    int x = party.SavedX, y = party.SavedY;
+    SaveDamage outside{player, std::string("위치 "_j) + position(x, y) + std::string("가 맵 밖입니다"_j)};
     std::string savedMap = FindFileNoCase(".", SavedMapName(slot));
-    std::vector<uint8_t> head;
-    if (!savedMap.empty()) {
-        head = ReadUpTo(savedMap, kSavedMapBytes);
-        if (head.size() != kSavedMapBytes) return savedMap + std::string(" 파일이 잘려 있습니다"_j);
-    } else {
-        head = ReadUpTo(std::string(MapInfoOf(party.MapNumber).name) + ".map", 2);
+    if (savedMap.empty()) {
+        // A missing or damaged map file is the game's, not the save's: the
+        // loader names it.
+        Area area = mapFileArea(party.MapNumber);
+        return area.width == 0 || area.holds(x, y) ? SaveDamage{} : outside;
     }
-    int width = head.size() >= 2 ? head[0] : 0, height = head.size() >= 2 ? head[1] : 0;
-    if (width == 0) return "";  // the map file itself is missing: the loader names it
-    if (party.SavedX < 5 || party.SavedX > width - 4 || party.SavedY < 5 || party.SavedY > height - 4)
-        return std::string("위치 ("_j) + std::to_string(party.SavedX) + "," + std::to_string(party.SavedY) +
-               std::string(")가 맵 밖입니다"_j);
-    return "";
+    std::vector<uint8_t> head = ReadUpTo(savedMap, kSavedMapBytes);
+    if (std::string problem = SavedMapProblem(head); !problem.empty()) return {savedMap, problem};
+    Area savedArea{head[0], head[1]};
+    if (savedArea.holds(x, y)) return {};
+    // The position fits the map's own size but not the saved one: the saved
+    // map's size is the odd one out.
+    if (mapFileArea(party.MapNumber).holds(x, y))
+        return {savedMap, std::string("맵 크기 "_j) + savedArea.size() + std::string(" 안에 일행의 위치 "_j) +
+                              position(x, y) + std::string("가 들지 않습니다"_j)};
+    return outside;
+}
+
+std::vector<std::string> SlotBackups(char slot) {
+    std::string player = FindFileNoCase(".", PlayerFileName(slot) + ".bak");
+    if (player.empty()) return {};
+    std::vector<std::string> backups{player};
+    if (std::string map = FindFileNoCase(".", SavedMapName(slot) + ".bak"); !map.empty()) backups.push_back(map);
+    return backups;
 }
 
 void SetSaveFaultHook(std::function<int(SaveStep)> hook) { faultHook = std::move(hook); }
@@ -226,34 +298,40 @@ void SetSaveFaultHook(std::function<int(SaveStep)> hook) { faultHook = std::move
 namespace {
 
 // The slot's player file, found whatever the case of its name; one whose
-// values the game cannot play on is reported as damaged before anything of
-// it is taken.
-void readSavedParty(char slot) {
+// values the game cannot play on is reported as damaged, naming the file at
+// fault, before anything of it is taken. True when the records taken do not
+// add up to the byte sums stored in them.
+bool readSavedParty(char slot) {
     std::string name = FindFileNoCase(".", PlayerFileName(slot));
     if (name.empty()) ReportMissingFile(PlayerFileName(slot));
-    if (std::string problem = CheckSavedGame(slot); !problem.empty())
-        ReportDamagedFile(name, JohabToUtf8(problem) + "; the previous save is in " + PlayerFileName(slot) + ".bak");
+    if (SaveDamage damage = CheckSavedGame(slot)) {
+        std::string previous;
+        for (const std::string& backup : SlotBackups(slot))
+            previous += (previous.empty() ? "; the previous save is in " : " and ") + backup;
+        ReportDamagedFile(damage.file, JohabToUtf8(damage.problem) + previous);
+    }
     bool opened = false;
     std::vector<uint8_t> bytes = ReadUpTo(name, kSavedGameBytes, &opened);
     if (!opened) ReportMissingFile(name);
-    // A short file fills what it holds; the rest keeps its contents.
     LoadSavedGameImage(bytes);
+    return Party.PartyChecksum != PartyChecksumOf() || Party.MemberChecksum != MemberChecksumOf();
 }
 
 }  // namespace
 
-void LoadMapOrRestore() {
+bool LoadMapOrRestore() {
     if (MapLoaded != 0 || RestorePending != 1) {
         LoadMap();
-        return;
+        return false;
     }
     RecoverSlot(SaveSlot);
-    readSavedParty(SaveSlot);
+    bool sumsDiffer = readSavedParty(SaveSlot);
     std::string savedMap = FindFileNoCase(".", SavedMapName(SaveSlot));
     if (savedMap.empty())
         LoadMap();
     else
         LoadSavedMap(savedMap);
+    return sumsDiffer;
 }
 
 }  // namespace vela

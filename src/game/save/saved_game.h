@@ -24,7 +24,8 @@ constexpr std::size_t kSavedMapBytes = 2 + 200 * 125;
 std::string PlayerFileName(char slot);  // "player<n>.dat"
 std::string SavedMapName(char slot);    // "save<n>.map"
 
-// Byte sums stored in the party record when saving; nothing checks them.
+// Byte sums stored in the party record when saving; a restore whose records
+// do not add up to them is only warned about.
 uint8_t PartyChecksumOf();
 uint8_t MemberChecksumOf();  // members 1..6; the swap slot 7 is left out
 
@@ -43,18 +44,36 @@ void RecoverSlot(char slot);
 // save stays in the folder.
 void RecoverAllSlots();
 
-// The values a restored game must have to be playable: a map number the
-// game knows (1..18), a position inside that map's playable area
-// (x 5..width-4, y 5..height-4, the size read from the saved map or else
-// from the map file) and a saved map that is whole. Empty when the slot's
-// files pass; otherwise what is wrong, in Johab.
-std::string CheckSavedGame(char slot);
+// What is wrong with a slot: the file at fault, as found in the folder, and
+// the problem in Johab. Empty when the slot can be restored.
+struct SaveDamage {
+    std::string file;
+    std::string problem;
+    explicit operator bool() const { return !problem.empty(); }
+};
+
+// The values a restored game must have to be playable (docs/DATA_FORMATS.md
+// lists them): a player file that ends between records, a clock inside its
+// ranges, at least one member, a map number the game knows (1..18), a
+// position inside that map's playable area (x 5..width-4, y 5..height-4, the
+// size read from the saved map or else from the map file) and a saved map
+// that is whole and of a possible size. The byte sums are not among them: a
+// save whose sums differ still loads (LoadMapOrRestore tells). A missing or
+// damaged map file of the game is left to the loader, which names it.
+SaveDamage CheckSavedGame(char slot);
+
+// The slot's backups that exist ("player<n>.dat.bak", then "save<n>.map.bak"),
+// as found in the folder; none when the player file has no backup.
+std::vector<std::string> SlotBackups(char slot);
 
 // The first map load of a game. Right after start-up or a restore
 // (RestorePending) it finishes a cut save of SaveSlot, takes the slot's
 // player file (a missing or damaged one is reported and halts) and its saved
-// map when there is one; otherwise, and for a new hero, it is LoadMap.
-void LoadMapOrRestore();
+// map when there is one; otherwise, and for a new hero, it is LoadMap. True
+// when it restored a save whose stored byte sums differ from its records:
+// the game plays on, and the caller says so (SayEditedSave) once the screen
+// is drawn.
+bool LoadMapOrRestore();
 
 // Tests: called after each step of a save with the step's name. Returning
 // an errno value (not 0) makes that step fail with it; throwing abandons the

@@ -56,32 +56,20 @@ void readImages(const std::string& name, std::array<uint8_t, N>& into) {
 void readSavedMap(const std::string& name) {
     bool opened = false;
     std::vector<uint8_t> bytes = ReadUpTo(name, 2 + MapCells.size(), &opened);
-    if (bytes.size() != 2 + MapCells.size()) throw IoError("saved map " + name + " is short or unreadable");
-    if (bytes[0] < 1 || bytes[0] > kMapColumns || bytes[1] < 1 || bytes[1] > kMapRows)
-        throw IoError("saved map " + name + " has an impossible size");
+    if (!opened) throw IoError("cannot read the saved map " + name);
+    if (std::string problem = SavedMapProblem(bytes); !problem.empty()) ReportDamagedFile(name, JohabToUtf8(problem));
     MapWidth = bytes[0];
     MapHeight = bytes[1];
     std::copy(bytes.begin() + 2, bytes.end(), MapCells.begin());
 }
 
-// A map file: width, height, then the cells row by row. A file whose size
-// does not fit the buffer, that is short, or whose cells name a tile without
-// a picture is refused as damaged before anything is written into the map.
+// A map file is refused as damaged before anything is written into the map.
 void readMapFile(const std::string& name) {
     bool opened = false;
-    std::vector<uint8_t> bytes = ReadUpTo(name, 2 + std::size_t(kMapColumns) * kMapRows, &opened);
+    std::vector<uint8_t> bytes = ReadMapFile(name, &opened);
     if (!opened) ReportMissingFile(name);
-    if (bytes.size() < 2) ReportDamagedFile(name, "it has no size bytes");
+    if (std::string problem = MapFileProblem(bytes); !problem.empty()) ReportDamagedFile(name, problem);
     int width = bytes[0], height = bytes[1];
-    if (width < 1 || width > kMapColumns || height < 1 || height > kMapRows)
-        ReportDamagedFile(name, "its size " + std::to_string(width) + " x " + std::to_string(height) +
-                                    " does not fit 200 x 125");
-    if (bytes.size() < 2 + std::size_t(width) * height)
-        ReportDamagedFile(name, "it is short: " + std::to_string(bytes.size() - 2) + " of " +
-                                    std::to_string(width * height) + " cells");
-    for (std::size_t i = 0; i < std::size_t(width) * height; ++i)
-        if ((bytes[2 + i] & 127) > kTileWithImageLimit)
-            ReportDamagedFile(name, "a cell holds tile " + std::to_string(bytes[2 + i] & 127) + ", which has no picture");
     MapWidth = uint8_t(width);
     MapHeight = uint8_t(height);
     for (int y = 1; y <= height; ++y)
@@ -103,6 +91,34 @@ void copySlot(int from, int to) {
 }
 
 }  // namespace
+
+std::vector<uint8_t> ReadMapFile(const std::string& name, bool* opened) {
+    return ReadUpTo(name, 2 + std::size_t(kMapColumns) * kMapRows, opened);
+}
+
+std::string MapFileProblem(const std::vector<uint8_t>& bytes) {
+    if (bytes.size() < 2) return "it has no size bytes";
+    int width = bytes[0], height = bytes[1];
+    if (width < 1 || width > kMapColumns || height < 1 || height > kMapRows)
+        return "its size " + std::to_string(width) + " x " + std::to_string(height) + " does not fit 200 x 125";
+    if (bytes.size() < 2 + std::size_t(width) * height)
+        return "it is short: " + std::to_string(bytes.size() - 2) + " of " + std::to_string(width * height) + " cells";
+    for (std::size_t i = 0; i < std::size_t(width) * height; ++i)
+        if ((bytes[2 + i] & 127) > kTileWithImageLimit)
+            return "a cell holds tile " + std::to_string(bytes[2 + i] & 127) + ", which has no picture";
+    return "";
+}
+
+std::string SavedMapProblem(const std::vector<uint8_t>& bytes) {
+    std::size_t whole = 2 + MapCells.size();
+    if (bytes.size() != whole)
+        return std::string("파일이 잘려 있습니다 ("_j) + std::to_string(whole) + std::string(" 바이트 중 "_j) +
+               std::to_string(bytes.size()) + std::string(" 바이트)"_j);
+    if (bytes[0] < 1 || bytes[0] > kMapColumns || bytes[1] < 1 || bytes[1] > kMapRows)
+        return std::string("맵 크기가 1..200 x 1..125 밖입니다: "_j) + std::to_string(bytes[0]) + " x " +
+               std::to_string(bytes[1]);
+    return "";
+}
 
 int MapTile(int x, int y) { return inBuffer(x, y) ? MapCells[cellIndex(x, y)] & 127 : 0; }
 

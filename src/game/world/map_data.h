@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "game/world/map_catalogue.h"
 
@@ -46,8 +47,22 @@ void BlankTileImage(int tile);
 // on the first load after start-up or a restore the sprites too.
 void LoadMap();
 // As LoadMap, but the cells come from a saved map file (width, height, then
-// the cells); a short one or one of an impossible size is an IoError.
+// the cells). One with a problem (below) is reported as damaged; one that
+// cannot be read is an IoError. A restore checks the file first, so play
+// goes on when it is refused.
 void LoadSavedMap(const std::string& savedMapFile);
+
+// A map file's bytes as the loader reads them (opened, when given, tells
+// whether the file could be opened).
+std::vector<uint8_t> ReadMapFile(const std::string& name, bool* opened = nullptr);
+// What keeps a map file (width, height, then the cells row by row) from
+// loading, in English: no size bytes, a size beyond 200 x 125, fewer cells
+// than the size, a tile without a picture. Empty when it loads.
+std::string MapFileProblem(const std::vector<uint8_t>& bytes);
+// What keeps a saved map (width, height, then all 200 x 125 cells) from
+// loading, in Johab, as the message window shows it: fewer than 25002
+// bytes, or a size outside 1..200 x 1..125. Empty when it loads.
+std::string SavedMapProblem(const std::vector<uint8_t>& bytes);
 
 // Start-up and tests: an empty map, nothing loaded.
 void ResetMapState();

@@ -1,8 +1,9 @@
 #!/bin/bash
 # Runs every loader fuzz target for the given seconds, each with a corpus
 # seeded from the built data. usage: run.sh BUILD_DIR SECONDS
-# HEADLESS names the harness that makes the saved-game seeds (default
-# BUILD_DIR/vela-headless). Prints each target's executions; exits non-zero when any target finds a
+# The saved-game seeds are two games saved by the harness
+# (BUILD_DIR/vela-headless); the script fails when it cannot make them.
+# Prints each target's executions; exits non-zero when any target finds a
 # fault (its reproducer is left in BUILD_DIR/fuzz-findings).
 set -u
 BUILD=$(realpath "$1")
@@ -11,7 +12,34 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 DATA="$BUILD/data"
 CORPUS="$BUILD/fuzz-corpus"
 FINDINGS="$BUILD/fuzz-findings"
+HEADLESS="$BUILD/vela-headless"
 mkdir -p "$FINDINGS"
+saves=$(mktemp -d)
+trap 'rm -rf "$saves"' EXIT
+
+keysOf() { grep -hv '^#' "$@" | tr -d '\r\n'; }
+
+# save SLOT KEYS: plays KEYS from the title in a fresh game folder, then saves
+# into SLOT from the game options (G; 본 게임 데이타 is slot 1), and keeps
+# player<SLOT>.dat and save<SLOT>.map.
+save() {
+    local work
+    work=$(mktemp -d)
+    cp "$DATA"/* "$work"/
+    (cd "$work" && "$HEADLESS" --seed 1 --keys "$2G{down*5}{enter}{down*$1}{enter}{enter}" >out.txt 2>&1)
+    local status=$?
+    if [ "$status" -ne 0 ] || [ ! -f "$work/player$1.dat" ] || [ ! -f "$work/save$1.map" ]; then
+        echo "run.sh: the harness $HEADLESS did not save slot $1 (exit $status):" >&2
+        cat "$work/out.txt" >&2
+        exit 1
+    fi
+    cp "$work/player$1.dat" "$work/save$1.map" "$saves"/
+    rm -rf "$work"
+}
+# A new hero alone in 타른; a party grown through the first six stages of
+# the playthrough, on the Ground.
+save 1 "$(keysOf "$HERE/../scenarios/hero.keys")"
+save 2 "$(keysOf "$HERE"/../playthrough/stages/0[1-6]_*.keys)"
 
 seed() {  # seed TARGET FILE...
     mkdir -p "$CORPUS/$1"
@@ -20,12 +48,8 @@ seed() {  # seed TARGET FILE...
     cp "$@" "$CORPUS/$shift_target/" 2>/dev/null || true
 }
 
-# A saved game made by the game itself, for the player-file and saved-map seeds.
-work=$(mktemp -d)
-cp "$DATA"/* "$work"/
-(cd "$work" && "${HEADLESS:-$BUILD/vela-headless}" --seed 1 --keys "{right*2}G{down*5}{enter}{down}{enter}{enter}" >/dev/null 2>&1)
-seed fuzz_player_file "$work/player1.dat" "$HERE/../scenarios/files/healer_party.dat"
-seed fuzz_saved_map "$work/save1.map"
+seed fuzz_player_file "$saves"/player*.dat "$HERE/../scenarios/files/healer_party.dat"
+seed fuzz_saved_map "$saves"/save*.map
 seed fuzz_map_file "$DATA"/*.map
 seed fuzz_tile_file "$DATA/town.fnt" "$DATA/ground.fnt" "$DATA/den.fnt" "$DATA/keep.fnt"
 seed fuzz_palette "$DATA"/*.pal
@@ -36,7 +60,8 @@ for set in 0 1 2; do
     { printf "\\x0$set"; cat "$DATA/tarn$set.fnt"; } >"$CORPUS/fuzz_font/tarn$set"
 done
 { printf '\x03'; cat "$DATA/ascii.fnt"; } >"$CORPUS/fuzz_font/ascii"
-rm -rf "$work"
+# The saved map is restored beside the first save's party.
+export VELA_FUZZ_PARTY="$saves/player1.dat"
 
 # One target: its log and exit status land in BUILD. Targets run side by side,
 # one per core, so CI pays for the seconds of a few targets, not all of them.

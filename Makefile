@@ -52,10 +52,10 @@ fuzz-build: deps
 	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DVELA_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target all fuzzers
 
-# The game's own saves seed the saved-game targets: the harness of the plain build makes them.
-# The clang-built harness then plays the scenarios and the playthrough, map scripts and all.
-fuzz: fuzz-build build
-	@$(SAN_ENV) HEADLESS=$(CURDIR)/$(BUILD)/vela-headless tests/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+# The clang-built harness makes the saved games that seed the saved-game
+# targets, then plays the scenarios and the playthrough, map scripts and all.
+fuzz: fuzz-build
+	@$(SAN_ENV) tests/fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 	@$(SAN_ENV) tests/scenarios/run.sh $(FUZZ_BUILD)/vela-headless $(FUZZ_BUILD)/data
 	@$(SAN_ENV) tests/playthrough/run.sh $(FUZZ_BUILD)/vela-headless $(FUZZ_BUILD)/data
 

@@ -1,4 +1,4 @@
-// A map file read by the loader of 타른, then the view drawn.
+// A map file read by the loader of 타른.
 #include "folder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

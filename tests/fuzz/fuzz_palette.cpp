@@ -1,4 +1,4 @@
-// A palette read by the loader of 타른, then the view drawn.
+// A palette read by the loader of 타른.
 #include "folder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

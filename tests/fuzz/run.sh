@@ -6,7 +6,7 @@
 # the harness (BUILD_DIR/vela-headless). Prints one table of each target's
 # executions, coverage (libFuzzer's cov: edges and ft: features) and corpus,
 # at the start and at the end. Fails when the harness cannot make the saves,
-# when a target has no seed, when a target ends with no new edge or no new
+# when a target has no seed, when a target ends with neither a new edge nor a new
 # input (its input does not reach the loader, or is cut short), or when a
 # target finds a fault (the reproducer is left in BUILD_DIR/fuzz-findings).
 # Each target's corpus, its seeds and what it found, stays in
@@ -121,7 +121,7 @@ for bin in "$BUILD"/fuzz_*; do
     result=ok
     if [ "$(cat "$BUILD/$name.status")" -ne 0 ]; then
         result="fault, exit $(cat "$BUILD/$name.status")"
-    elif [ "${covEnd:-0}" -le "${covStart:-0}" ] || [ "${corpEnd:-0}" -le "${corpStart:-0}" ]; then
+    elif [ "${covEnd:-0}" -le "${covStart:-0}" ] && [ "${corpEnd:-0}" -le "${corpStart:-0}" ]; then
         result="no growth past the seeds"
     fi
     printf '%-17s %6s %11s %13s %13s %13s  %s\n' "$name" "${SEEDS[$name]}" "${runs:-?}" "$covStart>$covEnd" \

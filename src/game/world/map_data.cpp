@@ -65,11 +65,13 @@ void readSavedMap(const std::string& name) {
 }
 
 // A map file: width, height, then the cells row by row. A file whose size
-// does not fit the buffer, that is short, or whose cells name a tile without
-// a picture is refused as damaged before anything is written into the map.
+// does not fit the buffer, that is short or goes on after its cells, or whose
+// cells name a tile without a picture is refused as damaged before anything
+// is written into the map.
 void readMapFile(const std::string& name) {
     bool opened = false;
-    std::vector<uint8_t> bytes = ReadUpTo(name, 2 + std::size_t(kMapColumns) * kMapRows, &opened);
+    // One byte past the largest map, so that bytes after it are seen too.
+    std::vector<uint8_t> bytes = ReadUpTo(name, 2 + std::size_t(kMapColumns) * kMapRows + 1, &opened);
     if (!opened) ReportMissingFile(name);
     if (bytes.size() < 2) ReportDamagedFile(name, "it has no size bytes");
     int width = bytes[0], height = bytes[1];
@@ -79,6 +81,8 @@ void readMapFile(const std::string& name) {
     if (bytes.size() < 2 + std::size_t(width) * height)
         ReportDamagedFile(name, "it is short: " + std::to_string(bytes.size() - 2) + " of " +
                                     std::to_string(width * height) + " cells");
+    if (bytes.size() > 2 + std::size_t(width) * height)
+        ReportDamagedFile(name, "it goes on after its " + std::to_string(width * height) + " cells");
     for (std::size_t i = 0; i < std::size_t(width) * height; ++i)
         if ((bytes[2 + i] & 127) > kTileWithImageLimit)
             ReportDamagedFile(name, "a cell holds tile " + std::to_string(bytes[2 + i] & 127) + ", which has no picture");
@@ -88,11 +92,18 @@ void readMapFile(const std::string& name) {
         for (int x = 1; x <= width; ++x) MapCells[cellIndex(x, y)] = bytes[2 + std::size_t(y - 1) * width + (x - 1)];
 }
 
+// A palette: 16 entries of red, green and blue. A short file or a component
+// above 63 is refused before any colour changes.
 void readPalette(const std::string& name) {
     bool opened = false;
     std::vector<uint8_t> bytes = ReadUpTo(name, 48, &opened);
     if (!opened) ReportMissingFile(name);
     if (bytes.size() != 48) ReportDamagedFile(name, "it holds " + std::to_string(bytes.size()) + " of 48 bytes");
+    const char* const component[3] = {"red", "green", "blue"};
+    for (int i = 0; i < 48; ++i)
+        if (bytes[i] > kPaletteComponentMax)
+            ReportDamagedFile(name, "entry " + std::to_string(i / 3) + " has " + component[i % 3] + " " +
+                                        std::to_string(bytes[i]) + ", above " + std::to_string(kPaletteComponentMax));
     for (int i = 0; i < 16; ++i) SetPaletteEntry(i, bytes[i * 3], bytes[i * 3 + 1], bytes[i * 3 + 2]);
 }
 

@@ -123,8 +123,8 @@ int main(int argc, char** argv) {
 
     int status = 0;
     try {
-        InitTextOutput();
         if (!opt.sample.empty()) {
+            InitTextOutput();
             if (!DrawSample(opt.sample)) {
                 std::cerr << "vela-headless: no sample named " << opt.sample << '\n';
                 return 4;

@@ -30,6 +30,7 @@ static_assert(offsetof(EnemyRecord, Strength) == 17);
 static_assert(offsetof(EnemyRecord, Level) == 28);
 
 constexpr int kEnemyCount = 75;
+inline constexpr const char* kEnemyFile = "foedata.dat";
 extern std::array<EnemyRecord, kEnemyCount> EnemyTable;
 
 // Reads "foedata.dat" from the current directory. A missing file, a short

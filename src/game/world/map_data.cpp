@@ -35,8 +35,6 @@ const bool imageSetsCached = [] {
 
 constexpr int kTileWithImageLimit = kImageSlots - 1;  // tiles 0..55 have a picture
 
-const char* const kTileSetNames[4] = {"town", "ground", "den", "keep"};
-
 std::size_t cellIndex(int x, int y) { return std::size_t(x - 1) * kMapRows + std::size_t(y - 1); }
 
 bool inBuffer(int x, int y) { return x >= 1 && x <= kMapColumns && y >= 1 && y <= kMapRows; }
@@ -144,7 +142,7 @@ void BlankTileImage(int tile) {
 namespace {
 
 void loadMap(const std::string* savedMap) {
-    if (MapLoaded == 0) readImages("chara.fnt", SpriteImages);
+    if (MapLoaded == 0) readImages(kSpriteFile, SpriteImages);
     if (savedMap)
         readSavedMap(*savedMap);
     else

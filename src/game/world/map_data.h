@@ -23,6 +23,11 @@ extern uint8_t MapKind;
 extern std::array<uint8_t, kImageFileBytes> TileImages;
 extern std::array<uint8_t, kImageFileBytes> SpriteImages;
 
+// The images and palette of each kind of map are <name>.fnt and <name>.pal,
+// by MapKindValue; the party's sprites and masks are chara.fnt.
+inline constexpr const char* kTileSetNames[4] = {"town", "ground", "den", "keep"};
+inline constexpr const char* kSpriteFile = "chara.fnt";
+
 extern uint8_t MapLoaded;       // 0 after start-up and before a restore's load
 extern uint8_t RestorePending;  // 1: the next first load reads the saved game
 extern uint8_t MapChanged;      // set by every load; ends the music loop

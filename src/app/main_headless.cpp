@@ -6,9 +6,12 @@
 // --route prints, once the keys are spent, the keys that walk the party from
 // where it stands to square X,Y of its map (empty when there is no such walk).
 // Exit status: 0 when the script ran out while the game waited, 3 when the
-// game halted, 4 on an error.
+// game halted, 4 on an error, among them an output file (--shot, a scripted
+// shot, --transcript, --state) that cannot be written.
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -43,7 +46,19 @@ struct Options {
     std::vector<std::string> gameArgs;
 };
 
-bool writeShot(const std::string& path) { return WritePng(path, RgbFrom555(Screen.data(), 640, 480)); }
+// An output file the harness cannot write is an error: the reason goes to
+// standard error and the exit status is 4.
+struct Outputs {
+    int status = 0;
+    void fail(const std::string& reason) {
+        std::cerr << "vela-headless: " << reason << '\n';
+        status = 4;
+    }
+    void shot(const std::string& path) {
+        std::string error;
+        if (!WritePng(path, RgbFrom555(Screen.data(), 640, 480), &error)) fail(error);
+    }
+};
 
 int usage() {
     std::cerr << "usage: vela-headless [--keys TEXT | --keys-file F] [--seed N] [--realtime] [--save-step-ms N] [--shot F.png]\n"
@@ -110,11 +125,16 @@ int main(int argc, char** argv) {
             return false;
         });
     SeedRandom(uint32_t(opt.seed));
-    platform.onShot = [](const std::string& name) { writeShot(name + ".png"); };
+    Outputs outputs;
+    platform.onShot = [&outputs](const std::string& name) { outputs.shot(name + ".png"); };
 
     std::ofstream transcript;
     if (!opt.transcript.empty()) {
         transcript.open(opt.transcript);
+        if (!transcript) {
+            std::cerr << "vela-headless: cannot write " << opt.transcript << ": " << std::strerror(errno) << '\n';
+            return 4;
+        }
         SetTextObserver([&transcript](int x, int y, int colour, std::string_view johab) {
             transcript << x << ' ' << y << ' ' << colour << ' ' << JohabToUtf8(johab) << '\n';
         });
@@ -123,8 +143,8 @@ int main(int argc, char** argv) {
 
     int status = 0;
     try {
-        InitTextOutput();
         if (!opt.sample.empty()) {
+            InitTextOutput();
             if (!DrawSample(opt.sample)) {
                 std::cerr << "vela-headless: no sample named " << opt.sample << '\n';
                 return 4;
@@ -144,12 +164,10 @@ int main(int argc, char** argv) {
         status = 4;
     }
 
-    if (!opt.shot.empty() && !writeShot(opt.shot)) status = 4;
+    if (!opt.shot.empty()) outputs.shot(opt.shot);
     std::string error;
-    if (!opt.state.empty() && !ReplaceFile(opt.state, StateJson(MapKind, MapWidth, MapHeight) + '\n', error)) {
-        std::cerr << "vela-headless: " << error << '\n';
-        status = 4;
-    }
+    if (!opt.state.empty() && !ReplaceFile(opt.state, StateJson(MapKind, MapWidth, MapHeight) + '\n', error))
+        outputs.fail(error);
     if (!opt.route.empty()) {
         int x = 0, y = 0;
         if (std::sscanf(opt.route.c_str(), "%d,%d", &x, &y) != 2) {
@@ -160,7 +178,7 @@ int main(int argc, char** argv) {
     }
     if (transcript.is_open()) {
         transcript.close();
-        if (!transcript) status = 4;
+        if (!transcript) outputs.fail("cannot write " + opt.transcript);
     }
-    return status;
+    return outputs.status == 0 ? status : outputs.status;
 }

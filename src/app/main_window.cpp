@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "platform/sdl_platform.h"
-#include "screen/text_output.h"
 #include "runtime/halt.h"
 #include "app/play_game.h"
 
@@ -49,9 +48,8 @@ int main(int argc, char** argv) {
         SdlPlatform platform(way);
         SetPlatform(&platform);
         try {
-            // Missing or damaged fonts are reported in a box like every
-            // other data file, and the game ends.
-            InitTextOutput();
+            // Missing or damaged data files are reported in a box, and the
+            // game ends.
             PlayGame(args);
         } catch (const IoError& e) {
             platform.MessageBox("벨라", e.what());

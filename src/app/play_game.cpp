@@ -11,6 +11,7 @@
 #include "game/title/title_sequence.h"
 #include "game/ui/party_panel.h"
 #include "game/explore/map_step.h"
+#include "game/world/data_files.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
 #include "screen/fonts.h"
@@ -52,6 +53,10 @@ void PlayMapWithMusic(const std::function<void()>& step) {
 }
 
 void PlayGame(const std::vector<std::string>& args) {
+    // Every data file is looked for before the title, so a missing one never
+    // costs a hero in the making; then the fonts are read.
+    CheckDataFiles();
+    InitTextOutput();
     InitGraph(0, 0);
     RecoverAllSlots();
     RestorePending = 1;

@@ -8,7 +8,8 @@
 namespace vela {
 
 // Runs the game; never returns normally (every end is a ProgramHalt).
-// args are the command-line arguments after the program name.
+// args are the command-line arguments after the program name. It starts by
+// checking that every data file is there and reading the fonts.
 [[noreturn]] void PlayGame(const std::vector<std::string>& args);
 
 // One turn of the outermost loop: the current map's tune plays while step

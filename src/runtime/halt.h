@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace vela {
 
@@ -26,5 +27,7 @@ struct IoError : std::runtime_error {
 // called missing, which would send the player looking for it.
 [[noreturn]] void ReportMissingFile(const std::string& fileName);
 [[noreturn]] void ReportDamagedFile(const std::string& fileName, const std::string& problem);
+// Several files missing from one folder, named together in one box.
+[[noreturn]] void ReportMissingFiles(const std::string& folder, const std::vector<std::string>& fileNames);
 
 }  // namespace vela

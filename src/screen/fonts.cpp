@@ -29,10 +29,12 @@ void readWhole(const std::string& name, std::array<uint8_t, N>& into) {
 
 }  // namespace
 
-void LoadAsciiFont() { readWhole("ascii.fnt", AsciiFont); }
+std::string HangulFontFile(int set) { return "tarn" + std::to_string(set) + ".fnt"; }
+
+void LoadAsciiFont() { readWhole(kAsciiFontFile, AsciiFont); }
 
 void LoadHangulFont(int set) {
-    readWhole("tarn" + std::to_string(set) + ".fnt", HangulFont);
+    readWhole(HangulFontFile(set), HangulFont);
     loadedSet = set;
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "screen/syllable_pieces.h"
@@ -12,6 +13,10 @@ namespace vela {
 
 extern std::array<uint8_t, 1536> AsciiFont;   // 96 glyphs, code 31 + g
 extern std::array<uint8_t, 7168> HangulFont;  // 224 pieces of 16 x 16
+
+inline constexpr const char* kAsciiFontFile = "ascii.fnt";
+constexpr int kHangulFontSets = 3;  // tarn0.fnt .. tarn2.fnt
+std::string HangulFontFile(int set);
 
 // Reads "ascii.fnt"; a missing or short file throws IoError.
 void LoadAsciiFont();

@@ -27,6 +27,8 @@ void CloseGraph();
 void Present();
 
 void SetRGBPalette(int index, int red, int green, int blue);
+// Red, green and blue of 0..kPaletteComponentMax, as palette files hold them.
+constexpr int kPaletteComponentMax = 63;
 void SetPaletteEntry(int index, int red6, int green6, int blue6);
 void ResetPalette();
 

@@ -43,7 +43,7 @@ RgbImage RgbFrom555(const uint16_t* pixels, int width, int height) {
     return image;
 }
 
-bool WritePng(const std::string& path, const RgbImage& image) {
+bool WritePng(const std::string& path, const RgbImage& image, std::string* error) {
     std::vector<uint8_t> raw;
     raw.reserve(std::size_t(image.height) * (image.width * 3 + 1));
     for (int y = 0; y < image.height; ++y) {
@@ -53,7 +53,10 @@ bool WritePng(const std::string& path, const RgbImage& image) {
     }
     uLongf packedSize = compressBound(uLong(raw.size()));
     std::vector<uint8_t> packed(packedSize);
-    if (compress2(packed.data(), &packedSize, raw.data(), uLong(raw.size()), 6) != Z_OK) return false;
+    if (compress2(packed.data(), &packedSize, raw.data(), uLong(raw.size()), 6) != Z_OK) {
+        if (error) *error = "cannot compress " + path;
+        return false;
+    }
     packed.resize(packedSize);
 
     std::vector<uint8_t> file(kSignature, kSignature + 8);
@@ -65,8 +68,10 @@ bool WritePng(const std::string& path, const RgbImage& image) {
     putChunk(file, "IDAT", packed);
     putChunk(file, "IEND", {});
 
-    std::string error;
-    return ReplaceFile(path, file, error);
+    std::string reason;
+    if (ReplaceFile(path, file, reason)) return true;
+    if (error) *error = reason;
+    return false;
 }
 
 bool ReadPng(const std::string& path, RgbImage& image) {

@@ -17,8 +17,9 @@ struct RgbImage {
 // A picture of a 5-5-5 surface (bits 14..10 red, 9..5 green, 4..0 blue).
 RgbImage RgbFrom555(const uint16_t* pixels, int width, int height);
 
-// Returns false when the file cannot be written.
-bool WritePng(const std::string& path, const RgbImage& image);
+// Returns false when the file cannot be written, with the reason in error
+// when it is given.
+bool WritePng(const std::string& path, const RgbImage& image, std::string* error = nullptr);
 // Returns false when the file is missing or not an 8-bit RGB PNG we wrote.
 bool ReadPng(const std::string& path, RgbImage& image);
 

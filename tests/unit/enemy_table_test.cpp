@@ -8,10 +8,12 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <numeric>
 #include <string>
 #include <vector>
 
+#include "builders.h"
 #include "screen/johab.h"
 #include "platform/headless_platform.h"
 #include "runtime/halt.h"
@@ -41,17 +43,20 @@ protected:
         fs::remove_all(dir);
         EnemyTable = saved;
     }
-    // A table whose record n holds n in every statistic and a name "적n".
-    static std::vector<char> numberedTable(std::size_t size) {
+    // A table whose record n holds n in Strength, ArmourClass and Level, 0 in
+    // the other statistics and a name "적n"; change edits record `changed`.
+    static std::vector<char> numberedTable(std::size_t size, int changed = 0,
+                                           const std::function<void(EnemyRecord&)>& change = {}) {
         std::vector<char> bytes(size, char(0xEE));
         for (int n = 1; n <= kEnemyCount && std::size_t(29 * n) <= size; ++n) {
-            char* r = &bytes[29 * (n - 1)];
+            EnemyRecord r{};
             std::string name = "적"_j;
             name += std::to_string(n);
-            std::memset(r, 0, 29);
-            r[0] = char(name.size());
-            std::memcpy(r + 1, name.data(), name.size());
-            std::memset(r + 17, n, 12);
+            r.NameLength = uint8_t(name.size());
+            std::memcpy(r.Name, name.data(), name.size());
+            r.Strength = r.ArmourClass = r.Level = uint8_t(n);
+            if (n == changed) change(r);
+            std::memcpy(&bytes[29 * (n - 1)], &r, 29);
         }
         return bytes;
     }
@@ -98,6 +103,89 @@ TEST_F(EnemyFileTest, AShortOrMissingFileIsReportedByNameAndHalts) {
     EXPECT_EQ(lastMessage(), "ERROR: \"foedata.dat\" not found.");
     EXPECT_THROW(EnemyRecordOf(0), std::out_of_range);
     EXPECT_THROW(EnemyRecordOf(76), std::out_of_range);
+}
+
+// Each rule of enemy_rules.h, one value on either side of its limit: the
+// value outside is reported with the enemy's number and the table is left as
+// it was; the value inside loads.
+TEST_F(EnemyFileTest, RecordsOutsideTheBuildersLimitsAreReportedAndLeaveTheTable) {
+    write(numberedTable(2175));
+    LoadEnemyTable();
+    struct Case {
+        int enemy;
+        std::function<void(EnemyRecord&)> outside, inside;
+        const char* report;
+    };
+    const Case cases[] = {
+        {3, [](EnemyRecord& r) { r.NameLength = 0; }, [](EnemyRecord& r) { r.NameLength = 1; },
+         "enemy 3: name length 0 outside 1..16"},
+        {3, [](EnemyRecord& r) { r.NameLength = 17; }, [](EnemyRecord& r) { r.NameLength = 16; },
+         "enemy 3: name length 17 outside 1..16"},
+        {9, [](EnemyRecord& r) { r.SpecialAttack = 4; }, [](EnemyRecord& r) { r.SpecialAttack = 3; },
+         "enemy 9: SpecialAttack 4 outside 0..3 (none, poison, knock-out, death)"},
+        {9, [](EnemyRecord& r) { r.MagicLevel = 7; }, [](EnemyRecord& r) { r.MagicLevel = 6; },
+         "enemy 9: MagicLevel 7 outside 0..6 (spell behaviours 1..6)"},
+        {40, [](EnemyRecord& r) { r.SpecialAbility = 4; }, [](EnemyRecord& r) { r.SpecialAbility = 3; },
+         "enemy 40: SpecialAbility 4 outside 0..3 (call-up, companion theft, death to all)"},
+        {9, [](EnemyRecord& r) { r.Resistance = 100; }, [](EnemyRecord& r) { r.Resistance = 99; },
+         "enemy 9: Resistance 100 outside 0..99 (a percent chance to block)"},
+        {9, [](EnemyRecord& r) { r.Level = 0; }, [](EnemyRecord& r) { r.Level = 1; },
+         "enemy 9: Level 0 outside 1..255 (hit points, damage and gold scale with it)"},
+        // A call-up brings in number - 20 .. number - 17.
+        {20, [](EnemyRecord& r) { r.SpecialAbility = 1; }, {},
+         "enemy 20: SpecialAbility 1 would call up enemies 0..3; only enemies 21..75 may call up others"},
+        {21, {}, [](EnemyRecord& r) { r.SpecialAbility = 1; }, ""},
+        // Eight foes' gold, ArmourClass x Level³ each, fits a signed 32-bit number.
+        {9, [](EnemyRecord& r) { r.Level = 255, r.ArmourClass = 17; },
+         [](EnemyRecord& r) { r.Level = 255, r.ArmourClass = 16; },
+         "enemy 9: gold reward 281883375 is too large for a group of eight"},
+        // A companion's points, Endurance or Mentality x Level x 10, fit 16 bits.
+        {52, [](EnemyRecord& r) { r.Level = 255, r.ArmourClass = 0, r.Mentality = 13; },
+         [](EnemyRecord& r) { r.Level = 255, r.ArmourClass = 0, r.Mentality = 12, r.Endurance = 12; },
+         "enemy 52: as a companion, Mentality x Level x 10 = 33150 overflows a member's 16-bit points"},
+        {51, {}, [](EnemyRecord& r) { r.Level = 255, r.ArmourClass = 0, r.Endurance = 13; }, ""},
+    };
+    for (const Case& c : cases) {
+        if (c.outside) {
+            write(numberedTable(2175, c.enemy, c.outside));
+            EXPECT_THROW(LoadEnemyTable(), ProgramHalt) << c.report;
+            EXPECT_EQ(lastMessage(), std::string("ERROR: \"foedata.dat\" is damaged: ") + c.report + ".");
+            EXPECT_EQ(EnemyRecordOf(c.enemy).Level, c.enemy) << c.report << ": the table changed";
+        }
+        if (c.inside) {
+            std::vector<char> table = numberedTable(2175, c.enemy, c.inside);
+            write(table);
+            EXPECT_NO_THROW(LoadEnemyTable()) << c.report << ": a value inside the limits";
+            EXPECT_EQ(std::memcmp(&EnemyRecordOf(c.enemy), &table[29 * (c.enemy - 1)], 29), 0) << c.report;
+            write(numberedTable(2175));
+            LoadEnemyTable();
+        }
+    }
+}
+
+// The builder refuses what the game refuses: one rule broken in the real
+// source fails the build, and the row just inside it builds.
+TEST_F(EnemyFileTest, TheBuilderKeepsTheSameLimits) {
+    std::vector<std::string> lines;
+    std::ifstream in(fs::path(VELA_SOURCE_DIR) / "data" / "enemies.tsv");
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    ASSERT_GT(lines.size(), 12u);
+    auto buildWithResistance = [&](const std::string& value) {
+        std::vector<std::string> edited = lines;
+        std::string& row = edited[12];  // enemy 12; Resistance is the 6th column
+        std::size_t start = 0;
+        for (int tab = 0; tab < 5; ++tab) start = row.find('\t', start) + 1;
+        row.replace(start, row.find('\t', start) - start, value);
+        fs::create_directories("src");
+        std::ofstream out("src/enemies.tsv");
+        for (const std::string& line : edited) out << line << '\n';
+        out.close();
+        return mkdata::BuildEnemies("src", ".");
+    };
+    EXPECT_EQ(buildWithResistance("100"), 1);
+    EXPECT_EQ(buildWithResistance("99"), 0);
+    LoadEnemyTable();
+    EXPECT_EQ(EnemyRecordOf(12).Resistance, 99);
 }
 
 // The table the build makes from data/enemies.tsv, loaded as the game does.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <random>
@@ -10,6 +11,7 @@
 #include "game/state/party.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
+#include "screen/gfx.h"
 #include "screen/johab.h"
 #include "session.h"
 #include "runtime/halt.h"
@@ -94,6 +96,10 @@ TEST(LoadMap, MissingOrBrokenFilesAreReportedByNameAndHalt) {
          "ERROR: \"Tarn.map\" is damaged: its size 10 x 126 does not fit 200 x 125."},
         {"a tile without a picture", mapFile(30, 30, [](int x, int) { return x == 7 ? 56 : 44; }),
          "ERROR: \"Tarn.map\" is damaged: a cell holds tile 56, which has no picture."},
+        {"a byte after the cells", mapFile(30, 30, [](int, int) { return 44; }) + char(44),
+         "ERROR: \"Tarn.map\" is damaged: it goes on after its 900 cells."},
+        {"a byte after the largest map", mapFile(200, 125, [](int, int) { return 44; }) + char(44),
+         "ERROR: \"Tarn.map\" is damaged: it goes on after its 25000 cells."},
     };
     for (const Case& c : cases) {
         test::Session s;
@@ -103,6 +109,48 @@ TEST(LoadMap, MissingOrBrokenFilesAreReportedByNameAndHalt) {
         EXPECT_THROW(test::LoadMapAt(6, 10, 10), ProgramHalt) << c.what;
         EXPECT_EQ(lastMessage(s), c.report) << c.what;
         EXPECT_EQ(MapCells[0], 9) << c.what << ": nothing may be written before the refusal";
+    }
+}
+
+TEST(LoadMap, TheLargestMapLoadsWhole) {
+    test::Session s;
+    s.WriteFile("Tarn.map", mapFile(200, 125, [](int x, int y) { return x == 200 && y == 125 ? 33 : 44; }));
+    test::LoadMapAt(6, 10, 10);
+    EXPECT_EQ(MapWidth, 200);
+    EXPECT_EQ(MapHeight, 125);
+    EXPECT_EQ(MapTile(200, 125), 33);
+}
+
+// Palette components are 6-bit: 63 is the brightest a palette file may hold,
+// and a file with a larger one is refused before any colour changes.
+TEST(LoadMap, PaletteComponentsAboveSixtyThreeAreDamage) {
+    const struct {
+        int byte, value;
+        const char* report;  // empty: the value loads
+    } cases[] = {
+        {0, 64, "entry 0 has red 64, above 63"},
+        {10, 70, "entry 3 has green 70, above 63"},
+        {47, 255, "entry 15 has blue 255, above 63"},
+        {10, 63, ""},
+        {47, 63, ""},
+    };
+    for (const auto& c : cases) {
+        test::Session s;
+        s.WriteFile("Tarn.map", mapFile(30, 30, [](int, int) { return 44; }));
+        std::vector<uint8_t> palette = test::ReadBuiltData("town.pal");
+        palette[std::size_t(c.byte)] = uint8_t(c.value);
+        s.WriteFile("town.pal", std::string(palette.begin(), palette.end()));
+        const auto before = Palette;
+        if (*c.report) {
+            EXPECT_THROW(test::LoadMapAt(6, 10, 10), ProgramHalt) << c.report;
+            EXPECT_EQ(lastMessage(s), std::string("ERROR: \"town.pal\" is damaged: ") + c.report + ".");
+            EXPECT_EQ(std::memcmp(&before, &Palette, sizeof before), 0) << c.report << ": the palette changed";
+        } else {
+            test::LoadMapAt(6, 10, 10);
+            const Rgb& entry = Palette[std::size_t(c.byte / 3)];
+            const uint8_t shown[3] = {entry.r, entry.g, entry.b};
+            EXPECT_EQ(shown[c.byte % 3], 252) << "byte " << c.byte << " of 63 shows as 252";
+        }
     }
 }
 

@@ -496,12 +496,14 @@ TEST(RestoreGame, ASavedMapOfAnImpossibleSizeOrCutIsRefusedAndPlayGoesOn) {
         {201, 95, 25002, "맵 크기가 1..200 x 1..125 밖입니다: 201 x 95"},
         {100, 126, 25002, "맵 크기가 1..200 x 1..125 밖입니다: 100 x 126"},
         {100, 95, 25001, "파일이 잘려 있습니다 (25002 바이트 중 25001 바이트)"},
+        {100, 95, 25002, "그림이 없는 타일 56번이 (12,48)에 있습니다"},
     };
     for (const Case& c : cases) {
         std::vector<uint8_t> map = saved;
         map[0] = uint8_t(c.width);
         map[1] = uint8_t(c.height);
         map.resize(c.length);
+        if (c.problem.find("타일") != std::string::npos) map[2 + 11 * 125 + 47] = 128 | 56;  // (12,48), lit
         s.WriteFile("save2.map", std::string(map.begin(), map.end()));
         test::Transcript t;
         s.platform.AppendKeys("{down*2}{enter}{enter}");

@@ -3,35 +3,29 @@
 // leans on is checked here, so a bad row fails the build instead of a fight.
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "builders.h"
 #include "common.h"
+#include "game/state/enemy_rules.h"
 #include "screen/johab.h"
 
 namespace mkdata {
 
 namespace {
 
-constexpr int kEnemies = 75;
-constexpr int kRecordBytes = 29;
-constexpr int kNameBytes = 16;
+constexpr int kEnemies = vela::kEnemyCount;
+constexpr int kNameBytes = sizeof vela::EnemyRecord::Name;
 constexpr int kStats = 12;
 
 // Column order of the source, which is also the byte order of a record.
 constexpr std::array<std::string_view, kStats> kStatNames = {
     "Strength", "Mentality",     "Endurance",   "Resistance", "Agility",        "Accuracy",
     "MagicAccuracy", "ArmourClass", "SpecialAttack", "MagicLevel", "SpecialAbility", "Level"};
-enum Stat { Strength, Mentality, Endurance, Resistance, Agility, Accuracy, MagicAccuracy, ArmourClass,
-            SpecialAttack, MagicLevel, SpecialAbility, Level };
-
-// Enemies that can become member 6: the mind-reading set, plus the stranger
-// who joins in Tarn (52). A member's hit and magic points are signed 16-bit.
-constexpr std::array<int, 14> kCompanionRecords = {6, 10, 20, 24, 27, 29, 33, 35, 40, 47, 52, 53, 62, 70};
 
 std::vector<std::string> SplitTabs(const std::string& line) {
     std::vector<std::string> fields;
@@ -59,6 +53,16 @@ struct Row {
     std::string name;  // Johab
     std::array<int, kStats> stat{};
 };
+
+// The record the game reads; the statistics follow the name in column order.
+vela::EnemyRecord ToRecord(const Row& row) {
+    vela::EnemyRecord record{};
+    record.NameLength = uint8_t(row.name.size());
+    std::copy(row.name.begin(), row.name.end(), record.Name);
+    unsigned char* stats = reinterpret_cast<unsigned char*>(&record) + offsetof(vela::EnemyRecord, Strength);
+    for (int s = 0; s < kStats; ++s) stats[s] = uint8_t(row.stat[s]);
+    return record;
+}
 
 // Checks one data row; returns false (with errors added) when it is unusable.
 bool ParseRow(const std::vector<std::string>& f, int expectedNumber, const std::string& where, Row& row,
@@ -97,47 +101,9 @@ bool ParseRow(const std::vector<std::string>& f, int expectedNumber, const std::
     }
     if (!ok) return false;
 
-    auto limit = [&](Stat s, int lo, int hi, const char* why) {
-        int v = row.stat[s];
-        if (v < lo || v > hi) {
-            errors.add(where, std::string(kStatNames[s]) + " " + std::to_string(v) + " outside " +
-                                  std::to_string(lo) + ".." + std::to_string(hi) + " (" + why + ")");
-            ok = false;
-        }
-    };
-    limit(SpecialAttack, 0, 3, "none, poison, knock-out, death");
-    limit(MagicLevel, 0, 6, "spell behaviours 1..6");
-    limit(SpecialAbility, 0, 3, "call-up, companion theft, death to all");
-    limit(Resistance, 0, 99, "a percent chance to block");
-    limit(Level, 1, 255, "hit points, damage and gold scale with it");
-
-    // A call-up brings enemy number - 20 + random(4) into the fight.
-    if (row.stat[SpecialAbility] >= 1) {
-        int lo = expectedNumber - 20, hi = expectedNumber - 17;
-        if (lo < 1 || hi > kEnemies) {
-            errors.add(where, "SpecialAbility " + std::to_string(row.stat[SpecialAbility]) +
-                                  " would call up enemies " + std::to_string(lo) + ".." + std::to_string(hi) +
-                                  "; only enemies 21..75 may call up others");
-            ok = false;
-        }
-    }
-    // The gold of a full group of eight must fit the party's signed 32-bit gold.
-    long long gold = (long long)std::max(row.stat[ArmourClass], 1) * row.stat[Level] * row.stat[Level] *
-                     row.stat[Level];
-    if (gold * 8 > std::numeric_limits<int32_t>::max()) {
-        errors.add(where, "gold reward " + std::to_string(gold) + " is too large for a group of eight");
+    for (const std::string& fault : vela::EnemyRecordFaults(expectedNumber, ToRecord(row))) {
+        errors.add(where, fault);
         ok = false;
-    }
-    for (int n : kCompanionRecords) {
-        if (n != expectedNumber) continue;
-        for (Stat s : {Endurance, Mentality}) {
-            int points = row.stat[s] * row.stat[Level] * 10;
-            if (points > std::numeric_limits<int16_t>::max()) {
-                errors.add(where, std::string("as a companion, ") + std::string(kStatNames[s]) + " x Level x 10 = " +
-                                      std::to_string(points) + " overflows a member's 16-bit points");
-                ok = false;
-            }
-        }
     }
     return ok;
 }
@@ -165,7 +131,7 @@ int BuildEnemies(const fs::path& data, const fs::path& out) {
     }
 
     std::vector<uint8_t> bytes;
-    bytes.reserve(kEnemies * kRecordBytes);
+    bytes.reserve(sizeof vela::EnemyTable);
     int rows = 0;
     int expected = 1;  // follows the numbers written, so one missing row is reported once
     for (std::size_t i = 1; i < lines.size(); ++i) {
@@ -181,11 +147,9 @@ int BuildEnemies(const fs::path& data, const fs::path& out) {
         long written = ParseNumber(fields[0]);
         expected = (written >= 1 && written <= kEnemies ? int(written) : expected) + 1;
         if (!ok) continue;
-        bytes.push_back(uint8_t(row.name.size()));
-        std::string padded = row.name;
-        padded.resize(kNameBytes, '\0');
-        bytes.insert(bytes.end(), padded.begin(), padded.end());
-        for (int v : row.stat) bytes.push_back(uint8_t(v));
+        vela::EnemyRecord record = ToRecord(row);
+        const auto* recordBytes = reinterpret_cast<const uint8_t*>(&record);
+        bytes.insert(bytes.end(), recordBytes, recordBytes + sizeof record);
     }
     if (rows < kEnemies) errors.add(file, "only " + std::to_string(rows) + " enemy rows; the table needs 75");
 

@@ -22,6 +22,7 @@
 
 #include "builders.h"
 #include "common.h"
+#include "screen/gfx.h"
 
 namespace mkdata {
 namespace {
@@ -187,11 +188,12 @@ std::optional<Palette6> ParsePalette(const fs::path& path, Errors& errors) {
         }
         seenAt[index] = int(i) + 1;
         for (int k = 0; k < 3; ++k) {
-            if (v[k + 1] < 0 || v[k + 1] > 63) {
-                errors.add(where, "component " + std::to_string(v[k + 1]) + " is not 0..63");
+            if (v[k + 1] < 0 || v[k + 1] > vela::kPaletteComponentMax) {
+                errors.add(where, "component " + std::to_string(v[k + 1]) + " is not 0.." +
+                                      std::to_string(vela::kPaletteComponentMax));
                 good = false;
             }
-            pal[index][k] = uint8_t(std::clamp<long>(v[k + 1], 0, 63));
+            pal[index][k] = uint8_t(std::clamp<long>(v[k + 1], 0, vela::kPaletteComponentMax));
         }
     }
     for (int index = 0; index < 16; ++index)

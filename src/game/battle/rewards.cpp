@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game/battle/enemy_group.h"
+#include "game/state/enemy_rules.h"
 #include "game/state/enemy_table.h"
 #include "game/state/particles.h"
 #include "game/state/party.h"
@@ -42,9 +43,7 @@ void AwardExperience(int member, int slot) {
 int32_t GroupGold() {
     int64_t gold = 0;
     for (int slot = 1; slot <= EnemyCount; ++slot) {
-        const EnemyRecord& r = EnemyRecordOf(Enemy[slot].Number);
-        int64_t level = r.Level;
-        gold += int64_t(std::max<int>(r.ArmourClass, 1)) * level * level * level;
+        gold += EnemyGold(EnemyRecordOf(Enemy[slot].Number));
     }
     return AddClamped(0, gold);
 }

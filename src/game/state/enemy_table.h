@@ -30,10 +30,12 @@ static_assert(offsetof(EnemyRecord, Strength) == 17);
 static_assert(offsetof(EnemyRecord, Level) == 28);
 
 constexpr int kEnemyCount = 75;
+inline constexpr const char* kEnemyFile = "foedata.dat";
 extern std::array<EnemyRecord, kEnemyCount> EnemyTable;
 
-// Reads "foedata.dat" from the current directory; a missing or short file
-// throws IoError.
+// Reads "foedata.dat" from the current directory. A missing file, a short
+// one or one with a record outside the limits of enemy_rules.h is reported
+// and halts, leaving the table as it was.
 void LoadEnemyTable();
 // Record n, 1..75.
 const EnemyRecord& EnemyRecordOf(int n);

@@ -35,8 +35,6 @@ const bool imageSetsCached = [] {
 
 constexpr int kTileWithImageLimit = kImageSlots - 1;  // tiles 0..55 have a picture
 
-const char* const kTileSetNames[4] = {"town", "ground", "den", "keep"};
-
 std::size_t cellIndex(int x, int y) { return std::size_t(x - 1) * kMapRows + std::size_t(y - 1); }
 
 bool inBuffer(int x, int y) { return x >= 1 && x <= kMapColumns && y >= 1 && y <= kMapRows; }
@@ -76,11 +74,18 @@ void readMapFile(const std::string& name) {
         for (int x = 1; x <= width; ++x) MapCells[cellIndex(x, y)] = bytes[2 + std::size_t(y - 1) * width + (x - 1)];
 }
 
+// A palette: 16 entries of red, green and blue. A short file or a component
+// above 63 is refused before any colour changes.
 void readPalette(const std::string& name) {
     bool opened = false;
     std::vector<uint8_t> bytes = ReadUpTo(name, 48, &opened);
     if (!opened) ReportMissingFile(name);
     if (bytes.size() != 48) ReportDamagedFile(name, "it holds " + std::to_string(bytes.size()) + " of 48 bytes");
+    const char* const component[3] = {"red", "green", "blue"};
+    for (int i = 0; i < 48; ++i)
+        if (bytes[i] > kPaletteComponentMax)
+            ReportDamagedFile(name, "entry " + std::to_string(i / 3) + " has " + component[i % 3] + " " +
+                                        std::to_string(bytes[i]) + ", above " + std::to_string(kPaletteComponentMax));
     for (int i = 0; i < 16; ++i) SetPaletteEntry(i, bytes[i * 3], bytes[i * 3 + 1], bytes[i * 3 + 2]);
 }
 
@@ -93,7 +98,8 @@ void copySlot(int from, int to) {
 }  // namespace
 
 std::vector<uint8_t> ReadMapFile(const std::string& name, bool* opened) {
-    return ReadUpTo(name, 2 + std::size_t(kMapColumns) * kMapRows, opened);
+    // One byte past the largest map, so that bytes after it are seen too.
+    return ReadUpTo(name, 2 + std::size_t(kMapColumns) * kMapRows + 1, opened);
 }
 
 std::string MapFileProblem(const std::vector<uint8_t>& bytes) {
@@ -103,6 +109,8 @@ std::string MapFileProblem(const std::vector<uint8_t>& bytes) {
         return "its size " + std::to_string(width) + " x " + std::to_string(height) + " does not fit 200 x 125";
     if (bytes.size() < 2 + std::size_t(width) * height)
         return "it is short: " + std::to_string(bytes.size() - 2) + " of " + std::to_string(width * height) + " cells";
+    if (bytes.size() > 2 + std::size_t(width) * height)
+        return "it goes on after its " + std::to_string(width * height) + " cells";
     for (std::size_t i = 0; i < std::size_t(width) * height; ++i)
         if ((bytes[2 + i] & 127) > kTileWithImageLimit)
             return "a cell holds tile " + std::to_string(bytes[2 + i] & 127) + ", which has no picture";
@@ -117,6 +125,12 @@ std::string SavedMapProblem(const std::vector<uint8_t>& bytes) {
     if (bytes[0] < 1 || bytes[0] > kMapColumns || bytes[1] < 1 || bytes[1] > kMapRows)
         return std::string("맵 크기가 1..200 x 1..125 밖입니다: "_j) + std::to_string(bytes[0]) + " x " +
                std::to_string(bytes[1]);
+    // The cells are stored column by column, 125 to a column.
+    for (int x = 1; x <= bytes[0]; ++x)
+        for (int y = 1; y <= bytes[1]; ++y)
+            if (int tile = bytes[2 + cellIndex(x, y)] & 127; tile > kTileWithImageLimit)
+                return std::string("그림이 없는 타일 "_j) + std::to_string(tile) + std::string("번이 ("_j) +
+                       std::to_string(x) + "," + std::to_string(y) + std::string(")에 있습니다"_j);
     return "";
 }
 
@@ -149,7 +163,7 @@ void BlankTileImage(int tile) {
 namespace {
 
 void loadMap(const std::string* savedMap) {
-    if (MapLoaded == 0) readImages("chara.fnt", SpriteImages);
+    if (MapLoaded == 0) readImages(kSpriteFile, SpriteImages);
     if (savedMap)
         readSavedMap(*savedMap);
     else

@@ -24,6 +24,11 @@ extern uint8_t MapKind;
 extern std::array<uint8_t, kImageFileBytes> TileImages;
 extern std::array<uint8_t, kImageFileBytes> SpriteImages;
 
+// The images and palette of each kind of map are <name>.fnt and <name>.pal,
+// by MapKindValue; the party's sprites and masks are chara.fnt.
+inline constexpr const char* kTileSetNames[4] = {"town", "ground", "den", "keep"};
+inline constexpr const char* kSpriteFile = "chara.fnt";
+
 extern uint8_t MapLoaded;       // 0 after start-up and before a restore's load
 extern uint8_t RestorePending;  // 1: the next first load reads the saved game
 extern uint8_t MapChanged;      // set by every load; ends the music loop
@@ -61,7 +66,8 @@ std::vector<uint8_t> ReadMapFile(const std::string& name, bool* opened = nullptr
 std::string MapFileProblem(const std::vector<uint8_t>& bytes);
 // What keeps a saved map (width, height, then all 200 x 125 cells) from
 // loading, in Johab, as the message window shows it: fewer than 25002
-// bytes, or a size outside 1..200 x 1..125. Empty when it loads.
+// bytes, a size outside 1..200 x 1..125, or a cell of the map's area that
+// holds a tile without a picture. Empty when it loads.
 std::string SavedMapProblem(const std::vector<uint8_t>& bytes);
 
 // Start-up and tests: an empty map, nothing loaded.

@@ -178,9 +178,9 @@ TEST(SaveGame, AFailureOrACrashAtAnyStepLeavesBothPairsWhole) {
                 mark(3);
                 SaveSlot = '2';
                 std::string error;
-                bool ok = true;
+                bool ok = true, previousKept = true;
                 try {
-                    ok = SaveGame(error);
+                    ok = SaveGame(error, &previousKept);
                 } catch (const std::runtime_error&) {
                     ok = false;
                 }
@@ -200,6 +200,8 @@ TEST(SaveGame, AFailureOrACrashAtAnyStepLeavesBothPairsWhole) {
                 }
                 if (!crash) {
                     EXPECT_EQ(JohabToUtf8(error), "디스크에 남은 공간이 없습니다.") << what;
+                    // What the dialog then says stands in the slot is true.
+                    EXPECT_EQ(previousKept, live == previous) << what;
                 }
                 EXPECT_EQ(leftovers(), std::vector<std::string>{}) << what;
             }

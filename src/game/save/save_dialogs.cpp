@@ -48,12 +48,16 @@ void SaveDialog() {
     SaveSlot = slotOfAnswer(answer);
     WriteLine(312, 80, TextColour::Title, "현재의 게임을 저장합니다"_j);
     std::string error;
-    if (SaveGame(error)) {
+    bool previousKept = true;
+    if (SaveGame(error, &previousKept)) {
         WriteLine(360, 102, TextColour::Detail, "성공했습니다"_j);
     } else {
         // The game goes on: ending it here would lose what was not saved.
         WriteLine(300, 102, TextColour::Warning, "저장하지 못했습니다 !"_j);
-        WriteMessage(TextColour::Detail, "이전의 저장은 그대로 남아 있습니다."_j);
+        if (previousKept)
+            WriteMessage(TextColour::Detail, "이전의 저장은 그대로 남아 있습니다."_j);
+        else
+            WriteMessage(TextColour::Detail, "새 저장은 자리에 놓였지만 마무리하지 못했습니다."_j);
         WriteMessage(TextColour::Detail, error);
     }
     SaveSlot = '1';

@@ -142,7 +142,7 @@ std::vector<uint8_t> SavedMapImage() {
     return image;
 }
 
-bool SaveGame(std::string& error) {
+bool SaveGame(std::string& error, bool* previousKept) {
     Party.SavedX = uint8_t(PartyX);
     Party.SavedY = uint8_t(PartyY);
     Party.PartyChecksum = PartyChecksumOf();
@@ -154,6 +154,7 @@ bool SaveGame(std::string& error) {
     // damaged one leaves the backup pair as it is.
     bool backUp = !FindFileNoCase(".", player).empty() && !CheckSavedGame(SaveSlot);
     std::string detail;  // the files' own words; the player is told the cause in errno
+    bool reachedCommit = false;
     bool ok = step(SaveStep::WritePlayer, WriteAndSync(player + kNew, SavedGameImage(), detail)) &&
               step(SaveStep::WriteMap, WriteAndSync(map + kNew, SavedMapImage(), detail)) &&
               (!backUp ||
@@ -165,11 +166,14 @@ bool SaveGame(std::string& error) {
               // disk (the map waits, flushed, under its temporary name): a
               // failure from there on is finished by RecoverSlot, one before
               // it thrown away.
+              (reachedCommit = true) &&
               step(SaveStep::CommitPlayer, RenameFile(player + kNew, existingName(player), detail)) &&
               step(SaveStep::CommitMap, RenameFile(map + kNew, existingName(map), detail)) &&
               step(SaveStep::SyncFolder, SyncFolder(".", detail));
     if (ok) return true;
     error = failureReason(errno);
+    // The new save counts once its player file has left its temporary name.
+    if (previousKept) *previousKept = !reachedCommit || !FindFileNoCase(".", player + kNew).empty();
     RecoverSlot(SaveSlot);
     return false;
 }

@@ -33,9 +33,11 @@ uint8_t MemberChecksumOf();  // members 1..6; the swap slot 7 is left out
 std::vector<uint8_t> SavedMapImage();
 
 // Writes both files for SaveSlot. False when they could not be written;
-// error then says why, in Johab for the message window, and the previous
-// save of the slot is whole.
-bool SaveGame(std::string& error);
+// error then says why, in Johab for the message window. previousKept, when
+// given, tells which save the slot holds then: the previous one, whole, for
+// a failure before the new player file was put in place; otherwise the new
+// one, which RecoverSlot has finished.
+bool SaveGame(std::string& error, bool* previousKept = nullptr);
 
 // Finishes or throws away a save of the slot that was cut short and removes
 // every temporary file of the slot.

@@ -57,7 +57,7 @@ void SaveDialog() {
         if (previousKept)
             WriteMessage(TextColour::Detail, "이전의 저장은 그대로 남아 있습니다."_j);
         else
-            WriteMessage(TextColour::Detail, "새 저장은 자리에 놓였지만 마무리하지 못했습니다."_j);
+            WriteMessage(TextColour::Detail, "새 저장이 그 자리에 남았습니다."_j);
         WriteMessage(TextColour::Detail, error);
     }
     SaveSlot = '1';

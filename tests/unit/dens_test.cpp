@@ -109,11 +109,12 @@ TEST(StatForGold, PricesCapsAndShortGold) {
     EXPECT_EQ(hero.Accuracy, 20);
     EXPECT_TRUE(w.Said(" 지금 최고의 정확성 수치입니다."));
 
-    // Step 28 of the table is the cheap one.
+    // Step 28 costs 3,500,000, between its neighbours (the table once read
+    // 350,000 there, a step that was cheaper than the one before it).
     hero.Mentality = 28;
     int32_t before = Party.Gold;
     offer(Ability::Mentality);
-    EXPECT_EQ(before - Party.Gold, 350000);
+    EXPECT_EQ(before - Party.Gold, 3500000);
     EXPECT_EQ(hero.Mentality, 29);
 }
 

@@ -33,7 +33,15 @@ struct Statue {
 inline constexpr int32_t kAbilityPrices[30] = {
     30,     60,     125,    250,    500,     1000,    2000,    3000,    4000,    6000,
     8000,   12000,  16000,  24000,  32000,   64000,   96000,   128000,  192000,  256000,
-    384000, 512000, 770000, 1000000, 1500000, 2000000, 2500000, 3000000, 350000, 4000000};
+    384000, 512000, 770000, 1000000, 1500000, 2000000, 2500000, 3000000, 3500000, 4000000};
+
+// Every step costs more than the one before.
+constexpr bool PricesRise() {
+    for (int i = 1; i < 30; ++i)
+        if (kAbilityPrices[i] <= kAbilityPrices[i - 1]) return false;
+    return true;
+}
+static_assert(PricesRise(), "an ability step costs less than the one before it");
 
 // Runs the statue the party stands on: nothing while the statues sleep, the
 // offer once passed, else the quiz.

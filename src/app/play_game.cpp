@@ -3,6 +3,7 @@
 #include "audio/music.h"
 #include "game/battle/enemy_group.h"
 #include "game/camp/rest.h"
+#include "game/events/opening.h"
 #include "game/save/save_dialogs.h"
 #include "game/save/saved_game.h"
 #include "game/state/enemy_table.h"
@@ -35,6 +36,8 @@ void StartGame() {
     SaveSlot = '1';
     RestHours = 6;
     LoadEnemyTable();
+    // A hero just made (not a restored game) is greeted by the opening.
+    bool newHero = RestorePending != 1;
     bool edited = LoadMapOrRestore();
     SetFillStyle(1, 8);
     Bar(0, 0, 639, 479);
@@ -43,6 +46,7 @@ void StartGame() {
     SetBackdropMode(0);
     DrawMapView(true);
     if (edited) SayEditedSave(SaveSlot);
+    if (newHero) SayOpening();
 }
 
 void PlayMapWithMusic(const std::function<void()>& step) {

@@ -129,6 +129,31 @@ TEST(Reentry, TheGatesPutBackOpenedDoorsAndGoneRecruits) {
     EXPECT_EQ(PartyY, 63);
 }
 
+TEST(PyramidMouth, WarnsASmallOrUntriedPartyAndStillLetsItIn) {
+    World w;
+    auto knock = [&w](const std::string& keys) {
+        w.Enter(kOverworld, 84, 87);
+        w.Forget();
+        w.EnterFrom(84, 87, 0, -1, keys);
+        return w.Said("지금의 일행으로 들어가기에는 위험해");
+    };
+    EXPECT_TRUE(knock("{enter}")) << "the hero alone";
+    EXPECT_EQ(Party.MapNumber, kPyramid) << "a warned party may still go in";
+    EXPECT_TRUE(knock("{down}{enter}"));
+    EXPECT_EQ(Party.MapNumber, kOverworld);
+
+    World::AddMember(2, "동료", kFighterFamily, 1, 2);
+    World::AddMember(3, "동료", kFighterFamily, 1, 2);
+    EXPECT_TRUE(knock("{down}{enter}")) << "three, none of them at level 3";
+    Member[3].Level = 3;
+    EXPECT_FALSE(knock("{down}{enter}")) << "three, one of them at level 3";
+    EXPECT_TRUE(w.Said("알수없는 피라미드 에 들어가기를 원합니까 ?"));
+    Member[2].Name.set("");
+    Member[3].Name.set("");
+    Member[kHeroSlot].Level = 9;
+    EXPECT_TRUE(knock("{down}{enter}")) << "a seasoned hero alone";
+}
+
 TEST(Recruits, JoinTheFirstFreeSlotAndAFullPartyIsRefused) {
     World w;
     w.Enter(kTarn, 8, 48);

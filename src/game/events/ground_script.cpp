@@ -4,6 +4,7 @@
 #include "game/events/map_script.h"
 #include "game/events/primitives.h"
 #include "game/events/regulus_appointment.h"
+#include "game/state/party.h"
 #include "game/ui/menus.h"
 #include "game/ui/messages.h"
 #include "game/world/map_data.h"
@@ -74,9 +75,28 @@ void menaceGate() {
     SetBit(Bit::ObjectiveMenace);
 }
 
+// Fewer than three in the party, or nobody yet at level 3: the mouth of
+// the pyramid warns before the party goes in (it still may).
+bool tooWeakForThePyramid() {
+    int members = 0;
+    bool seasoned = false;
+    for (int slot = 1; slot <= kLastFightingSlot; ++slot) {
+        if (Member[slot].Name.empty()) continue;
+        ++members;
+        seasoned = seasoned || Member[slot].Level >= 3;
+    }
+    return members < 3 || !seasoned;
+}
+
 void pyramidGate() {
     if (Stage() != StoryStage::MephistoSlain) {
-        if (AskEnter("알수없는 피라미드"_j)) ChangeMap(kPyramid, 100, 98);
+        bool enter = tooWeakForThePyramid() ? AskEnter("알수없는 피라미드"_j, {" 입구에서 서늘한 바람이 불어 나온다."_j,
+                                                                       " 지금의 일행으로 들어가기에는 위험해"_j,
+                                                                       "보인다. 타른에서 동료를 모으고 경험을"_j,
+                                                                       "쌓은 뒤에 오는 편이 나을 것이다."_j})
+                                            : AskEnter("알수없는 피라미드"_j);
+        if (enter)
+            ChangeMap(kPyramid, 100, 98);
         return;
     }
     ClearMessages();

@@ -187,6 +187,9 @@ void gateGuard() {
         return;
     }
     Say(TextColour::Speech, {" 성주님의 명을 받으셨다고 들었습니다."_j,
+                             " 남동쪽 사막의 피라미드에는 혼자서 가지"_j,
+                             "마십시오. 그곳에 들어갔다가 돌아오지 못한"_j,
+                             "사람이 한둘이 아닙니다."_j,
                              " 부디 몸조심하십시오. 타른의 모든 사람이"_j,
                              "당신의 무사귀환을 빌고 있습니다."_j,
                              " 바람이 당신의 등을 밀어 주고,"_j,
@@ -355,7 +358,7 @@ const MapScript& TarnScript() {
         {
             {{{48, 41}}, Words{Said(TextColour::Writing, {"        타른 성"_j, "", "   베스페르 서쪽 땅의 수호자"_j, "   성주 헤베온의 성"_j})}},
             {{{54, 18}}, Words{Said(TextColour::Writing, {"          감옥"_j, "", "   허락 없이 들어오지 마시오."_j})}},
-            {{{22, 21}}, Words{Said(TextColour::Writing, {"      타른 길드 회관"_j, "", "   전투사 훈련소와 마법 학교"_j, "   계급을 바꾸려는 분도 환영"_j})}},
+            {{{22, 21}}, Words{Said(TextColour::Writing, {"      타른 길드 회관"_j, "", "   군사 훈련소와 마법 학교"_j, "   계급을 바꾸려는 분도 환영"_j})}},
             {{{19, 41}}, Words{Said(TextColour::Writing, {"      주점 '붉은 별'"_j, "", "   흉성이 떠도 술은 달다!"_j})}},
             {{{73, 45}}, Words{Said(TextColour::Writing, {"         타른 은행"_j, "", "   금고는 밤낮으로 지켜집니다."_j})}},
             {{{85, 20}}, Words{Said(TextColour::Writing, {"          병원"_j, "", "   상처, 독, 기절, 죽음까지"_j, "   무엇이든 고쳐 드립니다."_j})}},
@@ -372,8 +375,11 @@ const MapScript& TarnScript() {
             {{{24, 50}}, gateGuard},
             {{{24, 54}}, Words{
                  Said(TextColour::Speech, {" 저도 언젠가는 당신처럼 모험을 떠날 거예요."_j,
-                                           " 훈련소에서 매일 검술을 익히고 있거든요."_j,
-                                           "경험이 쌓이면 길드에서 기술을 배우세요!"_j}),
+                                           " 싸워서 얻은 경험치는 북쪽 길드 회관에"_j,
+                                           "가서 기술로 바꿔야 한대요. 군사 훈련소도"_j,
+                                           "있고 마법 학교도 있어요."_j,
+                                           " 라스트디치 성의 훈련장에서는 금을 내면"_j,
+                                           "경험치를 쌓게 해 준다고 하고요."_j}),
              }},
             {{{19, 53}}, [] {
                  WriteMessage3(TextColour::Speech, TextColour::Emphasis, " 이 세계를 만든 것은 "_j, "벨라 제작진"_j, "이라고"_j);
@@ -387,7 +393,12 @@ const MapScript& TarnScript() {
                  Say(TextColour::Speech,
                      {std::string(" 어서 오십시오, "_j) + std::string(sirOrLady()) + std::string(". '붉은 별'에"_j),
                       "오신 것을 환영합니다."_j,
-                      " 소문이든 술이든 여기서 다 구할 수 있지요."_j});
+                      " 소문이든 술이든 여기서 다 구할 수 있지요."_j,
+                      " 먼 길을 함께 갈 사람을 찾으신다면 옛"_j,
+                      "친구분들을 만나 보십시오. 폴라리스 아가씨는"_j,
+                      "이 주점 안에 있고, 알데바란 나리는 병원"_j,
+                      "맞은편 집에 삽니다. 리겔은 무기 상점 북쪽"_j,
+                      "집에, 스피카는 은행 북쪽 광장에 있지요."_j});
              }},
             {{{21, 36}}, Words{Said(TextColour::Speech, {" 건배! 흉성이 떴든 말든 오늘은 마시는 거요!"_j})}},
             {{{18, 38}}, Words{

@@ -127,17 +127,22 @@ int32_t SelectMember(bool clearBefore) { return ChooseMember(106, true, clearBef
 
 namespace {
 
-bool askYesNo(std::string_view question) {
+// The question under the warning lines, if any, and a blank line; the
+// answers keep their distance below the question.
+bool askYesNo(std::string_view question, std::initializer_list<std::string_view> warning = {}) {
     ClearMessages();
+    for (std::string_view line : warning) WriteMessage(TextColour::Warning, line);
+    int linesAbove = warning.size() == 0 ? 0 : int(warning.size()) + 1;
+    if (linesAbove > 0) WriteBlankLine();
     WriteMessage(TextColour::Choice, question);
     SetMenuItems("", {"예, 그렇습니다."_j, "아니오, 원하지 않습니다."_j});
-    return Select(100, 2, 2, false, true) == 1;
+    return Select(100 + 16 * linesAbove, 2, 2, false, true) == 1;
 }
 
 }  // namespace
 
-bool AskEnter(std::string_view placeName) {
-    return askYesNo(std::string(placeName) + std::string(" 에 들어가기를 원합니까 ?"_j));
+bool AskEnter(std::string_view placeName, std::initializer_list<std::string_view> warning) {
+    return askYesNo(std::string(placeName) + std::string(" 에 들어가기를 원합니까 ?"_j), warning);
 }
 
 bool AskLeave() { return askYesNo("여기서 나가기를 원합니까 ?"_j); }

@@ -37,7 +37,8 @@ int32_t SelectMember(bool clearBefore);
 
 // "<place> 에 들어가기를 원합니까 ?" / "여기서 나가기를 원합니까 ?" with a yes/no
 // menu; true for yes.
-bool AskEnter(std::string_view placeName);
+// The warning lines, when given, stand above the question.
+bool AskEnter(std::string_view placeName, std::initializer_list<std::string_view> warning = {});
 bool AskLeave();
 
 }  // namespace vela

@@ -4,6 +4,7 @@
 // and the levers of 아스모데우스's cave against the tiles of its map.
 #include <gtest/gtest.h>
 
+#include "game/camp/prophecy.h"
 #include "game/events/event_dispatch.h"
 #include "game/events/primitives.h"
 #include "game/state/party.h"
@@ -72,6 +73,18 @@ TEST(SecondDescent, MolochsMirrorTakesThePartyToTheReturnSquareWhichRunsAtOnce) 
     EXPECT_EQ(Stage(), StoryStage::SecondDescentDone);
     EXPECT_EQ(objectives(), 0);
     EXPECT_EQ(Party.MapNumber, kOverworld);
+}
+
+TEST(LastDescent, ThePropheciesFollowTheWayDown) {
+    World w;
+    w.Enter(kMenace, 9, 44);
+    test::SetStage(StoryStage::LastWayOpen);
+    EXPECT_EQ(ProphecyIndex(), 11) << "below 메너스";
+    w.OnSquare(25, 43, "{enter}");
+    EXPECT_EQ(Party.MapNumber, kUnderworld2);
+    EXPECT_EQ(ProphecyIndex(), 20) << "아스모데우스's levers, once the party is down";
+    SetBit(Bit::ObjectiveDome);
+    EXPECT_EQ(ProphecyIndex(), 21) << "메피스토펠레스's fortress";
 }
 
 TEST(AsmodeusCave, EachLeverRewritesItsPictureAndSevenTilesOnce) {

@@ -98,6 +98,7 @@ void lastDescent() {
                             "빛의 문양이 제단 위에 떠올랐다. 발밑의"_j,
                             "돌이 갈라지며 더 깊은 계단이 드러났다."_j});
     NextPage();
+    SetBit(Bit::ObjectiveMenace);
     Curtain();
     EnterUnderworld2(30, 84);
 }

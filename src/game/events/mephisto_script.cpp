@@ -54,6 +54,10 @@ void throne() {
     PressAnyKey();
     Curtain();
     ChangeMap(kOverworld, 17, 88);
+    ClearMessages();
+    Say(TextColour::Scene, {" 북쪽 하늘 멀리, 타른 성이 있는 쪽에서"_j,
+                            "검은 연기가 피어오르고 있었다."_j,
+                            " 어서 타른으로 돌아가야 한다."_j});
 }
 
 void blessing() {

@@ -280,7 +280,7 @@ TEST(Herbalist, TheNoteSetsTheAppointmentAndTheHutKeepsIt) {
     EXPECT_EQ(MapTile(40, 13), 47);
 }
 
-TEST(LastDitchLord, WaitsForBothDeedsBeforeHisFourthBranch) {
+TEST(LastDitchLord, WaitsForBothDeedsThenReadsThemAndSendsThePartyHomeInOneTalk) {
     World w;
     w.Enter(kLastDitch, 38, 63);
     test::SetStage(StoryStage::SentToLastDitch);
@@ -289,12 +289,14 @@ TEST(LastDitchLord, WaitsForBothDeedsBeforeHisFourthBranch) {
     EXPECT_EQ(SubStage(), LordsTask::SentToTheRooms);
     SetBit(Bit::EvidenceTablet);
     SetBit(Bit::ClueObject);
+    w.Forget();
+    w.Keys("{enter}");
     TalkTo();
-    EXPECT_EQ(SubStage(), LordsTask::FindsBrought);
     EXPECT_EQ(+Party.Gold, 15000);
     EXPECT_EQ(+Member[1].Experience, 100000);
-    Party.Flags[FlagStorySubStage] = 5;
-    TalkTo();
+    EXPECT_TRUE(w.Said("서신으로 알리겠소"));
+    EXPECT_TRUE(w.Said("타른으로 돌아가 헤베온을 만나시오"));
+    EXPECT_EQ(SubStage(), LordsTask::LetterWritten);
     EXPECT_EQ(Stage(), StoryStage::LordsTaskDone);
 }
 

@@ -73,14 +73,17 @@ void lord() {
             AddGold(15000);
             reward(" [ 경험치 + 100000 ] [ 황금 + 15000 ]"_j);
             AdvanceSubStage();
-            break;
+            // What the finds mean and where to go now follow in the same
+            // talk: nothing is left for a talk the player cannot guess at.
+            NextPage();
+            [[fallthrough]];
         case LordsTask::FindsBrought:
             Say(TextColour::Speech, {" 내 생각이 맞다면, 흉성은 별이 아니라"_j,
                                      "문이오. 에레보스가 이 세상으로 돌아오려는"_j,
                                      "세계와 세계 사이의 문 말이오."_j,
                                      " 이 사실을 헤베온에게 서신으로 알리겠소."_j});
             AdvanceSubStage();
-            break;
+            [[fallthrough]];
         default:
             Say(TextColour::Speech, {" 타른으로 돌아가 헤베온을 만나시오."_j,
                                      "문 너머로 가는 길은 그가 찾을 것이오."_j,

@@ -180,6 +180,21 @@ TEST(Recruits, JoinTheFirstFreeSlotAndAFullPartyIsRefused) {
     EXPECT_TRUE(IsSet(Bit::Goblin));
 }
 
+TEST(Ruler, WhileTheLordsTaskRunsHePointsToItsCurrentStep) {
+    World w;
+    w.Enter(kTarn, 51, 29);
+    test::SetStage(StoryStage::SentToLastDitch);
+    const std::pair<int, const char*> steps[] = {
+        {0, "라스트디치는 남동쪽 강 건너에 있네"}, {1, "피라미드로"}, {3, "흉성의 증거와"}, {4, "라스트디치로 가 보게"}};
+    for (auto [sub, words] : steps) {
+        Party.Flags[FlagStorySubStage] = uint8_t(sub);
+        w.Forget();
+        w.TalkFrom(51, 29, 0, -1);
+        EXPECT_TRUE(w.Said(words)) << sub;
+        EXPECT_EQ(Stage(), StoryStage::SentToLastDitch);
+    }
+}
+
 TEST(Ruler, FirstMissionPaysAndTheWaitsRunOnTheSameTalkOnceTheDateHasPassed) {
     World w;
     w.Enter(kTarn, 51, 29);

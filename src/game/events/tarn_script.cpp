@@ -96,8 +96,28 @@ void ruler() {
             AdvanceStage();
             break;
         case StoryStage::SentToLastDitch:
-            Say(TextColour::Speech, {" 라스트디치는 남동쪽 강 건너에 있네."_j,
-                                     "세리우스에게 내 안부를 전해 주게."_j});
+            // He follows the lord's task, so a visit home never sends the
+            // party back to where it has already been.
+            switch (SubStage()) {
+                case LordsTask::NotStarted:
+                    Say(TextColour::Speech, {" 라스트디치는 남동쪽 강 건너에 있네."_j,
+                                             "세리우스에게 내 안부를 전해 주게."_j});
+                    break;
+                case LordsTask::SentToPyramid:
+                    Say(TextColour::Speech, {" 세리우스가 자네를 남동쪽 사막의 피라미드로"_j,
+                                             "보냈다고? 석상들의 시험을 모두 풀거든"_j,
+                                             "그에게 먼저 알리게."_j});
+                    break;
+                case LordsTask::SentToTheRooms:
+                    Say(TextColour::Speech, {" 피라미드 아래의 두 방, 흉성의 증거와"_j,
+                                             "흉성의 단서에서 찾은 것을 세리우스에게"_j,
+                                             "보여 주게. 그가 뜻을 읽어 낼 걸세."_j});
+                    break;
+                default:
+                    Say(TextColour::Speech, {" 세리우스가 자네를 기다리고 있을 걸세."_j,
+                                             "라스트디치로 가 보게."_j});
+                    break;
+            }
             break;
         case StoryStage::LordsTaskDone:
             Say(TextColour::Speech, {" 세리우스가 보낸 서신을 읽었네. 흉성은 그저"_j,

@@ -115,6 +115,22 @@ TEST(Schools, TheFirstPointIsFreeAndAClassLearnsOnlyItsSkills) {
     EXPECT_EQ(+Member[1].TrainedExperience, 5000);
 }
 
+TEST(Schools, AMemberAtHisClasssLimitIsToldWhenAnotherClassTeachesMore) {
+    World w;
+    Member[1].Experience = 1000000;
+    auto trainFirstSkill = [&w](int cls, int value) {
+        Member[1].Class = uint8_t(cls);
+        Member[1].Skills[1] = uint8_t(value);
+        w.Forget();
+        w.Keys("{enter}{enter}{enter}{enter}{esc}{esc}");
+        FighterSchool();
+        EXPECT_TRUE(w.Said("이 분야는 더 배울 것이 없습니다")) << cls;
+        return w.Said("계급을 바꾸면 더 배울 수 있습니다.");
+    };
+    EXPECT_TRUE(trainFirstSkill(1, 50)) << "a third-class fighter cuts up to 100";
+    EXPECT_FALSE(trainFirstSkill(3, 100)) << "no class cuts beyond 100";
+}
+
 TEST(ClassChange, ChoosingOnesOwnClassCostsNothing) {
     World w;
     Party.Gold = 10000;

@@ -76,8 +76,9 @@ void clearLowerArea() {
 }
 
 // "당신의 계급과 맞지 않습니다" and the like, until a key.
-void refuse(std::string_view text) {
+void refuse(std::string_view text, std::string_view hint = {}) {
     WriteLineNoScroll(260, 190, TextColour::Refusal, text);
+    if (!hint.empty()) WriteLineNoScroll(260, 210, TextColour::Keeper, hint);
     LastKey = ReadKey();
     if (LastKey == 0) LastKey = ReadKey();
 }
@@ -103,6 +104,14 @@ bool allCoursesDone(const School& school, int slot) {
     return true;
 }
 
+// Whether another class of the school's family takes the skill past max:
+// the way on for a member who has learnt all his class can.
+bool higherClassTeachesMore(const School& school, int skill, int max) {
+    for (int cls = 1; cls <= 7; ++cls)
+        if (SchoolMax(school.mage, cls, skill) > max) return true;
+    return false;
+}
+
 void train(const School& school, int slot) {
     MemberRecord& m = Member[slot];
     if (school.mage)
@@ -126,7 +135,9 @@ void train(const School& school, int slot) {
         if (max == 0) {
             refuse("당신의 계급과 맞지 않습니다"_j);
         } else if (value >= max) {
-            refuse("이 분야는 더 배울 것이 없습니다"_j);
+            refuse("이 분야는 더 배울 것이 없습니다"_j,
+                   higherClassTeachesMore(school, skill, max) ? std::string_view("계급을 바꾸면 더 배울 수 있습니다."_j)
+                                                              : std::string_view());
         } else if (cost > m.Experience) {
             refuse("아직 경험치가 모자랍니다"_j);
         } else {

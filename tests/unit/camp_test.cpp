@@ -2,7 +2,11 @@
 // and the game options, driven with scripted keys.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "game/battle/enemy_group.h"
 #include "game/camp/camp_esp.h"
@@ -341,6 +345,41 @@ TEST(CampEsp, SeeingThroughRestoresTheImagesAndProphecyMayBeBlocked) {
     CampEsp();
     EXPECT_TRUE(t.has("당신은 어떤 힘에 의해 예언을 방해 받고 있다"));
     EXPECT_EQ(+m.SP, 85);
+}
+
+// The table of docs/CONTENT.md, "The way through the story": every row's
+// state is set and the prophecy cast must say the row's phrase.
+TEST(WayThroughTheStory, TheProphecySaysWhatTheTableOfTheStorySays) {
+    std::ifstream doc(VELA_SOURCE_DIR "/docs/CONTENT.md");
+    std::string line;
+    while (std::getline(doc, line) && line != "## The way through the story") {
+    }
+    test::Session s;
+    test::Transcript t;
+    onTarn();
+    MemberRecord& m = mage(1, "가", 5, 0);
+    m.Skills[5] = 80;
+    int rows = 0;
+    while (std::getline(doc, line) && line.rfind("## ", 0) != 0) {
+        std::vector<std::string> cells;
+        std::stringstream in(line);
+        for (std::string cell; std::getline(in, cell, '|');) {
+            std::size_t from = cell.find_first_not_of(' '), to = cell.find_last_not_of(' ');
+            cells.push_back(from == std::string::npos ? "" : cell.substr(from, to - from + 1));
+        }
+        if (cells.size() != 6 || cells[1].empty() || !std::isdigit(static_cast<unsigned char>(cells[1][0]))) continue;
+        Party.Flags[FlagStoryStage] = uint8_t(std::stoi(cells[1]));
+        Party.Flags[FlagStorySubStage] = cells[2].rfind("sub ", 0) == 0 ? uint8_t(std::stoi(cells[2].substr(4))) : 0;
+        Party.Flags[FlagStoryObjectives] = cells[2].rfind("bits ", 0) == 0 ? uint8_t(std::stoi(cells[2].substr(5), nullptr, 16)) : 0;
+        std::string said = cells[5] == "(hindered)" ? "당신은 어떤 힘에 의해 예언을 방해 받고 있다" : "당신은 " + cells[5] + " 것이다";
+        m.SP = 100;
+        t.text.clear();
+        s.platform.AppendKeys("{enter}{down}{enter}");
+        CampEsp();
+        EXPECT_TRUE(t.has(said)) << line;
+        ++rows;
+    }
+    EXPECT_EQ(rows, 30) << "every stage and step of the story";
 }
 
 TEST(GameOptions, OrderDismissAndUnequip) {

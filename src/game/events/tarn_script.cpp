@@ -126,7 +126,9 @@ void ruler() {
                                      " 문 너머로 가는 길을 찾아야 하네. 나라 안의"_j,
                                      "현자들을 모두 불러 모으겠네."_j});
             AdvanceStage();
-            break;
+            // The sages' answer follows in the same audience.
+            NextPage();
+            [[fallthrough]];
         case StoryStage::SagesSummoned:
             Say(TextColour::Speech, {" 현자들이 말하기를, 메너스를 지나 땅 밑으로"_j,
                                      "내려가는 길을 열려면 스무 날이 필요하다네."_j,

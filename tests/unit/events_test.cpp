@@ -315,6 +315,25 @@ TEST(LastDitchLord, WaitsForBothDeedsThenReadsThemAndSendsThePartyHomeInOneTalk)
     EXPECT_EQ(Stage(), StoryStage::LordsTaskDone);
 }
 
+TEST(Heroine, IsCalledADaughterWhereAHeroIsCalledASon) {
+    for (int sex : {0, 1}) {
+        World w;
+        Member[kHeroSlot].Sex = uint8_t(sex);
+        const char* child = sex == 0 ? "영웅의 아들이" : "영웅의 딸이";
+        w.Enter(kTarn, 13, 56);
+        w.TalkFrom(13, 56, 0, -1);
+        EXPECT_TRUE(w.Said(child)) << "the rumour of the prophecy, sex " << sex;
+        w.Enter(kMephisto, 25, 9);
+        test::SetStage(StoryStage::LastWayOpen);
+        w.Keys("{enter}");
+        try {
+            w.OnSquare(25, 8);
+        } catch (const ScriptExhausted&) {
+        }
+        EXPECT_TRUE(w.Said(child)) << "메피스토펠레스's greeting, sex " << sex;
+    }
+}
+
 TEST(CastleGuards, ARefusedFightLeavesItsBitClearAndAWonOneSetsIt) {
     World w;
     w.Enter(kTarn, 65, 29);

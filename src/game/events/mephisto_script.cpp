@@ -30,7 +30,7 @@ void greatHall() {
 void throne() {
     if (Stage() != StoryStage::LastWayOpen) return;
     ClearMessages();
-    Say(TextColour::FoeWords, {" 드디어 왔구나, 영웅의 아들이여."_j,
+    Say(TextColour::FoeWords, {std::string(" 드디어 왔구나, 영웅의 "_j) + std::string(HeroChild()) + std::string("이여."_j),
                                " 나는 메피스토펠레스. 그분과 계약한 자."_j,
                                "내 형제들이 모두 쓰러졌으니 이 문만"_j,
                                "남았지. 하지만 알고 있느냐? 마지막 문은"_j,

@@ -54,6 +54,10 @@ void FindItem(Bit bit, int kind, int count) {
     SetBit(bit);
 }
 
+std::string_view HeroChild() {
+    return Member[kHeroSlot].Sex == 1 ? std::string_view("딸"_j) : std::string_view("아들"_j);
+}
+
 int BumpedX() { return PartyX + StepDX; }
 int BumpedY() { return PartyY + StepDY; }
 

@@ -20,6 +20,9 @@ namespace vela {
 // Speech (game/ui/speech.h) and gifts (game/state/party_goods.h) are part of
 // every script too.
 
+// The hero as a child of the fallen hero: "아들", or "딸" for a heroine.
+std::string_view HeroChild();
+
 // One-shot finds: nothing when the bit is already set.
 void FindGold(Bit bit, int32_t amount);
 void FindItem(Bit bit, int kind, int count);

@@ -407,9 +407,10 @@ const MapScript& TarnScript() {
                  WriteMessage3(TextColour::Speech, TextColour::Emphasis, " 이 세계를 만든 것은 "_j, "벨라 제작진"_j, "이라고"_j);
                  Say(TextColour::Speech, {"들었소. 언젠가 그들을 만날 날이 올지도..."_j});
              }},
-            {{{13, 55}}, Words{
-                 Said(TextColour::Speech, {" 예언자들이 말하길, 흉성이 뜰 때 잊혀진"_j,
-                                           "영웅의 아들이 다시 검을 든다고 하더군요."_j}),
+            {{{13, 55}}, [] {
+                 Say(TextColour::Speech, {" 예언자들이 말하길, 흉성이 뜰 때 잊혀진"_j,
+                                          std::string("영웅의 "_j) + std::string(HeroChild()) +
+                                              std::string("이 다시 검을 든다고 하더군요."_j)});
              }},
             {{{13, 27}, {18, 27}}, [] {
                  Say(TextColour::Speech,

@@ -3,6 +3,8 @@
 // announce each action.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "battle_fixture.h"
 #include "game/battle/action_sentence.h"
 #include "game/battle/battle.h"
@@ -121,7 +123,8 @@ TEST_F(BattleLoopTest, EveryActionOfABowUserSpendsAnArrow) {
     EXPECT_THROW(Battle(true, false), ScriptExhausted);
     EXPECT_EQ(+Party.Arrows, 0);
     EXPECT_EQ(Count("검사는 활로 "), 1) << "one shot, with the rieul particle";
-    EXPECT_EQ(Count("화살이 다 떨어져 공격할 수 없었다"), 1);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "화살이 다 떨어져 공격할 수 없었다"), 1)
+        << "out of arrows, the whole line names nobody";
 }
 
 TEST_F(BattleLoopTest, PoisonWearsDownBothSides) {

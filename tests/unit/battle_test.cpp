@@ -2,6 +2,7 @@
 // scripted fights played with keys on the headless platform.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,27 @@ TEST_F(BattleTest, RetargetOnlyMovesForward) {
     Order(1, ActWeapon, 6, 3);
     MemberAttack();
     EXPECT_EQ(+Enemy[3].Dead, 1);
+}
+
+TEST_F(BattleTest, ASweepingCompanionAimsAtEverySlotAndMovesOnPastTheFallen) {
+    auto blows = [&](int family) {
+        MemberRecord& pet = Fighter(kCompanionSlot, 0, 10, 30, 10, 0);
+        pet.Family = uint8_t(family);
+        Foe(1, 30, 0).Dead = 1;
+        Foe(2, 30, 100000);
+        Foe(3, 30, 100000);
+        lines.clear();
+        CompanionTurn();
+        EXPECT_EQ(+Enemy[1].HP, 0);
+        return std::count_if(lines.begin(), lines.end(),
+                             [](const std::string& l) { return l.find("만큼의 피해를 입었다") != std::string::npos; });
+    };
+    // Aimed at slots 1, 2 and 3: the blow at the dead slot 1 lands on slot 2.
+    EXPECT_EQ(blows(1), 3);
+    EXPECT_LT(+Enemy[3].HP, 100000);
+    EXPECT_EQ(blows(5), 3);
+    EXPECT_EQ(blows(0), 1) << "the others strike once, at the first standing foe";
+    EXPECT_EQ(+Enemy[3].HP, 100000);
 }
 
 TEST_F(BattleTest, ExperienceIsPaidTwice) {

@@ -2,6 +2,7 @@
 // and the game options, driven with scripted keys.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <sstream>
@@ -20,6 +21,7 @@
 #include "game/state/party.h"
 #include "game/state/rules.h"
 #include "game/world/map_data.h"
+#include "screen/gfx.h"
 #include "screen/johab.h"
 #include "session.h"
 #include "app/play_game.h"
@@ -300,6 +302,42 @@ TEST(UseItem, TheScrollSummonsAtFiveTimesTheAverageLevel) {
     EXPECT_EQ(Member[kCompanionSlot].Level, 4) << "average 3.5 rounds to 4: skill 20";
     EXPECT_EQ(Member[kCompanionSlot].Family, 3);
     EXPECT_FALSE(Member[kCompanionSlot].Name.empty());
+}
+
+// The overview of a map larger than 100 x 80 reaches 50 cells to each side
+// of the party and 40 above and below it; against an edge it is 100 x 80.
+TEST(WatcherEye, ShowsFiftyCellsEachSideFortyAboveAndBelowAndStopsAtTheEdge) {
+    test::Session s;
+    test::LoadMapAt(2, 20, 20);  // the pyramid, 190 x 120
+    ASSERT_GT(MapWidth, 101);
+    ASSERT_GT(MapHeight, 81);
+    constexpr int kWall = 5;  // drawn in colour 15
+    auto look = [&](int x, int y) {
+        PartyX = x;
+        PartyY = y;
+        std::fill(Screen.begin(), Screen.end(), PixelOf(8));
+        s.platform.AppendKeys("{enter}");
+        WatcherEye();
+    };
+    auto shown = [](int column, int row) { return Screen[(305 + 2 * row) * 640 + 32 + 2 * column] == PixelOf(15); };
+    int x = MapWidth / 2, y = MapHeight / 2;
+    for (int dx : {-50, 50}) SetMapTile(x + dx, y + 5, kWall);
+    for (int dy : {-40, 40}) SetMapTile(x + 5, y + dy, kWall);
+    look(x, y);
+    EXPECT_TRUE(shown(0, 45));
+    EXPECT_TRUE(shown(100, 45));
+    EXPECT_TRUE(shown(55, 0));
+    EXPECT_TRUE(shown(55, 80));
+
+    SetMapTile(100, 20, kWall);
+    SetMapTile(101, 20, kWall);
+    SetMapTile(20, 80, kWall);
+    SetMapTile(20, 81, kWall);
+    look(10, 10);
+    EXPECT_TRUE(shown(99, 19));
+    EXPECT_FALSE(shown(100, 19)) << "against the west edge the window is cells 1 to 100";
+    EXPECT_TRUE(shown(19, 79));
+    EXPECT_FALSE(shown(19, 80));
 }
 
 TEST(Prophecy, TheStoryStateChoosesThePhrase) {

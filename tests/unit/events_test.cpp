@@ -11,9 +11,13 @@
 #include "game/state/party.h"
 #include "game/state/rules.h"
 #include "platform/headless_platform.h"
+#include "game/world/map_catalogue.h"
 #include "game/world/map_data.h"
+#include "screen/gfx.h"
 #include "screen/johab.h"
+#include "screen/text_output.h"
 #include "runtime/halt.h"
+#include "runtime/key_queue.h"
 #include "world_fixture.h"
 
 namespace vela {
@@ -404,6 +408,42 @@ TEST(LastDitchSquares, TheWalledCaveAndTheGateNoticeSpeak) {
     w.Walk("{up}");
     EXPECT_TRUE(w.Said("성문에 방이 붙어 있다."));
     EXPECT_EQ(PartyY, 41);
+}
+
+// Every sign of every map opens with "푯말에 쓰여있기로 ..." and leaves it on
+// the screen above its own words: no sign clears the window after it.
+TEST(Signs, EveryOneKeepsTheHeadingAboveItsWords) {
+    World w;
+    int headingX = -1, headingY = -1;
+    SetTextObserver([&](int x, int y, int, std::string_view johab) {
+        if (JohabToUtf8(johab).starts_with("푯말에 쓰여있기로")) {
+            headingX = x;
+            headingY = y;
+        }
+    });
+    int signs = 0;
+    for (const MapInfo& map : kMapCatalogue) {
+        const mkdata::MapMark arrival = test::MapSourceOf(map.name).entries.at(0);
+        for (const Block& block : BlocksOf(*ScriptOfMap(map.id), Handler::Sign)) {
+            for (Square s : block.squares) {
+                w.Enter(map.id, arrival.x, arrival.y);
+                w.Place(s.x, s.y + 1);
+                w.Keys("{enter*4}");
+                headingX = headingY = -1;
+                ReadSign();
+                w.platform.SetScript({});
+                ResetKeyQueue();
+                ASSERT_GE(headingY, 0) << map.name << " " << s.x << "," << s.y;
+                // The heading's first two syllables are still drawn.
+                bool drawn = false;
+                for (int y = headingY; y < headingY + 16; ++y)
+                    for (int x = headingX; x < headingX + 32; ++x) drawn = drawn || Screen[y * 640 + x] != PixelOf(8);
+                EXPECT_TRUE(drawn) << map.name << " " << s.x << "," << s.y;
+                ++signs;
+            }
+        }
+    }
+    EXPECT_GE(signs, 20);
 }
 
 // A block that only speaks is data: its heading, lines and page breaks are

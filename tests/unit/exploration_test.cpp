@@ -124,6 +124,22 @@ TEST(MapStep, TogglesAndKeysThatDoNotMove) {
     EXPECT_TRUE(std::all_of(TileImage(0) + 4, TileImage(0) + kImageSlotBytes, [](uint8_t b) { return b == 0; }));
 }
 
+// A fled fight or a restored game leaves its mark in the battle state; on the
+// map an item still waits for no key, so the next arrow key steps.
+TEST(MapStep, ItemsOnTheMapWaitForNoKeyAfterAFlightOrARestore) {
+    test::Session s;
+    for (uint8_t fate : {kFateFled, kFateLoaded}) {
+        townOf(40, 40, 20, 20);
+        addMember(1, 100);
+        Party.Items[7] = 1;  // a great torch
+        PartyFate() = fate;
+        press(s, "u{enter}{down*6}{enter}{right}");
+        EXPECT_EQ(Party.Items[7], 0);
+        EXPECT_EQ(PartyX, 21) << int(fate);
+        EXPECT_EQ(PartyFate(), kFateNone);
+    }
+}
+
 TEST(Terrain, PoisonCostsOneHitPointEveryTenSteps) {
     test::Session s;
     townOf(40, 40, 10, 20);

@@ -1,6 +1,7 @@
 #include "game/acts/teleport.h"
 
-#include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 #include "game/acts/map_squares.h"
 #include "game/acts/number_selector.h"
@@ -45,11 +46,19 @@ int overviewColour(int tile) {
     }
 }
 
-// The first cell of a window of size cells around the party, kept inside
-// the map.
-int windowStart(int centre, int half, int size, int mapSize) {
-    if (mapSize <= size) return 1;
-    return std::clamp(centre - half, 1, mapSize - size + 1);
+struct Span {
+    int first, last;
+};
+
+// The overview's cells along one axis: the whole map when it is at most
+// 2 x half cells long; else from half cells before the party to half after
+// it, or, against an edge, the 2 x half cells at that edge.
+Span overviewSpan(int centre, int half, int mapSize) {
+    int size = 2 * half;
+    if (mapSize <= size) return {1, mapSize};
+    if (centre - half < 1) return {1, size};
+    if (centre + half > mapSize) return {mapSize - size + 1, mapSize};
+    return {centre - half, centre + half};
 }
 
 }  // namespace
@@ -95,11 +104,11 @@ bool Teleport() {
 }
 
 void WatcherEye() {
-    int x0 = windowStart(PartyX, 50, 100, MapWidth), y0 = windowStart(PartyY, 40, 80, MapHeight);
-    int x1 = std::min<int>(MapWidth, x0 + 99), y1 = std::min<int>(MapHeight, y0 + 79);
-    for (int x = x0; x <= x1; ++x)
-        for (int y = y0; y <= y1; ++y) PutPixel(32 + 2 * (x - x0), 305 + 2 * (y - y0), overviewColour(MapTile(x, y)));
-    int px = 32 + 2 * (PartyX - x0), py = 305 + 2 * (PartyY - y0);
+    Span xs = overviewSpan(PartyX, 50, MapWidth), ys = overviewSpan(PartyY, 40, MapHeight);
+    for (int x = xs.first; x <= xs.last; ++x)
+        for (int y = ys.first; y <= ys.last; ++y)
+            PutPixel(32 + 2 * (x - xs.first), 305 + 2 * (y - ys.first), overviewColour(MapTile(x, y)));
+    int px = 32 + 2 * (PartyX - xs.first), py = 305 + 2 * (PartyY - ys.first);
     DiscardKeys();
     bool lit = false;
     while (!KeyPressed()) {

@@ -35,7 +35,8 @@ std::string ComposeActionSentence(int member, int action, int choice, int target
     std::string s = WithParticle(name, Particle::Topic) + " ";
     switch (action) {
         case ActWeapon: {
-            if (IsShootingWeapon(m.Weapon) && Party.Arrows == 0) return s + std::string("화살이 다 떨어져 공격할 수 없었다"_j);
+            // Out of arrows the sentence names nobody.
+            if (IsShootingWeapon(m.Weapon) && Party.Arrows == 0) return "화살이 다 떨어져 공격할 수 없었다"_j;
             std::string weapon = WeaponName(m.Weapon);
             std::string eu = ParticleEu;
             std::string foe = enemyName(target);

@@ -88,9 +88,10 @@ void strike(int member, int slot, bool companion) {
     DrawEnemyList(false);
 }
 
+// A blow aimed at every slot in turn, each moving on past fallen foes: with
+// slot 1 dead, slot 2 takes the first two.
 void companionSweep() {
-    for (int slot = 1; slot <= EnemyCount; ++slot)
-        if (IsFairTarget(slot)) CompanionAttack(slot);
+    for (int slot = 1; slot <= EnemyCount; ++slot) CompanionAttack(slot);
 }
 
 }  // namespace

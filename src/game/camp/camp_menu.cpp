@@ -61,6 +61,9 @@ void CastCampMagic() {
 bool RunCampKey(uint8_t key) {
     static constexpr std::string_view kCommandKeys = "PVQCERUG";
     if (kCommandKeys.find(char(key)) == std::string_view::npos) return false;
+    // On the map no battle is running, whatever the last fight or load left
+    // in the battle state (as the camp menu's Space sets it too).
+    PartyFate() = kFateNone;
     ClearMessages();
     switch (key) {
         case 'P': PartyOverview(); return true;

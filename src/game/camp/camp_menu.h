@@ -7,8 +7,9 @@
 namespace vela {
 
 void CampMenu();
-// For a letter key P V Q C E R U G (upper case): clears the message window
-// and runs its command, true. False for any other key.
+// For a letter key P V Q C E R U G (upper case): sets the battle state to
+// none, clears the message window and runs its command, true. False for any
+// other key.
 bool RunCampKey(uint8_t key);
 
 // C: a member casts healing or change magic.

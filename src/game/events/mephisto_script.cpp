@@ -60,23 +60,6 @@ void throne() {
                             " 어서 타른으로 돌아가야 한다."_j});
 }
 
-void blessing() {
-    ClearMessages();
-    Heading("        [ 축 복 ]"_j);
-    Say(TextColour::Guidance, {"    이 문을 지나는 이여,"_j,
-                               "    그대의 빛이 꺼지지 않기를."_j,
-                               "    먼저 간 이들이 그대 뒤를 지키리니."_j});
-}
-
-void farewell() {
-    ClearMessages();
-    Heading("     [ 제작진이 남기는 말 ]"_j);
-    Say(TextColour::Writing, {" 여기까지 와 준 당신, 정말 고마워요."_j,
-                              "이 문 너머가 마지막이에요. 어떤 선택을"_j,
-                              "하든, 그게 당신의 이야기예요."_j,
-                              "                    - 벨라 제작진"_j});
-}
-
 }  // namespace
 
 const MapScript& MephistoScript() {
@@ -89,8 +72,17 @@ const MapScript& MephistoScript() {
         },
         {},
         {
-            {{{21, 37}}, blessing},
-            {{{33, 6}}, farewell},
+            {{{21, 37}},
+             Words{Said(TextColour::Heading, {"        [ 축 복 ]"_j, ""}),
+                   Said(TextColour::Guidance, {"    이 문을 지나는 이여,"_j,
+                                               "    그대의 빛이 꺼지지 않기를."_j,
+                                               "    먼저 간 이들이 그대 뒤를 지키리니."_j})}},
+            {{{33, 6}},
+             Words{Said(TextColour::Heading, {"     [ 제작진이 남기는 말 ]"_j, ""}),
+                   Said(TextColour::Writing, {" 여기까지 와 준 당신, 정말 고마워요."_j,
+                                              "이 문 너머가 마지막이에요. 어떤 선택을"_j,
+                                              "하든, 그게 당신의 이야기예요."_j,
+                                              "                    - 벨라 제작진"_j})}},
         },
         {},
     };

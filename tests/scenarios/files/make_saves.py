@@ -32,14 +32,14 @@ def member(name="", sex=0, cls=0, family=0, stats=(0,) * 8, level=0, hp=0, sp=0,
     return record
 
 
-def party(map_number, x, y, gold=0, arrows=0, stage=0, objectives=0):
+def party(map_number, x, y, gold=0, arrows=0, stage=0, objectives=0, items=(0,) * 10):
     flags = bytearray(100)
     flags[8] = objectives  # Flags[9], the deeds of the descent
     flags[9] = stage  # Flags[10], the story stage (the record counts from 1)
     flags[6] = 1   # encounter temperament: the most battles
     flags[7] = 3   # at most three foes
     record = struct.pack("<HhBBBBBBBiHBB", 774, 18, 10, 10, 0, map_number, x, y, 0, gold, arrows, 0, 0)
-    record += bytes(10) + bytes(flags)
+    record += bytes(items) + bytes(flags)
     assert len(record) == 129
     return record
 
@@ -65,13 +65,13 @@ def write(folder, party_record, members, room=True):
             f.write(den_map())
 
 
-# A seasoned knight and a young sorceress in the pyramid (map 2); the
-# sorceress is quick enough that her flight always succeeds.
+# A seasoned knight and a young sorceress in the pyramid (map 2) with two
+# great torches; the sorceress is quick enough that her flight always succeeds.
 knight = member("아란", sex=0, cls=2, family=0, stats=(18, 5, 5, 18, 10, 14, 17, 10), level=5, hp=900,
                 weapon=6, shield=2, armour=3, base_ac=2, power=70, shield_value=2, skills=(40, 10, 10, 10, 20, 10))
 sorceress = member("세라", sex=1, cls=1, family=1, stats=(8, 18, 15, 10, 12, 60, 15, 12), level=5, hp=500, sp=900,
                    armour=1, power=5, skills=(30, 10, 10, 20, 20, 20))
-write("pyramid", party(2, 20, 20), [knight, sorceress])
+write("pyramid", party(2, 20, 20, items=(0, 0, 0, 0, 0, 0, 2, 0, 0, 0)), [knight, sorceress])
 
 # A lone beginner in the depths of the last den (map 17).
 beginner = member("아란", sex=0, cls=1, family=0, stats=(10, 5, 5, 8, 5, 5, 10, 5), level=1, hp=80,

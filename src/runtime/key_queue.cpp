@@ -57,6 +57,8 @@ uint8_t ReadKey() {
     return key;
 }
 
+uint8_t PeekKey() { return KeyQueueState.slots[KeyQueueState.head]; }
+
 void DiscardKeys(uint8_t* lastKey) {
     lastPollEmpty = false;
     while (KeyPressed()) {

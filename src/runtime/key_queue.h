@@ -25,6 +25,7 @@ void PushKey(uint8_t key);        // drops the byte when the queue is full
 // Handles window events, then: is a byte waiting?
 bool KeyPressed(IdleWait idle = IdleWait::kTick);
 uint8_t ReadKey();                // waits for a byte (without ticking) and takes it
+uint8_t PeekKey();                // the oldest waiting byte, left in place; call after KeyPressed() said one waits
 // Reads every waiting byte (the last one into *lastKey when given). Use it
 // for every "discard pending keys": it never counts as the game waiting, so
 // two discards in a row cannot make the harness deliver a key to be eaten.

@@ -90,6 +90,7 @@ enum class TextColour : uint8_t {
     Allotment = 14,         // the attributes the free points go into
     Qualified = 15,         // a class the new hero can take
     Unqualified = 8,        // a class the new hero cannot take yet
+    Lacking = 14,           // a skill the highlighted class asks more of than the hero has
     Backstory = 9,          // the story told before the hero is confirmed
     HeroToConfirm = 15,     // the finished hero on the confirmation screen
 

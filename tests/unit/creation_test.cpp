@@ -1,16 +1,53 @@
-// Hero creation: the syllables the jamo keyboard composes, delete over
-// mixed text, the questionnaire's scoring, the free points and the class
-// choice, driven by scripted keys.
+// The title's menu and hero creation: the keys that skip the prophecy, the
+// syllables the jamo keyboard composes, delete over mixed text, the
+// questionnaire's scoring, the free points and the class choice, driven by
+// scripted keys.
 #include <gtest/gtest.h>
 
 #include "game/state/party.h"
 #include "game/state/rules.h"
 #include "game/title/creation.h"
+#include "game/title/title_sequence.h"
+#include "game/world/map_data.h"
+#include "runtime/key_queue.h"
 #include "screen/johab.h"
+#include "screen/text_output.h"
 #include "session.h"
 
 namespace vela {
 namespace {
+
+// Every text drawn, as "x y colour text" in UTF-8, one per line.
+struct PlacedText {
+    std::string text;
+    PlacedText() {
+        SetTextObserver([this](int x, int y, int colour, std::string_view s) {
+            text += std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(colour) + " " +
+                    JohabToUtf8(s) + "\n";
+        });
+    }
+    bool has(const std::string& line) const { return text.find(line + "\n") != std::string::npos; }
+};
+
+TEST(Title, ASkippingEnterSpaceOrEscOnlyEndsTheProphecyAndADigitChooses) {
+    // The prophecy alone runs 35 lines of 16 steps of 75 ms; ended at once,
+    // the whole title takes far less. Had the skipping key chosen, creation
+    // would start and wait for keys the script does not have.
+    // Keys already waiting when the prophecy starts are taken together.
+    for (const char* skip : {"{enter}", "{space}", "{esc}", "queued", ""}) {
+        test::Session s;
+        RestorePending = 1;
+        if (skip == std::string("queued")) {
+            for (uint8_t key : {kKeyEnter, kKeyEsc, kKeySpace, kKeyEnter}) PushKey(key);
+            skip = "";
+        }
+        s.platform.AppendKeys(std::string(skip) + "2");
+        EXPECT_NO_THROW(ShowTitleSequence(false)) << skip;
+        EXPECT_EQ(RestorePending, 1) << skip;
+        EXPECT_LT(s.platform.sleptMs, 5000u) << skip;
+        EXPECT_TRUE(s.platform.ScriptDone()) << skip;
+    }
+}
 
 TEST(NameEntry, KeyboardColumnsComposeJohabSyllables) {
     EXPECT_EQ(JohabSyllable(1, 1, 1), "\x88\x61");          // ㄱ ㅏ, no final: 가
@@ -35,6 +72,7 @@ TEST(NameEntry, DeleteRemovesWholeSyllablesAndSingleLetters) {
 
 TEST(NameEntry, AFullNameEndsBothModesAtOnceAndDoneNeedsAName) {
     test::Session s;
+    test::Transcript transcript;
     // Done on the empty name is ignored. Enter three times makes 가, and
     // then 각, as the final row starts one cell on after a syllable without
     // one. Eight syllables fill the 16 bytes: Hangul and English return at
@@ -48,6 +86,7 @@ TEST(NameEntry, AFullNameEndsBothModesAtOnceAndDoneNeedsAName) {
     for (int k = 0; k < 6; ++k) name += "각"_j;
     EXPECT_EQ(JohabToUtf8(Member[1].Name.str()), JohabToUtf8(name + "z"));
     EXPECT_TRUE(s.platform.ScriptDone());
+    EXPECT_TRUE(transcript.has("이름이 비어 있어 완료할 수 없습니다."));
 }
 
 TEST(Questionnaire, AnswersSetFiveAttributesWithSwapAndSexBonus) {
@@ -93,6 +132,33 @@ TEST(ChooseSkillsAndClass, QualificationFollowsTheSkillsAsTheyMove) {
     EXPECT_EQ(Member[1].Skills[1], 40);
     EXPECT_FALSE(ClassQualifies(1, 1));
     EXPECT_TRUE(s.platform.ScriptDone());
+}
+
+TEST(ChooseSkillsAndClass, ValuesThePointsLeftAndWhatTheHighlightedClassNeedsAreShown) {
+    test::Session s;
+    PlacedText shown;
+    Member[1].Family = kFighterFamily;
+    // Skill 1 down to 5: its value follows the bar's end (250 + 5 * 5 + 8),
+    // in the current row's colour, and 5 points are left. In the list,
+    // 기사 needs 10 of skill 1 (lacking), 10 of 2 and 5 of 3 (enough), 20
+    // of skill 5 (lacking); 검사 needs 40 of skill 1.
+    s.platform.AppendKeys("{left*5}{down}{enter}{down}{down}{esc}{up}{right*5}1");
+    ChooseSkillsAndClass();
+    EXPECT_EQ(Member[1].Class, 1);
+    EXPECT_TRUE(shown.has("283 150 14 5"));
+    EXPECT_TRUE(shown.has("283 150 7 5"));
+    EXPECT_TRUE(shown.has("308 170 14 10"));
+    EXPECT_TRUE(shown.has("60 115 11 남아있는 점수 : 5"));
+    EXPECT_TRUE(shown.has("60 115 11 남아있는 점수 : 0"));
+    EXPECT_TRUE(shown.has("300 300 11 기사가 되려면"));
+    EXPECT_TRUE(shown.has("300 320 14 베는  무기류  기술치"));
+    EXPECT_TRUE(shown.has("476 320 14 10 이상"));
+    EXPECT_TRUE(shown.has("300 340 7 찍는  무기류  기술치"));
+    EXPECT_TRUE(shown.has("476 360 7 5 이상"));
+    EXPECT_TRUE(shown.has("300 380 14 방패  사용    기술치"));
+    EXPECT_TRUE(shown.has("476 380 14 20 이상"));
+    EXPECT_TRUE(shown.has("300 300 11 검사가 되려면"));
+    EXPECT_TRUE(shown.has("476 320 14 40 이상"));
 }
 
 TEST(ChooseSkillsAndClass, AMageStartsWithTheFirstThreeClassesAndPicksByArrows) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "game/state/names.h"
+#include "game/state/particles.h"
 #include "game/state/party.h"
 #include "game/state/random.h"
 #include "game/state/rules.h"
@@ -42,13 +43,53 @@ const std::string_view kConfirmNarration[7] = {
     "이제 당신의 이야기가 시작됩니다."_j,
 };
 
+const std::array<std::string_view, 6> kFighterSkills = {
+    "베는  무기류  기술치"_j, "찍는  무기류  기술치"_j, "찌르는 무기류 기술치"_j,
+    "쏘는  무기류  기술치"_j, "방패  사용    기술치"_j, "맨손  전투    기술치"_j};
+const std::array<std::string_view, 6> kMageSkills = {
+    "공격 마법 능력"_j, "변화 마법 능력"_j, "치료 마법 능력"_j,
+    "특수 마법 능력"_j, "초 자연력 능력"_j, "소환 마법 능력"_j};
+
+const std::array<std::string_view, 6>& skillNames() {
+    return Member[kHeroSlot].Family == kFighterFamily ? kFighterSkills : kMageSkills;
+}
+
+// The bar of a skill, and its value just after the bar's end; the rest of
+// the row, with the value written there before, is wiped.
 void drawSkillBar(int skill, int value, bool current) {
     int y = 157 + 20 * (skill - 1);
     int end = 250 + 5 * value;
     SetColor(current ? 14 : 7);
     Line(250, y, end, y);
-    SetColor(1);
-    Line(end + 1, y, 640, y);
+    SetFillStyle(1, 1);
+    Bar(end + 1, y - 7, kMaxX, y + 8);
+    writeAt(current ? TextColour::Allotment : TextColour::Detail, end + 8, y - 7, std::to_string(value));
+}
+
+void drawSkillPool(int pool) {
+    SetFillStyle(1, 1);
+    Bar(60, 115, 300, 130);
+    writeAt(TextColour::Label, 60, 115, std::string("남아있는 점수 : "_j) + std::to_string(pool));
+}
+
+// Beside the class list, what class cls (0: none) asks of each skill: the
+// skills the hero still lacks stand out from those already high enough.
+void drawClassNeeds(int cls) {
+    SetFillStyle(1, 1);
+    Bar(300, 300, kMaxX, 439);
+    if (cls == 0) return;
+    const MemberRecord& hero = Member[kHeroSlot];
+    const auto& minima = (hero.Family == kFighterFamily ? FighterClassMinima : MageClassMinima)[cls - 1];
+    writeAt(TextColour::Label, 300, 300,
+            WithParticle(PlainClassName(hero.Family, cls), Particle::Subject) + std::string(" 되려면"_j));
+    int y = 320;
+    for (int k = 1; k <= 6; ++k) {
+        if (minima[k - 1] == 0) continue;
+        TextColour colour = hero.Skills[k] < minima[k - 1] ? TextColour::Lacking : TextColour::Detail;
+        writeAt(colour, 300, y, skillNames()[k - 1]);
+        writeAt(colour, 476, y, std::to_string(minima[k - 1]) + std::string(" 이상"_j));
+        y += 20;
+    }
 }
 
 void drawClassList(const std::array<bool, 7>& qualifies) {
@@ -67,6 +108,15 @@ std::array<bool, 7> qualifications() {
     return q;
 }
 
+// One of two cells side by side, 26 pixels high; the chosen one stays
+// outlined. Answers 1 or 2.
+int chooseOfTwo(int x0, int y0, int cellWidth) {
+    int row = 1, col = 1;
+    GridSelect(x0, y0, cellWidth, 26, 1, 2, row, col, false);
+    OutlineCell(x0, y0, cellWidth, 26, 1, col, 12);
+    return col;
+}
+
 }  // namespace
 
 void CreationBackground() {
@@ -80,14 +130,10 @@ void ChooseSexAndFamily() {
     MemberRecord& hero = Member[kHeroSlot];
     writeAt(TextColour::Instruction, 200, 20, "당신의 성별을 결정하십시오."_j);
     writeAt(TextColour::Instruction, 265, 45, "남성  여성"_j);
-    int row = 1, col = 1;
-    GridSelect(258, 40, 47, 26, 1, 2, row, col, false);
-    hero.Sex = uint8_t(col - 1);
+    hero.Sex = uint8_t(chooseOfTwo(258, 40, 47) - 1);
     writeAt(TextColour::Instruction, 200, 70, "당신의 계열을 선택하십시오."_j);
     writeAt(TextColour::Instruction, 232, 95, "전투사계  마법사계"_j);
-    col = 1;
-    GridSelect(225, 90, 79, 26, 1, 2, row, col, false);
-    hero.Family = uint8_t(col == 1 ? kFighterFamily : kMageFamily);
+    hero.Family = uint8_t(chooseOfTwo(225, 90, 79) == 1 ? kFighterFamily : kMageFamily);
 }
 
 void DistributePoints() {
@@ -106,6 +152,7 @@ void DistributePoints() {
         writeAt(TextColour::Allotment, 350, 256 + 16 * k, kLabels[k]);
         drawValue(TextColour::Allotment, 256 + 16 * k, 0);
     }
+    writeAt(TextColour::Budget, 320, 320, "남은 지수가 0이면 Enter 키로 마칩니다."_j);
     for (;;) {
         writeAt(TextColour::Highlight, 336, 256 + 16 * current, "\x1a");
         uint8_t key = ReadKey();
@@ -135,20 +182,14 @@ void DistributePoints() {
 }
 
 void ChooseSkillsAndClass() {
-    static const std::string_view kFighterSkills[6] = {
-        "베는  무기류  기술치"_j, "찍는  무기류  기술치"_j, "찌르는 무기류 기술치"_j,
-        "쏘는  무기류  기술치"_j, "방패  사용    기술치"_j, "맨손  전투    기술치"_j};
-    static const std::string_view kMageSkills[6] = {
-        "공격 마법 능력"_j, "변화 마법 능력"_j, "치료 마법 능력"_j,
-        "특수 마법 능력"_j, "초 자연력 능력"_j, "소환 마법 능력"_j};
     MemberRecord& hero = Member[kHeroSlot];
     CreationBackground();
     writeHeroHeader(TextColour::Identity, false);
-    const auto& names = hero.Family == kFighterFamily ? kFighterSkills : kMageSkills;
     int pool = 0, current = 1;
+    drawSkillPool(pool);
     for (int k = 1; k <= 6; ++k) {
         hero.Skills[k] = 10;
-        writeAt(TextColour::Detail, 60, 150 + 20 * (k - 1), names[k - 1]);
+        writeAt(TextColour::Detail, 60, 150 + 20 * (k - 1), skillNames()[k - 1]);
         writeAt(TextColour::Detail, 230, 150 + 20 * (k - 1), ":");
         drawSkillBar(k, 10, k == current);
     }
@@ -165,7 +206,11 @@ void ChooseSkillsAndClass() {
         // keep to the arrow keys and Enter.
         if (key == kKeyEnter) {
             int row = 1, col = 1;
-            if (GridSelect(56, 298, 200, 20, 7, 1, row, col, true) && qualifies[row - 1]) {
+            bool picked = GridSelect(56, 298, 200, 20, 7, 1, row, col, true, false,
+                                     [](int cls, int) { drawClassNeeds(cls); }) &&
+                          qualifies[row - 1];
+            drawClassNeeds(0);
+            if (picked) {
                 hero.Class = uint8_t(row);
                 break;
             }
@@ -180,6 +225,7 @@ void ChooseSkillsAndClass() {
             if (code == kKeyLeft && hero.Skills[current] > 0) ++pool, --hero.Skills[current];
             drawSkillBar(previous, hero.Skills[previous], false);
             drawSkillBar(current, hero.Skills[current], true);
+            drawSkillPool(pool);
         }
         auto now = qualifications();
         if (now != qualifies) {

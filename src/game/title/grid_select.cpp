@@ -12,11 +12,12 @@ void OutlineCell(int x0, int y0, int cellWidth, int cellHeight, int row, int col
 }
 
 bool GridSelect(int x0, int y0, int cellWidth, int cellHeight, int rows, int cols, int& row, int& col,
-                bool canCancel, bool digitRows) {
+                bool canCancel, bool digitRows, const std::function<void(int row, int col)>& onHighlight) {
     if (row < 1 || row > rows) row = 1;
     if (col < 1 || col > cols) col = 1;
     for (;;) {
         OutlineCell(x0, y0, cellWidth, cellHeight, row, col, 12);
+        if (onHighlight) onHighlight(row, col);
         uint8_t key = ReadKey();
         OutlineCell(x0, y0, cellWidth, cellHeight, row, col, 1);
         if (key == kKeyEnter) return true;

@@ -2,6 +2,8 @@
 // grid of cells with the arrow keys.
 #pragma once
 
+#include <functional>
+
 namespace vela {
 
 // Outlines cell (row, col) of a grid in the given colour.
@@ -14,7 +16,10 @@ void OutlineCell(int x0, int y0, int cellWidth, int cellHeight, int row, int col
 // key 1..rows picks that row at once (the title menu and the questionnaire
 // answer both by arrows and by number). A row or column out of range starts
 // at 1; the choice comes back through row and col and the outline is erased.
+// onHighlight, when given, is called with the outlined cell each time the
+// outline is drawn, to show what the cell stands for.
 bool GridSelect(int x0, int y0, int cellWidth, int cellHeight, int rows, int cols, int& row, int& col,
-                bool canCancel, bool digitRows = false);
+                bool canCancel, bool digitRows = false,
+                const std::function<void(int row, int col)>& onHighlight = nullptr);
 
 }  // namespace vela

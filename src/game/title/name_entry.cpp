@@ -46,9 +46,10 @@ void drawKeyboard() {
     WriteAt(10, 430, TextColour::Label, "당신의 이름 :"_j, false);
 }
 
+// Also wipes the line beside the name that refused an empty one.
 void drawName(const std::string& name) {
     SetFillStyle(1, 1);
-    Bar(120, 430, 310, 446);
+    Bar(120, 430, kMaxX, 446);
     WriteAt(120, 430, TextColour::Entry, name, false);
 }
 
@@ -121,7 +122,10 @@ void EnterName() {
             DeleteLastCharacter(name);
             drawName(name);
         }
-        if (mode == 4 && !name.empty()) break;
+        if (mode == 4) {
+            if (!name.empty()) break;
+            WriteAt(320, 430, TextColour::Instruction, "이름이 비어 있어 완료할 수 없습니다."_j, false);
+        }
     }
     Member[kHeroSlot].Name.set(name);
 }

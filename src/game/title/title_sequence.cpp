@@ -75,9 +75,20 @@ void narrate() {
     for (int k = 0; k < kNarrationLines; ++k) WriteShadowed(80, 330 + 20 * k, TextColour::Legend, TitleNarration[k]);
 }
 
+// Takes the Enter, Space and Esc that ended the prophecy, however many were
+// pressed: they only skip it, and the menu waits for a choice. A digit stays
+// queued and chooses at once.
+void dropSkippingKeys() {
+    while (KeyPressed()) {
+        uint8_t key = PeekKey();
+        if (key != kKeyEnter && key != kKeySpace && key != kKeyEsc) return;
+        ReadKey();
+    }
+}
+
 // The prophecy rises through its window line by line, each new line fading
 // in at the bottom while the line eight above it fades out at the top. A key
-// ends it at once and stays queued for the menu.
+// ends it at once.
 void scrollProphecy() {
     growPanels(280, 200, 296, 216, 56, 118, 520, 298, true);
     auto line = [](int n) { return n >= 1 ? Prophecy[n - 1] : std::string_view(); };
@@ -91,6 +102,7 @@ void scrollProphecy() {
             WriteAt(71, 270 - t, TextColour::ProphecyFadingIn, line(n), false);
             WriteAt(71, 142 - t, TextColour::ProphecyFadingOut, line(n - 8), false);
             if (KeyPressed()) {
+                dropSkippingKeys();
                 t = 16;
                 n = kProphecyLines;
             } else {

@@ -62,20 +62,27 @@ void speech() {
         "네 동료들은 저 위에서 내 문이 닫히기를 빌고 있겠지."_j,
         "하지만 이 문은 안에서만 닫힌다."_j,
         "그리고 안에 남는 자는 나와 함께 사라진다."_j,
-        "그래도 하겠느냐? 너의 이름이, 너의 발자취가,"_j,
+        "너의 이름이, 너의 발자취가,"_j,
         "너를 기억하는 모든 이의 기억이 함께 지워진다."_j,
         "아무도 너를 부르지 않을 것이고, 아무도"_j,
-        "네가 있었다는 것조차 모를 것이다."_j,
-        "...좋다. 그렇다면 함께 무로 돌아가자!"_j,
+        "네가 있었다는 것조차 모를 것이다. 그래도 하겠느냐?"_j,
     };
     int y = 50;
     for (std::string_view line : words) {
         WriteAt(50, y, TextColour::DarkWords, line, false);
         y += 20;
     }
+    // The hero's answer, and the words that close the gate.
+    const std::string_view answer[] = {
+        "\"...좋다. 그렇다면 함께 무로 돌아가자!\""_j,
+        "\"닫혀라, 세계의 틈이여. 빛은 빛으로, 어둠은 무로!\""_j,
+    };
     y += 10;
-    WriteAt(50, y, TextColour::HeroWords, "\"닫혀라, 세계의 틈이여. 빛은 빛으로, 어둠은 무로!\""_j, false);
-    y += 30;
+    for (std::string_view line : answer) {
+        WriteAt(50, y, TextColour::HeroWords, line, false);
+        y += 20;
+    }
+    y += 10;
     const std::string_view fall[] = {
         "당신의 몸이 빛이 되어 부서지는 순간, 에레보스의 비명이"_j,
         "여덟 갈래로 찢어지며 어둠과 함께 스러졌다."_j,

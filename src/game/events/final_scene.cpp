@@ -2,6 +2,7 @@
 
 #include "game/battle/scripted_battle.h"
 #include "game/ending/ending.h"
+#include "game/events/companions.h"
 #include "game/events/primitives.h"
 #include "game/ui/menus.h"
 #include "game/ui/messages.h"
@@ -19,10 +20,16 @@ void ruins() {
                             "아닌 무너진 돌더미뿐이었다. 성벽은 검게"_j,
                             "그을렸고, 마을에는 인기척 하나 없었다."_j});
     WriteMessage3(TextColour::Scene, TextColour::Emphasis, " 타른은 이미 "_j, "폐허"_j, "가 되어 있었다."_j);
+    WriteBlankLine();
+    Say(TextColour::Scene, {" 무너진 알현실 자리에서 일행은 성주 헤베온을"_j,
+                            "찾았다. 그는 부러진 검을 쥔 채, 성문 쪽을"_j,
+                            "바라보며 숨져 있었다."_j,
+                            ""});
     WriteMessage3(TextColour::Scene, TextColour::Emphasis, " 그 잔해 위에 "_j, "희미한 붉은 빛"_j, "이 떠 있었다."_j);
     ChangeMap(kOverworld, 20, 11);
     PressAnyKey();
     DrawMapView(true);
+    if (CompanionsSpeak(CompanionMoment::Ruins, {" 동료들이 하나둘 폐허 속에 멈추어 섰다."_j, ""})) PressAnyKey();
 }
 
 void spirit() {
@@ -40,19 +47,22 @@ void spirit() {
                             "촛불처럼 흔들리며 금방이라도 꺼질 듯"_j,
                             "희미했다."_j,
                             ""});
-    Say(TextColour::LastWords, {" 잘 왔소, 젊은이. 그대 아버지의 눈을 꼭"_j,
-                                "닮았구려. 시간이 없으니 잘 들으시오."_j,
+    Say(TextColour::LastWords, {" 다시 만났구려, 젊은이. 이렇게 모습을"_j,
+                                "갖추어 그대 앞에 서는 것은 처음이오. 그대"_j,
+                                "아버지의 눈을 꼭 닮았구려."_j,
                                 " 나는 스물여섯 해 동안 내 남은 힘으로"_j,
                                 "봉인을 붙들고 있었소. 그 힘도 이제 다"_j,
                                 "했소. 네 마왕이 쓰러졌으니 에레보스는"_j,
                                 "더 이상 문을 지킬 자가 없지만, 그 대신"_j,
                                 "문을 통째로 이 세상 쪽으로 밀고 있소."_j,
-                                " 봉인은 이제 바깥에서 닫을 수 없소."_j,
-                                "누군가 그의 공간으로 들어가, 안에서 문을"_j});
+                                " 헤베온도, 세리우스도 그 숨결에 먼저 갔소."_j});
     NextPage();
-    Say(TextColour::LastWords, {"닫아야 하오. 그리고 안에서 문을 닫은 자는"_j,
-                                "그와 함께 사라지게 되오. 그 이름도, 그를"_j,
-                                "기억하는 이들의 기억도 함께 말이오."_j,
+    Say(TextColour::LastWords, {" 시간이 없으니 잘 들으시오. 봉인은 이제"_j,
+                                "바깥에서 닫을 수 없소. 누군가 그의 공간으로"_j,
+                                "들어가, 안에서 문을 닫아야 하오."_j,
+                                " 그리고 안에서 문을 닫은 자는 그와 함께"_j,
+                                "사라지게 되오. 그 이름도, 그를 기억하는"_j,
+                                "이들의 기억도 함께 말이오."_j,
                                 " 그대의 동료들이 힘을 모으면 그대 한"_j,
                                 "사람을 그곳으로 보낼 수 있소. 잔인한"_j,
                                 "말이라는 것을 아오. 그대 아버지에게도"_j,
@@ -60,12 +70,16 @@ void spirit() {
                                 "이 모든 일이 다시 시작된 것이오."_j,
                                 " 부디... 이번에는 끝내 주시오. 이것이"_j,
                                 "이 늙은이가 할 수 있는 마지막 말이오."_j,
-                                " 미안하오... 그리고, 고맙소..."_j,
-                                ""});
+                                " 미안하오... 그리고, 고맙소..."_j});
     PressAnyKey();
-    Say(TextColour::Scene, {" 그 말을 끝으로 붉은 빛은 바람 속에 흩어져"_j,
-                            "사라졌다. 동료들이 말없이 당신을 보았다."_j,
-                            " 당신은 어떻게 하겠는가 ?"_j});
+    Say(TextColour::Scene, {" 그 말을 끝으로 붉은 빛은 바람 속에 흩어져"_j, "사라졌다."_j});
+    if (CompanionsSpeak(CompanionMoment::FinalChoice, {""})) {
+        PressAnyKey();
+        Say(TextColour::Scene, {" 동료들이 당신의 대답을 기다렸다."_j});
+    } else {
+        Say(TextColour::Scene, {" 동료들이 말없이 당신을 보았다."_j});
+    }
+    Say(TextColour::Scene, {" 당신은 어떻게 하겠는가 ?"_j});
 }
 
 // He splits into eight and they never stop coming; the battle's defeat is

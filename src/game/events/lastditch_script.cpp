@@ -20,7 +20,20 @@ void reward(std::string_view summary) {
     WriteMessage(TextColour::Reward, summary);
 }
 
+// 레드 안타레스's words from the pyramid reach his old friend once.
+void antaresMessage() {
+    Say(TextColour::Speech, {" 레드 안타레스 님을 만났다고? 그분이"_j,
+                             "봉인은 아직 절반은 버티고 있다고"_j,
+                             "하셨단 말이오?"_j,
+                             " ...고맙소. 그분의 말을 전해 들은 것이"_j,
+                             "몇 해 만인지 모르겠구려. 절반이라도"_j,
+                             "버틴다면 우리에게는 아직 시간이 있소."_j});
+    SetBit(Bit::AntaresMessage);
+    NextPage();
+}
+
 void lord() {
+    if (IsSet(Bit::PyramidReunion) && !IsSet(Bit::AntaresMessage)) antaresMessage();
     if (Stage() < StoryStage::SentToLastDitch) {
         Say(TextColour::Speech, {" 나는 이 성의 성주 세리우스요."_j,
                                  " 헤베온과는 옛 전쟁을 함께 치른 사이라오."_j,
@@ -30,8 +43,8 @@ void lord() {
     switch (SubStage()) {
         case LordsTask::NotStarted:
             Say(TextColour::Speech, {" 헤베온이 보냈구려. 메너스의 일은 이미"_j,
-                                     "들었소. 26년 전 우리가 닫은 문이 다시"_j,
-                                     "열리려 하고 있소."_j,
+                                     "들었소. 26년 전 우리가 세운 봉인이"_j,
+                                     "흔들리고 있는 것 같소."_j,
                                      " 남쪽 사막의 피라미드로 가시오. 그 안의"_j,
                                      "석상들이 옛 시험을 내고 있을 것이오."_j});
             NextPage();
@@ -53,7 +66,7 @@ void lord() {
             Say(TextColour::Speech, {" 석상들이 길을 열어 주었다니 놀랍구려."_j,
                                      " 이제 피라미드 아래의 두 방, 흉성의 증거와"_j,
                                      "흉성의 단서를 찾아가시오. 그 두 곳에"_j,
-                                     "에레보스의 이름이 남아 있을 것이오."_j});
+                                     "흉성의 정체가 남아 있을 것이오."_j});
             GiveExperience(50000);
             AddGold(10000);
             reward(" [ 경험치 + 50000 ] [ 황금 + 10000 ]"_j);
@@ -109,20 +122,20 @@ void hiddenComrade() {
                                 "고개를 들었다."_j});
         WriteBlankLine();
         Say(TextColour::Secret, {" ...내 마음을 읽었구려. 그렇다면 숨길"_j,
-                                 "것도 없지. 나는 벨라트릭스요."_j,
+                                 "것도 없구려. 나는 벨라트릭스요."_j,
                                  " 그렇소. 옛 전쟁의 다섯 동료 중 하나,"_j,
                                  "메너스의 제단에서 도망친 바로 그자요."_j,
-                                 " 자네 얼굴을 보니 알겠군. 자네 아버지를"_j,
-                                 "꼭 닮았어. 이야기를 들어 주겠나?"_j,
+                                 " 자네 얼굴을 보니 알겠소. 자네 아버지를"_j,
+                                 "꼭 닮았구려. 이야기를 들어 주겠소?"_j,
                                  " 26년 동안 아무에게도 하지 못한 이야기요."_j,
                                  " 그날 제단 앞에서 땅이 갈라졌을 때,"_j,
                                  "나는 그 틈 너머를 보았소."_j,
-                                 " 다른 사람들은 어둠만 보았다고 하더군."_j,
+                                 " 다른 사람들은 어둠만 보았다고 했소."_j,
                                  "하지만 나는 그 안쪽까지 보고 말았소."_j});
         NextPage();
         Say(TextColour::Secret, {" 거기에는 하늘도 땅도 없었소. 끝없는"_j,
                                  "어둠과, 그 어둠 속에서 눈을 뜬 무언가가"_j,
-                                 "있었지. 그것이 에레보스였소."_j,
+                                 "있었소. 그것이 에레보스였소."_j,
                                  " 그것은 나를 보았소. 그리고 나는 그것이"_j,
                                  "무엇을 원하는지 알아 버렸소."_j,
                                  " 세상을 부수려는 것이 아니었소. 세상을"_j,
@@ -140,14 +153,14 @@ void hiddenComrade() {
                                  " 그 뒤로 나는 이 도시에서 이름 없는 늙은이로"_j,
                                  "살았소. 무기 상점의 심부름꾼으로 말이오."_j,
                                  " 세리우스는 알고 있었을 거요. 하지만"_j,
-                                 "한 번도 날 찾지 않았소. 그게 그의 자비였지."_j,
+                                 "한 번도 날 찾지 않았소. 그게 그의 자비였소."_j,
                                  " 그런데 흉성이 떴소. 그 별빛 아래서 나는"_j,
                                  "매일 밤 그 눈을 다시 보오."_j,
                                  " 하나만 알려 주겠소. 그때 나는 보았소."_j,
                                  "그 문은 바깥에서는 절반밖에 닫히지 않소."_j,
                                  " 안에서 닫아야만 완전히 닫힌다오."_j,
                                  " 레드 안타레스 님도 그걸 알고 계셨을 거요."_j,
-                                 "그래서 봉인이 절반뿐이라고 하셨던 게지."_j,
+                                 "그래서 봉인이 절반뿐이라고 하셨던 것이오."_j,
                                  " 그 말을 전할 용기가 없어 26년을 보냈소."_j});
         NextPage();
         Say(TextColour::Secret, {" 이제 늙었지만, 이번에는 달아나지 않겠소."_j,
@@ -156,13 +169,13 @@ void hiddenComrade() {
                                  " 칼은 무겁고 무릎은 예전 같지 않지만,"_j,
                                  "그 눈을 마주 볼 수 있는 사람은 이제 나와"_j,
                                  "레드 안타레스 님뿐이오."_j,
-                                 " 나를 데려가 주겠나?"_j});
+                                 " 나를 데려가 주겠소?"_j});
         SetBit(Bit::BellatrixStory);
     } else {
-        Say(TextColour::Secret, {" 마음은 정했소. 나를 데려가 주겠나?"_j});
+        Say(TextColour::Secret, {" 마음은 정했소. 나를 데려가 주겠소?"_j});
     }
     OfferToJoin(kBellatrix, Bit::Bellatrix, {" 자네 곁에는 이미 믿음직한 동료들이"_j,
-                                             "가득하군. 나는 여기서 기다리겠소."_j});
+                                             "가득하구려. 나는 여기서 기다리겠소."_j});
 }
 
 void leaveTown() {
@@ -221,21 +234,39 @@ const MapScript& LastDitchScript() {
                  Said(TextColour::Speech, {" 요즘은 밤마다 성벽 위에서 붉은 별을"_j,
                                            "지켜봅니다. 저 별이 조금씩 커지는 것"_j,
                                            "같아 불안하군요."_j}),
+             }, kDemonsFallKnown, Words{
+                 Said(TextColour::Speech, {" 요즘도 밤마다 성벽 위에서 붉은 별을"_j,
+                                           "지켜봅니다. 그런데 저 별이 조금씩"_j,
+                                           "작아지는 것 같습니다."_j}),
              }},
             {{{36, 19}}, Words{
                  Said(TextColour::Speech, {" 성주님은 밤새 옛 책을 읽으십니다."_j,
                                            "피라미드의 글을 읽을 수 있는 분은 이제"_j,
                                            "성주님뿐이지요."_j}),
+             }, kDemonsFallKnown, Words{
+                 Said(TextColour::Speech, {" 타른에서 서신이 온 날, 성주님께서"_j,
+                                           "오랜만에 웃으셨어요. 악마 둘이"_j,
+                                           "쓰러졌다고요."_j}),
              }},
-            {{{36, 21}}, Words{Said(TextColour::Speech, {" 타른에서 오셨나요? 먼 길 오셨네요."_j, " 성에서 편히 쉬었다 가세요."_j})}},
+            {{{36, 21}}, Words{Said(TextColour::Speech, {" 타른에서 오셨나요? 먼 길 오셨네요."_j, " 성에서 편히 쉬었다 가세요."_j})},
+             kDemonsFallKnown, Words{Said(TextColour::Speech, {" 두 악마를 물리친 분들이시죠? 성 안이"_j,
+                                                               "온통 당신들 이야기예요."_j})}},
             {{{41, 20}}, Words{
                  Said(TextColour::Speech, {" 나는 성주님의 서기요."_j,
                                            " 요즘 성주님께 오는 서신이 부쩍 늘었소."_j,
                                            "모두 흉성에 관한 것이라오."_j,
                                            " 답장을 쓰느라 손목이 다 아프구려."_j}),
+             }, kDemonsFallKnown, Words{
+                 Said(TextColour::Speech, {" 나는 성주님의 서기요."_j,
+                                           " 요즘은 축하 서신이 쏟아지는구려. 타른에서,"_j,
+                                           "바닷가에서, 사막 너머에서까지 말이오."_j,
+                                           " 손목은 여전히 아프지만, 이번에는 기쁜"_j,
+                                           "아픔이라오."_j}),
              }},
             {{{41, 22}}, Words{Said(TextColour::Speech, {" 성주님 책을 몰래 봤는데 하나도 못"_j,
-                                                       "읽겠어요. 글자가 꿈틀거려요!"_j})}},
+                                                       "읽겠어요. 글자가 꿈틀거려요!"_j})},
+             kDemonsFallKnown, Words{Said(TextColour::Speech, {" 나도 커서 악마를 물리칠 거예요!"_j,
+                                                               "성주님 책은 아직도 못 읽지만요."_j})}},
             {{{41, 18}}, [] {
                  Say(TextColour::Speech, {" 카스토르일세. 성주님 곁을 지키고 있지."_j,
                                           " 자네가 흉성을 쫓는다면 내 검도 보태겠네."_j,
@@ -247,21 +278,34 @@ const MapScript& LastDitchScript() {
                                            " 흉성이 처음 뜬 날 밤, 바다가 붉게 끓는"_j,
                                            "것을 보았소. 그 뒤로 고기 한 마리 잡히지"_j,
                                            "않는다오."_j}),
+             }, kDemonsFallKnown, Words{
+                 Said(TextColour::Speech, {" 바닷가에서 소식이 왔소. 그물에 다시"_j,
+                                           "고기가 올라온다는구려. 몇 달 만인지"_j,
+                                           "모르겠소. 바다도 이제 숨을 쉬는 모양이오."_j}),
              }},
             {{{56, 59}}, Words{
                  Said(TextColour::Speech, {" 나는 별을 읽는 사람이오."_j,
                                            " 흉성은 떠오른 뒤로 한 번도 움직이지"_j,
                                            "않았소. 별이라면 움직여야 하는데 말이오."_j,
-                                           " 저것은 별이 아니오. 하늘에 난 구멍이오."_j}),
+                                           " 내 평생 저런 별은 본 적이 없소."_j}),
+             }, kDemonsFallKnown, Words{
+                 Said(TextColour::Speech, {" 나는 별을 읽는 사람이오."_j,
+                                           " 흉성의 빛이 약해지고 있소. 지난 보름"_j,
+                                           "사이에 눈에 띄게 흐려졌소."_j,
+                                           " 저것이 무엇이든, 끝이 있는 것이었구려."_j}),
              }},
             {{{60, 42}}, Words{
                  Said(TextColour::Speech, {" 피라미드에 간다고요? 그럼 횃불과 식량을"_j,
                                            "넉넉히 챙기시오. 안은 미로라던데."_j}),
              }},
             {{{61, 46}}, Words{
-                 Said(TextColour::Speech, {" 흉성이니 문이니, 다 헛소리요."_j,
+                 Said(TextColour::Speech, {" 흉성이니 저주니, 다 헛소리요."_j,
                                            " 저건 그냥 혜성이오. 몇 달 지나면 사라질"_j,
                                            "거요. 두고 보시오."_j}),
+             }, kDemonsFallKnown, Words{
+                 Said(TextColour::Speech, {" 거 보시오, 흉성이 흐려지지 않소."_j,
+                                           " 몇 달 지나면 사라질 거라고 내가"_j,
+                                           "말하지 않았소? 다들 괜히 호들갑이었소."_j}),
              }},
             {{{47, 36}}, Words{
                  Said(TextColour::Speech, {" 나는 성주님의 조언자요."_j,

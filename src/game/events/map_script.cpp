@@ -20,6 +20,9 @@ Block::Block(std::vector<Square> where, void (*action)()) : squares(std::move(wh
 
 Block::Block(std::vector<Square> where, Words said) : squares(std::move(where)), words(std::move(said)) {}
 
+Block::Block(std::vector<Square> where, Words said, StoryStage from, Words then)
+    : squares(std::move(where)), words(std::move(said)), laterFrom(from), later(std::move(then)) {}
+
 void Speak(const Words& words) {
     for (const Spoken& part : words) {
         switch (part.kind) {
@@ -82,7 +85,7 @@ void RunBlocks(Handler handler) {
         if (block.run)
             block.run();
         else
-            Speak(block.words);
+            Speak(block.later.empty() || Stage() < block.laterFrom ? block.words : block.later);
         if (Party.MapNumber != map || PartyX != fromX || PartyY != fromY) return;
     }
 }

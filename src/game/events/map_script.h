@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/state/story.h"
 #include "screen/text_colour.h"
 
 namespace vela {
@@ -34,14 +35,18 @@ Spoken Header(std::string_view heading);
 Spoken Page();
 
 // What a square does: a function, or, for a block that only speaks, its
-// words as data, said in order.
+// words as data, said in order; a speaker whose words change with the story
+// has his later words and the stage they start at.
 struct Block {
     Block(std::vector<Square> where, void (*action)());
     Block(std::vector<Square> where, Words said);
+    Block(std::vector<Square> where, Words said, StoryStage from, Words then);
 
     std::vector<Square> squares;  // empty: any square of its class on the map
     void (*run)() = nullptr;
     Words words;
+    StoryStage laterFrom{};
+    Words later;  // empty: the words never change
 };
 
 // Says a block's words in the message window.

@@ -2,6 +2,9 @@
 // speaks and a member's double steps out of his mirror; the fight is on the
 // mirror square, and from there the party is taken back to the second
 // descent's return square. The landing's south end is the way back up.
+#include <string>
+
+#include "game/battle/scripted_battle.h"
 #include "game/events/event_dispatch.h"
 #include "game/events/map_script.h"
 #include "game/events/primitives.h"
@@ -27,6 +30,13 @@ int mirroredMember() {
     return count == 0 ? 1 : slots[Random(count)];
 }
 
+// The double is "<name>의 그림자"; a name too long for that to fit a foe's
+// 16 bytes leaves it "그림자" alone, so no character is ever cut in half.
+std::string shadowName(int slot) {
+    std::string name = Member[slot].Name.str() + std::string("의 그림자"_j);
+    return name.size() <= sizeof Enemy[1].Name.Text ? name : std::string("그림자"_j);
+}
+
 void mark() {
     if (IsSet(Bit::MolochSlain)) return;
     ClearMessages();
@@ -48,7 +58,9 @@ void mirror() {
         SetFoeCount(3);
         SetFoe(1, 65);
         SetFoe(2, 64);
-        FoeFromMember(mirroredMember(), 3);
+        int mirrored = mirroredMember();
+        FoeFromMember(mirrored, 3);
+        Enemy[3].Name.set(shadowName(mirrored));
         ShowFoes();
         Battle(true, true);
         if (!WonOnSquare(ReadBattleOutcome())) return;

@@ -137,6 +137,9 @@ enum class Bit : uint8_t {
     AsmodeusLever6,
     FortressGate,
     FortressHall,
+    // the cast
+    AntaresMessage,      // the lord of 라스트디치 has heard 레드 안타레스's message
+    DomeGirlReunion,     // 알니람 has found the girl of the dome in 타른
     Count
 };
 
@@ -267,6 +270,8 @@ inline constexpr OneShotBit kOneShotBits[] = {
     {Bit::AsmodeusLever6, 43, 0x20},
     {Bit::FortressGate, 35, 0x01},
     {Bit::FortressHall, 35, 0x02},
+    {Bit::AntaresMessage, 35, 0x04},
+    {Bit::DomeGirlReunion, 35, 0x08},
 };
 
 constexpr bool oneShotTableIsSound() {

@@ -49,6 +49,9 @@ void herbalist() {
         return;
     }
     if (!MindReadingActive()) {
+        if (Stage() >= kDemonsFallKnown)
+            Say(TextColour::Speech, {" 요즘 숲의 새들이 다시 울기 시작했소."_j,
+                                     "땅 밑에서 무언가 크게 바뀐 모양이구려."_j});
         Say(TextColour::Speech, {" 크게 다친 데가 있으면 라스트디치의 병원을"_j,
                                  "찾아가시오. 이 늙은이의 약초로는 거기까지"_j,
                                  "고칠 수가 없다오."_j});

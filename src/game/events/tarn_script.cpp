@@ -2,6 +2,7 @@
 // special squares, then the signs.
 #include <string>
 
+#include "game/events/companions.h"
 #include "game/events/event_dispatch.h"
 #include "game/events/map_script.h"
 #include "game/events/primitives.h"
@@ -72,8 +73,9 @@ void ruler() {
             break;
         case StoryStage::SawTheAltar:
             Say(TextColour::Speech, {" 검은 돌로 된 제단과 차가운 바람이라..."_j,
-                                     " 그 제단은 26년 전 우리가 에레보스를 봉인한"_j,
-                                     "바로 그 자리일세. 봉인이 흔들리는 게야."_j});
+                                     " 그 제단은 26년 전 우리가 봉인을 세운"_j,
+                                     "바로 그 자리일세. 그 너머의 것은 이름조차"_j,
+                                     "입에 올리고 싶지 않네. 설마 봉인이..."_j});
             NextPage();
             Say(TextColour::Speech, {" 다시 메너스로 가 주게. 이번에는 그 안쪽"_j,
                                      "깊은 곳까지 살펴보아야 하네."_j,
@@ -120,9 +122,9 @@ void ruler() {
             }
             break;
         case StoryStage::LordsTaskDone:
-            Say(TextColour::Speech, {" 세리우스가 보낸 서신을 읽었네. 흉성은 그저"_j,
-                                     "별이 아니라 문이었어. 에레보스가 세상으로"_j,
-                                     "돌아오려는 문 말일세."_j,
+            Say(TextColour::Speech, {" 세리우스가 보낸 서신을 읽었네. 그의"_j,
+                                     "짐작이 맞다면 우리에게 남은 시간은 많지"_j,
+                                     "않네."_j,
                                      " 문 너머로 가는 길을 찾아야 하네. 나라 안의"_j,
                                      "현자들을 모두 불러 모으겠네."_j});
             AdvanceStage();
@@ -155,7 +157,7 @@ void ruler() {
                                      "땅 밑의 세계가 있을 걸세."_j,
                                      " 그곳에서 에레보스의 흔적을 찾아 주게."_j,
                                      "빛의 지붕, 빛의 사원, 그리고 필멸의 생존."_j,
-                                     "옛 기록에 남은 이름들일세."_j});
+                                     "전쟁 때 땅 밑으로 피한 이들의 이름일세."_j});
             break;
         case StoryStage::FirstDescentDone:
             Say(TextColour::Speech, {" 땅 밑에서 돌아왔군! 자네들이 가져온 소식은"_j,
@@ -206,6 +208,12 @@ void gateGuard() {
     if (Stage() == StoryStage::Begun) {
         Say(TextColour::Speech, {" " + heroName() + std::string(" 님이시군요. 성주님께서 찾고"_j),
                                  "계십니다. 북쪽 성의 알현실로 가 보십시오."_j});
+        return;
+    }
+    if (Stage() >= kDemonsFallKnown) {
+        Say(TextColour::Speech, {" 두 악마를 물리치셨다는 소식은 성 안에"_j,
+                                 "다 퍼졌습니다. 마지막 길도 부디 무사히"_j,
+                                 "다녀오십시오."_j});
         return;
     }
     Say(TextColour::Speech, {" 성주님의 명을 받으셨다고 들었습니다."_j,
@@ -327,6 +335,52 @@ void findKey() {
     SetBit(Bit::TarnKeyFound);
 }
 
+// The gravekeeper lost the key of the south gate; he knows it when it is found.
+void gravekeeper() {
+    Say(TextColour::Speech, {" 여기는 타른의 묘지요. 옛 전쟁에서 쓰러진"_j,
+                             "사람들이 잠들어 있지."_j,
+                             " 저기 기사의 석상이 선 무덤이 보이오?"_j,
+                             "메너스의 제단에서 쓰러진 영웅의 묘요."_j,
+                             " 시신은 돌아오지 못했지만, 성주님께서"_j,
+                             "손수 비석을 세우셨다오."_j});
+    if (!IsSet(Bit::TarnKeyFound))
+        Say(TextColour::Speech, {" 그런데 남문 열쇠를 어디에 흘렸는지 통"_j,
+                                 "모르겠소. 무덤 뒤 풀숲 어딘가에 떨어졌을"_j,
+                                 "것이오."_j});
+    else if (!IsSet(Bit::TarnSouthGateOpen))
+        Say(TextColour::Speech, {" 아, 그 열쇠! 내가 잃어버린 남문 열쇠요."_j,
+                                 "남문의 경비병에게 보여 주시오."_j});
+    else
+        Say(TextColour::Speech, {" 열쇠를 찾아 주어 고맙소. 덕분에 남문이"_j,
+                                 "다시 열렸구려."_j});
+}
+
+// The girl of 빛의 지붕 came up after the party found her, and this woman
+// took her in; with 알니람 in the party she finds the one she waited for.
+void girlOfTheDome() {
+    if (InParty(Companion::Alnilam) && !IsSet(Bit::DomeGirlReunion)) {
+        Say(TextColour::Speech, {" 어머, 그 옷은... 빛의 지붕의 경비대"_j,
+                                 "옷이지요? 그 아이가 늘 말하던..."_j});
+        WriteBlankLine();
+        Say(TextColour::Scene, {" 집 안에서 작은 여자아이가 뛰어나왔다."_j,
+                                "아이는 알니람을 보자마자 달려와 그의"_j,
+                                "품에 안겼다. 알니람은 아이를 안은 채"_j,
+                                "한참 동안 아무 말도 하지 못했다."_j});
+        SetBit(Bit::DomeGirlReunion);
+        return;
+    }
+    if (IsSet(Bit::DomeGirlReunion) || IsSet(Bit::Alnilam)) {
+        Say(TextColour::Speech, {" 경비대장님을 만난 뒤로 그 아이가 다시"_j,
+                                 "웃기 시작했어요. 정말 고마워요."_j});
+        return;
+    }
+    Say(TextColour::Speech, {" 메너스 늪가에서 사냥꾼들이 여자아이"_j,
+                             "하나를 데려왔어요. 땅 밑의 빛의 지붕에서"_j,
+                             "올라왔대요. 지금은 제가 돌보고 있어요."_j,
+                             " 그 아이가 경비대장 아저씨를 찾아요."_j,
+                             "땅 밑에서 만나시거든 꼭 알려 주세요."_j});
+}
+
 void leaveTown() {
     if (AskLeave())
         ChangeMap(kOverworld, 20, 12);
@@ -423,11 +477,18 @@ const MapScript& TarnScript() {
                       "맞은편 집에 삽니다. 리겔은 무기 상점 북쪽"_j,
                       "집에, 스피카는 은행 북쪽 광장에 있지요."_j});
              }},
-            {{{21, 36}}, Words{Said(TextColour::Speech, {" 건배! 흉성이 떴든 말든 오늘은 마시는 거요!"_j})}},
+            {{{21, 36}}, Words{Said(TextColour::Speech, {" 건배! 흉성이 떴든 말든 오늘은 마시는 거요!"_j})},
+             kDemonsFallKnown, Words{Said(TextColour::Speech, {" 건배! 땅 밑의 악마 둘이 쓰러졌다지 않소!"_j,
+                                                               "오늘 같은 날 안 마시면 언제 마시겠소!"_j})}},
             {{{18, 38}}, Words{
                  Said(TextColour::Speech, {" 내 동생이 메너스 근처 마을에 살았는데"_j,
                                            "지난달부터 소식이 없소. 혹시 그쪽으로 가면"_j,
                                            "소식 좀 알아봐 주시오."_j}),
+             }, kDemonsFallKnown, Words{
+                 Said(TextColour::Speech, {" 동생이 돌아왔소! 땅 밑에 끌려가 사슬에"_j,
+                                           "묶여 있었는데, 몰록이 쓰러지던 날 사슬이"_j,
+                                           "저절로 풀렸다는구려."_j,
+                                           " 당신들 덕분이오. 오늘 술은 내가 사겠소."_j}),
              }},
             {{{15, 35}}, Words{
                  Said(TextColour::Speech, {" 라스트디치의 성주는 학자라지요."_j,
@@ -453,18 +514,16 @@ const MapScript& TarnScript() {
                                            "아버지도 밤에는 창밖을 자주 보세요."_j,
                                            " 당신이 그 별을 없애 주실 건가요?"_j,
                                            " 그러면 정말 좋겠어요."_j}),
+             }, kDemonsFallKnown, Words{
+                 Said(TextColour::Speech, {" 요즘은 밤하늘이 덜 빨개요. 정말이에요!"_j,
+                                           " 아버지도 이제 창밖을 안 보세요."_j,
+                                           " 당신이 그 별을 없애 주고 있는 거죠?"_j,
+                                           " 고마워요!"_j}),
              }},
             {{{10, 30}}, Words{
                  Said(TextColour::Speech, {" 음... 으음... 한 잔만 더..."_j, " 쿨쿨..."_j}),
              }},
-            {{{72, 78}}, Words{
-                 Said(TextColour::Speech, {" 여기는 타른의 묘지요. 옛 전쟁에서 쓰러진"_j,
-                                           "사람들이 잠들어 있지."_j,
-                                           " 저기 기사의 석상이 선 무덤이 보이오?"_j,
-                                           "메너스의 제단에서 쓰러진 영웅의 묘요."_j,
-                                           " 시신은 돌아오지 못했지만, 성주님께서"_j,
-                                           "손수 비석을 세우셨다오."_j}),
-             }},
+            {{{72, 78}}, gravekeeper},
             {{{67, 76}}, Words{
                  Header("묘비에 쓰여 있기를 ..."_j),
                  Said(TextColour::Epitaph, {"   여기 한 사람의 이름을 새긴다."_j,
@@ -568,6 +627,9 @@ const MapScript& TarnScript() {
             {{{79, 49}}, Words{
                  Said(TextColour::Speech, {" 요즘 금값이 많이 올랐어요."_j,
                                            "다들 흉성 때문에 금을 쌓아 두려고 해서요."_j}),
+             }, kDemonsFallKnown, Words{
+                 Said(TextColour::Speech, {" 금값이 조금 내렸어요. 악마들이"_j,
+                                           "쓰러졌다는 소식에 다들 한숨 돌렸나 봐요."_j}),
              }},
             {{{85, 48}}, Words{
                  Said(TextColour::Speech, {" 제가 이 은행의 책임자입니다."_j,
@@ -606,6 +668,9 @@ const MapScript& TarnScript() {
             {{{72, 73}}, Words{
                  Said(TextColour::Speech, {" 묘지 쪽은 밤에 가지 마세요."_j,
                                            "요즘 이상한 소리가 들린대요."_j}),
+             }, kDemonsFallKnown, Words{
+                 Said(TextColour::Speech, {" 묘지에서 들리던 이상한 소리가 요즘은"_j,
+                                           "뚝 그쳤대요."_j}),
              }},
             {{{51, 14}}, Words{
                  Said(TextColour::Speech, {" 남편을 면회하러 왔어요."_j,
@@ -621,9 +686,19 @@ const MapScript& TarnScript() {
                                            " 우리 발밑에 또 다른 세상이 있다니,"_j,
                                            "생각만 해도 소름이 끼쳐요."_j,
                                            " 그래도 누군가는 가 봐야겠지요."_j}),
+             }, kDemonsFallKnown, Words{
+                 Said(TextColour::Speech, {" 정말로 땅 밑에 세상이 있었다니!"_j,
+                                           " 거기서 악마를 둘이나 물리치셨다면서요?"_j,
+                                           "저는 생각만 해도 다리가 떨려요."_j}),
              }},
-            {{{33, 80}}, Words{Said(TextColour::Speech, {" 밭일이 끝나면 별을 보는 게 낙이었는데,"_j, "요즘은 하늘 보기가 무섭구먼."_j})}},
+            {{{33, 80}}, Words{Said(TextColour::Speech, {" 밭일이 끝나면 별을 보는 게 낙이었는데,"_j, "요즘은 하늘 보기가 무섭구먼."_j})},
+             kDemonsFallKnown, Words{Said(TextColour::Speech, {" 흉성이 요즘 좀 흐려진 것 같구먼."_j,
+                                                               "다시 별 보는 낙이 생기려나."_j})}},
             {{{90, 59}}, [] {
+                 if (IsSet(Bit::TarnFoodGift) && IsSet(Bit::DomeSurvivor) && Stage() >= StoryStage::FirstDescentDone) {
+                     girlOfTheDome();
+                     return;
+                 }
                  if (IsSet(Bit::TarnFoodGift)) {
                      Say(TextColour::Speech, {" 먼 길 조심히 다녀오세요."_j});
                      return;

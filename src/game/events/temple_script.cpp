@@ -26,7 +26,9 @@ void leave() { LeavePlace(kUnderworld1, 89, 93); }
 void weapon() {
     if (IsSet(Bit::TempleWeapon)) return;
     ClearMessages();
-    Say(TextColour::Scene, {" 제단 앞에 한 자루의 검이 꽂혀 있었다."_j,
+    // It is the long blade the arms shops sell, blessed here; the words say so.
+    Say(TextColour::Scene, {std::string(" 제단 앞에 "_j) + WeaponName(kTempleWeapon) + std::string(" 한 자루가 꽂혀 있었다."_j),
+                            "무기 상점에서도 파는 물결날 검이었지만,"_j,
                             "칼날은 돔의 빛과 같은 흰 빛을 은은하게"_j,
                             "뿜고 있었다."_j,
                             ""});

@@ -39,6 +39,10 @@ enum class LordsTask : uint8_t {
     LetterWritten,      // the lord writes to the ruler
 };
 
+// From this stage on the world has heard that 베리알 and 몰록 fell: the
+// ruler has had the party's report.
+inline constexpr StoryStage kDemonsFallKnown = StoryStage::LastWayPromised;
+
 inline StoryStage Stage() { return StoryStage(Party.Flags[FlagStoryStage]); }
 inline LordsTask SubStage() { return LordsTask(Party.Flags[FlagStorySubStage]); }
 

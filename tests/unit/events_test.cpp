@@ -255,7 +255,7 @@ TEST(BankVault, SurrenderStripsTheArmsAndRefusalEndsTheGame) {
     EXPECT_EQ(PartyX, 52);
     EXPECT_EQ(PartyY, 16);
 
-    EXPECT_THROW(w.TalkFrom(89, 47, 1, 0, "{down}{enter}{enter}{down}{enter}"), ProgramHalt);
+    EXPECT_THROW(w.TalkFrom(89, 47, 1, 0, "{down}{enter}{enter}{down}{enter}{down}{enter}"), ProgramHalt);
     EXPECT_EQ(+Member[1].HP, -9999);
     EXPECT_EQ(+Member[1].Dead, 9999);
     EXPECT_EQ(PartyFate(), kFateBattle);

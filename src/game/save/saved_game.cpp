@@ -289,6 +289,21 @@ SaveDamage CheckSavedGame(char slot) {
     return outside;
 }
 
+char NewestSlot() {
+    char newest = 0;
+    std::filesystem::file_time_type newestTime;
+    for (char slot = '1'; slot <= '9'; ++slot) {
+        std::string player = FindFileNoCase(".", PlayerFileName(slot));
+        if (player.empty()) continue;
+        std::error_code ec;
+        auto written = std::filesystem::last_write_time(player, ec);
+        if (ec || (newest && written <= newestTime)) continue;
+        newest = slot;
+        newestTime = written;
+    }
+    return newest;
+}
+
 std::vector<std::string> SlotBackups(char slot) {
     std::string player = FindFileNoCase(".", PlayerFileName(slot) + ".bak");
     if (player.empty()) return {};

@@ -29,7 +29,6 @@
 #include "game/camp/camp_menu.h"
 #include "game/camp/change_magic.h"
 #include "game/camp/rest.h"
-#include "game/events/event_dispatch.h"
 #include "game/events/primitives.h"
 #include "game/events/statue_quiz.h"
 #include "game/explore/terrain.h"
@@ -239,7 +238,7 @@ TEST(ParticleSentences, BattleOrders) {
     });
 }
 
-TEST(ParticleSentences, TheParty_sMagicAndPowersInBattle) {
+TEST(ParticleSentences, MagicAndPowersInBattle) {
     auto cast = [](std::function<void(BattleEnemy&)> setUp) {
         return [=](World&, Ending e) {
             BattleEnemy& f = battle(e);

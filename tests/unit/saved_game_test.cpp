@@ -489,12 +489,12 @@ TEST(RestoreGame, AContinuedGameFromADamagedSaveEndsNamingTheFileAndItsBackups) 
     RestorePending = 1;
     EXPECT_THROW(LoadMapOrRestore(), ProgramHalt);
     ASSERT_FALSE(s.platform.messages.empty());
-    EXPECT_EQ(s.platform.messages.back(), "ERROR: \"player1.dat\" is damaged: 위치 (2,48)가 맵 밖입니다.");
+    EXPECT_EQ(s.platform.messages.back(), "ERROR: \"player1.dat\" is damaged: 위치 (2,48)이 맵 밖입니다.");
 
     s.WriteFile("player1.dat.bak", "");
     s.WriteFile("save1.map.bak", "");
     EXPECT_THROW(LoadMapOrRestore(), ProgramHalt);
-    EXPECT_EQ(s.platform.messages.back(), "ERROR: \"player1.dat\" is damaged: 위치 (2,48)가 맵 밖입니다; "
+    EXPECT_EQ(s.platform.messages.back(), "ERROR: \"player1.dat\" is damaged: 위치 (2,48)이 맵 밖입니다; "
                                           "the previous save is in player1.dat.bak and save1.map.bak.");
 }
 

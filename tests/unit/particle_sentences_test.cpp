@@ -463,6 +463,9 @@ TEST(ParticleSentences, TownsAndScripts) {
     auto temple = [](int family) {
         return [=](World& w, Ending e) {
             member(1, e, family);
+            // A swordsman beside the mage, so the sword is refused rather
+            // than carried for want of anyone who can wield it.
+            if (family == kMageFamily) World::AddMember(2, "검사", kFighterFamily, 1, 5);
             w.Enter(kTemple, 20, 41);
             w.OnSquare(20, 8, "{enter}");
         };

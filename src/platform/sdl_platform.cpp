@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <SDL_syswm.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -37,6 +38,52 @@ char shifted(char c) {
     for (int i = 0; plain[i]; ++i)
         if (plain[i] == c) return withShift[i];
     return c;
+}
+
+#ifdef SDL_VIDEO_DRIVER_X11
+int ignoreXError(Display*, XErrorEvent*) { return 0; }
+
+// The window a window property names, or None.
+Window windowProperty(Display* display, Window window, const char* name) {
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    Window value = None;
+    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1, False, XA_WINDOW, &type,
+                           &format, &count, &after, &data) == Success &&
+        type == XA_WINDOW && format == 32 && count == 1)
+        value = Window(*reinterpret_cast<unsigned long*>(data));
+    if (data) XFree(data);
+    return value;
+}
+#endif
+
+// Whether a window manager makes the window fullscreen when SDL asks for it.
+// On X11 SDL only asks (the _NET_WM_STATE message) and takes the window to
+// be as large as the desktop at once; with no window manager nobody answers,
+// the window keeps its size, and the picture centred for the desktop lands
+// off its place and cut. A running manager names a window of its own on the
+// root window, and names it again on that window.
+bool windowManagerDoesFullscreen(SDL_Window* window) {
+#ifdef SDL_VIDEO_DRIVER_X11
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return true;
+    Display* display = info.info.x11.display;
+    // A manager that has gone leaves its window's name behind: reading the
+    // vanished window must not end the game.
+    XSync(display, False);
+    auto previousHandler = XSetErrorHandler(ignoreXError);
+    Window manager = windowProperty(display, DefaultRootWindow(display), "_NET_SUPPORTING_WM_CHECK");
+    bool running = manager != None && windowProperty(display, manager, "_NET_SUPPORTING_WM_CHECK") == manager;
+    XSync(display, False);
+    XSetErrorHandler(previousHandler);
+    return running;
+#else
+    (void)window;
+    return true;
+#endif
 }
 
 }  // namespace
@@ -163,9 +210,23 @@ void SdlPlatform::ErrorBox(const std::string& caption, const std::string& text) 
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), nullptr);
 }
 
+// Without a window manager to do it, the window itself is moved to the
+// display's corner and made as large as the display, and put back after.
 void SdlPlatform::toggleFullscreen() {
     fullscreen_ = !fullscreen_;
-    SDL_SetWindowFullscreen(window_, fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    if (fullscreen_) coversDisplay_ = !windowManagerDoesFullscreen(window_);
+    if (!coversDisplay_) {
+        SDL_SetWindowFullscreen(window_, fullscreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    } else if (fullscreen_) {
+        SDL_Rect display{};
+        SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window_), &display);
+        SDL_GetWindowPosition(window_, &windowedX_, &windowedY_);
+        SDL_SetWindowPosition(window_, display.x, display.y);
+        SDL_SetWindowSize(window_, display.w, display.h);
+    } else {
+        SDL_SetWindowSize(window_, kScreenWidth * scale_, kScreenHeight * scale_);
+        SDL_SetWindowPosition(window_, windowedX_, windowedY_);
+    }
     refresh();
 }
 

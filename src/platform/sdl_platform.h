@@ -48,6 +48,8 @@ private:
     const uint16_t* lastFrame_ = nullptr;
     int scale_ = 1;
     bool fullscreen_ = false;
+    bool coversDisplay_ = false;         // fullscreen without a window manager
+    int windowedX_ = 0, windowedY_ = 0;  // where the window stood before
     bool exitAfterFirstFrame_ = false;
     bool mixerOpen_ = false;
     void* music_ = nullptr;  // the open Mix_Music

@@ -11,7 +11,8 @@
 #   args ARGS          extra game arguments (e.g. /g)
 #   status N           expected exit status (default 0)
 #   file NAME [AS]     copy tests/scenarios/files/NAME into the game folder
-#                      first (under the name AS when given)
+#                      first (under the name AS when given), keeping its
+#                      time: older than any save the game writes
 #   state TEXT         the state JSON contains TEXT
 #   transcript TEXT    a transcript line contains TEXT ("x y colour text")
 #   stderr TEXT        the harness printed TEXT to standard error (message boxes)
@@ -43,7 +44,7 @@ for scenario in "$HERE"/*.scn; do
         keys="$(grep -v "^#" "$HERE/hero.keys" | tr -d "\r\n")$keys"
     fi
     want=$(sed -n 's/^status //p' "$scenario")
-    sed -n 's/^file //p' "$scenario" | while read -r f as; do cp "$HERE/files/$f" "$work/${as:-$(basename "$f")}"; done
+    sed -n 's/^file //p' "$scenario" | while read -r f as; do cp -p "$HERE/files/$f" "$work/${as:-$(basename "$f")}"; done
     (cd "$work" && timeout 60 "$HEADLESS" --seed 1 --keys "$keys" --shot shot.png \
         --transcript transcript.txt --state state.json $args >stdout.txt 2>stderr.txt)
     status=$?

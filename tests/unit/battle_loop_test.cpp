@@ -171,9 +171,9 @@ TEST_F(BattleLoopTest, SentencesUseEachNamesOwnParticles) {
     Member[1].Weapon = 9;
     EXPECT_EQ(JohabToUtf8(ComposeActionSentence(1, ActWeapon, 9, 1)), "검사는 소형 도끼로 " + rat + "를 내려쳤다");
     EXPECT_EQ(JohabToUtf8(ComposeActionSentence(1, ActSpecialSpell, 4, 1)),
-              "검사는 " + rat + "에게 한명 마법 불능로 특수 공격을 했다");
+              "검사는 " + rat + "에게 한명 마법 불능으로 특수 공격을 했다");
     EXPECT_EQ(JohabToUtf8(ComposeActionSentence(1, ActSpellOne, 1, 1)),
-              "검사는 '마법 화살'으로 " + rat + "에게 공격했다");
+              "검사는 '마법 화살'로 " + rat + "에게 공격했다");
     EXPECT_EQ(JohabToUtf8(ComposeActionSentence(1, ActEsp, 6, 0)), "검사는 모든 적에게 수소 핵융합을 사용했다");
     EXPECT_EQ(JohabToUtf8(ComposeActionSentence(1, ActSummon, 7, 1)), "검사는 거인을 부름을 시도 했다");
     EXPECT_EQ(JohabToUtf8(ComposeActionSentence(1, ActNothing, 0, 0)), "검사는  잠시 주저했다");

@@ -375,7 +375,7 @@ TEST_F(ScriptedBattleTest, APartyDownLosesEvenWhenEveryFoeFell) {
 }
 
 TEST_F(ScriptedBattleTest, AFinalDefeatHandsOverToTheEndOfGameDialog) {
-    session.platform.AppendKeys("{down}{enter}");  // "게임을 끝낸다"
+    session.platform.AppendKeys("{down}{enter}{down}{enter}");  // "게임을 끝낸다", and "예"
     EXPECT_THROW(Battle(true, true), ProgramHalt);
     EXPECT_TRUE(Said("일행은 모두 전투에서 패했다 !!"));
     EXPECT_EQ(PartyFate(), kFateBattle) << "the dialog read the battle's state";

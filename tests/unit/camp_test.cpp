@@ -444,5 +444,32 @@ TEST(GameOptions, OrderDismissAndUnequip) {
     EXPECT_EQ(Member[1].WeaponPower, 35) << "only the number changes";
 }
 
+// The difficulty questions and the order's second list open on what stands,
+// so Enters that only look change nothing.
+TEST(GameOptions, EveryChoiceOpensOnTheCurrentSetting) {
+    test::Session s;
+    Party.Flags[FlagMaxEnemies] = 6;
+    Party.Flags[FlagTemperament] = 1;
+    AttackUnconscious = 0;
+    s.platform.AppendKeys("{enter}{enter}{enter}{enter}");
+    GameOptionsMenu();
+    EXPECT_EQ(Party.Flags[FlagMaxEnemies], 6);
+    EXPECT_EQ(Party.Flags[FlagTemperament], 1);
+    EXPECT_EQ(AttackUnconscious, 0);
+    s.platform.AppendKeys("{enter}{down}{enter}{up}{enter}{up}{enter}");
+    GameOptionsMenu();
+    EXPECT_EQ(Party.Flags[FlagMaxEnemies], 7);
+    EXPECT_EQ(Party.Flags[FlagTemperament], 2);
+    EXPECT_EQ(AttackUnconscious, 1);
+
+    person(1, "가", 1, 10);
+    person(2, "나", 1, 10);
+    person(4, "라", 1, 20);
+    s.platform.AppendKeys("{down}{enter}{down*2}{enter}{enter}");
+    GameOptionsMenu();
+    EXPECT_EQ(JohabToUtf8(Member[2].Name.str()), "나");
+    EXPECT_EQ(JohabToUtf8(Member[4].Name.str()), "라");
+}
+
 }  // namespace
 }  // namespace vela

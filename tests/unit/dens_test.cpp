@@ -149,6 +149,34 @@ TEST(PyramidSquares, TheLavaTrapATeleportTheStairsAndTheFinds) {
     EXPECT_EQ(PartyY, 85);
 }
 
+TEST(PyramidSquares, TheTrialsStoneInTheLowestRowCanBeRead) {
+    World w;
+    w.Enter(kPyramid, 143, 115);
+    w.Walk("{down}");
+    EXPECT_TRUE(w.Said("여섯 석상의 시험"));
+    EXPECT_EQ(PartyY, 115);
+}
+
+TEST(PyramidGuards, EachWonFightEndsInItsVictoryLine) {
+    const struct {
+        int x, y;
+        Bit bit;
+        const char* victory;
+    } fights[] = {
+        {22, 24, Bit::PyramidGuardCrypt, " 석상들은 다시 모래가 되어 무너져 내렸다."},
+        {136, 66, Bit::PyramidGuardClue, " 계단을 지키던 파수병들이 모두 쓰러졌다."},
+        {125, 24, Bit::PyramidGuardTreasury, " 황금 가면이 갈라져 바닥에 떨어졌다."},
+    };
+    for (const auto& f : fights) {
+        World w;
+        World::MakeHeroUnbeatable();
+        w.Enter(kPyramid, f.x, f.y + 1);
+        w.OnSquareUntilKeysRunOut(f.x, f.y, "{enter*300}");
+        EXPECT_TRUE(IsSet(f.bit)) << f.victory;
+        EXPECT_TRUE(w.Said(f.victory));
+    }
+}
+
 TEST(ClosedDoors, TheArchiveStaysShutAndTheLeversOpenTheCave) {
     World w;
     w.Enter(kEvidence, 21, 34);

@@ -7,6 +7,7 @@
 #include "game/ending/ending.h"
 #include "game/state/party.h"
 #include "game/world/map_data.h"
+#include "platform/headless_platform.h"
 #include "screen/gfx.h"
 #include "screen/johab.h"
 #include "runtime/halt.h"
@@ -81,9 +82,11 @@ TEST(Ending, TheFadeRunsFromTheSixteenColoursToWhite) {
 TEST(Refusal, EightAvatarsComeUntilThePartyFalls) {
     World w;
     atStage16OnTheGround(w);
-    // Into the ruins, refuse, then fight with the first command every round.
-    EXPECT_THROW(w.EnterFrom(20, 12, 0, -1, "{enter*5}{down}{enter}{enter*3}{enter*200}"), ProgramHalt);
+    // Into the ruins, refuse, then fight with the first command every round;
+    // the Enters left over go round the defeat's dialog, which they never end.
+    EXPECT_THROW(w.EnterFrom(20, 12, 0, -1, "{enter*5}{down}{enter}{enter*3}{enter*200}"), ScriptExhausted);
     EXPECT_TRUE(w.Said("에레보스와 끝까지 싸우겠다"));
+    EXPECT_TRUE(w.Said("일행은 모두 전투에서 패했다 !!"));
     EXPECT_TRUE(w.Said("여덟 개의 그림자가 되어"));
     EXPECT_EQ(EnemyCount, 8);
     EXPECT_EQ(Party.MapNumber, kOverworld);

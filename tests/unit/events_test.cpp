@@ -255,7 +255,7 @@ TEST(BankVault, SurrenderStripsTheArmsAndRefusalEndsTheGame) {
     EXPECT_EQ(PartyX, 52);
     EXPECT_EQ(PartyY, 16);
 
-    EXPECT_THROW(w.TalkFrom(89, 47, 1, 0, "{down}{enter}{enter}{down}{enter}"), ProgramHalt);
+    EXPECT_THROW(w.TalkFrom(89, 47, 1, 0, "{down}{enter}{enter}{down}{enter}{down}{enter}"), ProgramHalt);
     EXPECT_EQ(+Member[1].HP, -9999);
     EXPECT_EQ(+Member[1].Dead, 9999);
     EXPECT_EQ(PartyFate(), kFateBattle);
@@ -345,22 +345,20 @@ TEST(CastleGuards, ARefusedFightLeavesItsBitClearAndAWonOneSetsIt) {
     EXPECT_FALSE(IsSet(Bit::TarnTreasuryGuards));
     EXPECT_EQ(PartyY, 29) << "refusing steps back off the square";
 
-    // A hero no guard can stand against.
-    MemberRecord& hero = Member[1];
-    hero.Level = 40;
-    hero.Strength = hero.Accuracy = hero.Agility = hero.Endurance = 99;
-    hero.Skills[1] = 99;
-    hero.Weapon = 7;
-    hero.HP = 30000;
-    UpdateEquipment(1);
-    PartyY = 28;
-    w.Keys("{enter}{enter*300}");
-    try {
-        SpecialSquare();
-    } catch (const ScriptExhausted&) {
-    }
+    World::MakeHeroUnbeatable();
+    w.OnSquareUntilKeysRunOut(65, 28, "{enter}{enter*300}");
     EXPECT_TRUE(IsSet(Bit::TarnTreasuryGuards));
     EXPECT_TRUE(w.Said("경비병들은 모두 쓰러졌다."));
+}
+
+TEST(TarnGarden, TheGraveyardOpensOnTheGardenWhereTheTownspersonStands) {
+    World w;
+    w.Enter(kTarn, 71, 76);  // inside the graveyard's gate
+    w.Walk("{down*3}{right*20}{down}");
+    EXPECT_EQ(PartyX, 91);
+    EXPECT_EQ(PartyY, 80);
+    w.Walk("{down}");
+    EXPECT_TRUE(w.Said("이 길은 묘지와 남문으로 이어져요."));
 }
 
 TEST(TarnSouthGate, OpensOnceTheKeyIsFoundAndStaysOpen) {

@@ -99,6 +99,18 @@ TEST(MapBuild, ArrivalAndStandSquaresMustLieInThePartyRange) {
     EXPECT_TRUE(mentions(errors, "needs floor class"));
 }
 
+TEST(MapBuild, BumpedSquaresInTheMarginAreRefusedByMapAndSquare) {
+    // Row 8 of a 12-row map is margin: the step onto the sign is taken back
+    // before the sign is looked at, though (6,7) above it is floor in range.
+    auto errors = errorsOf(smallTown({"check 6 8 signpost  # the trials", "entry 5 6"}, 8, "####.S..####"));
+    EXPECT_TRUE(mentions(errors, "Tarn.txt:"));
+    EXPECT_TRUE(mentions(errors, "Tarn (6,8) [the trials] is bumped, but lies outside the party range (columns 5..8, "
+                                 "rows 6..7): the step into it is taken back before the square is looked at"));
+    // A person in the right-hand margin, bumped from (8,7).
+    errors = errorsOf(smallTown({"check 6 7 person", "check 9 7 person  # keeper", "entry 5 6"}, 7, "####.G..G###"));
+    EXPECT_TRUE(mentions(errors, "Tarn (9,7) [keeper] is bumped, but lies outside the party range"));
+}
+
 TEST(MapBuild, BumpedSquaresNeedAFloorNeighbourTheWalkCanReach) {
     // A guard walled in on all sides cannot be talked to.
     auto lines = smallTown({"check 6 7 person", "entry 8 6"});

@@ -211,9 +211,9 @@ TEST(LoadMap, AContinuedGameNamesTheDamagedFileAndWhatIsWrong) {
         {"a saved map of width 0", [](Bytes&, Bytes& map) { map[0] = 0; },
          "ERROR: \"save1.map\" is damaged: 맵 크기가 1..200 x 1..125 밖입니다: 0 x 95" + backups},
         {"a saved map too narrow for the party", [](Bytes&, Bytes& map) { map[0] = 12; },
-         "ERROR: \"save1.map\" is damaged: 맵 크기 12 x 95 안에 일행의 위치 (10,48)가 들지 않습니다" + backups},
+         "ERROR: \"save1.map\" is damaged: 맵 크기 12 x 95 안에 일행의 위치 (10,48)이 들지 않습니다" + backups},
         {"a position outside any map", [](Bytes& player, Bytes&) { player[8] = 250; },
-         "ERROR: \"player1.dat\" is damaged: 위치 (250,48)가 맵 밖입니다" + backups},
+         "ERROR: \"player1.dat\" is damaged: 위치 (250,48)이 맵 밖입니다" + backups},
         {"a damaged map file of the game",
          [&noise](Bytes& player, Bytes& map) {
              player[7] = kPyramid;

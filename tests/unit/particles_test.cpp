@@ -1,9 +1,9 @@
-// Particles after typed names (judged by the last byte) and after the game's
-// own names (fixed classes set by the name operations).
+// The particle after a word that varies, judged from the word's own text:
+// typed names, the game's fixed names, digits and Latin letters.
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
+#include <vector>
 
 #include "game/state/names.h"
 #include "game/state/particles.h"
@@ -15,110 +15,124 @@ namespace {
 
 std::string J(std::string_view utf8) { return Utf8ToJohab(utf8); }
 std::string U(const std::string& johab) { return JohabToUtf8(johab); }
+std::string With(std::string_view utf8, Particle particle) { return U(WithParticle(J(utf8), particle)); }
 
-// What a message shows for "<name>(으)로" and "<name>을/를" right after naming.
-std::string instrumental(const std::string& name) { return U(name + ParticleEu + J("로")); }
-std::string object(const std::string& name) { return U(name + ParticleEul); }
+struct Forms {
+    Particle particle;
+    const char* afterVowel;
+    const char* afterRieul;
+    const char* afterConsonant;
+};
+const Forms kForms[] = {
+    {Particle::Topic, "는", "은", "은"},   {Particle::Subject, "가", "이", "이"},
+    {Particle::Object, "를", "을", "을"},  {Particle::With, "와", "과", "과"},
+    {Particle::Instrumental, "로", "로", "으로"}, {Particle::Vocative, "여", "이여", "이여"},
+};
+
+// The form for a word whose last syllable (UTF-8, read here by its Unicode
+// code, not by the game's Johab bits) ends as it does.
+std::string expectedForm(const std::string& utf8Word, const Forms& forms) {
+    std::u32string word;
+    for (std::size_t i = 0; i < utf8Word.size();) {
+        unsigned char b = static_cast<unsigned char>(utf8Word[i]);
+        int extra = b < 0x80 ? 0 : b < 0xE0 ? 1 : b < 0xF0 ? 2 : 3;
+        char32_t c = extra == 0 ? b : b & (0x3F >> extra);
+        for (int k = 1; k <= extra; ++k) c = c << 6 | (static_cast<unsigned char>(utf8Word[i + k]) & 0x3F);
+        word += c;
+        i += 1 + extra;
+    }
+    char32_t last = word.back();
+    EXPECT_TRUE(last >= 0xAC00 && last <= 0xD7A3) << utf8Word;
+    int final = int(last - 0xAC00) % 28;  // 0: none, 8: ㄹ
+    return final == 0 ? forms.afterVowel : final == 8 ? forms.afterRieul : forms.afterConsonant;
+}
 
 }  // namespace
 
-TEST(TypedNameParticles, ChoosesByFinalConsonantOfLastSyllable) {
-    EXPECT_EQ(U(WithParticle(J("철수"), Particle::Topic)), "철수는");
-    EXPECT_EQ(U(WithParticle(J("영철"), Particle::Topic)), "영철은");
-    EXPECT_EQ(U(WithParticle(J("벨라"), Particle::Subject)), "벨라가");
-    EXPECT_EQ(U(WithParticle(J("한결"), Particle::Subject)), "한결이");
-    EXPECT_EQ(U(WithParticle(J("오크"), Particle::Object)), "오크를");
-    EXPECT_EQ(U(WithParticle(J("용암 골렘"), Particle::Object)), "용암 골렘을");
-}
-
-TEST(TypedNameParticles, EachParticleHasItsOwnPairOfForms) {
-    // One vowel-ending and one consonant-ending name through all three, so
-    // a particle answering with another's forms shows.
-    const std::pair<Particle, std::pair<const char*, const char*>> expected[] = {
-        {Particle::Topic, {"레아는", "레온은"}},
-        {Particle::Subject, {"레아가", "레온이"}},
-        {Particle::Object, {"레아를", "레온을"}},
-    };
-    for (const auto& [particle, forms] : expected) {
-        EXPECT_EQ(U(WithParticle(J("레아"), particle)), forms.first);
-        EXPECT_EQ(U(WithParticle(J("레온"), particle)), forms.second);
+TEST(Particles, EveryParticleHasItsFormAfterAVowelAfterRieulAndAfterAnotherConsonant) {
+    for (const Forms& f : kForms) {
+        EXPECT_EQ(With("레아", f.particle), std::string("레아") + f.afterVowel);
+        EXPECT_EQ(With("리겔", f.particle), std::string("리겔") + f.afterRieul);
+        EXPECT_EQ(With("레온", f.particle), std::string("레온") + f.afterConsonant);
     }
 }
 
-TEST(TypedNameParticles, AsciiEndingsAreJudgedByTheirByte) {
-    // 'a' is 0x61: low five bits 1, so it reads as a vowel ending.
-    EXPECT_EQ(U(WithParticle("Vela", Particle::Topic)), "Vela는");
-    EXPECT_EQ(U(WithParticle("a", Particle::Object)), "a를");
-    // '1' is 0x31: low five bits 17.
-    EXPECT_EQ(U(WithParticle("R2D1", Particle::Topic)), "R2D1은");
-    EXPECT_EQ(U(WithParticle(J("용사1"), Particle::Subject)), "용사1이");
+TEST(Particles, OnlyTheLastSyllableCounts) {
+    EXPECT_EQ(With("철수", Particle::Topic), "철수는");
+    EXPECT_EQ(With("영철", Particle::Topic), "영철은");
+    EXPECT_EQ(With("용암 골렘", Particle::Instrumental), "용암 골렘으로");
+    EXPECT_EQ(With("에레보스의 화신", Particle::Topic), "에레보스의 화신은");
+    EXPECT_EQ(With("몰록", Particle::Topic), "몰록은");
+    // A double final with ㄹ first is no plain ㄹ: 닭으로.
+    EXPECT_EQ(With("닭", Particle::Instrumental), "닭으로");
 }
 
-TEST(TypedNameParticles, EmptyNameGivesNoParticle) {
-    EXPECT_EQ(WithParticle("", Particle::Topic), "");
-    EXPECT_EQ(WithParticle("", Particle::Subject), "");
-    EXPECT_EQ(WithParticle("", Particle::Object), "");
-    EXPECT_EQ(U(WithParticle("", Particle::Object) + J(" 이미 죽은 상태입니다")), " 이미 죽은 상태입니다");
+TEST(Particles, MarksAfterTheWordArePassedOver) {
+    EXPECT_EQ(With("'마법 화살'", Particle::Instrumental), "'마법 화살'로");
+    EXPECT_EQ(With("'마법 단창'", Particle::Instrumental), "'마법 단창'으로");
+    EXPECT_EQ(With("'한명 치료'", Particle::Object), "'한명 치료'를");
+    EXPECT_EQ(With("(10,48)", Particle::Subject), "(10,48)이");
+    // Nothing to judge: the consonant form.
+    EXPECT_EQ(With("??", Particle::Object), "??을");
 }
 
-TEST(FixedNameParticles, Weapons) {
-    EXPECT_EQ(instrumental(WeaponName(26)), "활로");
-    EXPECT_EQ(object(WeaponName(26)), "활을");
-    EXPECT_EQ(instrumental(WeaponName(1)), "단검으로");
-    EXPECT_EQ(object(WeaponName(1)), "단검을");
-    EXPECT_EQ(instrumental(WeaponName(3)), "샤벨로");
-    EXPECT_EQ(instrumental(WeaponName(0)), "맨손으로");
-    EXPECT_EQ(object(WeaponName(2)), "그라디우스를");
-    EXPECT_EQ(instrumental(WeaponName(2)), "그라디우스로");
-    EXPECT_EQ(object(WeaponName(46)), "불꽃을");
-    EXPECT_EQ(object(WeaponName(49)), "냉동 가스를");
-    EXPECT_EQ(object(WeaponName(50)), "불확실한 무기를");
-    EXPECT_EQ(object(WeaponName(200)), "불확실한 무기를");
+TEST(Particles, LoneJamoReadByTheirNames) {
+    EXPECT_EQ(With("ㄹ", Particle::Instrumental), "ㄹ로");  // 리을
+    EXPECT_EQ(With("ㅋ", Particle::Instrumental), "ㅋ으로");  // 키읔
+    EXPECT_EQ(With("ㅏ", Particle::Topic), "ㅏ는");
+    // A syllable cut off after its lead byte is passed over.
+    std::string cut = J("리겔") + J("나").substr(0, 1);
+    EXPECT_EQ(WithParticle(cut, Particle::Topic), cut + J("은"));
 }
 
-TEST(FixedNameParticles, ShieldsAndArmour) {
-    EXPECT_EQ(instrumental(ShieldName(0)), "없음으로");
-    EXPECT_EQ(object(ShieldName(1)), "가죽 방패를");
-    EXPECT_EQ(object(ShieldName(6)), "불확실함를");  // the fallback is classed as a vowel
-    EXPECT_EQ(object(ArmourName(0)), "없음을");
-    EXPECT_EQ(instrumental(ArmourName(1)), "가죽 갑옷으로");
-    EXPECT_EQ(object(ArmourName(5)), "브리간디를");
-    EXPECT_EQ(object(ArmourName(7)), "라멜라를");
-    EXPECT_EQ(object(ArmourName(10)), "플래티움 갑옷을");
-    EXPECT_EQ(instrumental(ArmourName(255)), "흑요석 갑옷으로");
-    EXPECT_EQ(object(ArmourName(11)), "불확실함를");
-}
-
-TEST(FixedNameParticles, EverySchoolFourSpellTakesReul) {
-    for (int spell = 1; spell <= 10; ++spell) {
-        SpellName(0, 1);  // a consonant name first, so a stale value would show
-        std::string name = SpellName(4, spell);
-        EXPECT_EQ(U(ParticleEul), "를") << U(name);
-        EXPECT_EQ(ParticleEu, "") << U(name);
+TEST(Particles, DigitsAsReadInKorean) {
+    // 일, 이, 삼, 사, 오, 육, 칠, 팔, 구; 10 is 십.
+    const char* topics[] = {"은", "는", "은", "는", "는", "은", "은", "은", "는"};
+    const char* instrumentals[] = {"로", "로", "으로", "로", "로", "으로", "로", "로", "로"};
+    for (int d = 1; d <= 9; ++d) {
+        std::string n = std::to_string(d);
+        EXPECT_EQ(With(n, Particle::Topic), n + topics[d - 1]);
+        EXPECT_EQ(With(n, Particle::Instrumental), n + instrumentals[d - 1]);
     }
-    EXPECT_EQ(object(SpellName(4, 4)), "한명 마법 불능를");
+    EXPECT_EQ(With("10", Particle::Instrumental), "10으로");
+    EXPECT_EQ(With("77", Particle::Topic), "77은");
+    EXPECT_EQ(With("용사2", Particle::Subject), "용사2가");
 }
 
-TEST(FixedNameParticles, SpellsOfOtherSchools) {
-    EXPECT_EQ(object(SpellName(0, 1)), "마법 화살을");
-    EXPECT_EQ(object(SpellName(0, 2)), "마법 화구를");
-    EXPECT_EQ(object(SpellName(0, 5)), "마법 발화를");
-    EXPECT_EQ(object(SpellName(1, 2)), "열선 파동을");
-    EXPECT_EQ(object(SpellName(1, 3)), "초음파를");
-    EXPECT_EQ(object(SpellName(1, 7)), "브리자드를");
-    EXPECT_EQ(object(SpellName(1, 8)), "에너지 장막을");
-    EXPECT_EQ(object(SpellName(2, 9)), "식량 제조를");
-    EXPECT_EQ(object(SpellName(2, 8)), "공간 이동을");
-    EXPECT_EQ(object(SpellName(3, 6)), "모두 치료를");
-    EXPECT_EQ(object(SpellName(3, 4)), "한명 부활을");
-    EXPECT_EQ(object(SpellName(5, 1)), "투시를");
-    EXPECT_EQ(object(SpellName(5, 2)), "예언을");
-    for (int spell = 1; spell <= 10; ++spell) {
-        SpellName(4, 1);
-        SpellName(6, spell);
-        EXPECT_EQ(U(ParticleEu), "으") << spell;
-    }
-    EXPECT_EQ(instrumental(SpellName(7, 1)), "알수 없는 마법으로");
-    EXPECT_EQ(instrumental(SpellName(2, 11)), "알수 없는 마법으로");
-    EXPECT_EQ(instrumental(SpellName(-1, 1)), "알수 없는 마법으로");
+TEST(Particles, LatinLettersAsAnEnglishNameEnds) {
+    EXPECT_EQ(With("Vela", Particle::Topic), "Vela는");
+    EXPECT_EQ(With("Bill", Particle::Instrumental), "Bill로");
+    EXPECT_EQ(With("Tom", Particle::Topic), "Tom은");
+    EXPECT_EQ(With("JACK", Particle::Object), "JACK을");
+    EXPECT_EQ(With("Mike", Particle::Subject), "Mike가");
+    EXPECT_EQ(With("R2D1", Particle::Topic), "R2D1은");
+}
+
+TEST(Particles, EmptyWordGivesNoParticle) {
+    for (const Forms& f : kForms) EXPECT_EQ(WithParticle("", f.particle), "");
+}
+
+// The fixed names carry no class of their own: every one of them, renamed or
+// not, takes the forms its last syllable asks for.
+TEST(FixedNameParticles, EveryNameTakesTheFormsOfItsLastSyllable) {
+    std::vector<std::string> names;
+    for (int w = 0; w <= kWeaponNames; ++w) names.push_back(WeaponName(w));
+    for (int s = 0; s <= kShieldNames; ++s) names.push_back(ShieldName(s));
+    for (int a = 0; a <= kArmourNames; ++a) names.push_back(ArmourName(a));
+    names.push_back(ArmourName(255));
+    for (int i = 1; i <= kItemNames; ++i) names.push_back(ItemName(i));
+    for (int school = 0; school <= kSpellSchools; ++school)
+        for (int spell = 1; spell <= kSpellsPerSchool; ++spell) names.push_back(SpellName(school, spell));
+    for (const std::string& name : names)
+        for (const Forms& f : kForms)
+            EXPECT_EQ(U(WithParticle(name, f.particle)), U(name) + expectedForm(U(name), f));
+}
+
+// Fourteen names once carried a class that disagreed with their ending.
+TEST(FixedNameParticles, NamesWhoseOldClassWasWrong) {
+    EXPECT_EQ(U(WithParticle(SpellName(0, 1), Particle::Instrumental)), "마법 화살로");
+    EXPECT_EQ(U(WithParticle(SpellName(3, 4), Particle::Instrumental)), "한명 부활로");
+    EXPECT_EQ(U(WithParticle(SpellName(4, 4), Particle::Object)), "한명 마법 불능을");
+    EXPECT_EQ(U(WithParticle(ArmourName(2), Particle::Instrumental)), "링 메일로");
+    EXPECT_EQ(U(WithParticle(ShieldName(6), Particle::Object)), "불확실함을");
 }

@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -510,7 +511,9 @@ protected:
         fs::remove_all(folder);
         PromptTest::TearDown();
     }
-    // Runs the dialog in the scratch folder; the halt status, or -1 when it returned.
+    // Runs the dialog in the scratch folder; the halt status, -1 when it
+    // returned, kAsking when it still waited for a key once the keys ran out.
+    static constexpr int kAsking = -2;
     int RunDialog(const std::string& keys) {
         ResetKeyQueue();
         platform.AppendKeys(keys);
@@ -520,10 +523,18 @@ protected:
                 EndOfGameDialog();
             } catch (const ProgramHalt& halt) {
                 status = halt.status;
+            } catch (const ScriptExhausted&) {
+                status = kAsking;
             }
         });
         EXPECT_TRUE(platform.ScriptDone()) << keys;
         return status;
+    }
+    // A saved game in the slot, written at the given time.
+    void SaveAt(char slot, fs::file_time_type written) {
+        fs::path player = folder / ("player" + std::string(1, slot) + ".dat");
+        std::ofstream(player) << "party";
+        fs::last_write_time(player, written);
     }
     fs::path folder;
 };
@@ -539,11 +550,41 @@ TEST_F(EndOfGameTest, QuitQuestionHaltsOnlyOnYes) {
 
 TEST_F(EndOfGameTest, LostPartyCannotReturnToPlayWithoutASavedGame) {
     PartyFate() = kFateBattle;
-    EXPECT_EQ(RunDialog("{enter}{down}{enter}{enter}"), 0) << "restore finds nothing, so the game ends";
+    EXPECT_EQ(RunDialog("{enter}{down}{enter}{enter}{down}{enter}"), 0) << "restore finds nothing, so the game ends";
     PartyFate() = kFateBattle;
-    EXPECT_EQ(RunDialog("{esc}"), 0);
+    EXPECT_EQ(RunDialog("{esc}{down}{enter}"), 0);
     PartyFate() = kFateLost;
-    EXPECT_EQ(RunDialog("x{esc}"), 0);
+    EXPECT_EQ(RunDialog("x{esc}{down}{enter}"), 0);
+}
+
+// Enter alone never ends a beaten party's game: "게임을 끝낸다", a cancelled
+// menu and a restore of nothing each ask once more, "아니오" first, and the
+// answer no goes back to where the player was.
+TEST_F(EndOfGameTest, ADefeatEndsOnlyOnASecondYes) {
+    PartyFate() = kFateBattle;
+    EXPECT_EQ(RunDialog("{down}{enter}{enter}{enter}{enter}{enter}{enter}{enter}"), kAsking);
+    EXPECT_EQ(RunDialog("{esc}{esc}{esc}"), kAsking);
+    EXPECT_EQ(RunDialog("{down}{enter}{down}{enter}"), 0);
+    PartyFate() = kFateLost;
+    EXPECT_EQ(RunDialog("x{enter}{enter}{enter}{enter}"), kAsking) << "the restore list, the question, the list";
+    EXPECT_EQ(RunDialog("x{enter}{down}{enter}"), 0);
+}
+
+TEST_F(EndOfGameTest, TheRestoreListOpensOnTheSaveWrittenLast) {
+    REQUIRE_FONTS();
+    auto now = fs::file_time_type::clock::now();
+    SaveAt('1', now - std::chrono::hours(2));
+    SaveAt('7', now - std::chrono::minutes(1));
+    SaveAt('4', now - std::chrono::hours(1));
+    for (uint8_t fate : {kFateBattle, kFateLost}) {
+        PartyFate() = fate;
+        At("list", [] {
+            EXPECT_EQ(ItemInk(65, 8), std::set<int>{15}) << "게임 데이타 6 (부): slot 7";
+            EXPECT_EQ(ItemInk(65, 1), std::set<int>{7});
+            EXPECT_EQ(ItemInk(65, 2), std::set<int>{7});
+        });
+        EXPECT_EQ(RunDialog("{enter}{shot:list}{esc}{down}{enter}"), 0);
+    }
 }
 
 TEST_F(EndOfGameTest, DialogTexts) {
@@ -554,7 +595,7 @@ TEST_F(EndOfGameTest, DialogTexts) {
         EXPECT_EQ(InkIn(245, 70, 625, 85), std::set<int>{10});
         EXPECT_EQ(ItemInk(100, 1), std::set<int>{15});
     });
-    RunDialog("{shot:asked}{down}{enter}");
+    RunDialog("{shot:asked}{down}{enter}{down}{enter}");
 
     ResetKeyQueue();
     SetFillStyle(1, kBackground);
@@ -564,7 +605,7 @@ TEST_F(EndOfGameTest, DialogTexts) {
         EXPECT_EQ(InkIn(245, 50, 625, 65), std::set<int>{13});
         EXPECT_EQ(InkIn(245, 272, 625, 287), std::set<int>{14}) << "waits for any key";
     });
-    RunDialog("{shot:dead}{enter}{esc}");
+    RunDialog("{shot:dead}{enter}{esc}{down}{enter}");
 }
 
 TEST_F(EndOfGameTest, EndCommandKeepsItsNameOnEveryQuit) {

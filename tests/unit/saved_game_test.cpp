@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -400,9 +401,28 @@ TEST(RestoreGame, ALostBattleRestoredFromTheEndOfGameDialogReadsAsLoaded) {
     startOnTarn();
     ASSERT_TRUE(save('1'));
     PartyFate() = kFateBattle;
-    s.platform.AppendKeys("{enter}{down}{enter}");  // restore, then the main game
+    s.platform.AppendKeys("{enter}{enter}");  // restore: the list opens on the main game, saved last
     EndOfGameDialog();
     EXPECT_EQ(PartyFate(), kFateLoaded);
+}
+
+TEST(NewestSlot, GoesByWhenEachPlayerFileWasWritten) {
+    test::Session s(false);
+    EXPECT_EQ(NewestSlot(), 0);
+    auto now = fs::file_time_type::clock::now();
+    auto writeAt = [&s](const std::string& name, fs::file_time_type written) {
+        s.WriteFile(name, "party");
+        fs::last_write_time(name, written);
+    };
+    writeAt("save9.map", now);  // a map alone is no saved game
+    writeAt("player2.dat.bak", now);
+    EXPECT_EQ(NewestSlot(), 0);
+    writeAt("player5.dat", now - std::chrono::hours(3));
+    writeAt("PLAYER8.DAT", now - std::chrono::hours(1));
+    writeAt("player3.dat", now - std::chrono::hours(2));
+    EXPECT_EQ(NewestSlot(), '8');
+    writeAt("player6.dat", now - std::chrono::hours(1));
+    EXPECT_EQ(NewestSlot(), '6') << "a tie goes to the lower slot";
 }
 
 TEST(RestoreGame, FindsPlayerFilesWhateverTheirCaseAndReadsAShortOnePartly) {
@@ -469,12 +489,12 @@ TEST(RestoreGame, AContinuedGameFromADamagedSaveEndsNamingTheFileAndItsBackups) 
     RestorePending = 1;
     EXPECT_THROW(LoadMapOrRestore(), ProgramHalt);
     ASSERT_FALSE(s.platform.messages.empty());
-    EXPECT_EQ(s.platform.messages.back(), "ERROR: \"player1.dat\" is damaged: 위치 (2,48)가 맵 밖입니다.");
+    EXPECT_EQ(s.platform.messages.back(), "ERROR: \"player1.dat\" is damaged: 위치 (2,48)이 맵 밖입니다.");
 
     s.WriteFile("player1.dat.bak", "");
     s.WriteFile("save1.map.bak", "");
     EXPECT_THROW(LoadMapOrRestore(), ProgramHalt);
-    EXPECT_EQ(s.platform.messages.back(), "ERROR: \"player1.dat\" is damaged: 위치 (2,48)가 맵 밖입니다; "
+    EXPECT_EQ(s.platform.messages.back(), "ERROR: \"player1.dat\" is damaged: 위치 (2,48)이 맵 밖입니다; "
                                           "the previous save is in player1.dat.bak and save1.map.bak.");
 }
 

@@ -4,6 +4,8 @@
 // and the levers of 아스모데우스's cave against the tiles of its map.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "game/camp/prophecy.h"
 #include "game/events/event_dispatch.h"
 #include "game/events/primitives.h"
@@ -155,9 +157,10 @@ TEST(MakersHall, TheCameoLeadsInAndTheDoorBackToTheUnderworldOfTheStage) {
 
 TEST(MolochRoad, ThePrisonerOffersToJoinOnceTheRoadIsClear) {
     World w;
+    World::MakeHeroUnbeatable();
     w.Enter(kUnderworld1, 88, 21);
-    SetBit(Bit::Underworld1Fight4);
-    w.OnSquare(88, 20, "{enter}{enter}");
+    w.OnSquareUntilKeysRunOut(88, 20, "{enter*300}");
+    EXPECT_TRUE(IsSet(Bit::Underworld1Fight4));
     EXPECT_TRUE(w.Said("빛의 지붕 경비대장 알니람."));
     EXPECT_EQ(Member[2].Level, 9);
     EXPECT_TRUE(IsSet(Bit::Alnilam));
@@ -166,14 +169,53 @@ TEST(MolochRoad, ThePrisonerOffersToJoinOnceTheRoadIsClear) {
     EXPECT_FALSE(w.Said("알니람"));
 }
 
-TEST(TempleWeapon, StaysOnTheAltarForAMemberWhoCannotWieldIt) {
+TEST(MolochRoad, APrisonerTurnedAwayWaitsByTheCartAndAsksAgain) {
+    World w;
+    w.Enter(kUnderworld1, 88, 21);
+    SetBit(Bit::Underworld1Fight4);  // the road was cleared on an earlier visit
+    w.OnSquare(88, 20, "{down}{enter}");
+    EXPECT_TRUE(w.Said("다시 만났구려."));
+    EXPECT_TRUE(Member[2].Name.empty());
+    EXPECT_FALSE(IsSet(Bit::Alnilam)) << "a no leaves him on the road";
+
+    // A full party: he stays on the road and says so.
+    for (int slot = 2; slot <= 5; ++slot) World::AddMember(slot, "동료", kFighterFamily, 1, 1);
+    w.OnSquare(89, 20, "{enter}");
+    EXPECT_TRUE(w.Said("여기서 기다리겠소."));
+    EXPECT_FALSE(IsSet(Bit::Alnilam));
+
+    std::memset(&Member[5], 0, sizeof Member[5]);
+    w.OnSquare(88, 20, "{enter}");
+    EXPECT_EQ(Member[5].Level, 9);
+    EXPECT_TRUE(IsSet(Bit::Alnilam));
+}
+
+TEST(TempleWeapon, StaysOnTheAltarForAMemberWhoCannotWieldItWhenAnotherCan) {
     World w;
     World::AddMember(1, "세라", kMageFamily, 1, 5);
+    World::AddMember(2, "레온", kFighterFamily, 1, 1);
     w.Enter(kTemple, 20, 41);
     w.OnSquare(20, 8, "{enter}");
     EXPECT_EQ(Member[1].Weapon, 0);
     EXPECT_FALSE(IsSet(Bit::TempleWeapon));
     EXPECT_TRUE(w.Said(" 이 검을 다룰 수 없습니다."));
+    w.OnSquare(20, 8, "{down}{enter}");
+    EXPECT_EQ(Member[2].Weapon, 7);
+    EXPECT_TRUE(w.Said("손에 쥐었다."));
+    EXPECT_EQ(objectives() & 0x04, 0x04);
+}
+
+TEST(TempleWeapon, APartyThatCannotWieldItStillTakesItAndTheDeedIsDone) {
+    World w;
+    World::AddMember(1, "세라", kMageFamily, 1, 5);
+    World::AddMember(2, "무진", kFighterFamily, 5, 5);  // a monk fights bare-handed
+    w.Enter(kTemple, 20, 41);
+    w.OnSquare(20, 8, "{down}{enter}");
+    EXPECT_EQ(Member[2].Weapon, 7);
+    EXPECT_TRUE(w.Said("그래도 검을 두고 갈 수는 없었다."));
+    EXPECT_TRUE(w.Said("거두어 지녔다."));
+    EXPECT_TRUE(IsSet(Bit::TempleWeapon));
+    EXPECT_EQ(objectives() & 0x04, 0x04);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include "game/events/primitives.h"
 #include "game/state/enemy_table.h"
 #include "game/state/party.h"
+#include "game/state/rules.h"
+#include "platform/headless_platform.h"
 #include "game/explore/map_step.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
@@ -35,6 +37,16 @@ void World::AddMember(int slot, const char* utf8Name, int family, int cls, int l
     m.HP = int16_t(m.Endurance * level * 10);
 }
 
+void World::MakeHeroUnbeatable() {
+    MemberRecord& hero = Member[kHeroSlot];
+    hero.Level = 40;
+    hero.Strength = hero.Accuracy = hero.Agility = hero.Endurance = 99;
+    hero.Skills[1] = 99;
+    hero.Weapon = 7;
+    hero.HP = 30000;
+    UpdateEquipment(kHeroSlot);
+}
+
 void World::Enter(MapId map, int x, int y) { ChangeMap(map, x, y); }
 
 void World::Walk(const std::string& keys) {
@@ -55,6 +67,13 @@ void World::OnSquare(int x, int y, const std::string& keys) {
     Place(x, y);
     Keys(keys);
     SpecialSquare();
+}
+
+void World::OnSquareUntilKeysRunOut(int x, int y, const std::string& keys) {
+    try {
+        OnSquare(x, y, keys);
+    } catch (const ScriptExhausted&) {
+    }
 }
 
 void World::TalkFrom(int x, int y, int dx, int dy, const std::string& keys) {

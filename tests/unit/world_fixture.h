@@ -28,6 +28,9 @@ public:
     void Place(int x, int y, int dx = 0, int dy = -1);
     // The party steps north onto (x, y) and the square's event plays with the keys.
     void OnSquare(int x, int y, const std::string& keys = "");
+    // The same for a square whose event may still wait for a key when the
+    // keys run out, such as a fight played with a run of Enters.
+    void OnSquareUntilKeysRunOut(int x, int y, const std::string& keys);
     // The party on (x, y) bumps the square in the direction (dx, dy) with the
     // keys: talks to whoever stands there, or enters the place there.
     void TalkFrom(int x, int y, int dx, int dy, const std::string& keys = "");
@@ -36,6 +39,8 @@ public:
     void Forget() { lines.clear(); }
     // Adds a named member in the slot with the family, class and level.
     static void AddMember(int slot, const char* utf8Name, int family, int cls, int level);
+    // Makes the hero one no scripted guard can stand against.
+    static void MakeHeroUnbeatable();
 };
 
 // A map's source (data/maps/<name>.txt) as the builder reads it: its check

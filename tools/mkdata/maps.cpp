@@ -313,17 +313,23 @@ void ValidateMap(const MapSource& map, Errors& errors) {
                                   ClassName(c) + ")");
             return false;
         }
-        if (isBumpClass(m.cls) && !entry) {
+        // A step into the margin is taken back before the square is looked
+        // at, so a square bumped there never answers either.
+        bool bumped = isBumpClass(m.cls) && !entry;
+        if (!map.inPartyRange(m.x, m.y)) {
+            errors.add(where, map.name + " " + describe(m) + (bumped ? " is bumped" : " is stood on") +
+                                  ", but lies outside the party range (columns 5.." + std::to_string(map.width - 4) +
+                                  ", rows 6.." + std::to_string(map.height - 5) + ")" +
+                                  (bumped ? ": the step into it is taken back before the square is looked at" : ""));
+            return false;
+        }
+        if (bumped) {
             bool reachable = false;
             for (int d = 0; d < 4; ++d) reachable |= floorAt(m.x + kDX[d], m.y + kDY[d]);
             if (!reachable) {
                 errors.add(where, describe(m) + " is bumped, but no floor square inside the party range touches it");
                 return false;
             }
-        } else if (!map.inPartyRange(m.x, m.y)) {
-            errors.add(where, describe(m) + " is stood on, but lies outside the party range (columns 5.." +
-                                  std::to_string(map.width - 4) + ", rows 6.." + std::to_string(map.height - 5) + ")");
-            return false;
         }
         return true;
     };

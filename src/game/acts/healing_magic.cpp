@@ -20,12 +20,11 @@ constexpr int kEveryoneItemSkill = 6;  // skill / 10 needed to heal everyone
 
 bool inBattle() { return PartyFate() != kFateNone; }
 
-void say(int t, std::string_view words) {
-    WriteMessage(TextColour::Narration, Member[t].Name.str() + std::string(words));
-}
+// "<name>은/는<words>".
+void say(int t, std::string_view words) { WriteMessage(TextColour::Narration, NameTopic(t) + std::string(words)); }
 
 void refuse(int t, std::string_view words) {
-    if (!inBattle()) WriteMessage(TextColour::Refusal, Member[t].Name.str() + std::string(words));
+    if (!inBattle()) WriteMessage(TextColour::Refusal, NameTopic(t) + std::string(words));
 }
 
 // Takes the cost from the caster; false (and says so) when it is short.
@@ -73,39 +72,39 @@ int HealingSkill(int slot) {
 
 void HealOne(int t) {
     MemberRecord& m = Member[t];
-    if (m.Dead > 0 || m.Unconscious > 0 || m.Poison > 0) return refuse(t, "는 치료될 상태가 아닙니다."_j);
-    if (m.HP >= FullHP(t)) return refuse(t, "는 치료할 필요가 없습니다."_j);
+    if (m.Dead > 0 || m.Unconscious > 0 || m.Poison > 0) return refuse(t, " 치료될 상태가 아닙니다."_j);
+    if (m.HP >= FullHP(t)) return refuse(t, " 치료할 필요가 없습니다."_j);
     if (!pay(2L * casterLevel())) return;
     m.HP = ClampToI16(std::min<long>(long(m.HP) + 20L * casterLevel(), FullHP(t)));
-    say(t, "는 치료되어 졌습니다."_j);
+    say(t, " 치료되어 졌습니다."_j);
 }
 
 void CurePoison(int t) {
     MemberRecord& m = Member[t];
-    if (m.Dead > 0 || m.Unconscious > 0) return refuse(t, "는 독이 치료될 상태가 아닙니다."_j);
-    if (m.Poison == 0) return refuse(t, "는 독에 걸리지 않았습니다."_j);
+    if (m.Dead > 0 || m.Unconscious > 0) return refuse(t, " 독이 치료될 상태가 아닙니다."_j);
+    if (m.Poison == 0) return refuse(t, " 독에 걸리지 않았습니다."_j);
     if (!pay(15)) return;
     m.Poison = 0;
-    say(t, "의 독은 제거 되었습니다."_j);
+    WriteMessage(TextColour::Narration, Member[t].Name.str() + std::string("의 독은 제거 되었습니다."_j));
 }
 
 void WakeUp(int t) {
     MemberRecord& m = Member[t];
-    if (m.Dead > 0) return refuse(t, "는 의식이 돌아올 상태가 아닙니다."_j);
-    if (m.Unconscious <= 0) return refuse(t, "는 의식불명이 아닙니다."_j);
+    if (m.Dead > 0) return refuse(t, " 의식이 돌아올 상태가 아닙니다."_j);
+    if (m.Unconscious <= 0) return refuse(t, " 의식불명이 아닙니다."_j);
     if (!pay(10L * m.Unconscious)) return;
     m.Unconscious = 0;
     if (m.HP < 1) m.HP = 1;
-    say(t, "는 의식을 되찾았습니다."_j);
+    say(t, " 의식을 되찾았습니다."_j);
 }
 
 void Revive(int t) {
     MemberRecord& m = Member[t];
-    if (m.Dead <= 0) return refuse(t, "는 아직 살아 있습니다."_j);
+    if (m.Dead <= 0) return refuse(t, " 아직 살아 있습니다."_j);
     if (!pay(30L * m.Dead)) return;
     m.Dead = 0;
     m.Unconscious = ClampToI16(std::max<long>(std::min<long>(m.Unconscious, long(m.Endurance) * m.Level), 1));
-    say(t, "는 다시 생명을 얻었습니다."_j);
+    say(t, " 다시 생명을 얻었습니다."_j);
 }
 
 void HealingMagic() {

@@ -96,14 +96,6 @@ void summon() {
     DrawPartyPanel();
 }
 
-// Items 3, 4, 5, 6 and 9 end in a vowel.
-std::string_view subjectOf(int item) {
-    switch (item) {
-        case kAntidote: case kWakingHerb: case kRevivingHerb: case kSummoningScroll: case kFlyingBoots: return "가"_j;
-        default: return "이"_j;
-    }
-}
-
 // The medicine takes effect; false when the member choice was cancelled.
 bool useOn(int item, int user) {
     switch (item) {
@@ -131,7 +123,7 @@ void UseItem(int selectable) {
     if (item == 0) return;
     uint8_t& count = Party.Items[item];
     if (count == 0) {
-        WriteMessage(TextColour::Refusal, std::string(" 하지만 "_j) + ItemName(item) + std::string(subjectOf(item)) +
+        WriteMessage(TextColour::Refusal, std::string(" 하지만 "_j) + WithParticle(ItemName(item), Particle::Subject) +
                                               std::string(" 없습니다."_j));
         PressAnyKey();
         return;

@@ -38,34 +38,36 @@ std::string ComposeActionSentence(int member, int action, int choice, int target
             // Out of arrows the sentence names nobody.
             if (IsShootingWeapon(m.Weapon) && Party.Arrows == 0) return "화살이 다 떨어져 공격할 수 없었다"_j;
             std::string weapon = WeaponName(m.Weapon);
-            std::string eu = ParticleEu;
             std::string foe = enemyName(target);
-            return s + weapon + eu + std::string("로 "_j) + WithParticle(foe, Particle::Object) + weaponVerb(m.Weapon);
+            return s + WithParticle(weapon, Particle::Instrumental) + " " + WithParticle(foe, Particle::Object) +
+                   weaponVerb(m.Weapon);
         }
         case ActSpellOne:
         case ActSpellAll: {
             std::string spell = SpellName(action == ActSpellOne ? 0 : 1, choice);
-            return s + "'" + spell + "'" + ParticleEu + std::string("로 "_j) + enemyName(target) +
+            return s + WithParticle("'" + spell + "'", Particle::Instrumental) + " " + enemyName(target) +
                    std::string("에게 공격했다"_j);
         }
         case ActSpecialSpell: {
             std::string foe = enemyName(target);
             std::string spell = SpellName(4, choice);
-            return s + foe + std::string("에게 "_j) + spell + ParticleEu + std::string("로 특수 공격을 했다"_j);
+            return s + foe + std::string("에게 "_j) + WithParticle(spell, Particle::Instrumental) +
+                   std::string(" 특수 공격을 했다"_j);
         }
         case ActHeal: {
             std::string patient = memberName(target);
             std::string spell = SpellName(3, choice);
-            return s + patient + std::string("에게 '"_j) + spell + "'" + ParticleEul + std::string(" 사용했다"_j);
+            return s + patient + std::string("에게 "_j) + WithParticle("'" + spell + "'", Particle::Object) +
+                   std::string(" 사용했다"_j);
         }
         case ActEsp: {
             std::string whom = target > 0 ? enemyName(target) + std::string("에게 "_j) : std::string("모든 적에게 "_j);
             std::string esp = SpellName(5, choice);
-            return s + whom + esp + ParticleEul + std::string(" 사용했다"_j);
+            return s + whom + WithParticle(esp, Particle::Object) + std::string(" 사용했다"_j);
         }
         case ActSummon: {
             std::string spell = SpellName(6, choice);
-            return s + spell + ParticleEul + std::string(" 시도 했다"_j);
+            return s + WithParticle(spell, Particle::Object) + std::string(" 시도 했다"_j);
         }
         case ActFlee:
             return "일행은 도망을 시도했다"_j;

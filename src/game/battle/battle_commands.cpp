@@ -32,7 +32,7 @@ int selectableSpells(int skill) { return std::min(skill / 10, 10); }
 int battleMenu(int member) {
     const MemberRecord& m = Member[member];
     std::string weapon = WeaponName(m.Weapon);
-    std::string attack = std::string("한 명의 적을 "_j) + weapon + ParticleEu + std::string("로 공격"_j);
+    std::string attack = std::string("한 명의 적을 "_j) + WithParticle(weapon, Particle::Instrumental) + std::string(" 공격"_j);
     std::string last = member == kHeroSlot ? std::string("일행에게 무조건 공격 할 것을 지시"_j)
                                            : std::string("도망을 시도함"_j);
     std::string title = m.Name.str() + std::string("의 전투 모드 ===>"_j);

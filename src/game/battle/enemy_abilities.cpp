@@ -72,7 +72,7 @@ void deathToAll(int slot) {
         if (m.Name.empty() || m.Dead > 0) continue;
         std::string name = m.Name.str();
         WriteMessage(TextColour::FoeAction,
-                     e.Name.str() + std::string("는 "_j) + name + std::string("에게 죽음의 공격을 시도했다"_j));
+                     WithParticle(e.Name.str(), Particle::Topic) + " " + name + std::string("에게 죽음의 공격을 시도했다"_j));
         std::string memberIs = WithParticle(name, Particle::Topic);
         if (Random(60) > e.Agility) {
             WriteMessage(TextColour::Miss, "죽음의 공격은 실패했다"_j);

@@ -114,7 +114,8 @@ void enemySpecialAttack(int slot) {
     std::string name = nameOf(t);
     std::string attack = Utf8ToJohab(k.name) + std::string(" 공격"_j);
     WriteMessage(TextColour::FoeAction,
-                 e.Name.str() + std::string("는 "_j) + name + std::string("에게 "_j) + attack + std::string("을 시도했다"_j));
+                 WithParticle(e.Name.str(), Particle::Topic) + " " + name + std::string("에게 "_j) + attack +
+                     std::string("을 시도했다"_j));
     if (Random(k.failRange) > e.Agility) {
         WriteMessage(TextColour::Miss, attack + std::string("은 실패했다"_j));
         return;
@@ -199,7 +200,7 @@ void armourBreaking(int slot) {
         if (!IsPresent(t)) continue;
         MemberRecord& m = Member[t];
         std::string name = nameOf(t);
-        WriteMessage(TextColour::FoeAction, foe + std::string("는 "_j) + name + std::string("의 갑옷파괴를 시도했다"_j));
+        WriteMessage(TextColour::FoeAction, WithParticle(foe, Particle::Topic) + " " + name + std::string("의 갑옷파괴를 시도했다"_j));
         if (Random(21) >= m.Luck) {
             WriteMessage(TextColour::PartyHurt, name + std::string("의 갑옷은 파괴되었다"_j));
             if (m.AC > 0) --m.AC;

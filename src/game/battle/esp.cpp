@@ -116,7 +116,7 @@ void fear(int caster, int slot) {
     if (Random(40) < e.Resistance) {
         e.Resistance = lowered(e.Resistance, 5);
     } else if (Random(60) <= m.Concentration) {
-        WriteMessage(TextColour::FoeFled, e.Name.str() + std::string("는 겁을 먹고는 도망 가버렸다"_j));
+        WriteMessage(TextColour::FoeFled, WithParticle(e.Name.str(), Particle::Topic) + std::string(" 겁을 먹고는 도망 가버렸다"_j));
         e.Dead = 1;
         AwardExperience(caster, slot);
     } else {
@@ -226,7 +226,7 @@ void UseEsp() {
         case 10: soulSeparation(caster, slot); break;
         default: {
             std::string name = SpellName(kEspSchool, order.Choice);
-            WriteMessage(TextColour::Refusal, name + ParticleEul + std::string(" 전투모드에서는 사용할 수가 없습니다."_j));
+            WriteMessage(TextColour::Refusal, WithParticle(name, Particle::Object) + std::string(" 전투모드에서는 사용할 수가 없습니다."_j));
             return;
         }
     }

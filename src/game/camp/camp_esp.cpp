@@ -71,7 +71,8 @@ void farSight(int choice) {
     uint8_t sound = SoundOn;
     SoundOn = 0;
     ClearMessages();
-    WriteMessage(TextColour::Narration, DirectionName(choice) + std::string("으로 천리안을 사용"_j));
+    WriteMessage(TextColour::Narration, WithParticle(DirectionName(choice), Particle::Instrumental) +
+                                            std::string(" 천리안을 사용"_j));
     WriteMessage(TextColour::Narration, "천리안의 사용중 ..."_j);
     WriteMessage(TextColour::Prompt, "아무키나 누르시오 ..."_j);
     Direction d = DirectionOf(choice);
@@ -124,7 +125,8 @@ void CampEsp() {
     if (power == 0) return;
     if (power == kTelekinesis)
         return ClearAndWrite(TextColour::Refusal,
-                             SpellName(kEspSchool, kTelekinesis) + std::string("은 전투에서만 사용됩니다."_j));
+                             WithParticle(SpellName(kEspSchool, kTelekinesis), Particle::Topic) +
+                                 std::string(" 전투에서만 사용됩니다."_j));
 
     PowerRule rule = ruleOf(power, m);
     if (m.Skills[5] < rule.skill) {

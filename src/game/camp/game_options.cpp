@@ -1,6 +1,7 @@
 #include "game/battle/enemy_group.h"
 #include "game/camp/game_options.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -18,21 +19,28 @@ namespace vela {
 
 namespace {
 
+// Each question opens on the current setting, so that an Enter which only
+// passes by keeps it.
 void chooseDifficulty() {
     ClearMessages();
     WriteLineNoScroll(275, 30, TextColour::Title, "한번에 출현하는 적들의"_j);
     WriteLineNoScroll(287, 46, TextColour::Title, "최대치를 기입하십시오"_j);
     SetMenuItems("", {});
     for (int k = 1; k <= 6; ++k) MenuItems[k] = std::to_string(k + 2) + std::string(" 명의 적들"_j);
-    if (int k = Select(kCampMenuY, 6, 6, false, true); k > 0) Party.Flags[FlagMaxEnemies] = uint8_t(k + 2);
+    uint8_t& maxEnemies = Party.Flags[FlagMaxEnemies];
+    if (int k = Choose(kCampMenuY, std::clamp(maxEnemies - 2, 1, 6), 6, 6, false, true); k > 0)
+        maxEnemies = uint8_t(k + 2);
 
     SetMenuItems("일행들의 지금 성격은 어떻습니까 ?"_j,
                  {"일부러 전투를 피하고 싶다"_j, "너무 잦은 전투는 원하지 않는다"_j, "마주친 적과는 전투를 하겠다"_j,
                   "보이는 적들과는 모두 전투하겠다"_j, "그들은 피에 굶주려 있다"_j});
-    if (int k = Select(kCampMenuY, 5, 5, true, true); k > 0) Party.Flags[FlagTemperament] = uint8_t(6 - k);
+    uint8_t& temperament = Party.Flags[FlagTemperament];
+    if (int k = Choose(kCampMenuY, std::clamp(6 - temperament, 1, 5), 5, 5, true, true); k > 0)
+        temperament = uint8_t(6 - k);
 
     SetMenuItems("의식 불명인 적까지 공격 하겠습니까 ?"_j, {"물론 그렇다"_j, "그렇지 않다"_j});
-    if (int k = Select(kCampMenuY, 2, 2, true, true); k > 0) AttackUnconscious = k == 1 ? 1 : 0;
+    if (int k = Choose(kCampMenuY, AttackUnconscious ? 1 : 2, 2, 2, true, true); k > 0)
+        AttackUnconscious = k == 1 ? 1 : 0;
 }
 
 // Members first..last as menu items, an empty slot shown as emptyText, each
@@ -45,7 +53,8 @@ void memberItems(int first, int last, std::string_view emptyText, const std::str
 }
 
 // The leader and the companion keep their places; members 2..5 swap whole
-// records through the spare slot.
+// records through the spare slot. The second list opens on the member
+// chosen first: an Enter there leaves the order as it is.
 void orderMembers() {
     ClearMessages();
     WriteLineNoScroll(275, 30, TextColour::Title, "현재의 일원의 전투 순서를 정렬 하십시오."_j);
@@ -58,7 +67,7 @@ void orderMembers() {
     }
     WriteLineNoScroll(445, 70, TextColour::Choice, "순서를 바꿀 일원"_j);
     memberItems(2, 5, " 빈자리"_j, std::string(23, ' '));
-    int second = Select(90, 4, 4, false, true);
+    int second = Choose(90, first, 4, 4, false, true);
     if (second == 0) return;
     Member[kSwapSlot] = Member[first + 1];
     Member[first + 1] = Member[second + 1];

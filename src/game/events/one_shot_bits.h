@@ -115,7 +115,7 @@ enum class Bit : uint8_t {
     Underworld1Fight2,   // the south-west road
     Underworld1Fight3,   // the temple road
     Underworld1Fight4,   // the road to 몰록
-    Alnilam,             // the prisoner freed on the road to 몰록 has made his offer
+    Alnilam,             // the prisoner freed on the road to 몰록 has joined
     // 지하 세계 2
     Underworld2Lever,    // the bridge over the fortress moat
     AsmodeusMouthGuard,  // the guards of the south mouth

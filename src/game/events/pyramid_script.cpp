@@ -143,9 +143,11 @@ void lavaTrap() {
 
 constexpr int kGuard = 50, kGoldenMask = 51;
 
-// A guard fight: the foes, their words, the battle; a won fight is gone for
-// good, a fled one puts the party back where it came from.
-void guardFight(Bit bit, int count, int kind, int leader, std::initializer_list<std::string_view> words) {
+// A guard fight: the foes, their words, the battle; a won fight ends in its
+// victory line and is gone for good, a fled one puts the party back where it
+// came from.
+void guardFight(Bit bit, int count, int kind, int leader, std::initializer_list<std::string_view> words,
+                std::string_view victory) {
     if (IsSet(bit)) return;
     SetFoeCount(count);
     for (int s = 1; s < count; ++s) SetFoe(s, kind);
@@ -156,7 +158,11 @@ void guardFight(Bit bit, int count, int kind, int leader, std::initializer_list<
     PressAnyKey();
     Battle(false, true);
     switch (ReadBattleOutcome()) {
-        case BattleOutcome::Won: SetBit(bit); break;
+        case BattleOutcome::Won:
+            ClearMessages();
+            WriteMessage(TextColour::Scene, victory);
+            SetBit(bit);
+            break;
         case BattleOutcome::Fled: StepOffSquare(); break;
         default: break;
     }
@@ -253,17 +259,20 @@ const MapScript& PyramidScript() {
             {{{22, 24}}, [] {
                  guardFight(Bit::PyramidGuardCrypt, 3, kGuard, kGuard,
                             {" 관 곁에 서 있던 석상 셋이 모래를 털며"_j, "창을 들었다."_j,
-                             " 이 아래는 죽은 자의 길이다. 돌아가라."_j});
+                             " 이 아래는 죽은 자의 길이다. 돌아가라."_j},
+                            " 석상들은 다시 모래가 되어 무너져 내렸다."_j);
              }},
             {{{136, 66}}, [] {
                  guardFight(Bit::PyramidGuardClue, 3, kGuard, kGuard,
                             {" 계단을 지키던 파수병들이 길을 막았다."_j, " 별의 길을 묻는 자는 먼저 우리를"_j,
-                             "넘어야 한다."_j});
+                             "넘어야 한다."_j},
+                            " 계단을 지키던 파수병들이 모두 쓰러졌다."_j);
              }},
             {{{125, 24}}, [] {
                  guardFight(Bit::PyramidGuardTreasury, 3, kGuard, kGoldenMask,
                             {" 황금 가면을 쓴 자가 보물창고의 문 앞에"_j, "서 있다. 가면 너머에서 목소리가"_j,
-                             "울렸다."_j, " 삼천 년 동안 이 문을 연 자는 없었다."_j});
+                             "울렸다."_j, " 삼천 년 동안 이 문을 연 자는 없었다."_j},
+                            " 황금 가면이 갈라져 바닥에 떨어졌다."_j);
              }},
             {{{100, 11}}, reunion},
         },

@@ -87,7 +87,8 @@ void StatForGold(Ability ability) {
     WriteMessage(TextColour::Speech, " 당신은 나의 문제를 모두 맞추었소.  그 보답"_j);
     WriteMessage(TextColour::Speech, "으로,  당신이 황금을 나에게 바친다면 당신들"_j);
     WriteMessage(TextColour::Speech,
-                 std::string("중의 한사람의 "_j) + std::string(rule.name) + std::string("을 한 단계 올려 주겠소."_j));
+                 std::string("중의 한사람의 "_j) + WithParticle(rule.name, Particle::Object) +
+                     std::string(" 한 단계 올려 주겠소."_j));
     WriteBlankLine();
     WriteMessage(TextColour::Question, "한명을 고르시오 ---"_j);
     int slot = ChooseMember(kMessageStartY + 16 * 7, false, false);
@@ -110,7 +111,7 @@ void StatForGold(Ability ability) {
     }
     Party.Gold -= price;
     m.*rule.field = uint8_t(value + 1);
-    WriteMessage(TextColour::Voice, name + std::string("의 "_j) + std::string(rule.name) + std::string("은 이제 "_j) +
+    WriteMessage(TextColour::Voice, name + std::string("의 "_j) + WithParticle(rule.name, Particle::Topic) + std::string(" 이제 "_j) +
                                         std::to_string(value + 1) + std::string("입니다."_j));
 }
 

@@ -23,6 +23,12 @@ constexpr int kTempleWeapon = 7;
 
 void leave() { LeavePlace(kUnderworld1, 89, 93); }
 
+bool someoneCanWieldIt() {
+    for (int slot = 1; slot <= kLastPersonSlot; ++slot)
+        if (!Member[slot].Name.empty() && CanUseWeapon(slot, kTempleWeapon)) return true;
+    return false;
+}
+
 void weapon() {
     if (IsSet(Bit::TempleWeapon)) return;
     ClearMessages();
@@ -41,7 +47,10 @@ void weapon() {
         return;
     }
     std::string name = Member[slot].Name.str();
-    if (!CanUseWeapon(slot, kTempleWeapon)) {
+    bool wields = CanUseWeapon(slot, kTempleWeapon);
+    // The sword goes to the one who can wield it; a party without such a
+    // fighter still takes it along, to hand over later.
+    if (!wields && someoneCanWieldIt()) {
         ClearMessages();
         WriteMessage(TextColour::Refusal,
                      std::string(" "_j) + WithParticle(name, Particle::Subject) + std::string(" 이 검을 다룰 수 없습니다."_j));
@@ -50,9 +59,14 @@ void weapon() {
     Member[slot].Weapon = uint8_t(kTempleWeapon);
     UpdateEquipment(slot);
     ClearMessages();
+    if (!wields)
+        Say(TextColour::Scene, {" 일행 가운데 이 검을 다룰 수 있는 사람은"_j,
+                                "없었다. 그래도 검을 두고 갈 수는 없었다."_j});
     std::string weaponName = WeaponName(kTempleWeapon);
     WriteMessage(TextColour::Scene, std::string(" "_j) + WithParticle(name, Particle::Subject) + " " +
-                                        WithParticle(weaponName, Particle::Object) + std::string(" 손에 쥐었다."_j));
+                                        WithParticle(weaponName, Particle::Object) +
+                                        std::string(wields ? std::string_view(" 손에 쥐었다."_j)
+                                                           : std::string_view(" 거두어 지녔다."_j)));
     Say(TextColour::Scene, {" 검이 손에 닿는 순간, 사원 전체가 한 번"_j, "환하게 빛났다."_j});
     SetBit(Bit::TempleWeapon);
     SetBit(Bit::ObjectiveTemple);

@@ -81,20 +81,29 @@ void templeRoad() {
 const Recruit kAlnilam{"알니람"_j, 0, kFighterFamily, 2, 19, 8, 12, 18, 13, 14, 16, 11, 9, 6, 3, 5,
                        {45, 20, 20, 10, 30, 20}};
 
+// Freed once the road is clear; he waits by the cart until he joins.
 void molochRoad() {
+    bool freedBefore = IsSet(Bit::Underworld1Fight4);
     if (!GuardFight(Bit::Underworld1Fight4,
                     {" 몰록의 동굴로 가는 길을 화염 도마뱀과"_j, "임프의 무리가 지키고 있었다."_j},
                     {37, 37, 38, 38, 36}) ||
         IsSet(Bit::Alnilam))
         return;
-    PressAnyKey();
-    Say(TextColour::Scene, {" 괴물들이 끌고 가던 수레에 사슬에 묶인"_j, "사내가 있었다."_j, ""});
-    Say(TextColour::Friendly, {" 고맙소. 나는 빛의 지붕 경비대장 알니람."_j,
-                               "몰록의 제단에 바쳐질 뻔했소. 돔이 무너진"_j,
-                               "밤, 나는 동료들을 지키지 못했소."_j,
-                               " 그 빚을 갚고 싶소. 나를 데려가 주겠소?"_j});
-    TakeRecruit(kAlnilam, {" 자리가 없다면 어쩔 수 없지. 나는 지하실의"_j, "아이를 찾으러 가겠소. 행운을 비오."_j});
-    SetBit(Bit::Alnilam);
+    if (freedBefore) {
+        ClearMessages();
+        Say(TextColour::Scene, {" 수레 곁에서 알니람이 일행을 기다리고"_j, "있었다."_j, ""});
+        Say(TextColour::Friendly, {" 다시 만났구려. 이번에는 나를 데려가"_j, "주겠소?"_j});
+    } else {
+        PressAnyKey();
+        Say(TextColour::Scene, {" 괴물들이 끌고 가던 수레에 사슬에 묶인"_j, "사내가 있었다."_j, ""});
+        Say(TextColour::Friendly, {" 고맙소. 나는 빛의 지붕 경비대장 알니람."_j,
+                                   "몰록의 제단에 바쳐질 뻔했소. 돔이 무너진"_j,
+                                   "밤, 나는 동료들을 지키지 못했소."_j,
+                                   " 그 빚을 갚고 싶소. 나를 데려가 주겠소?"_j});
+    }
+    if (TakeRecruit(kAlnilam, {" 자리가 없다면 어쩔 수 없지. 자리가 나거든"_j,
+                               "이 길로 다시 오시오. 여기서 기다리겠소."_j}))
+        SetBit(Bit::Alnilam);
 }
 
 void dome() { EnterPlaceNamed("빛의 지붕"_j, kDome, 25, 9); }

@@ -4,11 +4,13 @@
 #include "game/events/event_dispatch.h"
 #include "game/state/party.h"
 #include "game/explore/map_step.h"
+#include "game/ui/messages.h"
 #include "game/world/map_catalogue.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
 #include "game/explore/terrain.h"
 #include "runtime/key_queue.h"
+#include "screen/johab.h"
 
 namespace vela {
 
@@ -67,7 +69,10 @@ void MapStep() {
         StepDX = StepDY = 0;
         Acted = 1;
     }
-    if (LastKey == kKeyBackspace) SoundOn ^= 1;
+    if (LastKey == kKeyBackspace) {
+        SoundOn ^= 1;
+        WriteMessage(TextColour::Narration, SoundOn ? "발소리를 켰습니다."_j : "발소리를 껐습니다."_j);
+    }
     if (LastKey == 255) {
         // Reveals the hidden event squares until the next map load.
         BlankTileImage(0);

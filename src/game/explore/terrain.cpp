@@ -1,5 +1,6 @@
 #include "game/explore/terrain.h"
 
+#include "game/acts/member_limits.h"
 #include "game/battle/encounter.h"
 #include "game/save/end_of_game.h"
 #include "game/state/party.h"
@@ -97,7 +98,7 @@ void SwampStep() {
         for (int slot = 1; slot <= kLastFightingSlot; ++slot) {
             MemberRecord& m = Member[slot];
             if (m.Name.empty() || !poisoned[slot]) continue;
-            std::string line = m.Name.str() + std::string("는 중독 되었다."_j);
+            std::string line = NameTopic(slot) + std::string(" 중독 되었다."_j);
             WriteMessage(TextColour::Poisoned, line.substr(0, 32));
             if (m.Poison == 0) m.Poison = 1;
         }

@@ -15,15 +15,17 @@ namespace vela {
 
 namespace {
 
-// Item 1 is "none"; items 2..10 are slots '1'..'9'.
-int32_t chooseSlot(std::string_view title, bool clearBefore) {
+// Item 1 is "none"; items 2..10 are slots '1'..'9'. The list opens on item
+// initial.
+int32_t chooseSlot(std::string_view title, bool clearBefore, int initial = 1) {
     SetMenuItems(title, {"없습니다"_j, "본 게임 데이타"_j, "게임 데이타 1 (부)"_j, "게임 데이타 2 (부)"_j,
                          "게임 데이타 3 (부)"_j, "게임 데이타 4 (부)"_j, "게임 데이타 5 (부)"_j,
                          "게임 데이타 6 (부)"_j, "게임 데이타 7 (부)"_j, "게임 데이타 8 (부)"_j});
-    return Select(65, 10, 10, clearBefore, true);
+    return Choose(65, initial, 10, 10, clearBefore, true);
 }
 
 char slotOfAnswer(int32_t answer) { return char(answer + 47); }
+int answerOfSlot(char slot) { return slot - 47; }
 
 // "이전의 저장: player1.dat.bak, save1.map.bak", when the slot has a backup.
 void sayPreviousSave(char slot) {
@@ -64,8 +66,8 @@ void SaveDialog() {
     PressAnyKey();
 }
 
-bool RestoreGame() {
-    MenuResult = chooseSlot("불러 내고 싶은 게임을 선택하십시오."_j, true);
+bool RestoreGame(char openOn) {
+    MenuResult = chooseSlot("불러 내고 싶은 게임을 선택하십시오."_j, true, openOn ? answerOfSlot(openOn) : 1);
     if (MenuResult < 2) return false;
     SaveSlot = slotOfAnswer(MenuResult);
     RecoverSlot(SaveSlot);

@@ -8,6 +8,7 @@
 
 #include "files/durable_file.h"
 #include "files/file_bytes.h"
+#include "game/state/particles.h"
 #include "game/state/party.h"
 #include "game/world/map_catalogue.h"
 #include "game/world/map_data.h"
@@ -265,11 +266,12 @@ SaveDamage CheckSavedGame(char slot) {
     if (std::string clock = clockProblem(party); !clock.empty()) return {player, clock};
     if (!hasMember(image)) return {player, "일행에 일원이 한 명도 없습니다"_j};
     if (!IsGameMap(party.MapNumber))
-        return {player, std::string("맵 번호 "_j) + std::to_string(party.MapNumber) + std::string("은 없는 맵입니다"_j)};
+        return {player, std::string("맵 번호 "_j) + WithParticle(std::to_string(party.MapNumber), Particle::Topic) +
+                              std::string(" 없는 맵입니다"_j)};
     // The playable area is that of the map the game will stand on: the
     // saved map when there is one, else the map file.
     int x = party.SavedX, y = party.SavedY;
-    SaveDamage outside{player, std::string("위치 "_j) + position(x, y) + std::string("가 맵 밖입니다"_j)};
+    SaveDamage outside{player, std::string("위치 "_j) + WithParticle(position(x, y), Particle::Subject) + std::string(" 맵 밖입니다"_j)};
     std::string savedMap = FindFileNoCase(".", SavedMapName(slot));
     if (savedMap.empty()) {
         // A missing or damaged map file is the game's, not the save's: the
@@ -285,8 +287,23 @@ SaveDamage CheckSavedGame(char slot) {
     // map's size is the odd one out.
     if (mapFileArea(party.MapNumber).holds(x, y))
         return {savedMap, std::string("맵 크기 "_j) + savedArea.size() + std::string(" 안에 일행의 위치 "_j) +
-                              position(x, y) + std::string("가 들지 않습니다"_j)};
+                              WithParticle(position(x, y), Particle::Subject) + std::string(" 들지 않습니다"_j)};
     return outside;
+}
+
+char NewestSlot() {
+    char newest = 0;
+    std::filesystem::file_time_type newestTime;
+    for (char slot = '1'; slot <= '9'; ++slot) {
+        std::string player = FindFileNoCase(".", PlayerFileName(slot));
+        if (player.empty()) continue;
+        std::error_code ec;
+        auto written = std::filesystem::last_write_time(player, ec);
+        if (ec || (newest && written <= newestTime)) continue;
+        newest = slot;
+        newestTime = written;
+    }
+    return newest;
 }
 
 std::vector<std::string> SlotBackups(char slot) {

@@ -64,6 +64,14 @@ struct SaveDamage {
 // damaged map file of the game is left to the loader, which names it.
 SaveDamage CheckSavedGame(char slot);
 
+// The slot whose player file was written last, by the files' modification
+// times ('1'..'9'; the lower slot on a tie); 0 when no slot holds one. A
+// save writes its player file anew and renames it into place, which keeps
+// that time. The records themselves hold only the game's clock, which says
+// how long the party has played, not when the save was made: a save of a
+// restored older game, or of another hero, would be misjudged by it.
+char NewestSlot();
+
 // The slot's backups that exist ("player<n>.dat.bak", then "save<n>.map.bak"),
 // as found in the folder; none when the player file has no backup.
 std::vector<std::string> SlotBackups(char slot);

@@ -1,9 +1,5 @@
 #include "game/state/names.h"
 
-#include <algorithm>
-#include <initializer_list>
-
-#include "game/state/particles.h"
 #include "game/state/party.h"
 #include "screen/johab.h"
 
@@ -89,42 +85,8 @@ const std::array<std::array<std::string, kSpellsPerSchool>, kSpellSchools> Spell
 
 namespace {
 
-bool listed(int n, std::initializer_list<int> numbers) {
-    return std::find(numbers.begin(), numbers.end(), n) != numbers.end();
-}
-
-// The particle classes are fixed per name, as the game has always used them;
-// they are not derived from the spelling.
-NameEnding weaponEnding(int weapon) {
-    if (listed(weapon, {3, 10, 26, 30, 33})) return NameEnding::FinalRieul;
-    if (listed(weapon, {0, 1, 6, 8, 16, 17, 19, 21, 23, 25, 27, 29, 31, 32, 35, 36, 38, 40, 42, 44, 46}))
-        return NameEnding::Consonant;
-    return NameEnding::Vowel;
-}
-
-NameEnding shieldEnding(int shield) { return shield == 0 ? NameEnding::Consonant : NameEnding::Vowel; }
-
-NameEnding armourEnding(int armour) {
-    return listed(armour, {0, 1, 2, 3, 4, 6, 8, 9, 10, kObsidianArmour}) ? NameEnding::Consonant : NameEnding::Vowel;
-}
-
 bool validSpell(int school, int spell) {
     return school >= 0 && school < kSpellSchools && spell >= 1 && spell <= kSpellsPerSchool;
-}
-
-NameEnding spellEnding(int school, int spell) {
-    if (!validSpell(school, spell)) return NameEnding::Consonant;
-    bool vowel = false;
-    switch (school) {
-        case 0: vowel = listed(spell, {2, 5}); break;
-        case 1: vowel = spell >= 3 && spell <= 7; break;
-        case 2: vowel = listed(spell, {7, 9, 10}); break;
-        case 3: vowel = listed(spell, {1, 2, 5, 6, 7, 10}); break;
-        case 4: vowel = true; break;
-        case 5: vowel = spell == 1; break;
-        default: break;
-    }
-    return vowel ? NameEnding::Vowel : NameEnding::Consonant;
 }
 
 }  // namespace
@@ -165,23 +127,19 @@ std::string PlainClassName(int family, int cls) {
 }
 
 std::string WeaponName(int weapon) {
-    SetParticles(weaponEnding(weapon));
     return weapon >= 0 && weapon < kWeaponNames ? WeaponNames[weapon] : UnknownWeaponName;
 }
 
 std::string ShieldName(int shield) {
-    SetParticles(shieldEnding(shield));
     return shield >= 0 && shield < kShieldNames ? ShieldNames[shield] : UnknownName;
 }
 
 std::string ArmourName(int armour) {
-    SetParticles(armourEnding(armour));
     if (armour == kObsidianArmour) return ObsidianArmourName;
     return armour >= 0 && armour < kArmourNames ? ArmourNames[armour] : UnknownName;
 }
 
 std::string SpellName(int school, int spell) {
-    SetParticles(spellEnding(school, spell));
     return validSpell(school, spell) ? SpellNames[school][spell - 1] : UnknownSpellName;
 }
 

@@ -50,7 +50,6 @@ std::string ClassName(int slot);
 // Class names for the class-change screens ("투사", not "투  사").
 std::string PlainClassName(int family, int cls);
 
-// These four also set ParticleEu and ParticleEul for the name they give.
 std::string WeaponName(int weapon);
 std::string ShieldName(int shield);
 std::string ArmourName(int armour);

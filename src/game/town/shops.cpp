@@ -46,7 +46,7 @@ void buyPiece(Piece piece, int which, int32_t price) {
         return;
     }
     std::string name = piece == Piece::Weapon ? WeaponName(which) : piece == Piece::Shield ? ShieldName(which) : ArmourName(which);
-    WriteMessage(TextColour::Keeper, std::string("누가 이 "_j) + name + ParticleEul + std::string(" 사용하시겠습니까 ?"_j));
+    WriteMessage(TextColour::Keeper, std::string("누가 이 "_j) + WithParticle(name, Particle::Object) + std::string(" 사용하시겠습니까 ?"_j));
     int slot = SelectMember(false);
     if (slot == 0) {
         SayAsYouWish();

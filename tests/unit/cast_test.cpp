@@ -187,6 +187,22 @@ TEST(MolochsMirror, TheDoubleIsTheMembersShadowWithinAFoesSixteenBytes) {
     }
 }
 
+TEST(TempleSword, IsCalledWhatItIsAndTheNamesStandBelowTheWords) {
+    World w;
+    int wordsY = -1, nameY = -1;
+    SetTextObserver([&](int, int y, int, std::string_view johab) {
+        std::string text = JohabToUtf8(johab);
+        if (text.find("물러서지 말라.") != std::string::npos) wordsY = y;
+        if (text == "레온" && nameY < 0) nameY = y;
+        w.lines.push_back(text);
+    });
+    w.Enter(kTemple, 20, 41);
+    w.OnSquare(20, 8, "{enter}");
+    EXPECT_TRUE(w.Said("제단 앞에 프렘버그 한 자루가"));
+    EXPECT_TRUE(w.Said("프렘버그를 손에 쥐었다."));
+    EXPECT_GT(nameY, wordsY + 16) << "the list of names leaves the words and the question readable";
+}
+
 TEST(Townsfolk, HearOfTheDemonsFallOnceTheRulerHasTheReport) {
     World w;
     w.Enter(kTarn, 18, 39);

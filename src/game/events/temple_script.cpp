@@ -40,7 +40,9 @@ void weapon() {
                             ""});
     Say(TextColour::Writing, {" 빛을 지키는 자에게 이 검을 맡긴다."_j,
                               "어둠의 문 앞에서 물러서지 말라."_j});
-    int slot = SelectMember(false);
+    // The names go below the words, so that both stay readable.
+    WriteMessage(TextColour::Question, " 검을 맡을 사람을 고르시오."_j);
+    int slot = ChooseMember(kMessageStartY + 16 * 9, false, false);
     if (slot == 0) {
         ClearMessages();
         WriteMessage(TextColour::Scene, " 일행은 검을 그대로 두었다."_j);

@@ -134,6 +134,20 @@ TEST(ChooseSkillsAndClass, QualificationFollowsTheSkillsAsTheyMove) {
     EXPECT_TRUE(s.platform.ScriptDone());
 }
 
+TEST(ChooseSkillsAndClass, TheNumberOfAClassNotYetOpenShowsWhatItNeeds) {
+    test::Session s;
+    PlacedText shown;
+    Member[1].Family = kFighterFamily;
+    // 검사 (3) needs 40 of skill 1: pressing 3 shows it, lacking, and the
+    // need turns grey once the points are moved there.
+    s.platform.AppendKeys("3{down}{left*10}{down}{left*10}{down}{left*10}{up*3}{right*30}3");
+    ChooseSkillsAndClass();
+    EXPECT_EQ(Member[1].Class, 3);
+    EXPECT_TRUE(shown.has("300 300 11 검사가 되려면"));
+    EXPECT_TRUE(shown.has("476 320 14 40 이상"));
+    EXPECT_TRUE(shown.has("476 320 7 40 이상"));
+}
+
 TEST(ChooseSkillsAndClass, ValuesThePointsLeftAndWhatTheHighlightedClassNeedsAreShown) {
     test::Session s;
     PlacedText shown;

@@ -59,8 +59,11 @@ void ruler() {
             Say(TextColour::Speech, {" 나는 늙었고, 자네 아버지는 이제 없네."_j,
                                      "그러니 자네에게 부탁하겠네. 메너스의 동굴로"_j,
                                      "가서 무슨 일이 일어나고 있는지 보고 오게."_j,
-                                     " 동굴은 이 성에서 남쪽으로 멀리 떨어진"_j,
-                                     "늪지대에 있네. 무기고에 들러 채비를 하게."_j});
+                                     " 성 앞 길을 따라 남쪽 끝까지 내려가면,"_j,
+                                     "늪지대 서쪽 바위 언덕에 동굴이 있네."_j,
+                                     " 제단은 그 가장 깊은 곳, 붉은 바위로"_j,
+                                     "둘러싸인 방에 있네. 무기고에 들러 채비를"_j,
+                                     "하게."_j});
             GiveExperienceTo(kHeroSlot, 10000);
             AddGold(1000);
             reward(" [ 경험치 + 10000 ] [ 황금 + 1000 ]"_j);
@@ -68,8 +71,10 @@ void ruler() {
             AdvanceStage();
             break;
         case StoryStage::SentToMenace:
-            Say(TextColour::Speech, {" 메너스의 동굴은 남쪽 늪지대에 있네."_j,
-                                     "조심해서 다녀오게."_j});
+            Say(TextColour::Speech, {" 메너스의 동굴은 성 앞 길의 남쪽 끝,"_j,
+                                     "늪지대 서쪽 바위 언덕에 있네. 제단은"_j,
+                                     "동굴 가장 깊은 곳의 붉은 방에 있지."_j,
+                                     " 조심해서 다녀오게."_j});
             break;
         case StoryStage::SawTheAltar:
             Say(TextColour::Speech, {" 검은 돌로 된 제단과 차가운 바람이라..."_j,
@@ -663,7 +668,8 @@ const MapScript& TarnScript() {
             {{{51, 87}}, southGate},
             {{{85, 55}}, Words{
                  Said(TextColour::Speech, {" 밤이 되면 횃불 없이는 한 치 앞도 안"_j,
-                                           "보이니 대형 횃불을 챙기시오."_j}),
+                                           "보이니 대형 횃불을 챙기시오. 횃불은 동쪽"_j,
+                                           "라스트디치 성의 잡화점에서 판다오."_j}),
              }},
             {{{72, 73}}, Words{
                  Said(TextColour::Speech, {" 묘지 쪽은 밤에 가지 마세요."_j,

@@ -186,6 +186,7 @@ void ChooseSkillsAndClass() {
     CreationBackground();
     writeHeroHeader(TextColour::Identity, false);
     int pool = 0, current = 1;
+    int shownNeeds = 0;  // a closed class whose number was pressed shows its needs
     drawSkillPool(pool);
     for (int k = 1; k <= 6; ++k) {
         hero.Skills[k] = 10;
@@ -198,9 +199,13 @@ void ChooseSkillsAndClass() {
     writeAt(TextColour::Hint, 60, 450, "화살표로 기술치를 옮기고, 숫자나 Enter 로 계급을 고르십시오."_j);
     for (;;) {
         uint8_t key = ReadKey();
-        if (key >= '1' && key <= '7' && qualifies[key - '1']) {
-            hero.Class = uint8_t(key - '0');
-            break;
+        if (key >= '1' && key <= '7') {
+            if (qualifies[key - '1']) {
+                hero.Class = uint8_t(key - '0');
+                break;
+            }
+            shownNeeds = key - '0';
+            drawClassNeeds(shownNeeds);
         }
         // Enter picks from the class list with the arrows, for players who
         // keep to the arrow keys and Enter.
@@ -226,6 +231,7 @@ void ChooseSkillsAndClass() {
             drawSkillBar(previous, hero.Skills[previous], false);
             drawSkillBar(current, hero.Skills[current], true);
             drawSkillPool(pool);
+            if (shownNeeds != 0) drawClassNeeds(shownNeeds);
         }
         auto now = qualifications();
         if (now != qualifies) {

@@ -309,7 +309,7 @@ TEST(ParticleSentences, TheFoesTurns) {
         };
     };
     expectEveryLine({
-        {"{f}[은] 빗맞추었다", melee([](BattleEnemy& f, MemberRecord&) { f.Accuracy = 1; })},
+        {"{f}[은] 빗맞혔다", melee([](BattleEnemy& f, MemberRecord&) { f.Accuracy = 1; })},
         {"{f}[은] {m}[을] 공격했다", melee(shielded)},
         {"그러나, {m}[은] 방패로 적의 공격을 막았다", melee(shielded)},
         {"{m}[은] {f}에게 공격 받았다", melee([](BattleEnemy&, MemberRecord&) {})},
@@ -503,7 +503,7 @@ TEST(ParticleSentences, TownsAndScripts) {
          }},
         {"{w}[을] 한 단계 올려 주겠소.", [](World&, Ending) { StatForGold(Ability::Mentality); },
          [](Ending e) { return e == kConsonant ? std::string("정신력") : std::string(); }},
-        {"{m}의 {w}[은] 이제 11입니다.",
+        {"{m}의 {w}[은] 이제 11이 되었소.",
          [](World& w, Ending e) {
              member(1, e).Mentality = 10;
              Party.Gold = 100000000;

@@ -111,9 +111,10 @@ void StatForGold(Ability ability) {
     }
     Party.Gold -= price;
     m.*rule.field = uint8_t(value + 1);
-    // The statue says it in its own 하오체.
-    WriteMessage(TextColour::Voice, name + std::string("의 "_j) + WithParticle(rule.name, Particle::Topic) + std::string(" 이제 "_j) +
-                                        WithParticle(std::to_string(value + 1), Particle::Subject) + std::string(" 되었소."_j));
+    // The statue's own words, in its 하오체.
+    WriteMessage(TextColour::Voice, name + std::string("의 "_j) + WithParticle(rule.name, Particle::Subject) + " " +
+                                        WithParticle(std::to_string(value + 1), Particle::Instrumental) +
+                                        std::string(" 올랐소."_j));
 }
 
 }  // namespace vela

@@ -1,6 +1,6 @@
 // The glossary of docs/CONTENT.md against every text of the game: no string
-// of src/ and no line of data/ may hold a rejected form, apart from the few
-// lines the design fixes word for word.
+// of src/ and no line of data/ may hold a rejected form, apart from a few old
+// system lines that keep their wording.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -105,9 +105,9 @@ std::vector<Text> textsUnder(const char* folder, std::set<std::string> extension
     return texts;
 }
 
-// The design's own lines, kept as it writes them: the save slots and their
+// The old system lines that keep their wording: the save slots and their
 // message, and one line of the battle log.
-std::set<std::string> designLines() {
+std::set<std::string> oldLines() {
     std::set<std::string> lines = {"본 게임 데이타", "저장된 데이타가 없습니다 !", "의 마법에 의해 의식불능이 되었다"};
     for (int slot = 1; slot <= 8; ++slot) lines.insert("게임 데이타 " + std::to_string(slot) + " (부)");
     return lines;
@@ -119,11 +119,11 @@ TEST(Glossary, NoTextOfTheGameUsesARejectedForm) {
     std::vector<Text> texts = textsUnder("src", {".cpp", ".h"}, literalsOf);
     ASSERT_GT(texts.size(), 3000u) << "the string literals of the game";
     for (Text& t : textsUnder("data", {".tsv", ".txt"}, linesOf)) texts.push_back(std::move(t));
-    const std::set<std::string> design = designLines();
-    std::set<std::string> designSeen;
+    const std::set<std::string> old = oldLines();
+    std::set<std::string> oldSeen;
     for (const Text& t : texts) {
-        if (design.count(t.text)) {
-            designSeen.insert(t.text);
+        if (old.count(t.text)) {
+            oldSeen.insert(t.text);
             continue;
         }
         for (const Entry& e : entries)
@@ -132,7 +132,7 @@ TEST(Glossary, NoTextOfTheGameUsesARejectedForm) {
                     << t.where << ": \"" << t.text << "\" says " << form << ", not " << e.word;
     }
     // Every exception is a line the game still says, word for word.
-    for (const std::string& line : design) EXPECT_TRUE(designSeen.count(line)) << line;
+    for (const std::string& line : old) EXPECT_TRUE(oldSeen.count(line)) << line;
 }
 
 }  // namespace

@@ -67,6 +67,7 @@ constexpr Numbers kSummons = {0, 0, 1};         // every summoning ends in a con
 constexpr Numbers kItems = {3, 7, 1};           // 해독의 약초, 대형 횃불, 체력 회복약
 constexpr Numbers kMapNumbers = {72, 77, 73};   // 이, 칠, 삼
 constexpr Numbers kRows = {194, 191, 193};      // 사, 일, 삼
+constexpr Numbers kRaisedTo = {9, 11, 10};      // 구, 십일, 십: an ability raised for gold
 
 std::string U(std::string_view johab) { return JohabToUtf8(johab); }
 
@@ -309,7 +310,7 @@ TEST(ParticleSentences, TheFoesTurns) {
         };
     };
     expectEveryLine({
-        {"{f}[은] 빗맞추었다", melee([](BattleEnemy& f, MemberRecord&) { f.Accuracy = 1; })},
+        {"{f}[은] 빗맞혔다", melee([](BattleEnemy& f, MemberRecord&) { f.Accuracy = 1; })},
         {"{f}[은] {m}[을] 공격했다", melee(shielded)},
         {"그러나, {m}[은] 방패로 적의 공격을 막았다", melee(shielded)},
         {"{m}[은] {f}에게 공격 받았다", melee([](BattleEnemy&, MemberRecord&) {})},
@@ -503,14 +504,14 @@ TEST(ParticleSentences, TownsAndScripts) {
          }},
         {"{w}[을] 한 단계 올려 주겠소.", [](World&, Ending) { StatForGold(Ability::Mentality); },
          [](Ending e) { return e == kConsonant ? std::string("정신력") : std::string(); }},
-        {"{m}의 {w}[은] 이제 11입니다.",
+        {"{m}의 정신력이 {w}[으로] 올랐소.",
          [](World& w, Ending e) {
-             member(1, e).Mentality = 10;
+             member(1, e).Mentality = uint8_t(kRaisedTo[e] - 1);
              Party.Gold = 100000000;
              w.Keys("{enter}");
              StatForGold(Ability::Mentality);
          },
-         [](Ending e) { return e == kConsonant ? std::string("정신력") : std::string(); }},
+         number(kRaisedTo)},
         {"일행은 {w}[을] 5개 발견했다.", [](World&, Ending e) { FindItem(Bit::TarnVault1, kItems[e], 5); },
          named(ItemName, kItems)},
         {" {m}[이] 이 검을 다룰 수 없습니다.", temple(kMageFamily)},

@@ -347,8 +347,8 @@ TEST(SaveDialog, AFailedSaveSaysSoAndPlayGoesOn) {
     s.platform.AppendKeys("{down*4}{enter}{enter}");
     SaveDialog();
     SetSaveFaultHook(nullptr);
-    EXPECT_TRUE(t.has("저장하지 못했습니다 !"));
-    EXPECT_TRUE(t.has("이전의 저장은 그대로 남아 있습니다."));
+    EXPECT_TRUE(t.has("저장하지 못했습니다!"));
+    EXPECT_TRUE(t.has("이전에 저장한 게임은 그대로 남아 있습니다."));
     EXPECT_TRUE(t.has("디스크에 남은 공간이 없습니다.")) << t.text;
     EXPECT_FALSE(t.has("성공했습니다"));
     EXPECT_EQ(test::ReadBytes("player4.dat"), oldPlayer);
@@ -458,7 +458,7 @@ TEST(RestoreGame, MissingOrDamagedSavesLeaveTheGameAsItWas) {
     s.WriteFile("player2.dat", std::string(image.begin(), image.end()));
     s.platform.AppendKeys("{down*2}{enter}{enter}");
     EXPECT_FALSE(RestoreGame());
-    EXPECT_TRUE(t.has("저장된 게임이 손상되었습니다 !"));
+    EXPECT_TRUE(t.has("저장된 게임이 손상되었습니다!"));
     EXPECT_TRUE(t.has("player2.dat: 위치 (126,194)가 맵 밖입니다"));
     EXPECT_FALSE(t.has(".bak")) << "the slot has no backup to point to";
 
@@ -470,7 +470,7 @@ TEST(RestoreGame, MissingOrDamagedSavesLeaveTheGameAsItWas) {
     s.platform.AppendKeys("{down*2}{enter}{enter}");
     EXPECT_FALSE(RestoreGame());
     EXPECT_TRUE(t.has("맵 번호 77은 없는 맵입니다"));
-    EXPECT_TRUE(t.has("이전의 저장: player2.dat.bak"));
+    EXPECT_TRUE(t.has("이전 저장본: player2.dat.bak"));
     EXPECT_EQ(+Party.Gold, 77);
     EXPECT_EQ(SaveSlot, '1');
 
@@ -530,7 +530,7 @@ TEST(RestoreGame, ASavedMapOfAnImpossibleSizeOrCutIsRefusedAndPlayGoesOn) {
         test::Transcript t;
         s.platform.AppendKeys("{down*2}{enter}{enter}");
         EXPECT_FALSE(RestoreGame()) << c.problem;
-        EXPECT_TRUE(t.has("저장된 게임이 손상되었습니다 !")) << c.problem;
+        EXPECT_TRUE(t.has("저장된 게임이 손상되었습니다!")) << c.problem;
         EXPECT_TRUE(t.has("save2.map: " + c.problem)) << t.text;
         EXPECT_EQ(SavedGameImage(), game) << c.problem;
         EXPECT_EQ(SavedMapImage(), cells) << c.problem;
@@ -553,18 +553,18 @@ TEST(RestoreGame, AnEditedSaveLoadsAndSaysSo) {
     };
     test::Transcript sound;
     ASSERT_TRUE(restore(Party.Food));
-    EXPECT_FALSE(sound.has("수정된 저장"));
+    EXPECT_FALSE(sound.has("수정된 게임"));
 
     test::Transcript edited;
     ASSERT_TRUE(restore(200));
     EXPECT_EQ(Party.Food, 200);
-    EXPECT_TRUE(edited.has("손상되었거나 수정된 저장일 수 있습니다."));
+    EXPECT_TRUE(edited.has("손상되었거나 수정된 게임일 수 있습니다."));
     EXPECT_FALSE(edited.has(".bak")) << "the slot has no backup yet";
 
     ASSERT_TRUE(save('4'));
     test::Transcript backedUp;
     ASSERT_TRUE(restore(201));
-    EXPECT_TRUE(backedUp.has("이전의 저장: player4.dat.bak, save4.map.bak"));
+    EXPECT_TRUE(backedUp.has("이전 저장본: player4.dat.bak, save4.map.bak"));
 }
 
 TEST(StartGame, AContinuedEditedSaveSaysSoOnTheDrawnScreen) {
@@ -579,7 +579,7 @@ TEST(StartGame, AContinuedEditedSaveSaysSoOnTheDrawnScreen) {
     RestorePending = 1;
     test::Transcript t;
     StartGame();
-    std::size_t warning = t.text.find("수정된 저장일 수 있습니다"), panel = t.text.find("생명력");
+    std::size_t warning = t.text.find("수정된 게임일 수 있습니다"), panel = t.text.find("생명력");
     ASSERT_NE(warning, std::string::npos);
     EXPECT_GT(warning, panel) << "written after the screen is cleared";
 }

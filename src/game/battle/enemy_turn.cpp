@@ -54,7 +54,7 @@ void enemyMelee(int slot) {
     BattleEnemy& e = Enemy[slot];
     std::string foe = e.Name.str();
     if (Random(20) >= e.Accuracy) {
-        WriteMessage(TextColour::Miss, WithParticle(foe, Particle::Topic) + std::string(" 빗맞추었다"_j));
+        WriteMessage(TextColour::Miss, WithParticle(foe, Particle::Topic) + std::string(" 빗맞혔다"_j));
         return;
     }
     int t = randomAbleTarget();

@@ -59,7 +59,7 @@ bool canUse(MemberRecord& m, int esp, const std::string& tooWeak) {
 
 void mindReading(int caster, int slot) {
     MemberRecord& m = Member[caster];
-    if (!canUse(m, 3, "독심을 샤용하려 하였지만 아직 능력이 부족했다"_j)) return;
+    if (!canUse(m, 3, "독심을 사용하려 하였지만 아직 능력이 부족했다"_j)) return;
     BattleEnemy& e = Enemy[slot];
     if (!MindReadable(e.Number)) {
         WriteMessage(TextColour::Miss, "독심술은 전혀 통하지 않았다"_j);

@@ -84,7 +84,7 @@ void StatueTrial(const Statue& statue) {
 void StatForGold(Ability ability) {
     const AbilityRule& rule = ruleOf(ability);
     ClearMessages();
-    WriteMessage(TextColour::Speech, " 당신은 나의 문제를 모두 맞추었소.  그 보답"_j);
+    WriteMessage(TextColour::Speech, " 당신은 나의 문제를 모두 맞혔소.  그 보답"_j);
     WriteMessage(TextColour::Speech, "으로,  당신이 황금을 나에게 바친다면 당신들"_j);
     WriteMessage(TextColour::Speech,
                  std::string("중의 한사람의 "_j) + WithParticle(rule.name, Particle::Object) +
@@ -111,8 +111,10 @@ void StatForGold(Ability ability) {
     }
     Party.Gold -= price;
     m.*rule.field = uint8_t(value + 1);
-    WriteMessage(TextColour::Voice, name + std::string("의 "_j) + WithParticle(rule.name, Particle::Topic) + std::string(" 이제 "_j) +
-                                        std::to_string(value + 1) + std::string("입니다."_j));
+    // The statue's own words, in its 하오체.
+    WriteMessage(TextColour::Voice, name + std::string("의 "_j) + WithParticle(rule.name, Particle::Subject) + " " +
+                                        WithParticle(std::to_string(value + 1), Particle::Instrumental) +
+                                        std::string(" 올랐소."_j));
 }
 
 }  // namespace vela

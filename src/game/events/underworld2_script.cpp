@@ -71,7 +71,7 @@ void portalToSouthWest() { Portal(22, 84); }
 
 void longRoad() {
     GuardFight(Bit::Underworld2Fight1,
-               {" 긴 길 위에 흡혈귀와 리치가 기다리고"_j, "있었다."_j},
+               {" 긴 길 위에 뱀파이어와 리치가 기다리고"_j, "있었다."_j},
                {54, 55, 53});
 }
 

@@ -28,7 +28,7 @@ bool askToQuit(std::string_view question) {
 // A beaten party's game ends only when the player says so once more.
 void quitWhenSure() {
     ClearMessages();
-    if (askToQuit("이대로 게임을 끝내겠습니까 ?"_j)) QuitGame();
+    if (askToQuit("이대로 게임을 끝내겠습니까?"_j)) QuitGame();
 }
 
 // The list opens on the save written last.

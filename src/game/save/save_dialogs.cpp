@@ -27,17 +27,17 @@ int32_t chooseSlot(std::string_view title, bool clearBefore, int initial = 1) {
 char slotOfAnswer(int32_t answer) { return char(answer + 47); }
 int answerOfSlot(char slot) { return slot - 47; }
 
-// "이전의 저장: player1.dat.bak, save1.map.bak", when the slot has a backup.
+// "이전 저장본: player1.dat.bak, save1.map.bak", when the slot has a backup.
 void sayPreviousSave(char slot) {
     std::vector<std::string> backups = SlotBackups(slot);
     if (backups.empty()) return;
-    std::string line = "이전의 저장: "_j;
+    std::string line = "이전 저장본: "_j;
     for (std::size_t i = 0; i < backups.size(); ++i) line += (i ? ", " : "") + backups[i];
     WriteMessage(TextColour::Detail, line);
 }
 
 void sayDamaged(const SaveDamage& damage) {
-    WriteLine(280, 80, TextColour::Warning, "저장된 게임이 손상되었습니다 !"_j);
+    WriteLine(280, 80, TextColour::Warning, "저장된 게임이 손상되었습니다!"_j);
     WriteMessage(TextColour::Detail, damage.file + ": " + damage.problem);
     sayPreviousSave(SaveSlot);
 }
@@ -55,11 +55,11 @@ void SaveDialog() {
         WriteLine(360, 102, TextColour::Detail, "성공했습니다"_j);
     } else {
         // The game goes on: ending it here would lose what was not saved.
-        WriteLine(300, 102, TextColour::Warning, "저장하지 못했습니다 !"_j);
+        WriteLine(300, 102, TextColour::Warning, "저장하지 못했습니다!"_j);
         if (previousKept)
-            WriteMessage(TextColour::Detail, "이전의 저장은 그대로 남아 있습니다."_j);
+            WriteMessage(TextColour::Detail, "이전에 저장한 게임은 그대로 남아 있습니다."_j);
         else
-            WriteMessage(TextColour::Detail, "새 저장이 그 자리에 남았습니다."_j);
+            WriteMessage(TextColour::Detail, "새로 저장한 게임이 그 자리에 남았습니다."_j);
         WriteMessage(TextColour::Detail, error);
     }
     SaveSlot = '1';
@@ -98,7 +98,7 @@ bool RestoreGame(char openOn) {
 
 void SayEditedSave(char slot) {
     ClearMessages();
-    WriteMessage(TextColour::Warning, "손상되었거나 수정된 저장일 수 있습니다."_j);
+    WriteMessage(TextColour::Warning, "손상되었거나 수정된 게임일 수 있습니다."_j);
     sayPreviousSave(slot);
 }
 

@@ -37,8 +37,8 @@ const std::string_view kConfirmNarration[7] = {
     "베스페르력 774년 봄, 봉인 전쟁이 끝난 지 스물여섯 해가 흘렀습니다."_j,
     "그 전쟁에서 당신의 아버지는 메너스의 검은 제단 앞에 쓰러졌고,"_j,
     "레드 안타레스는 마지막 힘을 봉인에 바쳐 목소리로만 남았습니다."_j,
-    "이제 동쪽 바다 위에 붉은 흉성이 떠올라 불길한 징조가 이어집니다."_j,
-    "가축이 죽고 우물이 쓰게 변하며, 메너스에서 사람들이 사라집니다."_j,
+    "그런데 동쪽 바다 위에 붉은 흉성이 떠올라 불길한 징조가 이어집니다."_j,
+    "가축이 죽고 우물물이 쓰게 변하며, 메너스 근처에서 사람들이 사라집니다."_j,
     "타른의 성주 헤베온은 그 뜻을 밝힐 젊은이를 기다리고 있습니다."_j,
     "이제 당신의 이야기가 시작됩니다."_j,
 };
@@ -196,7 +196,7 @@ void ChooseSkillsAndClass() {
     }
     auto qualifies = qualifications();
     drawClassList(qualifies);
-    writeAt(TextColour::Hint, 60, 450, "화살표로 기술치를 옮기고, 숫자나 Enter 로 계급을 고르십시오."_j);
+    writeAt(TextColour::Hint, 60, 450, "화살표로 기술치를 옮기고, 숫자나 Enter로 계급을 고르십시오."_j);
     for (;;) {
         uint8_t key = ReadKey();
         if (key >= '1' && key <= '7') {

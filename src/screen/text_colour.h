@@ -1,7 +1,11 @@
 // The colours the game writes text in, named for what the text is. A text
 // writer takes only these, so a tile or fill colour cannot reach one by
 // mistake. The value is the palette index; several names share an index where
-// the same colour means different things on different screens.
+// the same colour means different things on different screens. Text on a map
+// screen keeps to 0, 7 and 10..15, the entries every map palette shares (1..6
+// and 9 are the tiles' own; the foe list's scale alone also uses 6, light in
+// every map palette); the title and creation screens use the built-in
+// palette, whose 2, 3, 5, 8 and 9 they fade or write in.
 #pragma once
 
 #include <cstdint>
@@ -15,7 +19,7 @@ enum class TextColour : uint8_t {
     Speech = 7,         // what the people of the world say
     Keeper = 15,        // a shop's, the hospital's, the guild's or the training ground's keeper speaking
     Friendly = 11,      // someone glad to see the party: a rescued prisoner, the world's makers
-    Secret = 3,         // what someone owns up to once the hero has read his mind
+    Secret = 11,        // what someone owns up to once the hero has read his mind
     Voice = 15,         // a voice without a body: a speaking statue, a spirit
     Riddle = 7,         // a statue's question
     Writing = 15,       // words written on signs, notes, books and stones
@@ -29,10 +33,10 @@ enum class TextColour : uint8_t {
     Promotion = 10,     // a member who took a new class
     Refusal = 7,        // what cannot be done: no money, no magic, a member in no state for it
     Warning = 12,       // danger or damage: a poison swamp, lava, a closed road, a save that failed
-    Misfortune = 4,     // a member or foe struck down or weakened by an attack or a spell; the food run out
+    Misfortune = 12,    // a member or foe struck down or weakened by an attack or a spell; the food run out
     Poisoned = 13,      // a member poisoned by a swamp
     Disaster = 13,      // the party's end: all dead, or the battle lost
-    ItemsLeft = 3,      // how many of an item are left after one was used
+    ItemsLeft = 11,     // how many of an item are left after one was used
     ProphecyMark = 10,  // the mark before the party's prophecy
 
     // Asking the player.
@@ -54,8 +58,8 @@ enum class TextColour : uint8_t {
     BadCondition = 12,  // a condition other than good, and the state table's condition columns
     PageTitle = 15,     // the heading of a page of figures: a member's skills at the guild, the name column
     Identity = 11,      // a member's name, sex and class (or family) at the top of a sheet
-    Figures = 3,        // abilities, experience, level, hit and magic points
-    Skills = 2,         // skills and equipment on the character sheet
+    Figures = 11,       // abilities, experience and level on the character sheet
+    Skills = 10,        // skills and equipment on the character sheet
     Budget = 10,        // what there is to spend: spare experience, the hero's free points
     Detail = 7,         // the lines of an overview or a table; the details under a heading
 
@@ -69,7 +73,7 @@ enum class TextColour : uint8_t {
     FoesAppear = 13,        // the alarm of a random meeting
     FoeAction = 13,         // what a foe does: its attacks, spells and abilities
     FoeWords = 13,          // what foes say before a scripted fight
-    PartyHurt = 5,          // a member hurt or robbed of his armour
+    PartyHurt = 12,         // a member hurt or robbed of his armour
     DamageTaken = 13,       // how much
     ExperienceGained = 14,  // who gained experience (the amount is a Reward)
 
@@ -87,6 +91,7 @@ enum class TextColour : uint8_t {
     Hint = 7,               // a hint at the foot of a creation screen
     Answer = 14,            // the questionnaire's answers
     Attribute = 11,         // the attributes the questionnaire gave
+    Potential = 3,          // the hit points, magic points and level those attributes give
     Allotment = 14,         // the attributes the free points go into
     Qualified = 15,         // a class the new hero can take
     Unqualified = 8,        // a class the new hero cannot take yet

@@ -150,6 +150,18 @@ void WriteShadowed(int x, int y, TextColour colour, std::string_view s) {
 
 void WriteDouble(int x, int y, TextColour colour, std::string_view s) { WriteAt(x, y, colour, s, true); }
 
+void WriteJamo(int x, int y, TextColour colour, std::string_view jamo) {
+    std::size_t i = 0;
+    TextChar ch = jamo.empty() ? TextChar{} : DecodeJohab(jamo, i);
+    const uint8_t* glyph = ch.syllable && i == jamo.size() ? JamoGlyph(ch.initial, ch.medial, ch.final) : nullptr;
+    if (!glyph) {
+        WriteAt(x, y, colour, jamo, false);
+        return;
+    }
+    observe(x, y, PaletteIndex(colour), jamo);
+    plotGlyph(x, y, 16, [&](int r) { return unsigned(glyph[r * 2] << 8 | glyph[r * 2 + 1]); }, 1, PaletteIndex(colour));
+}
+
 void SetTextObserver(TextObserver o) { observer = std::move(o); }
 
 }  // namespace vela

@@ -43,6 +43,10 @@ void WriteBold(int x, int y, TextColour colour, std::string_view s);
 // A colour above 8 gets a shadow in the colour 8 below it, 2 right and 1 down.
 void WriteShadowed(int x, int y, TextColour colour, std::string_view s);
 void WriteDouble(int x, int y, TextColour colour, std::string_view s);
+// A lone jamo (a Johab pair with one part, JamoGlyph) drawn whole, as the
+// letter stands alone rather than as the piece a syllable uses; anything else
+// is drawn as WriteAt draws it.
+void WriteJamo(int x, int y, TextColour colour, std::string_view jamo);
 
 // Every text drawn, with where it started and its palette index (the
 // harness's transcript). Empty function: nothing is recorded.

@@ -89,6 +89,30 @@ TEST(NameEntry, AFullNameEndsBothModesAtOnceAndDoneNeedsAName) {
     EXPECT_TRUE(transcript.has("이름이 비어 있어 완료할 수 없습니다."));
 }
 
+TEST(NameEntry, TheCursorPassesOverCellsThatShowNothingAndTheSyllableGrowsAfterTheName) {
+    test::Session s;
+    PlacedText placed;
+    // ㄱ; five steps right over the blank vowel cells of codes 8 and 9 reach
+    // ㅔ; sixteen along the finals reach ㅁ: 겜. Left from ㅔ passes them back
+    // to ㅓ, and right from ㅁ passes the unused final 18 to ㅂ: 겁; left again
+    // is ㅁ: 검. Esc on the finals leaves none (거) and the final row, due to
+    // start on the unused cell, starts on ㅂ: 겁.
+    s.platform.AppendKeys("{enter}{enter}{right*5}{enter}{right*16}{enter}");
+    s.platform.AppendKeys("{enter}{left}{enter}{right}{enter}");
+    s.platform.AppendKeys("{enter}{enter}{left}{enter}");
+    s.platform.AppendKeys("{enter}{enter}{esc}");
+    s.platform.AppendKeys("{enter}{enter}{enter}{esc}{right*3}{enter}");
+    EnterName();
+    EXPECT_EQ(JohabToUtf8(Member[1].Name.str()), "겜겁검거겁");
+    EXPECT_TRUE(s.platform.ScriptDone());
+    // The initial alone, whole, then the syllable under the cursor, after
+    // the name so far; from ㅓ the next shown is ㅔ.
+    EXPECT_TRUE(placed.has("120 430 15 ㄱ"));
+    EXPECT_TRUE(placed.has("120 430 15 거\n120 430 15 게"));
+    EXPECT_TRUE(placed.has("120 430 15 겜"));
+    EXPECT_TRUE(placed.has("136 430 15 거"));
+}
+
 TEST(Questionnaire, AnswersSetFiveAttributesWithSwapAndSexBonus) {
     // Strength answered six times: 20, and a man's bonus flows into
     // Endurance; Mentality (5, the lowest) stays where a fighter keeps it.

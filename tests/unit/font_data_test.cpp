@@ -3,6 +3,7 @@
 // of the three typefaces.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <iostream>
@@ -36,6 +37,25 @@ const char* const kSets[3] = {"tarn0.fnt", "tarn1.fnt", "tarn2.fnt"};
 TEST(FontData, FilesHaveTheGameSizes) {
     EXPECT_EQ(ReadBuiltData("ascii.fnt").size(), 1536u);
     for (const char* name : kSets) EXPECT_EQ(ReadBuiltData(name).size(), 7168u) << name;
+}
+
+// Every whole jamo is a letter standing in the middle of its square, as the
+// name keyboard shows it: inked, and no more than a pixel off centre.
+TEST(FontData, EveryWholeJamoIsInkedAndCentred) {
+    std::vector<uint8_t> jamo = ReadBuiltData("jamo.fnt");
+    ASSERT_EQ(jamo.size(), 51u * 32);
+    for (int g = 0; g < 51; ++g) {
+        int left = 16, right = -1, top = 16, bottom = -1;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                if (jamo[std::size_t(g * 32 + y * 2 + x / 8)] & (0x80 >> (x % 8))) {
+                    left = std::min(left, x), right = std::max(right, x);
+                    top = std::min(top, y), bottom = std::max(bottom, y);
+                }
+        ASSERT_GE(right, 0) << "jamo " << g << " is blank";
+        EXPECT_LE(std::abs(left - (15 - right)), 1) << "jamo " << g;
+        EXPECT_LE(std::abs(top - (15 - bottom)), 1) << "jamo " << g;
+    }
 }
 
 TEST(FontData, EverySyllableKeepsItsPiecesApartAndNoPixelAlone) {

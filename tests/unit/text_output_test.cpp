@@ -160,6 +160,50 @@ TEST(TextOutput, TheTranscriptRecordsEachTextOnce) {
     EXPECT_EQ(seen[2].text, "한 줄");
 }
 
+// A lone jamo, whichever part of the code holds it, is the whole letter of
+// the jamo font; codes Johab leaves unused, and real syllables, have none.
+TEST(Jamo, ALoneJamoHasItsWholeLetterAndAnUnusedCodeNone) {
+    auto glyphOf = [](std::string_view johab) {
+        std::size_t i = 0;
+        TextChar c = DecodeJohab(johab, i);
+        return JamoGlyph(c.initial, c.medial, c.final);
+    };
+    auto letter = [](int g) { return &JamoFont[std::size_t(g) * 32]; };
+    EXPECT_EQ(glyphOf("ㄱ"_j), letter(0));
+    EXPECT_EQ(JamoGlyph(1, 2, 2), letter(0)) << "final ㄱ is the same letter";
+    EXPECT_EQ(glyphOf("ㄳ"_j), letter(2));
+    EXPECT_EQ(JamoGlyph(1, 2, 19), letter(17)) << "final ㅂ, past the unused code 18";
+    EXPECT_EQ(JamoGlyph(1, 2, 29), letter(29));
+    EXPECT_EQ(glyphOf("ㅃ"_j), letter(18));
+    EXPECT_EQ(glyphOf("ㅏ"_j), letter(30));
+    EXPECT_EQ(glyphOf("ㅚ"_j), letter(41));
+    EXPECT_EQ(glyphOf("ㅣ"_j), letter(50));
+    for (int medial : {8, 9, 16, 17, 24, 25}) EXPECT_EQ(JamoGlyph(1, uint8_t(medial), 1), nullptr) << medial;
+    EXPECT_EQ(JamoGlyph(1, 2, 18), nullptr);
+    EXPECT_EQ(glyphOf("가"_j), nullptr);
+    EXPECT_EQ(JamoGlyph(1, 2, 1), nullptr);
+}
+
+TEST(TextOutput, AJamoIsDrawnWholeAndASyllableAsItIsComposed) {
+    test::Session s;
+    LoadJamoFont();
+    auto drawn = [](auto write) {
+        SetFillStyle(1, 0);
+        Bar(0, 0, 639, 479);
+        write();
+        std::array<uint16_t, 16> rows{};
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                if (Screen[(100 + y) * 640 + 100 + x] == PixelOf(15)) rows[std::size_t(y)] |= uint16_t(0x8000 >> x);
+        return rows;
+    };
+    auto ink = drawn([] { WriteJamo(100, 100, TextColour::Narration, "ㅎ"_j); });
+    for (int y = 0; y < 16; ++y)
+        EXPECT_EQ(ink[std::size_t(y)], JamoFont[29 * 32 + y * 2] << 8 | JamoFont[29 * 32 + y * 2 + 1]) << y;
+    EXPECT_EQ(drawn([] { WriteJamo(100, 100, TextColour::Narration, "한"_j); }),
+              drawn([] { WriteAt(100, 100, TextColour::Narration, "한"_j, false); }));
+}
+
 // A font file that is missing or cut short is reported by name like every
 // other data file, and the font in memory is never half overwritten.
 TEST(Fonts, AMissingOrShortFontIsReportedAndTheLoadedFontStays) {

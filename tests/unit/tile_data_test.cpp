@@ -95,18 +95,19 @@ TEST(TileData, PartyFigureComposesOverAnyGroundAsDrawn) {
     }
 }
 
-TEST(TileData, EveryMapPaletteKeepsTheMessageWindowColours) {
-    const std::array<std::array<int, 3>, 16> builtIn = {{{0, 0, 0},    {0, 0, 42},   {0, 42, 0},   {0, 42, 42},
-                                                         {42, 10, 10}, {42, 0, 42},  {42, 21, 0},  {42, 42, 42},
-                                                         {21, 21, 21}, {10, 10, 60}, {10, 60, 10}, {10, 60, 60},
-                                                         {63, 21, 21}, {60, 10, 60}, {60, 60, 10}, {60, 60, 60}}};
-    for (const char* name : {"town.pal", "ground.pal", "den.pal", "keep.pal"}) {
+// The message window looks the same on every map: the entries it writes and
+// fills with are alike in all four palettes (how well they read is
+// TextContrast's).
+TEST(TileData, EveryMapPaletteSharesTheMessageWindowColours) {
+    const std::vector<uint8_t> town = ReadBuiltData("town.pal");
+    ASSERT_EQ(town.size(), 48u);
+    for (const char* name : {"ground.pal", "den.pal", "keep.pal"}) {
         auto pal = ReadBuiltData(name);
         ASSERT_EQ(pal.size(), 48u) << name;
         for (uint8_t v : pal) EXPECT_LE(v, 63) << name;
         for (int index : {0, 7, 8, 10, 11, 12, 13, 14, 15})
             for (int k = 0; k < 3; ++k)
-                EXPECT_EQ(pal[index * 3 + k], builtIn[index][k]) << name << " index " << index;
+                EXPECT_EQ(pal[index * 3 + k], town[index * 3 + k]) << name << " index " << index;
     }
 }
 

@@ -11,7 +11,7 @@ namespace mkdata {
 
 namespace fs = std::filesystem;
 
-int BuildFonts(const fs::path& data, const fs::path& out);     // ascii.fnt, tarn0..2.fnt
+int BuildFonts(const fs::path& data, const fs::path& out);     // ascii.fnt, tarn0..2.fnt, jamo.fnt
 int BuildTiles(const fs::path& data, const fs::path& out);     // town/ground/den/keep .fnt and .pal, chara.fnt
 int BuildMaps(const fs::path& data, const fs::path& out);      // <Name>.map, checked against the tiles
 int BuildEnemies(const fs::path& data, const fs::path& out);   // foedata.dat

@@ -1,5 +1,6 @@
-// Fonts: data/fonts/ascii.txt and tarn0..2.txt -> ascii.fnt and tarn0..2.fnt,
-// and the font-sheet command that draws a built Hangul set for checking by eye.
+// Fonts: data/fonts/ascii.txt, tarn0..2.txt and jamo.txt -> ascii.fnt,
+// tarn0..2.fnt and jamo.fnt, and the font-sheet command that draws a built
+// Hangul set for checking by eye.
 //
 // Source format: one glyph per block, a header line "glyph N label" and then
 // 16 rows of '#' (ink) and '.', 8 wide for ASCII and 16 wide for Hangul
@@ -13,6 +14,7 @@
 #include "builders.h"
 #include "common.h"
 #include "glyph_rules.h"
+#include "screen/fonts.h"
 #include "screen/johab.h"
 #include "screen/syllable_pieces.h"
 
@@ -105,6 +107,12 @@ std::vector<uint8_t> PackGlyphs(const std::vector<std::vector<std::string>>& gly
     return bytes;
 }
 
+// The letter of a whole jamo: compatibility jamo U+3131 + g, in UTF-8.
+std::string JamoLabel(int g) {
+    char32_t c = 0x3131 + char32_t(g);
+    return {char(0xE0 | c >> 12), char(0x80 | (c >> 6 & 0x3F)), char(0x80 | (c & 0x3F))};
+}
+
 bool Ink(const uint8_t* glyph, int bytesPerRow, int x, int y) {
     return glyph[y * bytesPerRow + x / 8] & (0x80 >> (x % 8));
 }
@@ -169,6 +177,9 @@ int BuildFonts(const fs::path& data, const fs::path& out) {
         CheckGlyphRules(font, name + ".txt", errors);
         if (!WriteBinary(out / (name + ".fnt"), font)) errors.add(name + ".fnt", "cannot write");
     }
+    if (ReadGlyphs(dir / "jamo.txt", vela::kJamoGlyphs, 16, JamoLabel, glyphs, errors))
+        if (!WriteBinary(out / vela::kJamoFontFile, PackGlyphs(glyphs, 16)))
+            errors.add(vela::kJamoFontFile, "cannot write");
     return errors.report();
 }
 

@@ -32,13 +32,16 @@ constexpr uint8_t kTransparent = 16;  // marker in parsed sprite pixels, never w
 
 const std::array<const char*, 4> kSetNames = {"town", "ground", "den", "keep"};
 
-// The message window draws with these indices on every map, so each map palette
-// must leave them as the built-in palette has them.
+// The message window, the party panel and the foe list draw with these
+// indices on every map, so every map palette holds them as this table does:
+// the built-in colours but for a darker fill (8) and a lighter red (12) and
+// magenta (13), which keep text at a contrast of 4.5:1 on the fill. The
+// other entries are the art's own.
 constexpr std::array<int, 9> kFixedIndices = {0, 7, 8, 10, 11, 12, 13, 14, 15};
-constexpr Palette6 kBuiltInPalette = {{{0, 0, 0},    {0, 0, 42},   {0, 42, 0},   {0, 42, 42},
-                                       {42, 10, 10}, {42, 0, 42},  {42, 21, 0},  {42, 42, 42},
-                                       {21, 21, 21}, {10, 10, 60}, {10, 60, 10}, {10, 60, 60},
-                                       {63, 21, 21}, {60, 10, 60}, {60, 60, 10}, {60, 60, 60}}};
+constexpr Palette6 kMessageColours = {{{0, 0, 0},    {},           {},           {},
+                                       {},           {},           {},           {42, 42, 42},
+                                       {12, 12, 12}, {},           {10, 60, 10}, {10, 60, 60},
+                                       {63, 26, 21}, {60, 18, 60}, {60, 60, 10}, {60, 60, 60}}};
 
 std::string Where(const fs::path& file, int line) { return file.string() + ":" + std::to_string(line); }
 
@@ -202,8 +205,8 @@ std::optional<Palette6> ParsePalette(const fs::path& path, Errors& errors) {
             good = false;
         }
     for (int index : kFixedIndices)
-        if (seenAt[index] && pal[index] != kBuiltInPalette[index]) {
-            const auto& b = kBuiltInPalette[index];
+        if (seenAt[index] && pal[index] != kMessageColours[index]) {
+            const auto& b = kMessageColours[index];
             errors.add(Where(path, seenAt[index]),
                        "index " + std::to_string(index) + " is a message-window colour and must stay " +
                            std::to_string(b[0]) + " " + std::to_string(b[1]) + " " + std::to_string(b[2]));

@@ -33,10 +33,12 @@ void drawBar(int slot, int colour) {
     Bar(60, 20 * slot + 48, 198, 20 * slot + 64);
 }
 
-// Under the highlight a dead foe's name shows grey.
+// Under the highlight, a bar of grey 7, a dead foe's name shows in that grey
+// and a foe out of the fight in dark grey.
 int highlightedNameColour(const BattleEnemy& e) {
     int colour = EnemyNameColour(e);
-    return colour == 0 ? 7 : colour;
+    if (colour == 0) return 7;
+    return colour == 7 ? 8 : colour;
 }
 
 }  // namespace
@@ -72,17 +74,20 @@ void MakeBattleEnemy(int slot, int number) {
 
 int32_t FullEnemyHP(const BattleEnemy& e) { return int32_t(e.Endurance) * e.Level * 10; }
 
+// The scale keeps to colours that read on the list's black under every map
+// palette: 6 is light enough in all of them, and cyan, magenta and grey stand
+// where the art's dark green and dark red and the fill's grey would not read.
 int EnemyNameColour(const BattleEnemy& e) {
     if (e.Dead) return 0;
-    if (e.Unconscious) return 8;
+    if (e.Unconscious) return 7;
     int32_t hp = e.HP;
-    if (hp == 0) return 8;
+    if (hp == 0) return 7;
     if (hp < 0 || hp >= 4000) return 10;
     if (hp < 200) return 12;
-    if (hp < 500) return 4;
+    if (hp < 500) return 13;
     if (hp < 1000) return 6;
     if (hp < 2000) return 14;
-    return 2;
+    return 11;
 }
 
 void DrawEnemyList(bool clear) {

@@ -1,10 +1,13 @@
 // The name step: an on-screen keyboard of Hangul jamo rows and of ASCII
-// characters, chosen cell by cell with the arrow keys.
+// characters, chosen cell by cell with the arrow keys. The jamo are drawn
+// whole; the vowel and final rows keep a blank cell for each code Johab
+// leaves unused, which the cursor passes over.
 #include <algorithm>
 
 #include "game/state/party.h"
 #include "game/title/creation.h"
 #include "game/title/grid_select.h"
+#include "screen/fonts.h"
 #include "screen/gfx.h"
 #include "screen/johab.h"
 #include "screen/text_output.h"
@@ -20,10 +23,20 @@ constexpr int kInitials = 19, kMedials = 27, kFinals = 29;
 constexpr int kAsciiX = 25, kAsciiY = 273, kAsciiColumns = 26;
 constexpr int kModeX = 202, kModeY = 367, kModeWidth = 48, kModeHeight = 32;
 
-// A lone jamo as a Johab pair: the other two parts are fill codes.
-std::string jamoGlyph(int initial, int medial, int final) {
+// A Johab pair of jamo codes; a part left out is its fill code.
+std::string jamoPair(int initial, int medial, int final) {
     return {char(0x80 | initial << 2 | medial >> 3), char((medial << 5 & 0xFF) | final)};
 }
+
+// The three rows as jamo codes: initial column + 1, medial column + 2, final
+// column (1, the "X", for none).
+std::string initialJamo(int column) { return jamoPair(column + 1, 2, 1); }
+std::string medialJamo(int column) { return jamoPair(1, column + 2, 1); }
+std::string finalJamo(int column) { return jamoPair(1, 2, column); }
+
+// A vowel or final cell of a code Johab does not use shows nothing.
+bool medialShown(int, int column) { return JamoGlyph(1, uint8_t(column + 2), 1) != nullptr; }
+bool finalShown(int, int column) { return column == 1 || JamoGlyph(1, 2, uint8_t(column)) != nullptr; }
 
 void drawKeyboard() {
     auto put = [](int x, int y, std::string_view text) { WriteAt(x, y, TextColour::Instruction, text, false); };
@@ -33,10 +46,14 @@ void drawKeyboard() {
     put(10, 195, "종성"_j);
     put(10, 255, "영문 & 기호"_j);
     // Glyphs sit 2 pixels inside their cells so the outline never touches them.
-    for (int c = 1; c <= kInitials; ++c) put(kJamoX + 2 + (c - 1) * kCell, kInitialY + 2, jamoGlyph(c + 1, 2, 1));
-    for (int c = 1; c <= kMedials; ++c) put(kJamoX + 2 + (c - 1) * kCell, kMedialY + 2, jamoGlyph(1, c + 2, 1));
+    auto row = [](int y, int first, int last, std::string (*jamo)(int)) {
+        for (int c = first; c <= last; ++c)
+            WriteJamo(kJamoX + 2 + (c - 1) * kCell, y + 2, TextColour::Instruction, jamo(c));
+    };
+    row(kInitialY, 1, kInitials, initialJamo);
+    row(kMedialY, 1, kMedials, medialJamo);
     put(kJamoX + 6, kFinalY + 2, "X");
-    for (int c = 2; c <= kFinals; ++c) put(kJamoX + 2 + (c - 1) * kCell, kFinalY + 2, jamoGlyph(1, 2, c));
+    row(kFinalY, 2, kFinals, finalJamo);
     for (int r = 0; r < 3; ++r) {
         static constexpr int kFirst[3] = {32, 65, 97};
         for (int c = 0; c < kAsciiColumns; ++c)
@@ -59,15 +76,31 @@ struct Columns {
     int asciiRow = 1, asciiColumn = 1;
 };
 
+// The syllable being built, after the name: the initial alone, drawn whole,
+// then the syllable with the vowel and the final under the cursor.
+void drawGrowing(const std::string& name, const std::string& growing) {
+    drawName(name);
+    WriteJamo(120 + 8 * int(name.size()), 430, TextColour::Highlight, growing);
+}
+
 void enterHangul(std::string& name, Columns& at) {
     while (int(name.size()) <= kNameBytes - 2) {
         int row = 1;
-        if (!GridSelect(kJamoX, kInitialY, kCell, kCell, 1, kInitials, row, at.initial, true)) return;
-        if (!GridSelect(kJamoX, kMedialY, kCell, kCell, 1, kMedials, row, at.medial, true)) return;
+        auto pick = [&](int y, int columns, int& column, const GridSelectable& shown, auto growing) {
+            return GridSelect(kJamoX, y, kCell, kCell, 1, columns, row, column, true, false,
+                              [&](int, int c) { drawGrowing(name, growing(c)); }, shown);
+        };
+        auto withVowel = [&](int c) { return JohabSyllable(at.initial, c, 1); };
+        auto withFinal = [&](int c) { return JohabSyllable(at.initial, at.medial, c); };
+        if (!pick(kInitialY, kInitials, at.initial, nullptr, initialJamo) ||
+            !pick(kMedialY, kMedials, at.medial, medialShown, withVowel)) {
+            drawName(name);
+            return;
+        }
         // Without a final consonant the final row starts one cell further on
         // next time.
         int final = 1;
-        if (GridSelect(kJamoX, kFinalY, kCell, kCell, 1, kFinals, row, at.final, true) && at.final > 1)
+        if (pick(kFinalY, kFinals, at.final, finalShown, withFinal) && at.final > 1)
             final = at.final;
         else
             at.final = std::min(at.final + 1, kFinals);
@@ -88,7 +121,7 @@ void enterAscii(std::string& name, Columns& at) {
 }  // namespace
 
 std::string JohabSyllable(int initialColumn, int medialColumn, int finalColumn) {
-    return jamoGlyph(initialColumn + 1, medialColumn + 2, finalColumn);
+    return jamoPair(initialColumn + 1, medialColumn + 2, finalColumn);
 }
 
 void DeleteLastCharacter(std::string& name) {
@@ -98,6 +131,7 @@ void DeleteLastCharacter(std::string& name) {
 }
 
 void EnterName() {
+    LoadJamoFont();
     ClearDevice();
     ResetPalette();
     CreationBackground();

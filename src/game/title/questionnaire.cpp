@@ -121,10 +121,10 @@ void Questionnaire() {
     static const std::string_view kLabels[5] = {" 체  력 : "_j, " 정신력 : "_j, " 집중력 : "_j, " 인내력 : "_j, " 저항력 : "_j};
     for (int c = 0; c < 5; ++c)
         WriteAt(115, 225 + 20 * c, TextColour::Attribute, std::string(kLabels[c]) + std::to_string(v[c]), false);
-    WriteAt(123, 340, TextColour::Figures, std::string("체력   지수 : "_j) + std::to_string(hero.HP), false);
+    WriteAt(123, 340, TextColour::Potential, std::string("체력   지수 : "_j) + std::to_string(hero.HP), false);
     int sp = hero.Family == kMageFamily ? hero.SP : 0;
-    WriteAt(123, 360, TextColour::Figures, std::string("마법   지수 : "_j) + std::to_string(sp), false);
-    WriteAt(123, 380, TextColour::Figures, "레       벨 : 1"_j, false);
+    WriteAt(123, 360, TextColour::Potential, std::string("마법   지수 : "_j) + std::to_string(sp), false);
+    WriteAt(123, 380, TextColour::Potential, "레       벨 : 1"_j, false);
 }
 
 }  // namespace vela

@@ -14,6 +14,7 @@ namespace vela {
 std::vector<std::string> RequiredDataFiles() {
     std::vector<std::string> files{kAsciiFontFile};
     for (int set = 0; set < kHangulFontSets; ++set) files.push_back(HangulFontFile(set));
+    files.push_back(kJamoFontFile);
     for (const char* tileSet : kTileSetNames) {
         files.push_back(std::string(tileSet) + ".fnt");
         files.push_back(std::string(tileSet) + ".pal");

@@ -60,7 +60,7 @@ TEST(CompanionWords, OnlyACompanionInThePartyAndAwakeSpeaks) {
 
     EXPECT_TRUE(CompanionsSpeak(CompanionMoment::FinalChoice, {" 앞말"_j}));
     EXPECT_TRUE(w.Said("앞말"));
-    EXPECT_TRUE(w.Said("자네 아버지도 같은 길을 갔지."));
+    EXPECT_TRUE(w.Said("자네 아버지도 같은 길을 갔네."));
     EXPECT_TRUE(w.Said("잊히는 건 싫은데")) << "the goblin speaks from the companion's slot";
     EXPECT_FALSE(w.Said("우리 힘을")) << "a dead 베가 is silent";
     EXPECT_FALSE(w.Said("내 화살은")) << "an unconscious 리겔 is silent";
@@ -244,11 +244,11 @@ TEST(LastDitchLord, HearsRedAntaresMessageOnceAndGoesOn) {
     test::SetStage(StoryStage::SentToLastDitch);
     SetBit(Bit::PyramidReunion);
     w.TalkFrom(38, 18, 0, -1, "{enter*2}");
-    EXPECT_TRUE(w.Said("레드 안타레스 님을 만났다고?"));
+    EXPECT_TRUE(w.Said("레드 안타레스 님을 만났단 말이오?"));
     EXPECT_TRUE(w.Said("남쪽 사막의 피라미드로 가시오.")) << "and his task follows";
     w.Forget();
     w.TalkFrom(38, 18, 0, -1);
-    EXPECT_FALSE(w.Said("레드 안타레스 님을 만났다고?"));
+    EXPECT_FALSE(w.Said("레드 안타레스 님을 만났단 말이오?"));
 }
 
 TEST(Gravekeeper, KnowsHisLostKeyWhenItIsFound) {

@@ -49,6 +49,7 @@ TEST(FirstDescent, TheThreeDeedsOpenTheWayUpAndRaiseTheStage) {
     w.Enter(kUnderworld1, 51, 52);
     w.OnSquare(51, 51, "{enter}");
     EXPECT_EQ(Stage(), StoryStage::FirstDescentDone);
+    EXPECT_TRUE(w.Said("부서진 석상들이 일제히 빛나더니")) << "the first return square stands in the ring of statues";
     EXPECT_EQ(objectives(), 0);
     EXPECT_EQ(Party.MapNumber, kOverworld);
     EXPECT_EQ(PartyX, 17);
@@ -73,6 +74,7 @@ TEST(SecondDescent, MolochsMirrorTakesThePartyToTheReturnSquareWhichRunsAtOnce) 
     EXPECT_EQ(MapTile(28, 7), 42);
     w.OnSquare(28, 9, "{enter}");
     EXPECT_EQ(Stage(), StoryStage::SecondDescentDone);
+    EXPECT_TRUE(w.Said("늘어선 돌기둥들이 일제히 빛나더니")) << "the second one in the ring of obelisks";
     EXPECT_EQ(objectives(), 0);
     EXPECT_EQ(Party.MapNumber, kOverworld);
 }

@@ -35,7 +35,7 @@ void closedWay() {
                                 "없다."_j});
         return;
     }
-    Say(TextColour::Scene, {" 네 레버가 모두 당겨지자 돌문이 땅 속으로"_j, "가라앉았다."_j});
+    Say(TextColour::Scene, {" 네 레버가 모두 당겨지자 돌문이 땅속으로"_j, "가라앉았다."_j});
     SetMapTile(25, 28, kCaveEarth);
     SetMapTile(26, 28, kCaveEarth);
     SetBit(Bit::ClueWayOpen);
@@ -47,9 +47,9 @@ void foundObject() {
         Say(TextColour::Scene, {" 검은 돌 위에는 이제 아무것도 없다."_j});
         return;
     }
-    Say(TextColour::Scene, {" 검은 돌 위에 손바닥만 한 붉은 돌조각이"_j, "놓여 있다."_j,
+    Say(TextColour::Scene, {" 검은 돌 위에 손바닥만 한 붉은 돌조각이"_j, "놓여 있었다."_j,
                             " 집어 들자 돌조각은 심장처럼 천천히"_j, "뛰고 있었다. 그 속에 바다 위의 붉은 별이"_j,
-                            "비쳐 보인다."_j});
+                            "비쳐 보였다."_j});
     WriteBlankLine();
     Say(TextColour::Scene, {" 일행은 붉은 돌조각을 챙겼다. 라스트디치의"_j, "성주라면 이것이 무엇인지 알 것이다."_j});
     SetBit(Bit::ClueObject);

@@ -15,7 +15,7 @@ namespace {
 
 void ruins() {
     ClearMessages();
-    Say(TextColour::Scene, {" 일행은 지상으로 올라와 타른 성으로 향했다."_j,
+    Say(TextColour::Scene, {" 일행은 메너스를 떠나 타른 성으로 향했다."_j,
                             "하지만 일행을 맞은 것은 성문도, 성주도"_j,
                             "아닌 무너진 돌더미뿐이었다. 성벽은 검게"_j,
                             "그을렸고, 마을에는 인기척 하나 없었다."_j});
@@ -51,8 +51,8 @@ void spirit() {
                                 "갖추어 그대 앞에 서는 것은 처음이오. 그대"_j,
                                 "아버지의 눈을 꼭 닮았구려."_j,
                                 " 나는 스물여섯 해 동안 내 남은 힘으로"_j,
-                                "봉인을 붙들고 있었소. 그 힘도 이제 다"_j,
-                                "했소. 네 마왕이 쓰러졌으니 에레보스는"_j,
+                                "봉인을 붙들고 있었소. 그 힘도 이제"_j,
+                                "다했소. 네 마왕이 쓰러졌으니 에레보스는"_j,
                                 "더 이상 문을 지킬 자가 없지만, 그 대신"_j,
                                 "문을 통째로 이 세상 쪽으로 밀고 있소."_j,
                                 " 헤베온도, 세리우스도 그 숨결에 먼저 갔소."_j});
@@ -86,8 +86,9 @@ void spirit() {
 // the way out (the end-of-game dialog), or a restored game.
 void refuse() {
     ClearMessages();
-    Say(TextColour::Scene, {" 일행은 안타레스의 마지막 말을 뿌리치고"_j,
-                            "어둠이 짙은 폐허의 한가운데로 달려들었다."_j});
+    Say(TextColour::Scene, {" 일행은 레드 안타레스의 마지막 말을"_j,
+                            "뿌리치고, 어둠이 짙은 폐허의 한가운데로"_j,
+                            "달려들었다."_j});
     PressAnyKey();
     SetFoeCount(1);
     SetFoe(1, 75);

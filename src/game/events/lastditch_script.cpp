@@ -22,9 +22,9 @@ void reward(std::string_view summary) {
 
 // 레드 안타레스's words from the pyramid reach his old friend once.
 void antaresMessage() {
-    Say(TextColour::Speech, {" 레드 안타레스 님을 만났다고? 그분이"_j,
-                             "봉인은 아직 절반은 버티고 있다고"_j,
-                             "하셨단 말이오?"_j,
+    Say(TextColour::Speech, {" 레드 안타레스 님을 만났단 말이오? 그분이"_j,
+                             "봉인이 아직 절반은 버티고 있다고"_j,
+                             "하셨소?"_j,
                              " ...고맙소. 그분의 말을 전해 들은 것이"_j,
                              "몇 해 만인지 모르겠구려. 절반이라도"_j,
                              "버틴다면 우리에게는 아직 시간이 있소."_j});
@@ -76,7 +76,7 @@ void lord() {
             if (!IsSet(Bit::EvidenceTablet) || !IsSet(Bit::ClueObject)) {
                 Say(TextColour::Speech, {" 흉성의 증거에서 석판을 읽고, 흉성의"_j,
                                          "단서에서 숨겨진 것을 찾아오시오."_j,
-                                         "둘 다 있어야 진실을 맞출 수 있소."_j});
+                                         "둘 다 있어야 진실을 밝힐 수 있소."_j});
                 break;
             }
             Say(TextColour::Speech, {" 석판과 그 물건을 모두 찾아왔구려!"_j,
@@ -122,11 +122,11 @@ void hiddenComrade() {
                                 "고개를 들었다."_j});
         WriteBlankLine();
         Say(TextColour::Secret, {" ...내 마음을 읽었구려. 그렇다면 숨길"_j,
-                                 "것도 없구려. 나는 벨라트릭스요."_j,
+                                 "것도 없소. 나는 벨라트릭스요."_j,
                                  " 그렇소. 옛 전쟁의 다섯 동료 중 하나,"_j,
                                  "메너스의 제단에서 도망친 바로 그자요."_j,
                                  " 자네 얼굴을 보니 알겠소. 자네 아버지를"_j,
-                                 "꼭 닮았구려. 이야기를 들어 주겠소?"_j,
+                                 "꼭 닮았구려. 이야기를 들어 주겠나?"_j,
                                  " 26년 동안 아무에게도 하지 못한 이야기요."_j,
                                  " 그날 제단 앞에서 땅이 갈라졌을 때,"_j,
                                  "나는 그 틈 너머를 보았소."_j,
@@ -169,10 +169,10 @@ void hiddenComrade() {
                                  " 칼은 무겁고 무릎은 예전 같지 않지만,"_j,
                                  "그 눈을 마주 볼 수 있는 사람은 이제 나와"_j,
                                  "레드 안타레스 님뿐이오."_j,
-                                 " 나를 데려가 주겠소?"_j});
+                                 " 나를 데려가 주겠나?"_j});
         SetBit(Bit::BellatrixStory);
     } else {
-        Say(TextColour::Secret, {" 마음은 정했소. 나를 데려가 주겠소?"_j});
+        Say(TextColour::Secret, {" 마음은 정했소. 나를 데려가 주겠나?"_j});
     }
     OfferToJoin(kBellatrix, Bit::Bellatrix, {" 자네 곁에는 이미 믿음직한 동료들이"_j,
                                              "가득하구려. 나는 여기서 기다리겠소."_j});
@@ -205,7 +205,7 @@ const MapScript& LastDitchScript() {
                  ClearMessages();
                  Say(TextColour::Scene, {" 동굴의 입구는 커다란 돌로 단단히 막혀"_j,
                                          "있었다. 사람의 힘으로는 열 수 없을 것"_j,
-                                         "같다."_j});
+                                         "같았다."_j});
              }},
         },
         // signs
@@ -217,7 +217,7 @@ const MapScript& LastDitchScript() {
             {{{41, 42}}, Words{Said(TextColour::Writing, {"       라스트디치 성"_j, "", "   학자 성주 세리우스의 성"_j})}},
             {{{36, 62}}, Words{
                  Said(TextColour::Guidance, {"       대지로 나가는 문"_j, "", "   북서쪽으로 가면 타른 성,"_j,
-                                             "   북쪽 숲에는 레굴루스의 오두막,"_j, "   남쪽 사막에는 피라미드가 있다."_j}),
+                                             "   북쪽 숲에는 레굴루스의 오두막,"_j, "   남쪽 사막에는 피라미드가 있습니다."_j}),
              }},
         },
         // people
@@ -249,7 +249,7 @@ const MapScript& LastDitchScript() {
                                            "쓰러졌다고요."_j}),
              }},
             {{{36, 21}}, Words{Said(TextColour::Speech, {" 타른에서 오셨나요? 먼 길 오셨네요."_j, " 성에서 편히 쉬었다 가세요."_j})},
-             kDemonsFallKnown, Words{Said(TextColour::Speech, {" 두 악마를 물리친 분들이시죠? 성 안이"_j,
+             kDemonsFallKnown, Words{Said(TextColour::Speech, {" 두 악마를 물리친 분들이시죠? 성안이"_j,
                                                                "온통 당신들 이야기예요."_j})}},
             {{{41, 20}}, Words{
                  Said(TextColour::Speech, {" 나는 성주님의 서기요."_j,
@@ -265,10 +265,10 @@ const MapScript& LastDitchScript() {
              }},
             {{{41, 22}}, Words{Said(TextColour::Speech, {" 성주님 책을 몰래 봤는데 하나도 못"_j,
                                                        "읽겠어요. 글자가 꿈틀거려요!"_j})},
-             kDemonsFallKnown, Words{Said(TextColour::Speech, {" 나도 커서 악마를 물리칠 거예요!"_j,
+             kDemonsFallKnown, Words{Said(TextColour::Speech, {" 저도 커서 악마를 물리칠 거예요!"_j,
                                                                "성주님 책은 아직도 못 읽지만요."_j})}},
             {{{41, 18}}, [] {
-                 Say(TextColour::Speech, {" 카스토르일세. 성주님 곁을 지키고 있지."_j,
+                 Say(TextColour::Speech, {" 카스토르일세. 성주님 곁을 지키고 있네."_j,
                                           " 자네가 흉성을 쫓는다면 내 검도 보태겠네."_j,
                                           "성주님께서도 허락하실 걸세."_j});
                  OfferToJoin(kCastor, Bit::Castor);
@@ -295,8 +295,8 @@ const MapScript& LastDitchScript() {
                                            " 저것이 무엇이든, 끝이 있는 것이었구려."_j}),
              }},
             {{{60, 42}}, Words{
-                 Said(TextColour::Speech, {" 피라미드에 간다고요? 그럼 횃불과 식량을"_j,
-                                           "넉넉히 챙기시오. 안은 미로라던데."_j}),
+                 Said(TextColour::Speech, {" 피라미드에 가시오? 그럼 횃불과 식량을"_j,
+                                           "넉넉히 챙기시오. 안이 미로라고 들었소."_j}),
              }},
             {{{61, 46}}, Words{
                  Said(TextColour::Speech, {" 흉성이니 저주니, 다 헛소리요."_j,

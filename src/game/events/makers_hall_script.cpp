@@ -42,7 +42,7 @@ const MapScript& MakersHallScript() {
             {{{23, 8}},
              Words{Said(TextColour::Heading, {"      [ 당신에게 감사를 ]"_j, ""}),
                    Said(TextColour::Writing, {" 이 돌을 읽고 있는 당신이 이 세계의"_j,
-                                              "마지막 조각입니다. 끝까지 함께해 주세요."_j,
+                                              "마지막 조각입니다. 끝까지 함께해 주십시오."_j,
                                               " 남쪽 문으로 나가면 당신이 왔던 곳으로"_j,
                                               "돌아갑니다."_j})}},
         },

@@ -23,7 +23,7 @@ constexpr int kFacingDown = 4;  // the den figure facing south
 
 void firstLook() {
     ClearMessages();
-    Say(TextColour::Scene, {" 동굴의 가장 깊은 곳에 검은 돌로 된 제단이"_j, "놓여 있다."_j,
+    Say(TextColour::Scene, {" 동굴의 가장 깊은 곳에 검은 돌로 된 제단이"_j, "놓여 있었다."_j,
                             " 제단 틈에서 차가운 바람이 새어 나와"_j, "횃불이 흔들렸다. 그 밖에는 아무것도"_j,
                             "보이지 않았다."_j});
     WriteBlankLine();

@@ -113,7 +113,7 @@ void brokenStatue() {
         Beep();
         WriteMessage(TextColour::Voice, error);
     }
-    WriteMessage(TextColour::Scene, " 하지만 석상은 심하게 손상 되어 있었고 제대"_j);
+    WriteMessage(TextColour::Scene, " 하지만 석상은 심하게 손상되어 있었고 제대"_j);
     WriteMessage(TextColour::Scene, "로 작동하지 않았다."_j);
 }
 
@@ -170,21 +170,21 @@ void guardFight(Bit bit, int count, int kind, int leader, std::initializer_list<
 void reunion() {
     if (IsSet(Bit::PyramidReunion)) return;
     ClearMessages();
-    Say(TextColour::Scene, {" 두건을 쓴 사람이 등을 돌린 채 서 있다."_j, " 그가 천천히 돌아서자, 두건 아래에는"_j,
+    Say(TextColour::Scene, {" 두건을 쓴 사람이 등을 돌린 채 서 있었다."_j, " 그가 천천히 돌아서자, 두건 아래에는"_j,
                             "얼굴 대신 희미한 빛만이 어른거렸다."_j});
     WriteBlankLine();
-    Say(TextColour::Voice, {" ...드디어 왔구려. 그대 얼굴에 그대"_j, "아버지가 그대로 남아 있소."_j,
+    Say(TextColour::Voice, {" ...드디어 왔구려. 그대 얼굴에 아버지의"_j, "모습이 그대로 남아 있소."_j,
                            " 나는 레드 안타레스요. 몸은 오래전에"_j, "봉인에 바쳤고, 지금은 이 목소리뿐이오."_j});
     NextPage();
-    Say(TextColour::Voice, {" 그대 아버지와 나는 26년 전, 이 피라미드의"_j, "석상들 앞에서 같은 시험을 치렀소."_j,
+    Say(TextColour::Voice, {" 그대 아버지와 나는 옛 전쟁 때 이 피라미드"_j, "석상들 앞에서 같은 시험을 치렀소."_j,
                            " 석상들의 시험을 모두 넘어서거든, 아래의"_j, "두 방으로 내려가시오."_j,
-                           " 북서쪽 지하의 흉성의 증거에는 그 별의"_j, "이름이, 동쪽 지하의 흉성의 단서에는 그"_j,
-                           "별이 지나온 길이 남아 있소."_j});
+                           " 북서쪽 지하의 흉성의 증거에는 그 별을"_j, "부른 자의 이름이, 동쪽 지하의 흉성의"_j,
+                           "단서에는 그 별이 지나온 길이 남아 있소."_j});
     NextPage();
-    Say(TextColour::Voice, {" 나는 오래 머물 수 없소. 세리우스에게"_j, "전해 주시오. 봉인은 아직 절반은 버티고"_j,
+    Say(TextColour::Voice, {" 나는 오래 머물 수 없소. 세리우스에게"_j, "전해 주시오. 봉인이 아직 절반은 버티고"_j,
                            "있다고."_j});
     WriteBlankLine();
-    WriteMessage(TextColour::Scene, " 빛은 모래 바람 속으로 흩어져 버렸다."_j);
+    WriteMessage(TextColour::Scene, " 빛은 모래바람 속으로 흩어져 버렸다."_j);
     SetBit(Bit::PyramidReunion);
 }
 
@@ -269,7 +269,7 @@ const MapScript& PyramidScript() {
              }},
             {{{125, 24}}, [] {
                  guardFight(Bit::PyramidGuardTreasury, 3, kGuard, kGoldenMask,
-                            {" 황금 가면을 쓴 자가 보물창고의 문 앞에"_j, "서 있다. 가면 너머에서 목소리가"_j,
+                            {" 황금 가면을 쓴 자가 보물 창고의 문 앞에"_j, "서 있었다. 가면 너머에서 목소리가"_j,
                              "울렸다."_j, " 삼천 년 동안 이 문을 연 자는 없었다."_j},
                             " 황금 가면이 갈라져 바닥에 떨어졌다."_j);
              }},

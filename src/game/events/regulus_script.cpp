@@ -39,7 +39,7 @@ void note() {
 
 void herbalist() {
     if (!IsSet(Bit::VegaGift)) {
-        Say(TextColour::Speech, {" 허허, 이 깊은 숲까지 손님이 다 오시는군."_j,
+        Say(TextColour::Speech, {" 허허, 이 깊은 숲까지 손님이 다 오시는구려."_j,
                                  " 나는 약초나 캐며 사는 늙은이라오."_j,
                                  "먼 길 가는 사람에게는 이게 쓸모 있을 게요."_j});
         AddItem(3, 5);
@@ -60,12 +60,12 @@ void herbalist() {
     Say(TextColour::Scene, {" 당신이 그의 마음을 읽자, 늙은 약초꾼의"_j,
                             "모습 뒤로 젊은 마법사의 얼굴이 떠올랐다."_j});
     WriteBlankLine();
-    Say(TextColour::Secret, {" ...마음을 읽는 자였군. 더 숨길 수는"_j,
+    Say(TextColour::Secret, {" ...마음을 읽는 자였구려. 더 숨길 수는"_j,
                              "없겠소. 나는 베가, 레드 안타레스 님의"_j,
                              "마지막 제자요."_j,
                              " 스승님의 봉인이 흔들리는 것을 느끼고"_j,
                              "이곳에 숨어 때를 기다리고 있었소."_j,
-                             " 당신이 그 때라면, 나도 함께 가겠소."_j});
+                             " 당신이 그때라면, 나도 함께 가겠소."_j});
     OfferToJoin(kVega, Bit::Vega, {" 함께 갈 자리가 없구려. 자리가 나면"_j,
                                    "다시 찾아 주시오."_j});
 }

@@ -54,7 +54,7 @@ void ruler() {
                                      "보았겠지. 사람들은 그것을 흉성이라 부르네."_j,
                                      " 그 별이 뜬 뒤로 가축이 죽고 우물이 쓰게"_j,
                                      "변했네. 그리고 메너스의 동굴 근처에서는"_j,
-                                     "사람들이 하나 둘 사라지고 있다네."_j});
+                                     "사람들이 하나둘 사라지고 있다네."_j});
             NextPage();
             Say(TextColour::Speech, {" 나는 늙었고, 자네 아버지는 이제 없네."_j,
                                      "그러니 자네에게 부탁하겠네. 메너스의 동굴로"_j,
@@ -73,7 +73,7 @@ void ruler() {
         case StoryStage::SentToMenace:
             Say(TextColour::Speech, {" 메너스의 동굴은 성 앞 길의 남쪽 끝,"_j,
                                      "늪지대 서쪽 바위 언덕에 있네. 제단은"_j,
-                                     "동굴 가장 깊은 곳의 붉은 방에 있지."_j,
+                                     "동굴 가장 깊은 곳의 붉은 방에 있네."_j,
                                      " 조심해서 다녀오게."_j});
             break;
         case StoryStage::SawTheAltar:
@@ -97,7 +97,7 @@ void ruler() {
                                      " 제단을 지키는 마귀들이라니... 이제는 나"_j,
                                      "혼자 판단할 일이 아니네. 라스트디치의 성주"_j,
                                      "세리우스를 찾아가게. 그는 옛 전쟁의 동료이고"_j,
-                                     "피라미드에 얽힌 옛 지식을 알고 있네."_j});
+                                     "피라미드의 옛 전승에 밝은 사람일세."_j});
             AddGold(5000);
             reward(" [ 황금 + 5000 ]"_j);
             AdvanceStage();
@@ -162,7 +162,7 @@ void ruler() {
                                      "땅 밑의 세계가 있을 걸세."_j,
                                      " 그곳에서 에레보스의 흔적을 찾아 주게."_j,
                                      "빛의 지붕, 빛의 사원, 그리고 필멸의 생존."_j,
-                                     "전쟁 때 땅 밑으로 피한 이들의 이름일세."_j});
+                                     "전쟁 때 땅 밑으로 피한 이들이 남긴 곳일세."_j});
             break;
         case StoryStage::FirstDescentDone:
             Say(TextColour::Speech, {" 땅 밑에서 돌아왔군! 자네들이 가져온 소식은"_j,
@@ -187,8 +187,7 @@ void ruler() {
             Say(TextColour::Speech, {" 두 악마를 물리쳤다니 믿기지 않는군."_j,
                                      " 이제 남은 것은 아스모데우스와"_j,
                                      "메피스토펠레스뿐일세. 마지막 길은 닷새 뒤에"_j,
-                                     "열리네."_j,
-                                     "그때까지 몸과 마음을 잘 추스르게."_j});
+                                     "열리네. 그때까지 몸과 마음을 잘 추스르게."_j});
             GiveExperience(1000000);
             AddGold(500000);
             reward(" [ 경험치 + 1000000 ] [ 황금 + 500000 ]"_j);
@@ -216,7 +215,7 @@ void gateGuard() {
         return;
     }
     if (Stage() >= kDemonsFallKnown) {
-        Say(TextColour::Speech, {" 두 악마를 물리치셨다는 소식은 성 안에"_j,
+        Say(TextColour::Speech, {" 두 악마를 물리치셨다는 소식은 성안에"_j,
                                  "다 퍼졌습니다. 마지막 길도 부디 무사히"_j,
                                  "다녀오십시오."_j});
         return;
@@ -226,7 +225,7 @@ void gateGuard() {
                              "마십시오. 그곳에 들어갔다가 돌아오지 못한"_j,
                              "사람이 한둘이 아닙니다."_j,
                              " 부디 몸조심하십시오. 타른의 모든 사람이"_j,
-                             "당신의 무사귀환을 빌고 있습니다."_j,
+                             "당신의 무사 귀환을 빌고 있습니다."_j,
                              " 바람이 당신의 등을 밀어 주고,"_j,
                              "별빛이 당신의 길을 비추기를."_j});
 }
@@ -306,7 +305,7 @@ void armoury() {
     }
     Say(TextColour::Speech, {" 무기고지기가 일행을 맞았다."_j,
                              " 성주님께서 채비를 해 드리라 하셨습니다."_j,
-                             "몸에 맞는 것을 골라 가십시오."_j});
+                             "몸에 맞는 것으로 챙겨 드리겠습니다."_j});
     for (int slot = 1; slot <= kLastPersonSlot; ++slot) {
         MemberRecord& m = Member[slot];
         if (m.Name.empty()) continue;
@@ -343,7 +342,7 @@ void findKey() {
 // The gravekeeper lost the key of the south gate; he knows it when it is found.
 void gravekeeper() {
     Say(TextColour::Speech, {" 여기는 타른의 묘지요. 옛 전쟁에서 쓰러진"_j,
-                             "사람들이 잠들어 있지."_j,
+                             "사람들이 잠들어 있소."_j,
                              " 저기 기사의 석상이 선 무덤이 보이오?"_j,
                              "메너스의 제단에서 쓰러진 영웅의 묘요."_j,
                              " 시신은 돌아오지 못했지만, 성주님께서"_j,
@@ -467,7 +466,7 @@ const MapScript& TarnScript() {
                  Say(TextColour::Speech, {"들었소. 언젠가 그들을 만날 날이 올지도..."_j});
              }},
             {{{13, 55}}, [] {
-                 Say(TextColour::Speech, {" 예언자들이 말하길, 흉성이 뜰 때 잊혀진"_j,
+                 Say(TextColour::Speech, {" 예언자들이 말하길, 흉성이 뜰 때 잊힌"_j,
                                           std::string("영웅의 "_j) + std::string(HeroChild()) +
                                               std::string("이 다시 검을 든다고 하더군요."_j)});
              }},
@@ -496,19 +495,19 @@ const MapScript& TarnScript() {
                                            " 당신들 덕분이오. 오늘 술은 내가 사겠소."_j}),
              }},
             {{{15, 35}}, Words{
-                 Said(TextColour::Speech, {" 라스트디치의 성주는 학자라지요."_j,
-                                           "책에 파묻혀 사는 사람이라던데."_j,
+                 Said(TextColour::Speech, {" 라스트디치의 성주는 학자라오. 책에"_j,
+                                           "파묻혀 산다고 들었소."_j,
                                            " 그 성 구석에는 말 한마디 안 하는 노인이"_j,
-                                           "있대요. 레굴루스의 약초꾼도 뭔가 숨기는"_j,
-                                           "게 있다는 소문이고요. 독심으로 마음을"_j,
-                                           "읽어 보면 알 수 있을지도 몰라요."_j}),
+                                           "있다오. 레굴루스의 약초꾼도 뭔가 숨기는"_j,
+                                           "게 있다는 소문이오. 독심으로 마음을"_j,
+                                           "읽어 보면 알 수 있을지도 모르오."_j}),
              }},
             {{{13, 32}}, Words{
-                 Said(TextColour::Speech, {" 옛 전쟁 이야기 말이오? 다섯 동료가 있었소."_j,
+                 Said(TextColour::Speech, {" 옛 전쟁 이야기요? 다섯 동료가 있었어요."_j,
                                            " 레드 안타레스, 헤베온 성주님, 세리우스,"_j,
                                            "벨라트릭스, 그리고 제단에서 쓰러진 한 사람."_j,
                                            " 그 마지막 사람이 당신의 아버지라던데,"_j,
-                                           "사실이오?"_j}),
+                                           "정말이에요?"_j}),
              }},
             {{{18, 33}}, Words{
                  Said(TextColour::Speech, {" 우리 할머니가 그러셨어요. 붉은 별이 뜨면"_j,
@@ -571,24 +570,24 @@ const MapScript& TarnScript() {
              }},
             {{{50, 11}}, Words{Said(TextColour::Speech, {" 여기는 감옥입니다. 죄수와 말을 섞지"_j, "마십시오."_j})}},
             {{{53, 11}}, Words{
-                 Said(TextColour::Speech, {" 이봐, 거기! 난 억울하다고!"_j,
-                                           " 은행 금고를 구경만 했을 뿐이야."_j,
-                                           "경비병들이 떼로 몰려오더니 이렇게 됐지."_j,
-                                           " 당신도 금고 근처에는 얼씬도 하지 마쇼."_j}),
+                 Said(TextColour::Speech, {" 이보시오, 거기! 난 억울하오!"_j,
+                                           " 은행 금고를 구경만 했을 뿐이오."_j,
+                                           "경비병들이 떼로 몰려오더니 이렇게 됐소."_j,
+                                           " 당신도 금고 근처에는 얼씬도 하지 마시오."_j}),
              }},
             {{{41, 10}}, [] {
                  fullPage(TextColour::Speech, {" 나는 옛 전쟁에서 헤베온 님을 모시던"_j,
                                                "기사였소. 이야기를 들어 보겠소?"_j,
                                                " 741년 봄, 동쪽 마을들이 하룻밤 사이에"_j,
                                                "잿더미가 되었소. 살아남은 사람들은"_j,
-                                               "하늘에서 붉은 빛이 내려왔다고 했지."_j,
+                                               "하늘에서 붉은 빛이 내려왔다고 했소."_j,
                                                " 그것이 에레보스의 첫 번째 문이었소."_j,
-                                               " 레드 안타레스 님이 다섯 동료를 모았고,"_j,
+                                               " 레드 안타레스 님과 네 벗이 길을 떠났고,"_j,
                                                "우리 기사단이 그 뒤를 따랐소."_j,
-                                               " 첫 해에는 늘 졌소. 마귀들은 죽여도"_j,
+                                               " 첫해에는 늘 졌소. 마귀들은 죽여도"_j,
                                                "다시 일어났고, 밤마다 동료가 사라졌소."_j,
                                                " 그러다 세리우스 님이 피라미드의 옛 글을"_j,
-                                               "읽어 내셨지. 문을 닫는 법이 거기 있었소."_j,
+                                               "읽어 내셨소. 문을 닫는 법이 거기 있었소."_j,
                                                " 그 뒤로 여섯 해 동안 우리는 문을 하나씩"_j,
                                                "닫아 나갔소. 마지막 문이 메너스였소."_j,
                                                " 그날 일은 지금도 꿈에 나오오."_j});
@@ -605,7 +604,7 @@ const MapScript& TarnScript() {
                                                "레드 안타레스 님은 목소리만 남으셨소."_j,
                                                " 우리는 그것을 승리라고 불렀소."_j,
                                                " 하지만 봉인은 절반뿐이었다고, 그분은"_j,
-                                               "늘 말씀하셨지. 언젠가 다시 열린다고."_j,
+                                               "늘 말씀하셨소. 언젠가 다시 열린다고."_j,
                                                " 이제 그 말이 맞았던 것 같소."_j,
                                                " 부디 당신은 아버지보다 운이 좋기를."_j});
              }},
@@ -617,15 +616,17 @@ const MapScript& TarnScript() {
              }},
             {{{63, 10}}, [] {
                  Say(TextColour::Speech, {" 쉿, 조용히. 난 미라크라고 하오."_j,
-                                          " 자물쇠 따는 솜씨라면 누구에게도 안 지오."_j,
+                                          " 자물쇠 따는 솜씨라면 누구에게도 지지 않소."_j,
                                           "이 감옥에서 꺼내 주면 당신을 돕겠소."_j});
                  OfferToJoin(kMirak, Bit::Mirak);
              }},
             {{{60, 15}}, Words{
-                 Said(TextColour::Speech, {" 이 앞방은 금고로 이어지는 통로요."_j,
+                 Said(TextColour::Speech, {" 이 앞방은 금고로 이어지는 통로입니다."_j,
                                            " 경비병들은 낯선 사람을 보면 묻지도 않고"_j,
-                                           "칼부터 뽑소. 괜한 일로 목숨을 걸지 마시오."_j,
-                                           " 금고에 들어간 도둑치고 살아 나온 자가 없소"_j}),
+                                           "칼부터 뽑습니다. 괜한 일로 목숨을 걸지"_j,
+                                           "마십시오."_j,
+                                           " 금고에 들어간 도둑치고 살아 나온 자가"_j,
+                                           "없습니다."_j}),
              }},
             {{{42, 78}, {42, 80}}, rulersOrdersGuard},
             {{{79, 47}}, Words{Said(TextColour::Speech, {" 타른 은행입니다. 요즘은 예금을 받지"_j, "않습니다. 흉성 때문에 다들 금을 찾아가서요."_j})}},
@@ -697,8 +698,8 @@ const MapScript& TarnScript() {
                                            " 거기서 악마를 둘이나 물리치셨다면서요?"_j,
                                            "저는 생각만 해도 다리가 떨려요."_j}),
              }},
-            {{{33, 80}}, Words{Said(TextColour::Speech, {" 밭일이 끝나면 별을 보는 게 낙이었는데,"_j, "요즘은 하늘 보기가 무섭구먼."_j})},
-             kDemonsFallKnown, Words{Said(TextColour::Speech, {" 흉성이 요즘 좀 흐려진 것 같구먼."_j,
+            {{{33, 80}}, Words{Said(TextColour::Speech, {" 밭일이 끝나면 별을 보는 게 낙이었는데,"_j, "요즘은 하늘 보기가 무섭구려."_j})},
+             kDemonsFallKnown, Words{Said(TextColour::Speech, {" 흉성이 요즘 좀 흐려진 것 같구려."_j,
                                                                "다시 별 보는 낙이 생기려나."_j})}},
             {{{90, 59}}, [] {
                  if (IsSet(Bit::TarnFoodGift) && IsSet(Bit::DomeSurvivor) && Stage() >= StoryStage::FirstDescentDone) {
@@ -718,12 +719,12 @@ const MapScript& TarnScript() {
              }},
             {{{63, 27}}, Words{
                  Said(TextColour::Speech, {" 알데바란 경은 동쪽 숙소에, 스피카는"_j,
-                                           "그 남쪽 집에 머물고 있다네."_j,
-                                           " 옛 동료들을 찾아가 보게."_j}),
+                                           "그 남쪽 광장에 있소."_j,
+                                           " 옛 동료들을 찾아가 보시오."_j}),
              }},
             {{{51, 72}}, Words{
                  Said(TextColour::Speech, {" 폴라리스는 주점에서 마법 묘기를 부리고,"_j,
-                                           "리겔은 무기 상점 근처에 산다더군요."_j}),
+                                           "리겔은 무기 상점 근처에 산다오."_j}),
              }},
             {{{50, 51}}, Words{
                  Said(TextColour::Speech, {" 라스트디치에도 옛 동료가 한 사람 있지요."_j,
@@ -732,7 +733,7 @@ const MapScript& TarnScript() {
              }},
             {{{52, 51}}, [] {
                  if (Stage() == StoryStage::Begun)
-                     Say(TextColour::Speech, {" 성주님을 뵈러 가는 길이군요. 빛이 당신과"_j,
+                     Say(TextColour::Speech, {" 성주님을 뵈러 가는 길이구려. 빛이 당신과"_j,
                                               "함께하기를."_j});
                  else
                      Say(TextColour::Speech, {" 당신의 여정에 행운이 있기를."_j});

@@ -2,6 +2,9 @@
 // where the descents arrive and the way back up, the dome, the temple, the
 // mortal hall and the two lairs, three finds, two portals, four fights on
 // the roads and the makers' workshop.
+#include <string>
+#include <string_view>
+
 #include "game/events/map_script.h"
 #include "game/events/primitives.h"
 #include "game/events/underworld.h"
@@ -24,12 +27,14 @@ void goUp() {
 }
 
 // A return square: with the descent's deeds done it raises the stage and
-// takes the party up; before that the way up is open all the same.
-void returnSquare(StoryStage from, uint8_t deeds) {
+// takes the party up; before that the way up is open all the same. The ring
+// is what stands round the square: broken statues at the first, obelisks at
+// the second.
+void returnSquare(StoryStage from, uint8_t deeds, std::string_view ring) {
     uint8_t& objectives = Party.Flags[FlagStoryObjectives];
     ClearMessages();
     if (Stage() == from && (objectives & deeds) == deeds) {
-        Say(TextColour::Scene, {" 부서진 석상들이 일제히 빛나더니, 일행의"_j,
+        Say(TextColour::Scene, {std::string(" "_j) + std::string(ring) + std::string(" 일제히 빛나더니, 일행의"_j),
                                 "발밑에서 메너스로 올라가는 빛의 길이"_j,
                                 "열렸다. 이곳에서 할 일은 모두 끝났다."_j,
                                 "",
@@ -48,8 +53,8 @@ void returnSquare(StoryStage from, uint8_t deeds) {
         StepOffSquare();
 }
 
-void firstReturn() { returnSquare(StoryStage::FirstWayOpen, kFirstDeeds); }
-void secondReturn() { returnSquare(StoryStage::SecondWayOpen, kSecondDeeds); }
+void firstReturn() { returnSquare(StoryStage::FirstWayOpen, kFirstDeeds, "부서진 석상들이"_j); }
+void secondReturn() { returnSquare(StoryStage::SecondWayOpen, kSecondDeeds, "늘어선 돌기둥들이"_j); }
 
 void find1() { FindGold(Bit::Underworld1Find1, 50000); }
 void find2() { FindItem(Bit::Underworld1Find2, 5, 3); }
@@ -97,12 +102,13 @@ void molochRoad() {
         PressAnyKey();
         Say(TextColour::Scene, {" 괴물들이 끌고 가던 수레에 사슬에 묶인"_j, "사내가 있었다."_j, ""});
         Say(TextColour::Friendly, {" 고맙소. 나는 빛의 지붕 경비대장 알니람."_j,
-                                   "몰록의 제단에 바쳐질 뻔했소. 돔이 무너진"_j,
-                                   "밤, 나는 동료들을 지키지 못했소."_j,
+                                   "몰록의 제단에 바쳐질 뻔했소. 돔의 빛이"_j,
+                                   "꺼진 밤, 나는 동료들을 지키지 못했소."_j,
                                    " 그 빚을 갚고 싶소. 나를 데려가 주겠소?"_j});
     }
-    if (TakeRecruit(kAlnilam, {" 자리가 없다면 어쩔 수 없지. 자리가 나거든"_j,
-                               "이 길로 다시 오시오. 여기서 기다리겠소."_j}))
+    if (TakeRecruit(kAlnilam, {" 자리가 없다면 어쩔 수 없구려. 자리가"_j,
+                               "나거든 이 길로 다시 오시오."_j,
+                               "여기서 기다리겠소."_j}))
         SetBit(Bit::Alnilam);
 }
 

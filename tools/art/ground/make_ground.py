@@ -223,12 +223,20 @@ def small_tree(t, cx, cy, r=4.5, s=0, outline=K):
             t.put(x, y, DG if t.get(x, y) == G else G, wrap=True)
 
 
+def sapling(t, cx, base, h, s):
+    """A young tree: a slim upright crown on a bare trunk, its shadow on the grass."""
+    t.rect(cx + 1, base - 1, cx + 3, base, DG, wrap=True)
+    t.vline(cx, base - 3, base, BR, wrap=True)
+    m = ellipse_mask(cx + 0.5, base - 3 - h / 2, 2.2, h / 2)
+    shade_blob(t, m, BG, BG, G, DG, wrap=True, s=s, tl=0.1, td=-0.45)
+
+
 def light_forest():
-    # open woodland you walk through: two young trees with soft (not black) rims and plenty of
-    # grass between, so it never reads as the closed canopy of the dense forest
+    # open woodland you walk through: three slim young trees, bright and bare-trunked, with
+    # open grass between, so it never reads as the dark closed canopy of the dense forest
     t = grass(11, tufts=6, his=3)
-    small_tree(t, 6, 6, 3.5, 3, outline=DG)
-    small_tree(t, 17, 15, 3.5, 4, outline=DG)
+    for (cx, base, h, s) in ((5, 11, 7, 3), (16, 7, 6, 4), (12, 21, 7, 5)):
+        sapling(t, cx, base, h, s)
     return t
 
 
@@ -648,13 +656,9 @@ def facets(seed, n, rim, lit, mid, dark, gapc=K, ystretch=1.0, spot=None):
 
 
 def volcanic_rock():
-    t = facets(171, 7, LG, GR, GR, K, spot=PU)
-    # darker than plain stone: the faces are dithered towards black
-    for y in range(N):
-        for x in range(N):
-            if t[y][x] == GR and (x + y) % 2 == 0 and hsh(x, y, 175) < 0.4:
-                t[y][x] = K
-    return t
+    # a few big lumps of dark rock with lit rims and black clefts: a mass you cannot
+    # walk over, not a grainy crust to walk on
+    return facets(171, 5, LG, PU, GR, K)
 
 
 def mountain(snowy=False):

@@ -700,13 +700,13 @@ def mountain(snowy=False):
     return t
 
 
-def forest():
+def forest(crowns=((5, 3), (17, 1), (11, 9), (23, 10), (5, 15), (17, 17), (11, 22), (23, 22))):
+    """Closed canopy; the map mixes two sets of crowns so the trees keep off a grid."""
     t = Tile(DG)
     for y in range(N):
         for x in range(N):
             if hsh(x, y, 301) < 0.3:
                 t[y][x] = K
-    crowns = [(5, 3), (17, 1), (11, 9), (23, 10), (5, 15), (17, 17), (11, 22), (23, 22)]
     crowns = sorted(crowns, key=lambda p: p[1])
     for i, (cx, cy) in enumerate(crowns):
         t.vline(cx, cy + 4, cy + 6, BR, True)
@@ -908,27 +908,6 @@ def obelisk():
     t.rect(6, 21, 17, 22, GR)
     t.hline(6, 17, 21, LG)
     t.hline(6, 17, 23, K)
-    return t
-
-
-def fence():
-    t = grass(271, tufts=6, his=2)
-    for y in (9, 15):
-        t.hline(0, 23, y, OC)
-        t.hline(0, 23, y + 1, BR)
-        t.hline(0, 23, y + 2, DG)
-    for x0 in (4, 16):
-        t.rect(x0, 5, x0 + 2, 19, OC)
-        t.vline(x0 + 2, 5, 19, BR)
-        t.vline(x0 - 1, 5, 19, K)
-        t.vline(x0 + 3, 6, 19, K)
-        t.hline(x0, x0 + 2, 4, K)
-        t.put(x0, 5, YE, wrap=True)
-        t.hline(x0, x0 + 3, 20, DG)
-        t.hline(x0 - 1, x0 + 3, 19, K)
-        for y in (9, 15):
-            t.put(x0 - 1, y, OC, wrap=True)
-            t.put(x0 + 3, y, OC, wrap=True)
     return t
 
 
@@ -1377,7 +1356,8 @@ def build():
         11: ("volcano", volcano()),
         12: ("cactus", cactus()),
         13: ("obelisk", obelisk()),
-        14: ("fence", fence()),
+        14: ("dense forest, its crowns set otherwise", forest(((3, 1), (14, 4), (22, 0), (8, 11),
+                                                                 (19, 13), (2, 19), (13, 20), (23, 23)))),
         15: ("tombstones", tombstones()),
         16: ("crystal outcrop", crystals()),
         17: ("chasm", chasm()),

@@ -319,6 +319,45 @@ def altar(bg, cloth=R, stone_top=L, stone=D, dark=NB, flame=Y):
     return t
 
 
+def wide_altar(bg, flame=Y):
+    """The black altar of a den's deepest cavern, two squares wide: a slab on a
+    stepped plinth, a red cloth over its middle, candles at both ends. Returns
+    the left and the right square."""
+    halves = (bg.copy(), bg.copy())
+
+    def rect(x0, y0, x1, y1, c):
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                halves[x // N].put(x % N, y, c)
+
+    rect(0, 18, 47, 23, K)                  # the plinth, a step wider than the slab
+    rect(1, 19, 46, 22, NB)
+    rect(1, 19, 46, 19, D)
+    rect(3, 7, 44, 18, K)                   # the slab
+    rect(4, 8, 43, 10, D)                   # its top, lit along the back edge
+    rect(4, 8, 43, 8, L)
+    rect(4, 11, 43, 17, NB)                 # its front, under a carved moulding
+    rect(4, 12, 43, 12, D)
+    rect(4, 17, 43, 17, D)
+    rect(17, 7, 30, 15, K)                  # the red cloth over the middle
+    rect(18, 8, 29, 14, LR)
+    rect(18, 8, 29, 8, Y)
+    rect(18, 14, 29, 14, R)
+    for x in range(18, 30, 2):
+        rect(x, 15, x, 16, LR)              # its fringe
+    for (x, y) in ((23, 10), (24, 10), (22, 11), (25, 11), (23, 12), (24, 12)):
+        halves[x // N].put(x % N, y, K)     # a black ring stitched on it
+    for cx in (5, 41):                      # tall candles at the ends, short ones inside
+        rect(cx, 2, cx + 1, 7, W)
+        rect(cx + 1, 3, cx + 1, 7, L)
+        rect(cx, 0, cx, 1, flame)
+        halves[cx // N].put(cx % N, 1, Y)
+    for cx in (14, 33):
+        rect(cx, 4, cx + 1, 7, W)
+        rect(cx, 2, cx, 3, flame)
+    return halves
+
+
 def lever(wall, up=True, knob=LR, plate=D, arm=L):
     t = wall.copy()
     t.rect(6, 9, 17, 15, K)
@@ -583,11 +622,9 @@ def den_tiles():
     t = cave_rock(rr(29), K, NB, T, B)
     t.sprinkle(rr(29, 1), 0.03, [W], on=[B])
     add(29, 'wet blue cave rock', t)
-    t = dark_brick(rr(30)); mossify(t, rr(30, 1), 6)
-    add(30, 'dark brick with moss', t)
-    t = dark_brick(rr(31))
-    blob(t, rr(31, 1), 16, 16, 5, K); blob(t, rr(31, 2), 15, 15, 3, NB)
-    add(31, 'crumbling dark brick', t)
+    altar_left, altar_right = wide_altar(fl_earth)
+    add(30, 'the black altar, left half (Menace)', altar_left)
+    add(31, 'the black altar, right half', altar_right)
     add(32, 'white temple wall', masonry(rr(32), 12, 12, 6, L, D, hi=W, lo=L, spots=[W], spot_prob=0.05))
     t = masonry(rr(33), 12, 12, 6, L, D, hi=W, lo=L, spots=[W], spot_prob=0.05)
     t.rect(7, 2, 16, 21, K)
@@ -599,8 +636,10 @@ def den_tiles():
             t.put(x, y, B if (x + y) % 5 else W)
     t.rect(8, 12, 15, 12, K); t.rect(11, 3, 12, 20, K)
     add(33, 'temple wall with a window of light', t)
-    t = voronoi(rr(34), 9, LR, K, R, D, crack_w=0.8)
-    t.sprinkle(rr(34, 1), 0.02, [Y], on=[LR])
+    # a wall first: lumps of dark rock lit from the top left like the other cave
+    # rock, the glow only in a few of its cracks, so it never reads as lava crust
+    t = voronoi(rr(34), 7, K, NB, R, S, crack_w=1.2)
+    t.recolour({K: LR}, region=lambda x, y: rr(34, x * N + y).random() < 0.12)
     add(34, 'demon cave rock with glowing veins', t)
     t = dark_brick(rr(35))
     for k in range(4):

@@ -223,12 +223,20 @@ def small_tree(t, cx, cy, r=4.5, s=0, outline=K):
             t.put(x, y, DG if t.get(x, y) == G else G, wrap=True)
 
 
+def sapling(t, cx, base, h, s):
+    """A young tree: a slim upright crown on a bare trunk, its shadow on the grass."""
+    t.rect(cx + 1, base - 1, cx + 3, base, DG, wrap=True)
+    t.vline(cx, base - 3, base, BR, wrap=True)
+    m = ellipse_mask(cx + 0.5, base - 3 - h / 2, 2.2, h / 2)
+    shade_blob(t, m, BG, BG, G, DG, wrap=True, s=s, tl=0.1, td=-0.45)
+
+
 def light_forest():
-    # open woodland you walk through: two young trees with soft (not black) rims and plenty of
-    # grass between, so it never reads as the closed canopy of the dense forest
+    # open woodland you walk through: three slim young trees, bright and bare-trunked, with
+    # open grass between, so it never reads as the dark closed canopy of the dense forest
     t = grass(11, tufts=6, his=3)
-    small_tree(t, 6, 6, 3.5, 3, outline=DG)
-    small_tree(t, 17, 15, 3.5, 4, outline=DG)
+    for (cx, base, h, s) in ((5, 11, 7, 3), (16, 7, 6, 4), (12, 21, 7, 5)):
+        sapling(t, cx, base, h, s)
     return t
 
 
@@ -648,13 +656,9 @@ def facets(seed, n, rim, lit, mid, dark, gapc=K, ystretch=1.0, spot=None):
 
 
 def volcanic_rock():
-    t = facets(171, 7, LG, GR, GR, K, spot=PU)
-    # darker than plain stone: the faces are dithered towards black
-    for y in range(N):
-        for x in range(N):
-            if t[y][x] == GR and (x + y) % 2 == 0 and hsh(x, y, 175) < 0.4:
-                t[y][x] = K
-    return t
+    # a few big lumps of dark rock with lit rims and black clefts: a mass you cannot
+    # walk over, not a grainy crust to walk on
+    return facets(171, 5, LG, PU, GR, K)
 
 
 def mountain(snowy=False):
@@ -696,13 +700,13 @@ def mountain(snowy=False):
     return t
 
 
-def forest():
+def forest(crowns=((5, 3), (17, 1), (11, 9), (23, 10), (5, 15), (17, 17), (11, 22), (23, 22))):
+    """Closed canopy; the map mixes two sets of crowns so the trees keep off a grid."""
     t = Tile(DG)
     for y in range(N):
         for x in range(N):
             if hsh(x, y, 301) < 0.3:
                 t[y][x] = K
-    crowns = [(5, 3), (17, 1), (11, 9), (23, 10), (5, 15), (17, 17), (11, 22), (23, 22)]
     crowns = sorted(crowns, key=lambda p: p[1])
     for i, (cx, cy) in enumerate(crowns):
         t.vline(cx, cy + 4, cy + 6, BR, True)
@@ -904,27 +908,6 @@ def obelisk():
     t.rect(6, 21, 17, 22, GR)
     t.hline(6, 17, 21, LG)
     t.hline(6, 17, 23, K)
-    return t
-
-
-def fence():
-    t = grass(271, tufts=6, his=2)
-    for y in (9, 15):
-        t.hline(0, 23, y, OC)
-        t.hline(0, 23, y + 1, BR)
-        t.hline(0, 23, y + 2, DG)
-    for x0 in (4, 16):
-        t.rect(x0, 5, x0 + 2, 19, OC)
-        t.vline(x0 + 2, 5, 19, BR)
-        t.vline(x0 - 1, 5, 19, K)
-        t.vline(x0 + 3, 6, 19, K)
-        t.hline(x0, x0 + 2, 4, K)
-        t.put(x0, 5, YE, wrap=True)
-        t.hline(x0, x0 + 3, 20, DG)
-        t.hline(x0 - 1, x0 + 3, 19, K)
-        for y in (9, 15):
-            t.put(x0 - 1, y, OC, wrap=True)
-            t.put(x0 + 3, y, OC, wrap=True)
     return t
 
 
@@ -1373,7 +1356,8 @@ def build():
         11: ("volcano", volcano()),
         12: ("cactus", cactus()),
         13: ("obelisk", obelisk()),
-        14: ("fence", fence()),
+        14: ("dense forest, its crowns set otherwise", forest(((3, 1), (14, 4), (22, 0), (8, 11),
+                                                                 (19, 13), (2, 19), (13, 20), (23, 23)))),
         15: ("tombstones", tombstones()),
         16: ("crystal outcrop", crystals()),
         17: ("chasm", chasm()),

@@ -61,9 +61,17 @@ web-play: web
 	@echo "벨라: http://localhost:$(WEB_PORT)/"
 	@cd $(WEB_BUILD) && exec python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
 
-# The playthrough under node, compared with the native harness at every stage.
-web-test: web
+# The playthrough under node, compared with the native harness at every
+# stage; then the page in chromium: keys, pixels, a save across a reload.
+BROWSER_TEST = tests/web/browser
+web-test: web $(BROWSER_TEST)/node_modules/.package-lock.json
 	@tests/web/node_playthrough.sh $(BUILD)/vela-headless $(WEB_BUILD)/cmake/vela-headless $(BUILD)/data
+	@tests/web/browser.sh $(WEB_BUILD) $(BUILD)/vela-headless $(BUILD)/data
+
+# The browser test's driver, puppeteer-core, as its lockfile pins it; it
+# drives the system's chromium and downloads no browser.
+$(BROWSER_TEST)/node_modules/.package-lock.json: $(BROWSER_TEST)/package-lock.json
+	@cd $(BROWSER_TEST) && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --silent
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure

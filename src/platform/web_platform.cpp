@@ -13,6 +13,7 @@
 extern "C" {
 void vela_web_start();
 void vela_web_open_storage(const char* folder);
+void vela_web_waiting_poll();
 int vela_web_next_key();  // a key byte, or -1 when none waits
 void vela_web_wait(int timeoutMs);
 void vela_web_present(const uint32_t* rows, int top, int bottom);
@@ -61,10 +62,11 @@ WebPlatform::WebPlatform(const std::string& dataFolder, const std::string& gameF
     if (::chdir(gameFolder.c_str()) != 0) throw std::runtime_error("cannot enter " + gameFolder);
 }
 
-void WebPlatform::PumpEvents(const std::function<void(uint8_t)>& pushKey, bool) {
+void WebPlatform::PumpEvents(const std::function<void(uint8_t)>& pushKey, bool waiting) {
     // A loop that polls without waiting or sleeping would otherwise keep the
     // keys it waits for from ever arriving.
     if (emscripten_get_now() - lastYieldMs_ > kLongestRunMs) SleepMs(0);
+    if (waiting) vela_web_waiting_poll();
     for (int key; (key = vela_web_next_key()) >= 0;) pushKey(uint8_t(key));
 }
 

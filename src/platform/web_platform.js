@@ -3,6 +3,7 @@
 mergeInto(LibraryManager.library, {
   $VelaWeb: {
     keys: [],          // key bytes not yet taken by the game
+    held: null,        // paced: each typed key's bytes, not yet let through
     wakeUp: null,      // ends the game's current wait
     timer: 0,
     context: null,     // the canvas's 2D context
@@ -72,7 +73,8 @@ mergeInto(LibraryManager.library, {
       if (!windowKey && !bytes) return;  // the browser's own keys: reload, tabs, ...
       e.preventDefault();
       if (windowKey) return windowKey(canvas);
-      for (var i = 0; i < bytes.length; ++i) VelaWeb.keys.push(bytes[i]);
+      if (VelaWeb.held) VelaWeb.held.push(bytes);
+      else VelaWeb.keys.push.apply(VelaWeb.keys, bytes);
       VelaWeb.wake();
     },
 
@@ -80,6 +82,7 @@ mergeInto(LibraryManager.library, {
       var wakeUp = VelaWeb.wakeUp;
       if (!wakeUp) return;
       VelaWeb.wakeUp = null;
+      Module['waitingForKey'] = false;
       clearTimeout(VelaWeb.timer);
       wakeUp();
     },
@@ -96,6 +99,16 @@ mergeInto(LibraryManager.library, {
     while (VelaWeb.scale < Math.floor(Math.min(window.innerWidth / 640, window.innerHeight / 480)))
       VelaWeb.stepScale(canvas);
     window.addEventListener('keydown', VelaWeb.onKey);
+    // A page opened with "?paced" (the browser test) holds typed keys and
+    // lets one through at each poll where the game waits, as the harness
+    // delivers its key script: the same keys then mean the same moves.
+    if (new URLSearchParams(location.search).has('paced')) VelaWeb.held = [];
+  },
+
+  vela_web_waiting_poll__deps: ['$VelaWeb'],
+  vela_web_waiting_poll: function() {
+    if (VelaWeb.held && VelaWeb.held.length && !VelaWeb.keys.length)
+      VelaWeb.keys.push.apply(VelaWeb.keys, VelaWeb.held.shift());
   },
 
   // Mounts the browser's storage at folder and reads what it keeps there.
@@ -123,9 +136,14 @@ mergeInto(LibraryManager.library, {
   // when it is negative): no timer runs while the game waits for a key.
   vela_web_wait__deps: ['$VelaWeb'],
   vela_web_wait: function(timeoutMs) {
-    if (VelaWeb.keys.length) return;
+    // handleSleep also ends the wait when the game is resumed: it must be
+    // called every time, and a key already there ends the wait at once.
     Asyncify.handleSleep(function(wakeUp) {
+      if (VelaWeb.keys.length || (VelaWeb.held && VelaWeb.held.length)) return wakeUp();
       VelaWeb.wakeUp = wakeUp;
+      // Whether the game waits for a key with nothing else to do: the
+      // browser test reads the canvas then.
+      Module['waitingForKey'] = timeoutMs < 0;
       if (timeoutMs >= 0) VelaWeb.timer = setTimeout(VelaWeb.wake, timeoutMs);
     });
   },

@@ -151,6 +151,7 @@ mergeInto(LibraryManager.library, {
   // Rows top .. bottom - 1 of the RGBA canvas pixels at rows.
   vela_web_present__deps: ['$VelaWeb'],
   vela_web_present: function(rows, top, bottom) {
+    if (!Module['firstFrameMs']) Module['firstFrameMs'] = performance.now();  // for docs/BENCHMARKS.md
     var bytes = new Uint8ClampedArray(HEAPU8.buffer, rows + top * 640 * 4, (bottom - top) * 640 * 4);
     VelaWeb.context.putImageData(new ImageData(bytes, 640, bottom - top), 0, top);
   },

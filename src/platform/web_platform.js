@@ -120,10 +120,29 @@ mergeInto(LibraryManager.library, {
       folder = UTF8ToString(folder);
       FS.mkdir(folder);
       FS.mount(IDBFS, {}, folder);
+      if (!window.indexedDB) return wakeUp();  // IDBFS would end the program
       FS.syncfs(true, function(error) {
         if (error) console.error('vela: the browser keeps no saved games here: ' + error);
         wakeUp();
       });
+    });
+  },
+
+  // fsync. Under ASYNCIFY emscripten's own writes the file's mount back to
+  // its store (IDBFS: the browser's storage), but reports a store that
+  // failed as success; this one says EIO, and the save says it failed.
+  fd_sync: function(fd) {
+    var stream;
+    try {
+      stream = SYSCALLS.getStreamFromFD(fd);
+    } catch (error) {
+      return error.errno;
+    }
+    return Asyncify.handleSleep(function(wakeUp) {
+      var mount = stream.node.mount;
+      if (!mount.type.syncfs) return wakeUp(0);
+      if (!window.indexedDB) return wakeUp({{{ cDefine('EIO') }}});
+      mount.type.syncfs(mount, false, function(error) { wakeUp(error ? {{{ cDefine('EIO') }}} : 0); });
     });
   },
 

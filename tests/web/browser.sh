@@ -16,4 +16,4 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 stages=("$HERE"/../playthrough/stages/0[12]_*.keys)
-node "$HERE/browser/browser_test.mjs" "http://127.0.0.1:$port/" "$HEADLESS" "$DATA" "${stages[@]}"
+node "$HERE/browser/browser_test.mjs" "http://127.0.0.1:$port/" "$PAGE" "$HEADLESS" "$DATA" "${stages[@]}"

@@ -2,8 +2,9 @@
 // the keys of the playthrough's first stages on the page, compares the canvas
 // pixel for pixel with the native harness's picture after the same keys,
 // saves the game, reloads the page, continues the saved game from the title
-// and compares again.
-// usage: node browser_test.mjs PAGE_URL NATIVE_HEADLESS DATA_DIR STAGE.keys...
+// and compares again. Then a browser that refuses storage, and the page
+// opened as a file.
+// usage: node browser_test.mjs PAGE_URL PAGE_FOLDER NATIVE_HEADLESS DATA_DIR STAGE.keys...
 import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
@@ -11,11 +12,11 @@ import path from 'node:path';
 import zlib from 'node:zlib';
 import puppeteer from 'puppeteer-core';
 
-const [url, headless, data, ...stages] = process.argv.slice(2);
+const [url, page_folder, headless, data, ...stages] = process.argv.slice(2);
 const names = {up: 'ArrowUp', down: 'ArrowDown', left: 'ArrowLeft', right: 'ArrowRight', enter: 'Enter',
                esc: 'Escape', space: 'Space', bs: 'Backspace'};
-// Camp menu, game options, save, slot 1, and the key the message asks for.
-const saveKeys = '{space}{down*8}{enter}{down*5}{enter}{down}{enter}{enter}';
+// Camp menu, game options, save, slot 1; then the key the message asks for.
+const saveAsked = '{space}{down*8}{enter}{down*5}{enter}{down}{enter}', saveKeys = saveAsked + '{enter}';
 
 // The harness's key syntax as the keys a player presses.
 function keysOf(script) {
@@ -109,6 +110,30 @@ try {
   await page.reload();
   await type(page, '2');
   same('after a reload, the saved game continued', await canvasPicture(page), nativePicture(folder, '2'));
+
+  // A browser that refuses its storage: the game plays, and the save says
+  // it failed where a save that worked says so.
+  const refused = await browser.createBrowserContext();
+  const private_ = await refused.newPage();
+  private_.on('pageerror', error => { pageError = error.message; });
+  await private_.evaluateOnNewDocument(() => {
+    indexedDB.open = () => { throw new DOMException('storage refused', 'SecurityError'); };
+  });
+  await private_.goto(`${url}?seed=1&paced`);
+  await type(private_, stageKeys(stages[0]) + saveAsked);
+  const failed = await canvasPicture(private_);
+  let differing = 0;
+  const saved = nativePicture(folder, stageKeys(stages[0]) + saveAsked);
+  for (let i = 0; i < saved.length; ++i) if (failed[i] != saved[i]) ++differing;
+  if (differing) { ++passes; console.log('ok   storage refused: the save says it failed and the game waits'); }
+  else { ++failures; console.log('FAIL storage refused: the save looks as if it worked'); }
+
+  // Opened as a file, the page says it must be served.
+  const file = await browser.newPage();
+  await file.goto(`file://${path.resolve(page_folder)}/index.html`);
+  const message = await file.$eval('#message', box => box.textContent);
+  if (message.includes('make web-play')) { ++passes; console.log('ok   opened as a file, the page says how to serve it'); }
+  else { ++failures; console.log(`FAIL opened as a file, the page says: ${message}`); }
 } finally {
   await browser.close();
   fs.rmSync(folder, {recursive: true, force: true});

@@ -4,6 +4,12 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 GAME_DIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/vela
 
+WEB_BUILD ?= build-web
+WEB_PORT ?= 8000
+# emcc runs its own JavaScript with the system's node, which finds Debian's
+# modules (acorn) only here.
+EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
+
 SAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 30
@@ -11,7 +17,7 @@ FUZZ_SECONDS ?= 30
 SAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:verify_asan_link_order=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp
 
-.PHONY: all deps build play test bench balance soak clean sanitize sanitize-build fuzz-build fuzz
+.PHONY: all deps build play test bench balance soak clean sanitize sanitize-build fuzz-build fuzz web web-play web-test
 
 all: build
 
@@ -22,18 +28,50 @@ build: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
+# Copies the game's own files into folder $(1) (fonts, tile and sprite sets,
+# palettes, maps, the enemy table, music), never saved games, screenshots or
+# anything else that a run in the build folder may have left there.
+copy-game-files = cd $(BUILD)/data && for f in *.fnt *.pal *.map foedata.dat _*; do \
+	    case "$$f" in save[1-9].map) continue ;; esac; \
+	    [ -f "$$f" ] && cp "$$f" "$(1)/" || true; \
+	done
+
 # The game runs in a per-user folder holding a fresh copy of the data files
-# and the saved games, so rebuilding never touches a save. Only the game's
-# own files are copied (fonts, tile and sprite sets, palettes, maps, the enemy
-# table, music), never saved games, screenshots or anything else that a run
-# in the build folder may have left there.
+# and the saved games, so rebuilding never touches a save.
 play: build
 	@mkdir -p "$(GAME_DIR)"
-	@cd $(BUILD)/data && for f in *.fnt *.pal *.map foedata.dat _*; do \
-	    case "$$f" in save[1-9].map) continue ;; esac; \
-	    [ -f "$$f" ] && cp "$$f" "$(GAME_DIR)/" || true; \
-	done
+	@$(call copy-game-files,$(GAME_DIR))
 	@cd "$(GAME_DIR)" && exec "$(CURDIR)/$(BUILD)/vela" $(ARGS)
+
+# The game in a browser: $(WEB_BUILD) holds the page (index.html, vela.js,
+# vela.wasm, and the data files packed in vela.data with their loader
+# vela-data.js); $(WEB_BUILD)/cmake the build and the harness for node.
+web: build
+	@sh scripts/install-deps.sh web
+	@$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB_BUILD)/cmake -DCMAKE_BUILD_TYPE=Release \
+	    -DVELA_WEB_PAGE=$(CURDIR)/$(WEB_BUILD) >/dev/null
+	@$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD)/cmake -j $(JOBS)
+	@rm -rf $(WEB_BUILD)/cmake/pack && mkdir -p $(WEB_BUILD)/cmake/pack
+	@$(call copy-game-files,$(CURDIR)/$(WEB_BUILD)/cmake/pack)
+	@cd $(WEB_BUILD) && $(EMSCRIPTEN_ENV) python3 /usr/share/emscripten/tools/file_packager.py vela.data \
+	    --preload cmake/pack@/data --js-output=vela-data.js >/dev/null 2>cmake/packer.log || { cat cmake/packer.log; exit 1; }
+	@cp web/index.html $(WEB_BUILD)/
+
+web-play: web
+	@echo "벨라: http://localhost:$(WEB_PORT)/"
+	@cd $(WEB_BUILD) && exec python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+
+# The playthrough under node, compared with the native harness at every
+# stage; then the page in chromium: keys, pixels, a save across a reload.
+BROWSER_TEST = tests/web/browser
+web-test: web $(BROWSER_TEST)/node_modules/.package-lock.json
+	@tests/web/node_playthrough.sh $(BUILD)/vela-headless $(WEB_BUILD)/cmake/vela-headless $(BUILD)/data
+	@tests/web/browser.sh $(WEB_BUILD) $(BUILD)/vela-headless $(BUILD)/data
+
+# The browser test's driver, puppeteer-core, as its lockfile pins it; it
+# drives the system's chromium and downloads no browser.
+$(BROWSER_TEST)/node_modules/.package-lock.json: $(BROWSER_TEST)/package-lock.json
+	@cd $(BROWSER_TEST) && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --silent
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure
@@ -73,4 +111,4 @@ balance: build
 	@grep "fights meet" docs/BALANCE.md
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD) $(WEB_BUILD)

@@ -10,7 +10,9 @@
 # the transcript must hold. Stage N is checked by playing the keys of stages
 # 1..N in one fresh game folder, so every stage starts where the one before
 # it ended. Stages written as plans (.plan) are turned into keys by
-# compile.py; this script only replays the keys.
+# compile.py; this script only replays the keys. With PLAYTHROUGH_OUTPUTS
+# set to a folder, each stage's state.json and transcript.txt are kept there
+# as NAME.state.json and NAME.transcript.txt, to compare two builds.
 set -u
 HEADLESS=$(realpath "$1")
 DATA=$(realpath "$2")
@@ -52,6 +54,10 @@ for stage in "$HERE"/stages/*.keys "$HERE"/branches/*.keys; do
                 { echo "FAIL $name: state lacks $want"; failures=$((failures + 1)); } ;;
         esac
     done <"$folder/$name.expect"
+    if [ -n "${PLAYTHROUGH_OUTPUTS:-}" ]; then
+        cp "$work/state.json" "$PLAYTHROUGH_OUTPUTS/$name.state.json"
+        cp "$work/transcript.txt" "$PLAYTHROUGH_OUTPUTS/$name.transcript.txt"
+    fi
     rm -rf "$work"
 done
 

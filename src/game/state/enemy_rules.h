@@ -61,7 +61,7 @@ inline std::vector<std::string> EnemyRecordFaults(int number, const EnemyRecord&
     // The gold of a full group of eight must fit the party's signed 32-bit gold.
     if (EnemyGold(r) * 8 > std::numeric_limits<int32_t>::max())
         faults.push_back("gold reward " + std::to_string(EnemyGold(r)) + " is too large for a group of eight");
-    if (std::ranges::find(kCompanionRecords, number) != std::end(kCompanionRecords))
+    if (std::find(std::begin(kCompanionRecords), std::end(kCompanionRecords), number) != std::end(kCompanionRecords))
         for (auto [name, value] : {std::pair{"Endurance", r.Endurance}, std::pair{"Mentality", r.Mentality}}) {
             int points = value * r.Level * 10;
             if (points > std::numeric_limits<int16_t>::max())

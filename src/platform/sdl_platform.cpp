@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <SDL_syswm.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -84,6 +85,19 @@ bool windowManagerDoesFullscreen(SDL_Window* window) {
     (void)window;
     return true;
 #endif
+}
+
+// ALSA writes its own error lines to the terminal when there is no sound
+// card; the game is silent then and says nothing. SDL loads the library
+// itself, so its error handler is reached through the loader.
+void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+void silenceAlsa() {
+    using ErrorHandler = void (*)(const char*, int, const char*, int, const char*, ...);
+    void* alsa = dlopen("libasound.so.2", RTLD_LAZY);
+    if (!alsa) return;
+    if (auto setHandler = reinterpret_cast<int (*)(ErrorHandler)>(dlsym(alsa, "snd_lib_error_set_handler")))
+        setHandler(ignoreAlsaError);
 }
 
 }  // namespace
@@ -180,15 +194,31 @@ void SdlPlatform::SleepMs(int ms) { SDL_Delay(Uint32(ms)); }
 
 uint64_t SdlPlatform::NowMs() { return SDL_GetTicks64(); }
 
+// The audio subsystem starts with the first beep or tune, which keeps start-up
+// short. Without a sound device it is closed again at once and never tried
+// again: left running, its hot-plug thread would wake the waiting game ten
+// times a second.
+bool SdlPlatform::startAudio() {
+    if (audioFailed_) return false;
+    if (SDL_WasInit(SDL_INIT_AUDIO)) return true;
+    silenceAlsa();
+    audioFailed_ = SDL_InitSubSystem(SDL_INIT_AUDIO) != 0;
+    return !audioFailed_;
+}
+
+void SdlPlatform::giveUpAudio() {
+    audioFailed_ = true;
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
 void SdlPlatform::Tone(int frequency, int ms) {
-    // The audio device is opened only for a beep, which keeps start-up short.
-    if (!SDL_WasInit(SDL_INIT_AUDIO)) SDL_InitSubSystem(SDL_INIT_AUDIO);  // silent when there is no device
     SDL_AudioSpec want{}, have{};
     want.freq = 22050;
     want.format = AUDIO_S16SYS;
     want.channels = 1;
     want.samples = 1024;
-    SDL_AudioDeviceID dev = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    SDL_AudioDeviceID dev = startAudio() ? SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0) : 0;
+    if (dev == 0 && !mixerOpen_ && !audioFailed_) giveUpAudio();
     if (dev != 0) {
         std::vector<int16_t> wave(std::size_t(have.freq) * ms / 1000);
         for (std::size_t i = 0; i < wave.size(); ++i)
@@ -278,9 +308,14 @@ void SdlPlatform::saveScreenshot() {
 bool SdlPlatform::OpenMusic(const std::string& path) {
     StopMusic();
     if (!mixerOpen_) {
+        if (!startAudio()) return false;
         Mix_Init(MIX_INIT_OGG);
         mixerOpen_ = Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 4096) == 0;
-        if (!mixerOpen_) return false;
+        if (!mixerOpen_) {
+            Mix_Quit();
+            giveUpAudio();
+            return false;
+        }
     }
     music_ = Mix_LoadMUS(path.c_str());
     return music_ != nullptr;

@@ -42,6 +42,8 @@ private:
     void saveScreenshot();
     void refresh();
     void closeMixer();
+    bool startAudio();
+    void giveUpAudio();
 
     SDL_Window* window_ = nullptr;
     std::unique_ptr<WindowPresenter> presenter_;
@@ -52,6 +54,7 @@ private:
     int windowedX_ = 0, windowedY_ = 0;  // where the window stood before
     bool exitAfterFirstFrame_ = false;
     bool mixerOpen_ = false;
+    bool audioFailed_ = false;  // no sound device: not tried again
     void* music_ = nullptr;  // the open Mix_Music
 };
 

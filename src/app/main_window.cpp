@@ -3,8 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "audio/music.h"
 #include "platform/sdl_platform.h"
 #include "runtime/halt.h"
+#include "runtime/settings.h"
 #include "app/play_game.h"
 
 namespace {
@@ -16,12 +18,16 @@ constexpr char kUsage[] =
     "\n"
     "  /g, /G        skip the title and continue the game saved in slot 1\n"
     "  /c, /C        skip the title's animation and create a hero at once\n"
-    "  /m, /M        no music\n"
+    "  /m, /M        no music this time\n"
     "  --renderer    draw through SDL's accelerated renderer (OpenGL or the\n"
     "                like) instead of copying frames into the window directly\n"
+    "                this time\n"
     "  -h, --help    show this help and exit\n"
     "\n"
-    "In the game: F10 window size, F11 or Alt+Enter fullscreen, F12 screenshot.\n";
+    "In the game: F10 window size, F11 or Alt+Enter fullscreen, F12 screenshot.\n"
+    "\n"
+    "The window size, fullscreen, music, footsteps and the renderer are kept in\n"
+    "${XDG_CONFIG_HOME:-~/.config}/vela/settings.ini.\n";
 
 }  // namespace
 
@@ -44,9 +50,12 @@ int main(int argc, char** argv) {
             args.push_back(arg);  // the game looks for /g among its words
         }
     }
+    LoadSettings(SettingsPath());
+    if (UserSettings.renderer) way = PresentWay::kRenderer;
     try {
         SdlPlatform platform(way);
         SetPlatform(&platform);
+        SetMusicMuted(!UserSettings.music);  // /m mutes this run only
         try {
             // Missing or damaged data files are reported in a box, and the
             // game ends.

@@ -15,6 +15,7 @@
 
 #include "screen/png_file.h"
 #include "runtime/halt.h"
+#include "runtime/settings.h"
 
 namespace vela {
 
@@ -109,6 +110,14 @@ SdlPlatform::SdlPlatform(PresentWay way) {
                                kScreenHeight, SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) throw std::runtime_error(SDL_GetError());
     presenter_ = MakeWindowPresenter(window_, way);
+    // The size and fullscreen of the last run; a scale too large for this
+    // display is cut down.
+    scale_ = std::min(UserSettings.windowScale, largestFittingScale());
+    if (scale_ > 1) {
+        SDL_SetWindowSize(window_, kScreenWidth * scale_, kScreenHeight * scale_);
+        keepOnScreen();
+    }
+    if (UserSettings.fullscreen) toggleFullscreen();
     // Keys are read from key-down events; text input stays off so a Korean
     // input method cannot swallow command letters.
     SDL_StopTextInput();
@@ -128,7 +137,11 @@ void SdlPlatform::handleKey(const void* event, const std::function<void(uint8_t)
     SDL_Keycode sym = key.keysym.sym;
     Uint16 mod = key.keysym.mod;
     bool alt = mod & KMOD_ALT, shift = mod & KMOD_SHIFT, ctrl = mod & KMOD_CTRL;
-    if (sym == SDLK_F11 || (alt && (sym == SDLK_RETURN || sym == SDLK_KP_ENTER))) return toggleFullscreen();
+    if (sym == SDLK_F11 || (alt && (sym == SDLK_RETURN || sym == SDLK_KP_ENTER))) {
+        toggleFullscreen();
+        UserSettings.fullscreen = fullscreen_;
+        return SaveSettings();
+    }
     if (sym == SDLK_F10) return stepWindowScale();
     if (sym == SDLK_F12) return saveScreenshot();
     switch (sym) {
@@ -288,6 +301,8 @@ void SdlPlatform::keepOnScreen() {
 void SdlPlatform::stepWindowScale() {
     if (fullscreen_) return;
     scale_ = scale_ % largestFittingScale() + 1;
+    UserSettings.windowScale = scale_;
+    SaveSettings();
     SDL_SetWindowSize(window_, kScreenWidth * scale_, kScreenHeight * scale_);
     keepOnScreen();
     refresh();

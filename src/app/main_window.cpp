@@ -25,6 +25,8 @@ constexpr char kUsage[] =
     "  -h, --help    show this help and exit\n"
     "\n"
     "In the game: F10 window size, F11 or Alt+Enter fullscreen, F12 screenshot.\n"
+    "A game controller plays too: the d-pad or the left stick moves, A is Enter,\n"
+    "B Esc, X the camp menu, Y the party, Start the game options.\n"
     "\n"
     "The window size, fullscreen, music, footsteps and the renderer are kept in\n"
     "${XDG_CONFIG_HOME:-~/.config}/vela/settings.ini.\n";

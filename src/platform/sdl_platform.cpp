@@ -110,6 +110,7 @@ SdlPlatform::SdlPlatform(PresentWay way) {
                                kScreenHeight, SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) throw std::runtime_error(SDL_GetError());
     presenter_ = MakeWindowPresenter(window_, way);
+    pads_ = std::make_unique<GamepadKeys>(window_);
     // The size and fullscreen of the last run; a scale too large for this
     // display is cut down.
     scale_ = std::min(UserSettings.windowScale, largestFittingScale());
@@ -127,6 +128,7 @@ SdlPlatform::SdlPlatform(PresentWay way) {
 
 SdlPlatform::~SdlPlatform() {
     closeMixer();
+    pads_.reset();
     presenter_.reset();
     if (window_) SDL_DestroyWindow(window_);
     SDL_Quit();
@@ -176,12 +178,16 @@ void SdlPlatform::PumpEvents(const std::function<void(uint8_t)>& pushKey, bool) 
                 if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
                     refresh();
                 break;
-            default: break;
+            default: pads_->Handle(e, pushKey); break;
         }
     }
+    pads_->Repeat(NowMs(), pushKey);
 }
 
 void SdlPlatform::WaitEvent(int timeoutMs) {
+    // A direction held on a pad repeats without events.
+    int repeatMs = pads_->MsUntilRepeat(NowMs());
+    if (repeatMs >= 0 && (timeoutMs < 0 || repeatMs < timeoutMs)) timeoutMs = repeatMs;
     if (timeoutMs < 0)
         SDL_WaitEvent(nullptr);
     else

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "runtime/platform.h"
+#include "platform/sdl_gamepad.h"
 #include "platform/sdl_present.h"
 
 struct SDL_Window;
@@ -47,6 +48,7 @@ private:
 
     SDL_Window* window_ = nullptr;
     std::unique_ptr<WindowPresenter> presenter_;
+    std::unique_ptr<GamepadKeys> pads_;
     const uint16_t* lastFrame_ = nullptr;
     int scale_ = 1;
     bool fullscreen_ = false;

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the game need.
 # Does nothing when they are all present; uses sudo when not run as root.
 set -e
-PACKAGES="g++ python3 clang libclang-rt-dev cmake make pkg-config zlib1g-dev libsdl2-dev libsdl2-mixer-dev libx11-dev libvorbis-dev libgtest-dev libbenchmark-dev xvfb xdotool x11-utils x11-apps"
+PACKAGES="g++ python3 clang libclang-rt-dev cmake make pkg-config zlib1g-dev libsdl2-dev libsdl2-mixer-dev libx11-dev libvorbis-dev libgtest-dev libbenchmark-dev xvfb xdotool x11-utils x11-apps dpkg-dev lintian"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

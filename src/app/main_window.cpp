@@ -7,6 +7,7 @@
 #include "platform/sdl_platform.h"
 #include "runtime/halt.h"
 #include "runtime/settings.h"
+#include "app/game_folder.h"
 #include "app/play_game.h"
 
 namespace {
@@ -14,7 +15,8 @@ namespace {
 constexpr char kUsage[] =
     "Usage: vela [OPTION]... [/g] [/c] [/m]\n"
     "Play 벨라, a role-playing game, in a window. The game reads its data files\n"
-    "from the current folder and keeps its saved games there.\n"
+    "from the current folder and keeps its saved games there; installed, it reads\n"
+    "them from /usr/share/games/vela and plays in ${XDG_DATA_HOME:-~/.local/share}/vela.\n"
     "\n"
     "  /g, /G        skip the title and continue the game saved in slot 1\n"
     "  /c, /C        skip the title's animation and create a hero at once\n"
@@ -55,6 +57,7 @@ int main(int argc, char** argv) {
     LoadSettings(SettingsPath());
     if (UserSettings.renderer) way = PresentWay::kRenderer;
     try {
+        if (std::string data = InstalledDataFolder(); !data.empty()) EnterPlayerFolder(data);
         SdlPlatform platform(way);
         SetPlatform(&platform);
         SetMusicMuted(!UserSettings.music);  // /m mutes this run only

@@ -321,7 +321,7 @@ void SdlPlatform::saveScreenshot() {
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&now));
     std::string path = std::string("vela-") + stamp + ".png";
     for (int n = 2; std::filesystem::exists(path); ++n) path = std::string("vela-") + stamp + "-" + std::to_string(n) + ".png";
-    WritePng(path, RgbFrom555(lastFrame_, kScreenWidth, kScreenHeight));
+    if (WritePng(path, RgbFrom555(lastFrame_, kScreenWidth, kScreenHeight)) && onScreenshot) onScreenshot(path);
 }
 
 // The mixer opens with the first tune, so a machine without sound still

@@ -34,6 +34,9 @@ public:
 
     const char* PresenterName() const { return presenter_->Name(); }
 
+    // Called with the name of each screenshot F12 has written.
+    std::function<void(const std::string&)> onScreenshot;
+
 private:
     void handleKey(const void* keyEvent, const std::function<void(uint8_t)>& pushKey);
     void toggleFullscreen();

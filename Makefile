@@ -17,7 +17,7 @@ FUZZ_SECONDS ?= 30
 SAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:verify_asan_link_order=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp
 
-.PHONY: all deps build play test bench balance soak clean sanitize sanitize-build fuzz-build fuzz web web-play web-test
+.PHONY: all deps build play test bench balance soak clean sanitize sanitize-build fuzz-build fuzz package web web-play web-test
 
 all: build
 
@@ -75,6 +75,10 @@ $(BROWSER_TEST)/node_modules/.package-lock.json: $(BROWSER_TEST)/package-lock.js
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure
+
+# The Debian package $(BUILD)/vela_<version>_amd64.deb (see the README).
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize-build: deps

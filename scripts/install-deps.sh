@@ -4,7 +4,7 @@
 set -e
 # With "web": only what the browser build and its tests add (make web,
 # make web-test); npm comes with some builds of node, else from its package.
-PACKAGES="g++ python3 clang libclang-rt-dev cmake make pkg-config zlib1g-dev libsdl2-dev libsdl2-mixer-dev libx11-dev libvorbis-dev libgtest-dev libbenchmark-dev xvfb xdotool x11-utils x11-apps"
+PACKAGES="g++ python3 clang libclang-rt-dev cmake make pkg-config zlib1g-dev libsdl2-dev libsdl2-mixer-dev libx11-dev libvorbis-dev libgtest-dev libbenchmark-dev xvfb xdotool x11-utils x11-apps dpkg-dev lintian"
 if [ "${1:-}" = web ]; then
   PACKAGES="emscripten node-acorn nodejs chromium"
   command -v npm >/dev/null || PACKAGES="$PACKAGES npm"

@@ -1,17 +1,22 @@
 // vela-headless: the game without a window, driven by a key script.
-//   vela-headless [--keys TEXT | --keys-file F] [--seed N] [--realtime] [--save-step-ms N]
+//   vela-headless [--keys TEXT | --keys-file F | --replay F] [--seed N] [--realtime] [--save-step-ms N]
 //                 [--shot F.png] [--transcript F.txt] [--state F.json]
 //                 [--sample NAME] [--route X,Y] [game arguments such as /g]
 //
 // --route prints, once the keys are spent, the keys that walk the party from
 // where it stands to square X,Y of its map (empty when there is no such walk).
+// --replay plays a window's recording (its seed and game words included)
+// and ends where the recording ends.
 // Exit status: 0 when the script ran out while the game waited, 3 when the
 // game halted, 4 on an error, among them an output file (--shot, a scripted
-// shot, --transcript, --state) that cannot be written.
+// shot, --transcript, --state) that cannot be written, 5 when a replay
+// drifted from its recording (the line is named on standard error).
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <deque>
+#include <stdexcept>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -30,6 +35,8 @@
 #include "screen/text_output.h"
 #include "runtime/halt.h"
 #include "runtime/key_queue.h"
+#include "runtime/settings.h"
+#include "app/recording.h"
 #include "app/route.h"
 #include "app/play_game.h"
 #include "app/samples.h"
@@ -39,7 +46,7 @@ namespace {
 using namespace vela;
 
 struct Options {
-    std::string keys, shot, transcript, state, sample, route;
+    std::string keys, replay, shot, transcript, state, sample, route;
     uint64_t seed = 0;
     bool realtime = false;
     int saveStepMs = 0;  // the crash test stretches each step of a save
@@ -60,9 +67,40 @@ struct Outputs {
     }
 };
 
+// A window's recording: its lines of keys, with the seed and the game's
+// words taken into the options.
+std::deque<ScriptStep> readRecording(const std::string& path, Options& opt) {
+    std::ifstream in(path);
+    if (!in) throw std::runtime_error("cannot read the recording " + path);
+    std::deque<ScriptStep> steps;
+    std::string settings;
+    int number = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++number;
+        if (line.starts_with('#')) continue;
+        try {
+            for (ScriptStep& step : ParseKeyScript(line, number)) {
+                if (step.kind == ScriptStep::kSeed)
+                    opt.seed = std::stoull(step.name);
+                else if (step.kind == ScriptStep::kArg)
+                    opt.gameArgs.push_back(step.name);
+                else if (step.kind == ScriptStep::kSetting)
+                    settings += step.name + "\n";
+                else
+                    steps.push_back(std::move(step));
+            }
+        } catch (const std::exception& e) {
+            throw std::runtime_error(path + ":" + std::to_string(number) + ": " + e.what());
+        }
+    }
+    UserSettings = ParseSettings(settings, path);
+    return steps;
+}
+
 int usage() {
-    std::cerr << "usage: vela-headless [--keys TEXT | --keys-file F] [--seed N] [--realtime] [--save-step-ms N] [--shot F.png]\n"
-                 "                     [--transcript F.txt] [--state F.json] [--sample text|image] [--route X,Y] [/g]\n";
+    std::cerr << "usage: vela-headless [--keys TEXT | --keys-file F | --replay F] [--seed N] [--realtime] [--save-step-ms N]\n"
+                 "                     [--shot F.png] [--transcript F.txt] [--state F.json] [--sample text|image]\n"
+                 "                     [--route X,Y] [/g]\n";
     return 4;
 }
 
@@ -84,6 +122,8 @@ int main(int argc, char** argv) {
                 std::erase(line, '\r');
                 if (!line.starts_with('#')) opt.keys += line;
             }
+        } else if (a == "--replay") {
+            opt.replay = value();
         } else if (a == "--seed") {
             std::string n = value();
             if (n.empty() || n.find_first_not_of("0123456789") != std::string::npos) return usage();
@@ -111,12 +151,18 @@ int main(int argc, char** argv) {
         }
     }
 
-    HeadlessPlatform platform(opt.seed, opt.realtime);
+    std::deque<ScriptStep> script;
     try {
-        platform.SetScript(ParseKeyScript(opt.keys));
+        script = opt.replay.empty() ? ParseKeyScript(opt.keys) : readRecording(opt.replay, opt);
     } catch (const std::exception& e) {
         std::cerr << "vela-headless: " << e.what() << '\n';
         return 4;
+    }
+    HeadlessPlatform platform(opt.seed, opt.realtime);
+    platform.SetScript(std::move(script));
+    if (!opt.replay.empty()) {
+        platform.drawCount = RandomDraws;
+        platform.stateCheck = StateCheck;
     }
     SetPlatform(&platform);
     if (opt.saveStepMs > 0)
@@ -154,8 +200,16 @@ int main(int argc, char** argv) {
         PlayGame(opt.gameArgs);
     } catch (const ScriptExhausted&) {
         status = 0;
+    } catch (const ReplayDrift& drift) {
+        std::cerr << "vela-headless: " << opt.replay << ": " << drift.what << ": the replay drifted here\n";
+        status = 5;
     } catch (const ProgramHalt&) {
         status = 3;
+        if (!opt.replay.empty() && platform.KeysLeft()) {
+            std::cerr << "vela-headless: " << opt.replay << ": the game ended before line "
+                      << platform.NextLine() << ": the replay drifted here\n";
+            status = 5;
+        }
     } catch (const IoError& e) {
         std::cerr << "vela-headless: input/output error: " << e.what() << '\n';
         status = 4;

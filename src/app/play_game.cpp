@@ -15,6 +15,7 @@
 #include "game/world/data_files.h"
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
+#include "runtime/settings.h"
 #include "screen/fonts.h"
 #include "screen/gfx.h"
 #include "screen/johab.h"
@@ -30,7 +31,7 @@ uint8_t ShowTitle = 1;
 
 void StartGame() {
     Randomize();
-    SoundOn = 1;
+    SoundOn = UserSettings.footsteps ? 1 : 0;
     AttackUnconscious = 1;
     MapLoaded = 0;
     SaveSlot = '1';

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <thread>
 
+#include "runtime/key_queue.h"
+
 namespace vela {
 
 namespace {
@@ -22,11 +24,39 @@ const std::map<std::string, std::vector<uint8_t>>& namedKeys() {
 
 }  // namespace
 
-std::deque<ScriptStep> ParseKeyScript(const std::string& text) {
+namespace {
+
+// POLL:DRAWS:CHECK of {at:...} and {end:...} into the step.
+void readTiming(const std::string& value, ScriptStep& step) {
+    unsigned long long poll = 0, draws = 0;
+    unsigned check = 0;
+    char rest = 0;
+    if (std::sscanf(value.c_str(), "%llu:%llu:%x%c", &poll, &draws, &check, &rest) != 3)
+        throw std::invalid_argument("malformed timing {" + value + "} in key script");
+    step.timed = true;
+    step.poll = poll;
+    step.draws = draws;
+    step.check = check;
+}
+
+}  // namespace
+
+std::deque<ScriptStep> ParseKeyScript(const std::string& text, int line) {
     std::deque<ScriptStep> steps;
+    ScriptStep timing;  // the last {at:...}: it applies to the keys after it
+    auto add = [&](ScriptStep step) {
+        if (step.kind == ScriptStep::kKeys && timing.timed) {
+            step.timed = true;
+            step.poll = timing.poll;
+            step.draws = timing.draws;
+            step.check = timing.check;
+        }
+        step.line = line;
+        steps.push_back(std::move(step));
+    };
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '{') {
-            steps.push_back({ScriptStep::kKeys, {uint8_t(text[i])}, {}});
+            add({ScriptStep::kKeys, {uint8_t(text[i])}, {}});
             continue;
         }
         std::size_t close = text.find('}', i);
@@ -34,7 +64,25 @@ std::deque<ScriptStep> ParseKeyScript(const std::string& text) {
         std::string token = text.substr(i + 1, close - i - 1);
         i = close;
         if (token.rfind("shot:", 0) == 0) {
-            steps.push_back({ScriptStep::kShot, {}, token.substr(5)});
+            add({ScriptStep::kShot, {}, token.substr(5)});
+            continue;
+        }
+        if (std::size_t colon = token.find(':'); colon != std::string::npos) {
+            static const std::map<std::string, ScriptStep::Kind> kinds = {
+                {"seed", ScriptStep::kSeed}, {"arg", ScriptStep::kArg}, {"setting", ScriptStep::kSetting}};
+            if (auto kind = kinds.find(token.substr(0, colon)); kind != kinds.end()) {
+                add({kind->second, {}, token.substr(colon + 1)});
+                continue;
+            }
+        }
+        if (token.rfind("at:", 0) == 0) {
+            readTiming(token.substr(3), timing);
+            continue;
+        }
+        if (token.rfind("end:", 0) == 0) {
+            ScriptStep end{ScriptStep::kEnd, {}, {}};
+            readTiming(token.substr(4), end);
+            add(end);
             continue;
         }
         int repeat = 1;
@@ -52,7 +100,7 @@ std::deque<ScriptStep> ParseKeyScript(const std::string& text) {
         } else {
             throw std::invalid_argument("unknown key {" + token + "} in key script");
         }
-        for (int k = 0; k < repeat; ++k) steps.push_back(step);
+        for (int k = 0; k < repeat; ++k) add(step);
     }
     return steps;
 }
@@ -64,6 +112,7 @@ void HeadlessPlatform::AppendKeys(const std::string& text) {
 }
 
 void HeadlessPlatform::PumpEvents(const std::function<void(uint8_t)>& pushKey, bool waiting) {
+    if (!script_.empty() && script_.front().timed) return replayPoll(pushKey);
     // A scripted key arrives only while the game really waits: on the second
     // empty poll in a row. Discarding pending keys never counts as waiting,
     // so it never eats one, and a script means the same thing every run.
@@ -78,6 +127,32 @@ void HeadlessPlatform::PumpEvents(const std::function<void(uint8_t)>& pushKey, b
     script_.pop_front();
     if (step.kind == ScriptStep::kKeys)
         for (uint8_t b : step.bytes) pushKey(b);
+}
+
+// A recorded key arrives at the poll it arrived at in the window, whether
+// the game waits or not (keys typed ahead, keys read by a loop that rolls
+// dice between polls), once the random draws and the state check say the
+// game is where the window was.
+void HeadlessPlatform::replayPoll(const std::function<void(uint8_t)>& pushKey) {
+    const uint64_t poll = PollCount();
+    while (!script_.empty() && script_.front().timed && script_.front().poll <= poll) {
+        ScriptStep step = std::move(script_.front());
+        script_.pop_front();
+        auto drift = [&](const std::string& what) {
+            throw ReplayDrift{"line " + std::to_string(step.line) + ": " + what};
+        };
+        if (step.poll < poll) drift("the game polled past poll " + std::to_string(step.poll));
+        if (drawCount && drawCount() != step.draws)
+            drift(std::to_string(drawCount()) + " random numbers drawn, the window had drawn " +
+                  std::to_string(step.draws));
+        if (stateCheck && stateCheck() != step.check) {
+            char checks[40];
+            std::snprintf(checks, sizeof checks, "%08x, the window's %08x", stateCheck(), step.check);
+            drift(std::string("the game's state differs: check ") + checks);
+        }
+        if (step.kind == ScriptStep::kEnd) throw ScriptExhausted{};
+        for (uint8_t b : step.bytes) pushKey(b);
+    }
 }
 
 // Only a scripted key ends a wait here, and it is delivered by the poll that

@@ -13,18 +13,35 @@ namespace vela {
 
 // One step of a key script.
 struct ScriptStep {
-    enum Kind { kKeys, kShot, kWait } kind;
+    enum Kind { kKeys, kShot, kWait, kSeed, kArg, kSetting, kEnd } kind;
     std::vector<uint8_t> bytes;  // kKeys: the bytes one key pushes
-    std::string name;            // kShot: file name without ".png"
+    std::string name;  // kShot: file name without ".png"; kSeed: the seed; kArg: the word; kSetting: its line
+    // A recorded key (after {at:...}) and kEnd: the poll it belongs to, and
+    // the random draws and the state check noted at that poll.
+    bool timed = false;
+    uint64_t poll = 0, draws = 0;
+    uint32_t check = 0;
+    int line = 0;  // the line of the script it came from
 };
 
 // Parses the harness's key syntax: characters as typed; {up} {down} {left}
 // {right} {enter} {esc} {space} {bs} {nul}; {name*N} repeats; {shot:NAME};
-// {wait}. Throws std::invalid_argument on a malformed script.
-std::deque<ScriptStep> ParseKeyScript(const std::string& text);
+// {wait}. A window's recording adds {seed:N}, {arg:WORD} and
+// {setting:NAME = VALUE} (how the game was started), {at:POLL:DRAWS:CHECK} (the keys after it arrived at that
+// poll, when DRAWS random numbers had been drawn and the state check was
+// CHECK, in hex) and {end:POLL:DRAWS:CHECK} (where the recording ends).
+// Steps are marked with line. Throws std::invalid_argument on a malformed
+// script.
+std::deque<ScriptStep> ParseKeyScript(const std::string& text, int line = 0);
 
-// Thrown when the game waits for a key and the script has none left.
+// Thrown when the game waits for a key and the script has none left, or
+// when a replay reaches its end.
 struct ScriptExhausted {};
+
+// Thrown when a replay finds the game elsewhere than the recording says.
+struct ReplayDrift {
+    std::string what;  // "line N: ..."
+};
 
 class HeadlessPlatform : public Platform {
 public:
@@ -33,8 +50,15 @@ public:
     void SetScript(std::deque<ScriptStep> script) { script_ = std::move(script); }
     void AppendKeys(const std::string& text);  // in-process tests
     bool ScriptDone() const { return script_.empty(); }
+    // A replay: whether keys are left, and the line of the next one.
+    bool KeysLeft() const { return !script_.empty() && script_.front().kind != ScriptStep::kEnd; }
+    int NextLine() const { return script_.empty() ? 0 : script_.front().line; }
     // Called with the name of each {shot:NAME} when it is reached.
     std::function<void(const std::string&)> onShot;
+    // For a replay: the random draws and the state check now, compared with
+    // those of each recorded key before it is delivered.
+    std::function<uint64_t()> drawCount;
+    std::function<uint32_t()> stateCheck;
 
     void PumpEvents(const std::function<void(uint8_t)>& pushKey, bool waiting) override;
     void WaitEvent(int timeoutMs) override;
@@ -65,6 +89,7 @@ private:
     std::string tune_;  // the open tune, empty when none
 
     void recordMusic(const std::string& event);
+    void replayPoll(const std::function<void(uint8_t)>& pushKey);
 };
 
 }  // namespace vela

@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <SDL_syswm.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -14,6 +15,7 @@
 
 #include "screen/png_file.h"
 #include "runtime/halt.h"
+#include "runtime/settings.h"
 
 namespace vela {
 
@@ -86,6 +88,19 @@ bool windowManagerDoesFullscreen(SDL_Window* window) {
 #endif
 }
 
+// ALSA writes its own error lines to the terminal when there is no sound
+// card; the game is silent then and says nothing. SDL loads the library
+// itself, so its error handler is reached through the loader.
+void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+void silenceAlsa() {
+    using ErrorHandler = void (*)(const char*, int, const char*, int, const char*, ...);
+    void* alsa = dlopen("libasound.so.2", RTLD_LAZY);
+    if (!alsa) return;
+    if (auto setHandler = reinterpret_cast<int (*)(ErrorHandler)>(dlsym(alsa, "snd_lib_error_set_handler")))
+        setHandler(ignoreAlsaError);
+}
+
 }  // namespace
 
 SdlPlatform::SdlPlatform(PresentWay way) {
@@ -95,6 +110,15 @@ SdlPlatform::SdlPlatform(PresentWay way) {
                                kScreenHeight, SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) throw std::runtime_error(SDL_GetError());
     presenter_ = MakeWindowPresenter(window_, way);
+    pads_ = std::make_unique<GamepadKeys>(window_);
+    // The size and fullscreen of the last run; a scale too large for this
+    // display is cut down.
+    scale_ = std::min(UserSettings.windowScale, largestFittingScale());
+    if (scale_ > 1) {
+        SDL_SetWindowSize(window_, kScreenWidth * scale_, kScreenHeight * scale_);
+        keepOnScreen();
+    }
+    if (UserSettings.fullscreen) toggleFullscreen();
     // Keys are read from key-down events; text input stays off so a Korean
     // input method cannot swallow command letters.
     SDL_StopTextInput();
@@ -104,6 +128,7 @@ SdlPlatform::SdlPlatform(PresentWay way) {
 
 SdlPlatform::~SdlPlatform() {
     closeMixer();
+    pads_.reset();
     presenter_.reset();
     if (window_) SDL_DestroyWindow(window_);
     SDL_Quit();
@@ -114,7 +139,11 @@ void SdlPlatform::handleKey(const void* event, const std::function<void(uint8_t)
     SDL_Keycode sym = key.keysym.sym;
     Uint16 mod = key.keysym.mod;
     bool alt = mod & KMOD_ALT, shift = mod & KMOD_SHIFT, ctrl = mod & KMOD_CTRL;
-    if (sym == SDLK_F11 || (alt && (sym == SDLK_RETURN || sym == SDLK_KP_ENTER))) return toggleFullscreen();
+    if (sym == SDLK_F11 || (alt && (sym == SDLK_RETURN || sym == SDLK_KP_ENTER))) {
+        toggleFullscreen();
+        UserSettings.fullscreen = fullscreen_;
+        return SaveSettings();
+    }
     if (sym == SDLK_F10) return stepWindowScale();
     if (sym == SDLK_F12) return saveScreenshot();
     switch (sym) {
@@ -149,12 +178,16 @@ void SdlPlatform::PumpEvents(const std::function<void(uint8_t)>& pushKey, bool) 
                 if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
                     refresh();
                 break;
-            default: break;
+            default: pads_->Handle(e, pushKey); break;
         }
     }
+    pads_->Repeat(NowMs(), pushKey);
 }
 
 void SdlPlatform::WaitEvent(int timeoutMs) {
+    // A direction held on a pad repeats without events.
+    int repeatMs = pads_->MsUntilRepeat(NowMs());
+    if (repeatMs >= 0 && (timeoutMs < 0 || repeatMs < timeoutMs)) timeoutMs = repeatMs;
     if (timeoutMs < 0)
         SDL_WaitEvent(nullptr);
     else
@@ -180,15 +213,31 @@ void SdlPlatform::SleepMs(int ms) { SDL_Delay(Uint32(ms)); }
 
 uint64_t SdlPlatform::NowMs() { return SDL_GetTicks64(); }
 
+// The audio subsystem starts with the first beep or tune, which keeps start-up
+// short. Without a sound device it is closed again at once and never tried
+// again: left running, its hot-plug thread would wake the waiting game ten
+// times a second.
+bool SdlPlatform::startAudio() {
+    if (audioFailed_) return false;
+    if (SDL_WasInit(SDL_INIT_AUDIO)) return true;
+    silenceAlsa();
+    audioFailed_ = SDL_InitSubSystem(SDL_INIT_AUDIO) != 0;
+    return !audioFailed_;
+}
+
+void SdlPlatform::giveUpAudio() {
+    audioFailed_ = true;
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
 void SdlPlatform::Tone(int frequency, int ms) {
-    // The audio device is opened only for a beep, which keeps start-up short.
-    if (!SDL_WasInit(SDL_INIT_AUDIO)) SDL_InitSubSystem(SDL_INIT_AUDIO);  // silent when there is no device
     SDL_AudioSpec want{}, have{};
     want.freq = 22050;
     want.format = AUDIO_S16SYS;
     want.channels = 1;
     want.samples = 1024;
-    SDL_AudioDeviceID dev = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    SDL_AudioDeviceID dev = startAudio() ? SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0) : 0;
+    if (dev == 0 && !mixerOpen_ && !audioFailed_) giveUpAudio();
     if (dev != 0) {
         std::vector<int16_t> wave(std::size_t(have.freq) * ms / 1000);
         for (std::size_t i = 0; i < wave.size(); ++i)
@@ -258,6 +307,8 @@ void SdlPlatform::keepOnScreen() {
 void SdlPlatform::stepWindowScale() {
     if (fullscreen_) return;
     scale_ = scale_ % largestFittingScale() + 1;
+    UserSettings.windowScale = scale_;
+    SaveSettings();
     SDL_SetWindowSize(window_, kScreenWidth * scale_, kScreenHeight * scale_);
     keepOnScreen();
     refresh();
@@ -270,7 +321,7 @@ void SdlPlatform::saveScreenshot() {
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&now));
     std::string path = std::string("vela-") + stamp + ".png";
     for (int n = 2; std::filesystem::exists(path); ++n) path = std::string("vela-") + stamp + "-" + std::to_string(n) + ".png";
-    WritePng(path, RgbFrom555(lastFrame_, kScreenWidth, kScreenHeight));
+    if (WritePng(path, RgbFrom555(lastFrame_, kScreenWidth, kScreenHeight)) && onScreenshot) onScreenshot(path);
 }
 
 // The mixer opens with the first tune, so a machine without sound still
@@ -278,9 +329,14 @@ void SdlPlatform::saveScreenshot() {
 bool SdlPlatform::OpenMusic(const std::string& path) {
     StopMusic();
     if (!mixerOpen_) {
+        if (!startAudio()) return false;
         Mix_Init(MIX_INIT_OGG);
         mixerOpen_ = Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 4096) == 0;
-        if (!mixerOpen_) return false;
+        if (!mixerOpen_) {
+            Mix_Quit();
+            giveUpAudio();
+            return false;
+        }
     }
     music_ = Mix_LoadMUS(path.c_str());
     return music_ != nullptr;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "runtime/platform.h"
+#include "platform/sdl_gamepad.h"
 #include "platform/sdl_present.h"
 
 struct SDL_Window;
@@ -33,6 +34,9 @@ public:
 
     const char* PresenterName() const { return presenter_->Name(); }
 
+    // Called with the name of each screenshot F12 has written.
+    std::function<void(const std::string&)> onScreenshot;
+
 private:
     void handleKey(const void* keyEvent, const std::function<void(uint8_t)>& pushKey);
     void toggleFullscreen();
@@ -42,9 +46,12 @@ private:
     void saveScreenshot();
     void refresh();
     void closeMixer();
+    bool startAudio();
+    void giveUpAudio();
 
     SDL_Window* window_ = nullptr;
     std::unique_ptr<WindowPresenter> presenter_;
+    std::unique_ptr<GamepadKeys> pads_;
     const uint16_t* lastFrame_ = nullptr;
     int scale_ = 1;
     bool fullscreen_ = false;
@@ -52,6 +59,7 @@ private:
     int windowedX_ = 0, windowedY_ = 0;  // where the window stood before
     bool exitAfterFirstFrame_ = false;
     bool mixerOpen_ = false;
+    bool audioFailed_ = false;  // no sound device: not tried again
     void* music_ = nullptr;  // the open Mix_Music
 };
 

@@ -23,6 +23,8 @@ KeyQueue KeyQueueState;
 // until the next window event (or tick) instead of spinning a core.
 bool lastPollEmpty = false;
 uint64_t lastPollStamp = 0;
+uint64_t polls = 0;
+KeyObserver keyObserver;
 
 int advance(int index) { return index == kKeySlots - 1 ? 0 : index + 1; }
 
@@ -42,7 +44,16 @@ bool KeyPressed(IdleWait idle) {
         PresentIfPending();
         platform.WaitEvent(idle == IdleWait::kUntilEvent ? -1 : kPresentTickMs);
     }
-    platform.PumpEvents(PushKey, waiting);
+    ++polls;
+    if (keyObserver)
+        platform.PumpEvents(
+            [](uint8_t key) {
+                keyObserver(polls, key);
+                PushKey(key);
+            },
+            waiting);
+    else
+        platform.PumpEvents(PushKey, waiting);
     PresentIfPending();
     lastPollEmpty = KeyQueueState.empty();
     lastPollStamp = DrawingStamp();
@@ -77,12 +88,16 @@ void Beep() { CurrentPlatform().Tone(500, 200); }
 void Sound(int) {}
 void NoSound() {}
 
+uint64_t PollCount() { return polls; }
+void SetKeyObserver(KeyObserver observer) { keyObserver = std::move(observer); }
+
 int QueuedKeyCount() { return (KeyQueueState.tail - KeyQueueState.head + kKeySlots) % kKeySlots; }
 
 void ResetKeyQueue() {
     KeyQueueState = KeyQueue{};
     lastPollEmpty = false;
     lastPollStamp = 0;
+    polls = 0;
 }
 
 }  // namespace vela

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 namespace vela {
 
@@ -34,6 +35,13 @@ void Delay(int milliseconds);     // sleeps half the given time, without events
 void Beep();                      // 500 Hz for 200 ms
 void Sound(int frequency);        // accepted, silent
 void NoSound();                   // accepted, silent
+
+// Every KeyPressed polls the window's events once; the polls are counted
+// from the start. A session's recording notes the poll at which each key
+// byte arrived, and its replay delivers the byte at that same poll.
+uint64_t PollCount();
+using KeyObserver = std::function<void(uint64_t poll, uint8_t key)>;
+void SetKeyObserver(KeyObserver observer);  // sees every byte the window types
 
 int QueuedKeyCount();
 void ResetKeyQueue();             // tests: empty queue, fresh idle state

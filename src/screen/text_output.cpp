@@ -3,6 +3,7 @@
 #include "screen/fonts.h"
 #include "screen/gfx.h"
 #include "runtime/key_queue.h"
+#include "runtime/presenter.h"
 
 namespace vela {
 
@@ -23,20 +24,43 @@ void observe(int x, int y, int index, std::string_view s) {
 }
 
 // Plots the set bits of a glyph `width` pixels wide; at double size each
-// bit is a 2 x 2 block on a grid starting 14 pixels left of x.
+// bit is a 2 x 2 block on a grid starting 14 pixels left of x. A glyph wholly
+// on the surface is written straight into its rows; one that crosses an edge
+// goes pixel by pixel through PutPixel, which clips.
 template <typename RowBits>
 void plotGlyph(int x, int y, int width, RowBits rowBits, int scale, int index) {
-    for (int r = 0; r < 16; ++r) {
-        unsigned bits = rowBits(r);
-        for (int c = 0; c < width; ++c) {
-            if (!(bits & (1u << (width - 1 - c)))) continue;
-            if (scale == 1) {
-                PutPixel(x + c, y + r, index);
-            } else {
-                for (int k = 0; k < 4; ++k) PutPixel(x - 14 + 2 * c + k % 2, y + 2 * r + k / 2, index);
+    const int left = scale == 1 ? x : x - 14;
+    if (left < 0 || left + width * scale > kMaxX + 1 || y < 0 || y + 16 * scale > kMaxY + 1) {
+        for (int r = 0; r < 16; ++r) {
+            unsigned bits = rowBits(r);
+            for (int c = 0; c < width; ++c) {
+                if (!(bits & (1u << (width - 1 - c)))) continue;
+                for (int k = 0; k < scale * scale; ++k)
+                    PutPixel(left + scale * c + k % scale, y + scale * r + k / scale, index);
             }
         }
+        return;
     }
+    uint16_t value = 0;
+    int top = -1, bottom = -1;
+    for (int r = 0; r < 16; ++r) {
+        unsigned bits = rowBits(r);
+        if (!bits) continue;
+        if (top < 0) {
+            value = PixelOf(index);
+            top = y + scale * r;
+        }
+        bottom = y + scale * (r + 1);
+        for (int line = 0; line < scale; ++line) {
+            uint16_t* row = &Screen[std::size_t(y + scale * r + line) * 640 + std::size_t(left)];
+            for (int c = 0; c < width; ++c)
+                if (bits & (1u << (width - 1 - c)))
+                    for (int k = 0; k < scale; ++k) row[scale * c + k] = value;
+        }
+    }
+    if (top < 0) return;
+    NoteRowsChanged(top, bottom);
+    NoteDrawing();
 }
 
 // Draws one character at (x, y) in palette colour index and returns its advance.

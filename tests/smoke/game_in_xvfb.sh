@@ -4,9 +4,10 @@
 # Before sourcing, define fail MESSAGE (prints and exits non-zero); then call
 # takeGameAndData "$@" with the script's arguments, which sets VELA (the game
 # binary) and DATA (the built data folder) from the first two. Afterwards
-# WORK is a scratch folder (the game runs in WORK/game), DISPLAY is the
-# private display, XVFB_PID and GAME_PID the two processes, and WIN the game's
-# window; both processes are stopped and WORK removed on exit.
+# WORK is a scratch folder (the game runs in WORK/game and keeps its settings
+# in WORK/config), DISPLAY is the private display, XVFB_PID and GAME_PID the
+# two processes, and WIN the game's window; both processes are stopped and
+# WORK removed on exit.
 #
 #   startGameInXvfb SCREEN_SIZE [GAME ARGS]   e.g. 1600x1200
 # or, to run the game more than once on one display:
@@ -73,6 +74,8 @@ startXvfb() {
         fail "Xvfb did not start: $(tail -n 3 "$WORK/xvfb.log" 2>/dev/null)"
     export DISPLAY=":$(head -n 1 "$WORK/display")"
     unset WAYLAND_DISPLAY XAUTHORITY SDL_VIDEODRIVER
+    # The game keeps its settings here, never in the settings of whoever runs the tests.
+    export XDG_CONFIG_HOME="$WORK/config"
 }
 
 startGame() {

@@ -4,7 +4,8 @@
 # appears at 640 x 480, takes keys, F12 writes a 640 x 480 screenshot, F10
 # steps through the sizes that fit the screen, Alt+Enter and F11 fill the
 # screen with the whole picture scaled and letterboxed even without a window
-# manager, and SIGTERM ends the game at once with status 0.
+# manager, SIGTERM ends the game at once with status 0, and the next start
+# keeps the window as the last run left it.
 #
 #   tests/smoke/window.sh VELA_BINARY BUILT_DATA_DIR [GAME ARGS]
 #
@@ -170,4 +171,16 @@ status=$?
 GAME_PID=""
 [ "$status" -eq 0 ] || fail "the game exited with status $status after SIGTERM, expected 0"
 say "SIGTERM ended the game with status 0"
+
+# The settings stay: the next start opens fullscreen as the last run ended,
+# and a damaged line is named on standard error without stopping the game.
+settings="$XDG_CONFIG_HOME/vela/settings.ini"
+grep -qx "fullscreen = yes" "$settings" 2>/dev/null || fail "the settings file does not keep fullscreen: $(cat "$settings" 2>&1)"
+echo "window-scale = huge" >>"$settings"
+lines=$(wc -l <"$settings")
+startGame "$@"
+expectSize 1600x1200 "at the next start, which keeps fullscreen"
+grep -qF "settings.ini:$lines: ignored: window-scale = huge" "$WORK/game.log" ||
+    fail "the damaged settings line is not named: $(cat "$WORK/game.log")"
+say "the next start was fullscreen again, and the damaged line was named"
 say "all checks passed"

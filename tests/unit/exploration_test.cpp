@@ -10,6 +10,7 @@
 #include "platform/headless_platform.h"
 #include "session.h"
 #include "runtime/key_queue.h"
+#include "runtime/settings.h"
 
 namespace vela {
 namespace {
@@ -109,8 +110,10 @@ TEST(MapStep, TogglesAndKeysThatDoNotMove) {
     SoundOn = 1;
     press(s, "{bs}");
     EXPECT_EQ(SoundOn, 0);
+    EXPECT_FALSE(UserSettings.footsteps);  // kept for the next start
     press(s, "{bs}");
     EXPECT_EQ(SoundOn, 1);
+    EXPECT_TRUE(UserSettings.footsteps);
     SoundOn = 0;
     Party.Hour = 10;
     Party.Second = 0;

@@ -44,6 +44,20 @@ TEST(Gfx, BarsFillInclusiveCornersAndClipAtTheEdges) {
     EXPECT_TRUE(Screen == before);
 }
 
+TEST(Gfx, BarsOfEveryWidthFillExactlyTheirRectangle) {
+    test::Session s(false);
+    for (int width = 1; width <= 10; ++width) {
+        SetFillStyle(1, 0);
+        Bar(0, 0, 639, 479);
+        SetFillStyle(1, 14);
+        Bar(3 + width - 1, 10, 3, 12);  // corners in either order
+        for (int y = 9; y <= 13; ++y)
+            for (int x = 0; x <= 16; ++x)
+                EXPECT_EQ(at(x, y), x >= 3 && x < 3 + width && y >= 10 && y <= 12 ? PixelOf(14) : PixelOf(0))
+                    << "width " << width << " at " << x << "," << y;
+    }
+}
+
 TEST(Gfx, PaletteChangesOnlyLaterDrawing) {
     test::Session s(false);
     SetFillStyle(1, 3);

@@ -17,6 +17,7 @@
 #include "screen/johab.h"
 #include "screen/text_output.h"
 #include "runtime/key_queue.h"
+#include "runtime/settings.h"
 
 namespace vela::test {
 
@@ -36,6 +37,7 @@ Session::Session(bool withData) {
     ResetGameState();
     ResetMapState();
     ResetMusicState();
+    ResetSettings();
     ResetBattleState();
     SeedRandom(1);
     InitGraph();

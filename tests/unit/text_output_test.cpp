@@ -125,6 +125,29 @@ TEST(TextOutput, DoubleSizeStartsFourteenPixelsLeftAndTheCursorStays) {
     EXPECT_EQ(TextCursor.y, 222);
 }
 
+// Glyphs inside the surface are written row by row, glyphs across its edge
+// pixel by pixel: both draw the same picture.
+TEST(TextOutput, AGlyphAcrossTheEdgeShowsWhatFitsOfTheSameGlyphInside) {
+    test::Session s;
+    for (bool doubleSize : {false, true}) {
+        SetFillStyle(1, 0);
+        Bar(0, 0, 639, 479);
+        int side = doubleSize ? 32 : 16, left = doubleSize ? 14 : 0;
+        WriteAt(100 + left, 100, TextColour::Narration, "핥"_j, doubleSize);
+        WriteAt(630 + left, 470, TextColour::Narration, "핥"_j, doubleSize);  // cut right and below
+        int lit = 0;
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x) {
+                uint16_t inside = Screen[(100 + y) * 640 + 100 + x];
+                lit += inside != PixelOf(0);
+                if (630 + x <= kMaxX && 470 + y <= kMaxY) {
+                    EXPECT_EQ(Screen[(470 + y) * 640 + 630 + x], inside) << doubleSize << " " << x << "," << y;
+                }
+            }
+        EXPECT_GT(lit, 20);
+    }
+}
+
 TEST(TextOutput, ShadowedTextDrawsTheDarkerColourDownRightFirst) {
     test::Session s;
     SetFillStyle(1, 0);

@@ -19,6 +19,7 @@ int BuildMusic(const fs::path& data, const fs::path& out);     // _Music2.Bgm ..
 
 // Extra commands: vela-mkdata <command> args...
 int RenderMapCommand(const std::vector<std::string>& args);    // render-map NAME out.png [built-data-dir]
+int IconCommand(const std::vector<std::string>& args);         // icon SIZE out.png [built-data-dir]
 int TileSheetCommand(const std::vector<std::string>& args);    // tile-sheet SET out.png [built-data-dir]
 int FontSheetCommand(const std::vector<std::string>& args);    // font-sheet SET out.png [built-data-dir] [syllables]
 int RenderMusicCommand(const std::vector<std::string>& args);  // render-music SOURCE.txt out.wav

@@ -2,6 +2,7 @@
 //   vela-mkdata build DATA_DIR OUT_DIR
 //   vela-mkdata render-map NAME out.png [BUILT_DATA_DIR]
 //   vela-mkdata tile-sheet SET out.png [BUILT_DATA_DIR]
+//   vela-mkdata icon SIZE out.png [BUILT_DATA_DIR]
 //   vela-mkdata font-sheet SET out.png [BUILT_DATA_DIR] [SYLLABLES]
 //   vela-mkdata render-music SOURCE.txt out.wav
 #include <iostream>
@@ -26,12 +27,14 @@ int main(int argc, char** argv) {
         std::vector<std::string> rest(args.begin() + 1, args.end());
         if (args[0] == "render-map") return RenderMapCommand(rest);
         if (args[0] == "tile-sheet") return TileSheetCommand(rest);
+        if (args[0] == "icon") return IconCommand(rest);
         if (args[0] == "font-sheet") return FontSheetCommand(rest);
         if (args[0] == "render-music") return RenderMusicCommand(rest);
     }
     std::cerr << "usage: vela-mkdata build DATA_DIR OUT_DIR\n"
                  "       vela-mkdata render-map NAME out.png [BUILT_DATA_DIR]\n"
                  "       vela-mkdata tile-sheet SET out.png [BUILT_DATA_DIR]\n"
+                 "       vela-mkdata icon SIZE out.png [BUILT_DATA_DIR]\n"
                  "       vela-mkdata font-sheet SET out.png [BUILT_DATA_DIR] [SYLLABLES]\n"
                  "       vela-mkdata render-music SOURCE.txt out.wav\n";
     return 2;

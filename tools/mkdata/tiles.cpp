@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <sstream>
@@ -313,6 +314,23 @@ int BuildTiles(const fs::path& data, const fs::path& out) {
     return errors.report();
 }
 
+namespace {
+
+// The town's floor, on which the map view shows the party's figure.
+constexpr int kTownFloorSlot = 44;
+
+// A figure of the chara set over a ground tile, through the figure's mask,
+// as the map view composes the party's cell.
+std::vector<uint8_t> figureOnGround(const uint8_t* ground, const std::vector<uint8_t>& chara, int figure) {
+    std::vector<uint8_t> cell(ground, ground + kSlotBytes);
+    const uint8_t* sprite = &chara[std::size_t(figure) * kSlotBytes];
+    const uint8_t* mask = &chara[std::size_t(figure + kSpriteCount) * kSlotBytes];
+    for (int b = 4; b < kSlotBytes; ++b) cell[b] = uint8_t((cell[b] & mask[b]) | sprite[b]);
+    return cell;
+}
+
+}  // namespace
+
 int TileSheetCommand(const std::vector<std::string>& args) {
     if (args.size() < 2 || args.size() > 3) {
         std::cerr << "usage: vela-mkdata tile-sheet SET out.png [BUILT_DATA_DIR]   (SET: town ground den keep chara)\n";
@@ -357,17 +375,47 @@ int TileSheetCommand(const std::vector<std::string>& args) {
         DrawNumber(image, x, y + tilePx + 3, n, 2);
     }
     if (preview) {
-        const uint8_t* ground = &town[std::size_t(44) * kSlotBytes];
+        const uint8_t* ground = &town[std::size_t(kTownFloorSlot) * kSlotBytes];
         for (int k = 0; k < 16; ++k) {
-            std::vector<uint8_t> cell(ground, ground + kSlotBytes);
-            const uint8_t* sprite = &fnt[std::size_t(k) * kSlotBytes];
-            const uint8_t* mask = &fnt[std::size_t(k + kSpriteCount) * kSlotBytes];
-            for (int b = 4; b < kSlotBytes; ++b) cell[b] = uint8_t((cell[b] & mask[b]) | sprite[b]);
+            std::vector<uint8_t> cell = figureOnGround(ground, fnt, k);
             int x = 8 + (k % cols) * cellW, y = 8 + (rows + k / cols) * cellH;
             BlitTile(image, x, y, DecodeTileSlot(cell.data()), *pal, scale);
             DrawNumber(image, x, y + tilePx + 3, k, 2);
         }
     }
+    if (!vela::WritePng(args[1], image)) {
+        std::cerr << "vela-mkdata: cannot write " << args[1] << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+// The desktop icon: the hero facing the viewer on the town's floor, in the
+// town's colours, scaled to size x size pixels by nearest neighbour.
+int IconCommand(const std::vector<std::string>& args) {
+    int size = args.empty() ? 0 : std::atoi(args[0].c_str());
+    if (args.size() < 2 || args.size() > 3 || size < 16 || size > 1024) {
+        std::cerr << "usage: vela-mkdata icon SIZE out.png [BUILT_DATA_DIR]   (SIZE: 16 to 1024)\n";
+        return 2;
+    }
+    const fs::path dir = args.size() == 3 ? fs::path(args[2]) : fs::path("build/data");
+    auto chara = ReadBinary(dir / "chara.fnt");
+    auto town = ReadBinary(dir / "town.fnt");
+    auto pal = ReadBuiltPalette(dir / "town.pal");
+    const std::size_t setBytes = std::size_t(kSlotCount) * kSlotBytes;
+    if (chara.size() != setBytes || town.size() != setBytes || !pal) {
+        std::cerr << "vela-mkdata: chara.fnt, town.fnt or town.pal in " << dir.string() << " missing or bad\n";
+        return 1;
+    }
+    TilePixels cell = DecodeTileSlot(figureOnGround(&town[std::size_t(kTownFloorSlot) * kSlotBytes], chara, 0).data());
+    vela::RgbImage image;
+    image.width = image.height = size;
+    image.rgb.resize(std::size_t(size) * size * 3);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            auto c = ScreenColour(*pal, cell[(y * kTileSize / size) * kTileSize + x * kTileSize / size]);
+            std::copy(c.begin(), c.end(), &image.rgb[(std::size_t(y) * size + x) * 3]);
+        }
     if (!vela::WritePng(args[1], image)) {
         std::cerr << "vela-mkdata: cannot write " << args[1] << '\n';
         return 1;

@@ -9,6 +9,7 @@
 #include "game/world/map_data.h"
 #include "game/world/map_view.h"
 #include "game/explore/terrain.h"
+#include "runtime/settings.h"
 #include "runtime/key_queue.h"
 #include "screen/johab.h"
 
@@ -71,6 +72,8 @@ void MapStep() {
     }
     if (LastKey == kKeyBackspace) {
         SoundOn ^= 1;
+        UserSettings.footsteps = SoundOn == 1;
+        SaveSettings();
         WriteMessage(TextColour::Narration, SoundOn ? "발소리를 켰습니다."_j : "발소리를 껐습니다."_j);
     }
     if (LastKey == 255) {

@@ -8,8 +8,10 @@ namespace {
 
 uint64_t state = 0x853C49E6748FEA9BULL;
 bool seeded = false;
+uint64_t draws = 0;
 
 uint64_t next() {
+    ++draws;
     state += 0x9E3779B97F4A7C15ULL;
     uint64_t z = state;
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
@@ -33,6 +35,9 @@ void Randomize() {
 void SeedRandom(uint32_t seed) {
     state = seed;
     seeded = true;
+    draws = 0;
 }
+
+uint64_t RandomDraws() { return draws; }
 
 }  // namespace vela

@@ -15,5 +15,8 @@ int Random(int n);
 void Randomize();
 // Fixes the sequence (harness --seed, tests).
 void SeedRandom(uint32_t seed);
+// How many numbers have been drawn since the last SeedRandom: a recording
+// notes it with every key, and its replay checks it.
+uint64_t RandomDraws();
 
 }  // namespace vela

@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
                            const std::string& verdict) {
                 std::printf("| %s | %s | %s | %s | %s | %s | %s | %.0f | %.0f | %s | %s |\n", f.name.c_str(),
                             foesText(f).c_str(), name.c_str(), f.map > 0 ? std::to_string(size).c_str() : "-",
-                            percent(o.winRate()).c_str(), fixed1(o.rounds).c_str(), percent(o.medianHpLost).c_str(),
+                            (fixed1(o.winRate() * 100) + " %").c_str(), fixed1(o.rounds).c_str(), percent(o.medianHpLost).c_str(),
                             o.experience, o.gold, target.c_str(), verdict.c_str());
             };
             row(f.party, expected, EncounterSize(party), t.text, t.met ? "yes" : "**no**");

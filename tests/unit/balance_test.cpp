@@ -14,6 +14,7 @@
 #include "game/state/party.h"
 #include "game/state/rules.h"
 #include "game/state/state_json.h"
+#include "game/town/services.h"
 #include "screen/johab.h"
 #include "simulation.h"
 #include "tables.h"
@@ -166,6 +167,25 @@ TEST_F(BalanceSimulator, PlaysAsThePlaythroughsPlayer) {
     Member[2].Dead = 1;
     CommandPolicy(3);
     EXPECT_EQ(ActionTable[3].Action, ActWeapon);
+}
+
+TEST_F(BalanceSimulator, WeighsWhatThePartyHoldsAgainstWhatTheTownTakes) {
+    Party.Gold = 1234;
+    Member[1].Experience = 500;
+    Member[3].Experience = 700;
+    ReferenceParty party;
+    party.image = SavedGameImage();
+    Holdings before = Measure(party);
+    EXPECT_EQ(before.gold, 1234);
+    EXPECT_EQ(before.experience, 1200);
+    // One more point of a skill the school teaches costs 15 x value squared less.
+    Member[3].Skills[1] = 36;
+    party.image = SavedGameImage();
+    EXPECT_EQ(Measure(party).schools, before.schools - 15 * 35 * 35);
+    // A member in the dearest armour it may wear leaves the shop that much less.
+    Member[1].Armour = 10;
+    party.image = SavedGameImage();
+    EXPECT_EQ(Measure(party).shops, before.shops - ArmourPrice(10));
 }
 
 TEST_F(BalanceSimulator, ADenCarriesTheWoundsFromFightToFight) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "game/acts/member_limits.h"
 #include "game/events/event_dispatch.h"
 #include "game/events/map_script.h"
 #include "game/events/primitives.h"
@@ -235,6 +236,19 @@ TEST(MenaceAltar, PlaysByStage) {
     EXPECT_EQ(PartyX, 26);
     EXPECT_EQ(PartyY, 40);
     EXPECT_GT(+Member[1].HP, 0);
+
+    // A lone hero poisoned on the way, beaten by the fiends, comes to with a
+    // quarter of her health and the poison gone, so she can walk home.
+    w.Enter(kMenace, 9, 44);
+    for (int slot = 2; slot <= kLastPersonSlot; ++slot) Member[slot] = {};
+    Member[1].Level = 1;
+    Member[1].Poison = 3;
+    test::SetStage(StoryStage::SentBackToMenace);
+    w.OnSquare(26, 43, "{enter*400}");
+    EXPECT_EQ(Stage(), StoryStage::FoughtTheFiends);
+    EXPECT_EQ(+Member[1].HP, FullHP(1) / 4);
+    EXPECT_EQ(+Member[1].Poison, 0);
+    EXPECT_EQ(+Member[1].Unconscious, 0);
 
     // The first way down, once the sages have opened it.
     test::SetStage(StoryStage::FirstWayOpen);

@@ -1,6 +1,9 @@
 // 메너스 (map 10): the cave of the black altar. The altar's two squares play
 // the story by stage (the first look, the fiends, the ways down); the cave
 // mouth on row 45 leads out.
+#include <algorithm>
+
+#include "game/acts/member_limits.h"
 #include "game/battle/battle.h"
 #include "game/battle/scripted_battle.h"
 #include "game/events/companions.h"
@@ -31,17 +34,24 @@ void firstLook() {
     AdvanceStage();
 }
 
-// Members the fiends left on the ground come to with a little life.
+// Members the fiends left on the ground come to long after, with a quarter
+// of their health and the swamp's poison worn off: a lone hero poisoned on
+// the way here must be able to walk home, not die of it ten steps later.
 void comeTo() {
+    bool poisonGone = false;
     for (int slot = 1; slot <= kLastPersonSlot; ++slot) {
         MemberRecord& m = Member[slot];
         if (m.Name.empty() || m.Dead > 0) continue;
         if (m.Unconscious > 0 || m.HP <= 0) {
             m.Unconscious = 0;
-            m.HP = 1;
+            m.HP = int16_t(std::max(1, FullHP(slot) / 4));
+            poisonGone |= m.Poison > 0;
+            m.Poison = 0;
         }
     }
     DrawVitals();
+    Say(TextColour::Scene, {" 얼마나 지났을까. 정신을 차려 보니 마귀들은"_j, "사라지고 없었다."_j});
+    if (poisonGone) Say(TextColour::Scene, {" 몸에 퍼졌던 독 기운도 어느새 빠져 있었다."_j});
 }
 
 void fiends() {
@@ -73,7 +83,6 @@ void fiends() {
     ClearMessages();
     if (outcome == BattleOutcome::Lost) {
         comeTo();
-        Say(TextColour::Scene, {" 얼마나 지났을까. 정신을 차려 보니 마귀들은"_j, "사라지고 없었다."_j});
     } else {
         Say(TextColour::Scene, {" 마지막 마귀가 쓰러지며 검은 연기가 되어"_j, "제단 틈으로 빨려 들어갔다."_j});
     }

@@ -8,7 +8,8 @@ Each plan (stages/NN_name.plan) becomes stages/NN_name.keys. The keys of the
 stages before it (every .keys file that sorts before the plan) are played
 first, from the title with seed 1, exactly as run.sh plays them; so plans are
 compiled in order and a later plan is recompiled when an earlier stage
-changes.
+changes. Plans named together are compiled in the order named; a plan that
+loses stops the ones after it (except with --check).
 
 A rewind is a lost fight played again: the keys go back to before the walk
 that lost it, and the party steps off and back once more each time, so that
@@ -428,7 +429,9 @@ def main():
             print("%s: lost %s" % (name, str(beaten).split(";")[0]) +
                   ("" if args.rewinds else "; a rewind would be needed (--rewinds N allows them)"))
             failed = True
-            continue
+            if args.check:
+                continue
+            break  # the plans after it start where it would have ended
         finally:
             shutil.rmtree(game.work, ignore_errors=True)
         keys = plan[:-len(".plan")] + ".keys"

@@ -282,6 +282,7 @@ class Compiler:
     def go(self, x, y):
         last = None
         start = None
+        declined = False
         for _ in range(2000):
             state, lines, route = self.play((x, y))
             where = (state["party"]["MapNumber"], state["PartyX"], state["PartyY"])
@@ -289,6 +290,10 @@ class Compiler:
             if where[0] != start:  # a square on the way moved the party to another map
                 self.clear()
                 return
+            if where == last and not fighting(state) and not declined:
+                self.keys += "{esc}"  # a menu the square offers holds the walk: decline it
+                declined, last = True, None
+                continue
             if where == last and not fighting(state):
                 sys.exit("stuck at map %d (%d,%d) on the way to (%d,%d); the screen ends:\n  %s" %
                          (where + (x, y, "\n  ".join(lines[-6:]))))

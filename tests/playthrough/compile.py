@@ -41,6 +41,8 @@ or "lost". A plan holds one command a line; # starts a note:
                   of full health (at most four days in a row)
   bump X Y        walk next to square X,Y and step into it: a person talks,
                   a door or a sign answers (the walk avoids such squares)
+  flee A/B        from now on the party runs from a fight once its health
+                  falls below A/B of its full health (1/3 unless set)
   win X Y STAGE   go to X,Y until the story stage reaches STAGE: a party that
                   runs from the fight there recovers and comes back (8 times)
   clear           press Enter until no battle runs and no message waits
@@ -133,6 +135,7 @@ class Compiler:
         self.prefix = prefix
         self.keys = ""
         self.heal = False
+        self.flee = (1, 3)  # the share of the party's health below which it runs
         self.met = 0  # foes met so far, as the transcript counts them
         self.allowed = allowed  # rewinds allowed a walk
         self.rewinds = 0
@@ -176,8 +179,9 @@ class Compiler:
         """The keys for the member whose battle menu waits, or None when no menu
         waits: a mage casts the strongest spell its skill allows at the first
         foe, everyone else strikes the first foe with the weapon in hand; but
-        when the party is down to a third of its health, the first member
-        who can tries to run (a scripted fight can then be met again rested)."""
+        when the party is down to its fleeing share of its health (a third
+        unless the plan says), the first member who can tries to run (a
+        scripted fight can then be met again rested)."""
         titles = [i for i, l in enumerate(lines) if l.endswith(MENU)]
         if not titles or any(l.endswith(("다", "다.", "...")) for l in lines[titles[-1] + 1:]):
             return None
@@ -186,7 +190,7 @@ class Compiler:
         members = [m for m in state["members"][:5] if m["Name"] and not m["Dead"]]
         health = sum(max(m["HP"], 0) for m in members if not m["Unconscious"])
         full = sum(m["Endurance"] * m["Level"] * 10 for m in members)
-        if member and member is not state["members"][0] and health * 3 < full:
+        if member and member is not state["members"][0] and health * self.flee[1] < full * self.flee[0]:
             return "{down*8}{enter}"
         if member and member["Family"] == MAGE and member["Skills"][0] >= 10 and member["SP"] > 0:
             best = min(member["Skills"][0] // 10, 10)
@@ -399,6 +403,8 @@ def run_plan(c, path, notes):
                 c.attempt(c.go, *(int(v) for v in rest.split()))
             elif word == "win":
                 c.win(*(int(v) for v in rest.split()))
+            elif word == "flee":
+                c.flee = tuple(int(v) for v in rest.split("/"))
             elif word == "heal":
                 c.heal = rest.strip() == "on"
             elif word == "rest":

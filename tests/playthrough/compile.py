@@ -101,7 +101,8 @@ class Game:
 
     def play(self, keys, route=None):
         self.fresh()
-        cmd = [self.headless, "--seed", str(self.seed), "--keys", keys, "--state", "state.json", "--transcript", "t.txt"]
+        cmd = [self.headless, "--seed", str(self.seed), "--keys", keys,
+               "--state", "state.json", "--transcript", "t.txt"]
         if route:
             cmd += ["--route", "%d,%d" % route]
         done = subprocess.run(cmd, cwd=self.work, capture_output=True, text=True, timeout=300)

@@ -98,7 +98,8 @@ def main():
                 os.mkdir(folder)
                 save_before(headless, data, plan, folder)
                 got = pool.map(run, [(headless, data, plan, folder, seed) for seed in SEEDS])
-                lost = [str(seed) + ("*" if g == "stuck" else "") for seed, g in zip(SEEDS, got) if g in ("lost", "stuck")]
+                lost = [str(seed) + ("*" if g == "stuck" else "")
+                        for seed, g in zip(SEEDS, got) if g in ("lost", "stuck")]
                 print("| %s | %d | %d | %d | %s |" % (os.path.basename(plan)[:-len(".plan")], got.count("clean"),
                                                      got.count("rewound"), len(lost), ", ".join(lost) or "-"),
                       flush=True)

@@ -17,7 +17,7 @@ FUZZ_SECONDS ?= 30
 SAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:verify_asan_link_order=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp
 
-.PHONY: all deps build play test bench balance soak clean sanitize sanitize-build fuzz-build fuzz package web web-play web-test
+.PHONY: all deps build play test bench balance soak check-plans robustness clean sanitize sanitize-build fuzz-build fuzz package web web-play web-test
 
 all: build
 
@@ -104,12 +104,24 @@ fuzz: fuzz-build
 bench: build
 	@$(BUILD)/vela-bench
 
-# Plays seeded battles against the reference parties; writes docs/BALANCE.md.
 # Random keys from the title and from saved games until MINUTES are up.
 MINUTES ?= 2
 soak: build
 	@python3 tests/soak/soak.py $(BUILD)/vela-headless $(BUILD)/data $(MINUTES)
 
+# Every plan compiled against the committed keys before it, two at a time:
+# fails when a plan needs a rewind or compiles to other keys than the
+# committed ones (a few minutes).
+check-plans: build
+	@tests/playthrough/check_plans.sh $(BUILD)/vela-headless $(BUILD)/data
+
+# Each plan compiled from the save before it with seeds 1 to 12; rewrites
+# tools/balance/robustness.md.
+robustness: build
+	@python3 tests/playthrough/robustness.py $(BUILD)/vela-headless $(BUILD)/data > tools/balance/robustness.md.new
+	@mv tools/balance/robustness.md.new tools/balance/robustness.md
+
+# Plays seeded battles against the reference parties; writes docs/BALANCE.md.
 # The reference parties and the stretches between rests come from the
 # playthrough's own states and transcripts, kept in $(BUILD)/playthrough.
 balance: build

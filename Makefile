@@ -104,7 +104,6 @@ fuzz: fuzz-build
 bench: build
 	@$(BUILD)/vela-bench
 
-# Plays seeded battles against the reference parties; writes docs/BALANCE.md.
 # Random keys from the title and from saved games until MINUTES are up.
 MINUTES ?= 2
 soak: build
@@ -122,8 +121,14 @@ robustness: build
 	@python3 tests/playthrough/robustness.py $(BUILD)/vela-headless $(BUILD)/data > tools/balance/robustness.md.new
 	@mv tools/balance/robustness.md.new tools/balance/robustness.md
 
+# Plays seeded battles against the reference parties; writes docs/BALANCE.md.
+# The reference parties and the stretches between rests come from the
+# playthrough's own states and transcripts, kept in $(BUILD)/playthrough.
 balance: build
-	@$(BUILD)/vela-balance $(BUILD)/data tools/balance > docs/BALANCE.md.new && mv docs/BALANCE.md.new docs/BALANCE.md
+	@rm -rf $(BUILD)/playthrough && mkdir -p $(BUILD)/playthrough
+	@PLAYTHROUGH_OUTPUTS=$(BUILD)/playthrough bash tests/playthrough/run.sh $(BUILD)/vela-headless $(BUILD)/data \
+	    >/dev/null || echo "the playthrough fails: its parties are what its keys reach"
+	@$(BUILD)/vela-balance $(BUILD)/data tools/balance $(BUILD)/playthrough > docs/BALANCE.md.new && mv docs/BALANCE.md.new docs/BALANCE.md
 	@grep "fights meet" docs/BALANCE.md
 
 clean:

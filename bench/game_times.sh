@@ -21,9 +21,12 @@ TIMEFORMAT='%R %U %S'
 for ((round = 1; round <= ROUNDS; ++round)); do
     for ((b = 1; b <= $#; ++b)); do
         build=$(realpath -- "${!b}") || exit 2
-        { time "$HERE/tests/playthrough/run.sh" "$build/vela-headless" "$build/data" >"$OUT/log" 2>&1; } 2>>"$OUT/play.$b" ||
+        # The playthrough's states and transcripts give the simulator its parties.
+        rm -rf "$OUT/states" && mkdir "$OUT/states"
+        { time PLAYTHROUGH_OUTPUTS="$OUT/states" "$HERE/tests/playthrough/run.sh" "$build/vela-headless" "$build/data" \
+            >"$OUT/log" 2>&1; } 2>>"$OUT/play.$b" ||
             { echo "game_times: the playthrough failed with $build:" >&2; tail -3 "$OUT/log" >&2; exit 1; }
-        { time "$build/vela-balance" "$build/data" "$HERE/tools/balance" >/dev/null; } 2>>"$OUT/balance.$b" ||
+        { time "$build/vela-balance" "$build/data" "$HERE/tools/balance" "$OUT/states" >/dev/null; } 2>>"$OUT/balance.$b" ||
             { echo "game_times: vela-balance failed with $build" >&2; exit 1; }
     done
 done

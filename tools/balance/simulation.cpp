@@ -5,13 +5,15 @@
 
 #include "game/battle/battle.h"
 #include "game/battle/battle_commands.h"
-#include "game/battle/battle_spells.h"
 #include "game/battle/encounter.h"
 #include "game/battle/enemy_group.h"
 #include "game/battle/scripted_battle.h"
+#include "game/acts/member_limits.h"
 #include "game/state/party.h"
 #include "game/state/random.h"
+#include "game/state/names.h"
 #include "game/state/rules.h"
+#include "game/town/services.h"
 #include "platform/headless_platform.h"
 #include "screen/johab.h"
 #include "runtime/key_queue.h"
@@ -23,8 +25,6 @@ namespace {
 // A battle still going after this many key waits (about half as many
 // rounds) is a stalemate and counts as lost.
 constexpr int kWaitLimit = 600;
-// Random encounters are as large as the options allow by default.
-constexpr int kEncounterLimit = 5;
 
 struct Stalemate {};
 
@@ -45,39 +45,52 @@ int firstStanding() {
     return 1;
 }
 
-int standingFoes() {
-    int n = 0;
-    for (int s = 1; s <= EnemyCount; ++s) n += !Enemy[s].down();
-    return n;
+// The party's health below a third of its full health, counting the living
+// members of the five fighting slots.
+bool downToAThird() {
+    long health = 0, full = 0;
+    for (int slot = 1; slot <= 5; ++slot) {
+        const MemberRecord& m = Member[slot];
+        if (m.Name.empty() || m.Dead > 0) continue;
+        if (m.Unconscious == 0) health += std::max<int>(m.HP, 0);
+        full += FullHP(slot);
+    }
+    return health * 3 < full;
 }
 
 void playerOrders(int member) {
     const MemberRecord& m = Member[member];
     ActionEntry& order = ActionTable[member];
+    if (member != 1 && downToAThird()) {
+        order = {ActFlee, 0, 0};
+        return;
+    }
     int target = firstStanding();
-    if (m.Family == kMageFamily) {
-        int skill = m.Skills[1];
-        int best = std::min(skill / 10, 10);
-        int standing = standingFoes();
-        if (standing >= 3)
-            for (int s = best; s >= 1; --s)
-                if (AttackSpellCost(skill, s) * standing <= m.SP) {
-                    order = {ActSpellAll, uint8_t(s), 0};
-                    return;
-                }
-        for (int s = best; s >= 1; --s)
-            if (AttackSpellCost(skill, s) <= m.SP) {
-                order = {ActSpellOne, uint8_t(s), uint8_t(target)};
-                return;
-            }
+    if (m.Family == kMageFamily && m.Skills[1] >= 10 && m.SP > 0) {
+        order = {ActSpellOne, uint8_t(std::min(m.Skills[1] / 10, 10)), uint8_t(target)};
+        return;
     }
     order = {ActWeapon, m.Weapon, uint8_t(target)};
+}
+
+// A party from the playthrough as it was, rested to full health.
+void placePlayedParty(const ReferenceParty& party) {
+    LoadSavedGameImage(party.image);
+    for (int slot = 1; slot <= kLastPersonSlot; ++slot) {
+        MemberRecord& m = Member[slot];
+        if (m.Name.empty()) continue;
+        m.Poison = m.Unconscious = m.Dead = 0;
+        m.HP = ClampToI16(FullHP(slot));
+        m.SP = ClampToI16(FullSP(slot));
+    }
 }
 
 void placeParty(const ReferenceParty& party) {
     ResetGameState();
     ResetBattleState();
-    Party.Arrows = 30000;
+    if (!party.image.empty()) return placePlayedParty(party);
+    // A hand-written party has what a new game has: no arrows, encounters of five.
+    Party.Flags[FlagMaxEnemies] = kNewGameEncounters;
     int slot = 0;
     for (const Hero& h : party.members) {
         MemberRecord& m = Member[++slot];
@@ -112,7 +125,8 @@ void placeParty(const ReferenceParty& party) {
 bool placeFoes(const Fight& fight, const std::vector<int>& wave) {
     if (fight.map > 0) {
         EncounterRange range = EncounterRangeOf(fight.map);
-        int count = std::min(Random(kEncounterLimit) + 1, kEncounterLimit);
+        int limit = Party.Flags[FlagMaxEnemies];
+        int count = std::min(Random(limit) + 1, limit);
         SetFoeCount(count);
         int agility = 0;
         for (int slot = 1; slot <= count; ++slot) {
@@ -147,41 +161,100 @@ double hpLost(const std::vector<int>& start) {
     return total ? double(lost) / total : 0;
 }
 
+double partyExperience() {
+    double sum = 0;
+    for (int m = 1; m <= kLastPersonSlot; ++m) sum += Member[m].Experience;
+    return sum;
+}
+
 }  // namespace
+
+int EncounterSize(const ReferenceParty& party) {
+    placeParty(party);
+    return Party.Flags[FlagMaxEnemies];
+}
+
+std::string Describe(const ReferenceParty& party) {
+    placeParty(party);
+    std::string text;
+    for (int slot = 1; slot <= kLastPersonSlot; ++slot) {
+        const MemberRecord& m = Member[slot];
+        if (m.Name.empty()) continue;
+        text += (text.empty() ? "" : ", ") + JohabToUtf8(m.Name.str()) + " level " + std::to_string(m.Level) + " (" +
+                JohabToUtf8(WeaponName(m.Weapon)) + ")";
+    }
+    return text + "; " + std::to_string(Party.Arrows) + " arrows; encounters of up to " +
+           std::to_string(Party.Flags[FlagMaxEnemies]) + " foes";
+}
+
+Holdings Measure(const ReferenceParty& party) {
+    placeParty(party);
+    Holdings h;
+    h.gold = Party.Gold;
+    for (int slot = 1; slot <= kLastFightingSlot; ++slot) {
+        const MemberRecord& m = Member[slot];
+        if (m.Name.empty()) continue;
+        h.experience += m.Experience;
+        for (int skill = 1; skill <= 6; ++skill)
+            for (int v = m.Skills[skill]; v < SchoolMax(m.Family == kMageFamily, m.Class, skill); ++v)
+                h.schools += 15L * v * v;
+        // The dearest of each piece the member may use, bought when dearer than its own.
+        auto dearest = [](int first, int last, auto price, auto usable) {
+            int32_t best = 0;
+            for (int k = first; k <= last; ++k)
+                if (usable(k)) best = std::max(best, price(k));
+            return best;
+        };
+        int32_t weapon = dearest(1, 28, WeaponPrice, [&](int w) { return CanUseWeapon(slot, w); });
+        int32_t shield = dearest(1, 5, ShieldPrice, [&](int) { return CanUseShield(slot); });
+        int32_t armour = dearest(1, 10, ArmourPrice, [&](int a) { return CanUseArmour(slot, a); });
+        if (weapon > WeaponPrice(m.Weapon)) h.shops += weapon;
+        if (shield > ShieldPrice(m.Shield)) h.shops += shield;
+        if (armour > ArmourPrice(m.Armour)) h.shops += armour;
+    }
+    return h;
+}
 
 void InstallPlayerPolicy() { CommandPolicy = playerOrders; }
 
-Outcome Simulate(const Fight& fight, const ReferenceParty& party, int battles, unsigned seed) {
+Outcome Simulate(const Fight& fight, const ReferenceParty& party, int battles, unsigned seed, int size) {
     QuietPlatform platform;
     SetPlatform(&platform);
     Outcome out;
     std::vector<double> losses;
     double rounds = 0, experience = 0, gold = 0;
+    bool den = fight.kind == "den";
+    std::vector<std::vector<int>> waves =
+        fight.map > 0 ? std::vector<std::vector<int>>(fight.chain, std::vector<int>{}) : fight.waves;
     for (int b = 0; b < battles; ++b) {
         SeedRandom(seed + unsigned(b));
         ResetKeyQueue();
         placeParty(party);
-        std::vector<int> start(kLastFightingSlot + 1, 0);
+        if (size > 0) Party.Flags[FlagMaxEnemies] = uint8_t(size);
+        std::vector<int> start(kLastPersonSlot + 1, 0);
         for (int m = 1; m <= kLastPersonSlot; ++m) start[m] = Member[m].HP;
-        platform.waits = 0;
+        experience -= partyExperience();
+        gold -= Party.Gold;
         bool won = true;
         int fightRounds = 0;
-        for (const std::vector<int>& wave : fight.map > 0 ? std::vector<std::vector<int>>{{}} : fight.waves) {
+        for (const std::vector<int>& wave : waves) {
             bool partyFirst = placeFoes(fight, wave);
+            platform.waits = 0;
+            BattleOutcome outcome = BattleOutcome::Lost;
             try {
                 Battle(partyFirst, false);
-                won = ReadBattleOutcome() == BattleOutcome::Won;
+                outcome = ReadBattleOutcome();
             } catch (const Stalemate&) {
-                won = false;
             }
             fightRounds += BattleRound;
+            won = outcome == BattleOutcome::Won || (den && outcome == BattleOutcome::Fled);
             if (!won) break;
         }
         ++out.battles;
         out.wins += won;
         rounds += fightRounds;
         losses.push_back(hpLost(start));
-        for (int m = 1; m <= kLastPersonSlot; ++m) experience += Member[m].Experience;
+        experience += partyExperience();
         gold += Party.Gold;
     }
     SetPlatform(nullptr);

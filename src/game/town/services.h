@@ -10,6 +10,10 @@ namespace vela {
 
 void FoodShop();
 void ArmsShop();
+// The arms shop's prices; 0 for what it does not sell.
+int32_t WeaponPrice(int weapon);
+int32_t ShieldPrice(int shield);
+int32_t ArmourPrice(int armour);
 void HerbShop();
 void GoodsShop();
 

@@ -156,6 +156,16 @@ void countShop(const CountShop& shop) {
 
 }  // namespace
 
+int32_t WeaponPrice(int weapon) {
+    return weapon >= 1 && weapon <= int(kWeaponPrices.size()) ? kWeaponPrices[weapon - 1] : 0;
+}
+int32_t ShieldPrice(int shield) {
+    return shield >= 1 && shield <= int(kShieldPrices.size()) ? kShieldPrices[shield - 1] : 0;
+}
+int32_t ArmourPrice(int armour) {
+    return armour >= 1 && armour <= int(kArmourPrices.size()) ? kArmourPrices[armour - 1] : 0;
+}
+
 std::string RightAligned(int32_t n, int width) {
     std::string s = number(n);
     return std::string(std::max<int>(0, width - int(s.size())), ' ') + s;

@@ -34,7 +34,8 @@ or "lost". A plan holds one command a line; # starts a note:
   go X Y          walk to square X,Y of the current map over plain floor,
                   fighting every foe met on the way; ends on X,Y once what
                   the square starts is over (messages and fights), or on
-                  another map when a square on the way leads there
+                  another map when a square on the way leads there; a
+                  menu that holds the walk is declined (Esc) once
   rest            camp for a day (Space, rest, 24 hours)
   heal on | off   after every fight on the way, raise the dead when a mage
                   can, and rest while a member is down or below three quarters

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../../tools/mkdata/maps.h"
@@ -179,6 +180,38 @@ TEST(DenMaps, RowScriptedDensKeepTheirEventSquaresOnTheirRows) {
     for (auto [x, y] : evidence) EXPECT_TRUE(y == 12 || y == 15 || y == 35) << "(" << x << "," << y << ")";
     for (auto [x, y] : specials(vela::test::MapSourceOf("Menace")))
         EXPECT_TRUE(y == 45 || (y == 43 && (x == 25 || x == 26))) << "(" << x << "," << y << ")";
+}
+
+TEST(GroundMap, RoadsAndBridgesJoinEveryPlace) {
+    // A road that bends must still be one road: walking on road, crossing and
+    // bridge squares alone leads from Tarn's gate to every other arrival square.
+    MapSource ground = vela::test::MapSourceOf("Ground");
+    auto onRoad = [&](int x, int y) {
+        int tile = ground.tile(x, y);
+        return tile == 27 || tile == 30 || tile == 31 || tile == 40;
+    };
+    auto isEntry = [&](int x, int y) {
+        for (const mkdata::MapMark& e : ground.entries)
+            if (e.x == x && e.y == y) return true;
+        return false;
+    };
+    auto at = [&](int x, int y) { return size_t((y - 1) * ground.width + x - 1); };
+    const std::pair<int, int> steps[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    std::vector<bool> reached(ground.cells.size());
+    std::vector<std::pair<int, int>> open = {{20, 12}};
+    reached[at(20, 12)] = true;
+    while (!open.empty()) {
+        auto [x, y] = open.back();
+        open.pop_back();
+        for (auto [dx, dy] : steps) {
+            int nx = x + dx, ny = y + dy;
+            if (!ground.inside(nx, ny) || reached[at(nx, ny)] || !(onRoad(nx, ny) || isEntry(nx, ny))) continue;
+            reached[at(nx, ny)] = true;
+            open.emplace_back(nx, ny);
+        }
+    }
+    for (const mkdata::MapMark& e : ground.entries)
+        EXPECT_TRUE(reached[at(e.x, e.y)]) << "(" << e.x << "," << e.y << ") " << e.note;
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "game/town/services.h"
 #include "screen/johab.h"
 #include "simulation.h"
+#include "built_enemy_table.h"
 #include "tables.h"
 
 namespace vela {
@@ -30,12 +31,7 @@ const std::string kRest = "306 70 15  시간 동안";
 
 class BalanceSimulator : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        fs::path home = fs::current_path();
-        fs::current_path(VELA_DATA_DIR);
-        LoadEnemyTable();
-        fs::current_path(home);
-    }
+    static void SetUpTestSuite() { test::LoadBuiltEnemyTable(); }
     void SetUp() override {
         folder = fs::temp_directory_path() / ("vela-balance-" + std::to_string(::getpid()));
         fs::create_directories(folder / "play");

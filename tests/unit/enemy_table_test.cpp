@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "builders.h"
+#include "built_enemy_table.h"
 #include "screen/johab.h"
 #include "platform/headless_platform.h"
 #include "runtime/halt.h"
@@ -191,12 +192,7 @@ TEST_F(EnemyFileTest, TheBuilderKeepsTheSameLimits) {
 // The table the build makes from data/enemies.tsv, loaded as the game does.
 class BuiltEnemyTable : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        fs::path home = fs::current_path();
-        fs::current_path(VELA_DATA_DIR);
-        LoadEnemyTable();
-        fs::current_path(home);
-    }
+    static void SetUpTestSuite() { test::LoadBuiltEnemyTable(); }
     static long hitPoints(int n) {
         const EnemyRecord& r = EnemyRecordOf(n);
         return long(r.Endurance) * r.Level * 10;

@@ -119,11 +119,11 @@ TEST_F(BalanceSimulator, ReadsThePartyThatEntersAStageAsPlayedAndRestsIt) {
     EXPECT_EQ(EncounterSize(party), 3);
     std::string described = Describe(party);
     EXPECT_NE(described.find("42 arrows"), std::string::npos) << described;
-    EXPECT_EQ(Party.Arrows, 42);
-    EXPECT_EQ(Member[1].HP, FullHP(1));
-    EXPECT_EQ(Member[2].Dead, 0);
-    EXPECT_EQ(Member[2].HP, FullHP(2));
-    EXPECT_EQ(Member[3].SP, FullSP(3));
+    EXPECT_EQ(+Party.Arrows, 42);
+    EXPECT_EQ(+Member[1].HP, FullHP(1));
+    EXPECT_EQ(+Member[2].Dead, 0);
+    EXPECT_EQ(+Member[2].HP, FullHP(2));
+    EXPECT_EQ(+Member[3].SP, FullSP(3));
 
     write("fights.tsv", "name\tkind\tfoes\tparty\tweaker\tnote\nwanderers\tden\tmap 2\t03_none\t-\tnote\n");
     EXPECT_THROW(ReadTables(folder.string(), (folder / "play").string()), std::runtime_error);

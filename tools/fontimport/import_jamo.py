@@ -16,6 +16,8 @@ import argparse
 import os
 import sys
 
+import import_unifont as fonts
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 DEFAULT_HEX = "/usr/share/unifont/unifont.hex"
 DEFAULT_OUT = os.path.join(os.path.dirname(os.path.dirname(HERE)), "data", "fonts", "jamo.txt")
@@ -28,17 +30,8 @@ HEADER = """# jamo.fnt: the whole jamo of the name keyboard, bold cut
 
 
 def load(path):
-    rows = {}
-    with open(path) as f:
-        for line in f:
-            code, _, hexa = line.strip().partition(":")
-            cp = int(code, 16)
-            if FIRST <= cp < FIRST + COUNT:
-                per_row = len(hexa) // 16
-                width = per_row * 4
-                rows[cp] = [[(int(hexa[y * per_row:(y + 1) * per_row], 16) >> (width - 1 - x)) & 1
-                             for x in range(16)] for y in range(16)]
-    return rows
+    return {cp: [[(row >> (width - 1 - x)) & 1 for x in range(16)] for row in rows]
+            for cp, width, rows in fonts.hex_rows(path, lambda cp: FIRST <= cp < FIRST + COUNT)}
 
 
 def bold(glyph):

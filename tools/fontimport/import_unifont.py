@@ -128,23 +128,28 @@ def shift(b, dx, dy):
     return out
 
 
-def load_unifont(path):
-    glyphs = {}
+def hex_rows(path, wanted):
+    """(code point, width, its 16 rows as bit patterns) for every glyph of a
+    unifont .hex file whose code point wanted() accepts."""
     with open(path) as f:
         for line in f:
             code, _, hexa = line.strip().partition(":")
             cp = int(code, 16)
-            if not (0x20 <= cp <= 0x7E or 0xAC00 <= cp <= 0xD7A3):
+            if not wanted(cp):
                 continue
-            width = len(hexa) // 16 * 4  # 8 or 16
-            per_row = width // 4
-            b = 0
-            for y in range(16):
-                row = int(hexa[y * per_row:(y + 1) * per_row], 16)
-                for x in range(width):
-                    if row & (1 << (width - 1 - x)):
-                        b |= bit(x, y)
-            glyphs[cp] = b
+            per_row = len(hexa) // 16  # 2 or 4 hex digits: 8 or 16 pixels
+            yield cp, per_row * 4, [int(hexa[y * per_row:(y + 1) * per_row], 16) for y in range(16)]
+
+
+def load_unifont(path):
+    glyphs = {}
+    for cp, width, rows in hex_rows(path, lambda cp: 0x20 <= cp <= 0x7E or 0xAC00 <= cp <= 0xD7A3):
+        b = 0
+        for y, row in enumerate(rows):
+            for x in range(width):
+                if row & (1 << (width - 1 - x)):
+                    b |= bit(x, y)
+        glyphs[cp] = b
     return glyphs
 
 

@@ -115,6 +115,8 @@ TEST_F(BalanceSimulator, ReadsThePartyThatEntersAStageAsPlayedAndRestsIt) {
     const ReferenceParty& party = tables.parties.at("02_den");
     EXPECT_EQ(party.image, image);
     EXPECT_NE(party.reason.find("01_town"), std::string::npos);
+    // Rested, the dead member stands again, which only a hospital or a healer does in play: the table says so.
+    EXPECT_NE(party.reason.find("dead"), std::string::npos) << party.reason;
 
     EXPECT_EQ(EncounterSize(party), 3);
     std::string described = Describe(party);

@@ -72,6 +72,17 @@ std::string readFile(const std::filesystem::path& path) {
 
 std::vector<std::string> lines(const std::string& text) { return split(text, '\n'); }
 
+// True when a member of the state is dead ("Dead" above 0): a rest does not
+// raise the dead, so a party read from it is not what the next stage meets.
+bool holdsTheDead(const std::string& json) {
+    const std::string key = "\"Dead\":";
+    for (std::size_t at = json.find(key); at != std::string::npos; at = json.find(key, at + 1)) {
+        std::size_t digit = json.find_first_not_of(' ', at + key.size());
+        if (digit != std::string::npos && json[digit] >= '1' && json[digit] <= '9') return true;
+    }
+    return false;
+}
+
 // The playthrough's outputs: the stages it kept, and what they hold.
 class Playthrough {
 public:
@@ -94,8 +105,11 @@ public:
         if (before.empty()) throw std::runtime_error("no stage is played before " + stage);
         ReferenceParty p;
         p.name = stage;
-        p.image = StateImage(readFile(folder_ / (before + ".state.json")));
+        std::string json = readFile(folder_ / (before + ".state.json"));
+        p.image = StateImage(json);
         p.reason = "The party that enters " + stage + ", as " + before + " left it, rested.";
+        if (holdsTheDead(json))
+            p.reason += " It had a member dead, whom the simulator raises; in play only a hospital or a healer's spell does.";
         return p;
     }
     // The party as the stage left it.
